@@ -45,25 +45,35 @@ public:
     }
 
     // Appends every completion of the picks so far by remaining boxes with rising indices, the next from start..fin.
+    // The prefix lives in one buffer, cut back to its length at this depth for each pick: no copy per call.
     void boucle(int start, int fin, int remaining)
     {
         if (remaining == 0) {
             addlist();
             return;
         }
+        const std::size_t prefixLength = m_prefix.size();
         for (int i = start; i <= fin; ++i) {
+            m_prefix.resize(prefixLength);
+            m_prefix.append(m_numbers[i]);
+            m_prefix.push_back('-');
             m_picked[m_depth++] = i;
             m_pickedMask |= 1u << i;
             boucle(i + 1, fin + 1, remaining - 1);
             m_pickedMask &= ~(1u << i);
             --m_depth;
         }
+        m_prefix.resize(prefixLength);
     }
 
 private:
     // Drops a combination that lacks a ticked base, otherwise appends it with each base at its own position.
     void addlist()
     {
+        if (m_baseMask == 0) {
+            m_out.append(m_prefix);
+            return;
+        }
         if ((m_pickedMask & m_baseMask) != m_baseMask) {
             return;
         }
@@ -107,6 +117,7 @@ private:
     std::array<std::string_view, kNumberBoxCount> m_numbers {};
     std::array<int, kNumberBoxCount> m_picked {};
     std::vector<int> m_slots; // per position: the base box placed there, or -1 for the next other number
+    std::string m_prefix = "-";
     std::string m_line;
     std::uint32_t m_pickedMask = 0;
     std::uint32_t m_baseMask = 0;

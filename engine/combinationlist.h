@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,16 @@ public:
         const std::uint32_t begin = i == 0 ? 0 : m_ends[i - 1];
         return std::string_view(m_text).substr(begin, m_ends[i] - begin);
     }
+
+    // Line i as writable characters, for rewriting it in place with the same length.
+    std::span<char> mutableLine(Count i)
+    {
+        const std::uint32_t begin = i == 0 ? 0 : m_ends[i - 1];
+        return std::span<char>(m_text.data() + begin, m_ends[i] - begin);
+    }
+
+    // Characters in all lines together.
+    std::size_t textBytes() const { return m_text.size(); }
 
     // Appends one line at the end.
     void append(std::string_view line);

@@ -12,11 +12,7 @@ namespace {
 CombinationList filtered(const CombinationList& list, double n, bool keepHolders)
 {
     CombinationList result;
-    std::size_t bytes = 0;
-    for (CombinationList::Count i = 0; i < list.size(); ++i) {
-        bytes += list.line(i).size();
-    }
-    result.reserve(list.size(), bytes);
+    result.reserve(list.size(), list.textBytes());
     for (CombinationList::Count i = 0; i < list.size(); ++i) {
         const std::string_view line = list.line(i);
         if (LineHoldsNumber(line, n) == keepHolders) {
@@ -61,7 +57,7 @@ Message RemoveQuestion(std::string_view filterText)
 bool LineHoldsNumber(std::string_view line, double n)
 {
     bool holds = false;
-    ForEachLineNumber(line, [&](std::string_view field) { holds = holds || NumericValue(field) == n; });
+    ForEachLineNumber(line, [&](std::string_view field) { holds = holds || FieldValue(field) == n; });
     return holds;
 }
 

@@ -48,7 +48,7 @@ SearchOutcome SearchResult(const CombinationList& list, std::string_view betSize
     for (CombinationList::Count i = 0; i < list.size(); ++i) {
         std::uint32_t heldMask = 0;
         ForEachLineNumber(list.line(i), [&](std::string_view field) {
-            const double value = NumericValue(field);
+            const double value = FieldValue(field);
             for (int m = 0; m < required; ++m) {
                 if (value == wanted[m]) {
                     heldMask |= 1u << m;

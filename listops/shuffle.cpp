@@ -2,6 +2,7 @@
 
 #include "linefields.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <string_view>
@@ -46,7 +47,7 @@ ClockSeededSource::ClockSeededSource(std::uint64_t seed)
     }
 }
 
-double ClockSeededSource::next()
+std::uint64_t ClockSeededSource::nextBits()
 {
     const std::uint64_t result = rotl(m_state[1] * 5, 7) * 9;
     const std::uint64_t t = m_state[1] << 17;
@@ -56,36 +57,47 @@ double ClockSeededSource::next()
     m_state[0] ^= m_state[3];
     m_state[2] ^= t;
     m_state[3] = rotl(m_state[3], 45);
-    return static_cast<double>(result >> 11) * 0x1.0p-53;
+    return result;
 }
 
 CombinationList ShuffleWithinCombinations(const CombinationList& list, UniformSource& random)
 {
-    CombinationList result;
-    std::size_t bytes = 0;
-    for (CombinationList::Count i = 0; i < list.size(); ++i) {
-        bytes += list.line(i).size();
-    }
-    result.reserve(list.size(), bytes);
-
-    std::vector<std::string_view> fields;
-    std::string shuffled;
-    for (CombinationList::Count i = 0; i < list.size(); ++i) {
+    struct Field {
+        std::size_t begin;
+        std::size_t length;
+    };
+    // The lines keep their lengths, so the copy is rewritten in place, byte by byte: the fields are one or two
+    // characters, and a library copy per field would cost more than the field.
+    CombinationList result = list;
+    std::vector<Field> fields;
+    for (CombinationList::Count i = 0; i < result.size(); ++i) {
+        const std::string_view source = list.line(i);
         fields.clear();
-        ForEachLineNumber(list.line(i), [&](std::string_view field) { fields.push_back(field); });
-        // Fisher-Yates: the same uniform law over orders as drawing positions and rejecting repeats, with
-        // k - 1 draws instead of about k times the harmonic number.
-        for (std::size_t last = fields.size(); last > 1; --last) {
-            const auto pick = static_cast<std::size_t>(static_cast<double>(last) * random.next());
-            std::swap(fields[last - 1], fields[pick < last ? pick : last - 1]);
+        ForEachLineNumber(source, [&](std::string_view field) {
+            fields.push_back({ static_cast<std::size_t>(field.data() - source.data()), field.size() });
+        });
+        if (fields.size() < 2) {
+            continue;
         }
-        shuffled.assign(1, '-');
-        for (std::string_view field : fields) {
-            shuffled.append(field);
-            shuffled.push_back('-');
+        // Fisher-Yates, the same uniform law over orders as drawing positions and rejecting repeats. Each 64-bit
+        // draw gives two picks by multiply-and-shift of its halves (bias below 2^-29), without a division.
+        std::uint64_t bits = 0;
+        for (std::size_t last = fields.size(), step = 0; last > 1; --last, ++step) {
+            if (step % 2 == 0) {
+                bits = random.nextBits();
+            }
+            const std::uint64_t half = (step % 2 == 0) ? (bits & 0xffffffffu) : (bits >> 32);
+            const auto pick = static_cast<std::size_t>((half * last) >> 32);
+            std::swap(fields[last - 1], fields[pick]);
         }
-        // A line without a dash has no numbers to move; it stays as it is.
-        result.append(fields.empty() && list.line(i).find('-') == std::string_view::npos ? list.line(i) : shuffled);
+        const std::span<char> line = result.mutableLine(i);
+        std::size_t out = source.find('-') + 1;
+        for (const Field& field : fields) {
+            for (std::size_t c = 0; c < field.length; ++c) {
+                line[out++] = source[field.begin + c];
+            }
+            line[out++] = '-';
+        }
     }
     return result;
 }

@@ -6,12 +6,14 @@
 
 namespace ornal {
 
-// A source of uniform draws on [0, 1).
+// A source of uniform random draws.
 class UniformSource {
 public:
     virtual ~UniformSource() = default;
-    // The next draw, 0 <= value < 1.
-    virtual double next() = 0;
+    // The next 64 uniformly random bits.
+    virtual std::uint64_t nextBits() = 0;
+    // The next draw on [0, 1), made of the top 53 bits of nextBits().
+    double next() { return static_cast<double>(nextBits() >> 11) * 0x1.0p-53; }
 };
 
 // xoshiro256** seeded from the clocks: every shuffle run draws new orders, and no seed is kept or shown.
@@ -20,7 +22,7 @@ public:
     ClockSeededSource();
     // A fixed seed, for tests and benchmarks that must repeat.
     explicit ClockSeededSource(std::uint64_t seed);
-    double next() override;
+    std::uint64_t nextBits() override;
 
 private:
     std::uint64_t m_state[4];

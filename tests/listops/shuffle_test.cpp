@@ -1,0 +1,139 @@
+#include "listbuilder.h"
+#include "shuffle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ornal {
+namespace {
+
+std::vector<std::string> Fields(std::string_view line)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 1;
+    for (std::size_t end = line.find('-', start); end != std::string_view::npos; end = line.find('-', start)) {
+        fields.emplace_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return fields;
+}
+
+CombinationList AllPairsOfTriples()
+{
+    CombinationList list;
+    const char* numbers[] = { "1", "05", "12", "7", "20", "3" };
+    for (int a = 0; a < 6; ++a) {
+        for (int b = a + 1; b < 6; ++b) {
+            for (int c = b + 1; c < 6; ++c) {
+                list.append(std::string("-") + numbers[a] + "-" + numbers[b] + "-" + numbers[c] + "-");
+            }
+        }
+    }
+    return list;
+}
+
+TEST(ShuffleWithinCombinations, EveryLineKeepsItsNumbersAndPlace)
+{
+    const CombinationList before = AllPairsOfTriples();
+    ClockSeededSource random(42);
+    const CombinationList after = ShuffleWithinCombinations(before, random);
+    ASSERT_EQ(after.size(), before.size());
+    bool someLineMoved = false;
+    for (CombinationList::Count i = 0; i < before.size(); ++i) {
+        const std::string_view line = after.line(i);
+        ASSERT_TRUE(line.size() >= 2 && line.front() == '-' && line.back() == '-') << line;
+        std::vector<std::string> was = Fields(before.line(i));
+        std::vector<std::string> now = Fields(line);
+        someLineMoved = someLineMoved || was != now;
+        std::sort(was.begin(), was.end());
+        std::sort(now.begin(), now.end());
+        EXPECT_EQ(was, now) << before.line(i) << " -> " << line;
+    }
+    EXPECT_TRUE(someLineMoved);
+}
+
+// Mended: lines keep their own numbers whatever bet size is shown, so a list of sevens stays whole.
+TEST(ShuffleWithinCombinations, LinesOfAnyLengthKeepTheirNumbers)
+{
+    const CombinationList before = MakeList({ "-1-2-3-4-5-6-7-", "-9-", "-10-11-", "-", "" });
+    ClockSeededSource random(7);
+    const CombinationList after = ShuffleWithinCombinations(before, random);
+    ASSERT_EQ(after.size(), before.size());
+    for (CombinationList::Count i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after.line(i).size(), before.line(i).size()) << before.line(i);
+        std::vector<std::string> was = Fields(before.line(i));
+        std::vector<std::string> now = Fields(after.line(i));
+        std::sort(was.begin(), was.end());
+        std::sort(now.begin(), now.end());
+        EXPECT_EQ(was, now);
+    }
+    EXPECT_EQ(after.line(1), "-9-");
+    EXPECT_EQ(after.line(3), "-");
+}
+
+TEST(ShuffleWithinCombinations, EmptyListStaysEmpty)
+{
+    ClockSeededSource random(1);
+    EXPECT_TRUE(ShuffleWithinCombinations(CombinationList {}, random).empty());
+}
+
+// Chi-square over the six orders of a triple, 60,000 lines, fixed seed: 5 degrees of freedom, the 0.999 quantile is
+// 20.5 (standard chi-square table). A biased draw (for example a modulo or an off-by-one position) exceeds it.
+TEST(ShuffleWithinCombinations, OrdersAreUniform)
+{
+    CombinationList list;
+    for (int i = 0; i < 60000; ++i) {
+        list.append("-1-2-3-");
+    }
+    ClockSeededSource random(20261207);
+    const CombinationList after = ShuffleWithinCombinations(list, random);
+    std::map<std::string, int> counts;
+    for (CombinationList::Count i = 0; i < after.size(); ++i) {
+        ++counts[std::string(after.line(i))];
+    }
+    ASSERT_EQ(counts.size(), 6u);
+    double chiSquare = 0;
+    for (const auto& [order, count] : counts) {
+        const double expected = 10000.0;
+        chiSquare += (count - expected) * (count - expected) / expected;
+    }
+    EXPECT_LT(chiSquare, 20.5);
+}
+
+TEST(ShuffleWithinCombinations, PairsSwapHalfTheTime)
+{
+    CombinationList list;
+    for (int i = 0; i < 20000; ++i) {
+        list.append("-4-8-");
+    }
+    ClockSeededSource random(99);
+    const CombinationList after = ShuffleWithinCombinations(list, random);
+    int swapped = 0;
+    for (CombinationList::Count i = 0; i < after.size(); ++i) {
+        swapped += after.line(i) == "-8-4-";
+    }
+    // Binomial(20000, 1/2): the standard deviation is 70.7; 4.5 of them either side.
+    EXPECT_NEAR(swapped, 10000, 320);
+}
+
+TEST(ClockSeededSource, DrawsStayInTheUnitIntervalAndRunsDiffer)
+{
+    ClockSeededSource a;
+    ClockSeededSource b(123);
+    ClockSeededSource c(124);
+    bool differ = false;
+    for (int i = 0; i < 10000; ++i) {
+        const double x = a.next();
+        ASSERT_GE(x, 0.0);
+        ASSERT_LT(x, 1.0);
+        differ = differ || b.next() != c.next();
+    }
+    EXPECT_TRUE(differ);
+}
+
+} // namespace
+} // namespace ornal

@@ -1,0 +1,156 @@
+// Runs the built program as a script would: arguments in, standard output, standard error and status out.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& argument)
+{
+    std::string quoted = "'";
+    for (char c : argument) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+ProgramRun RunOrnal(const std::vector<std::string>& arguments)
+{
+    // ctest runs the cases in parallel processes: each needs its own file for standard error.
+    static int calls = 0;
+    const std::string errPath
+        = testing::TempDir() + "ornal_cli_err_" + std::to_string(getpid()) + "_" + std::to_string(++calls) + ".txt";
+    std::string command = Quote(ORNAL_BINARY);
+    for (const std::string& argument : arguments) {
+        command += ' ' + Quote(argument);
+    }
+    command += " 2>" + Quote(errPath);
+    ProgramRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        return run;
+    }
+    char buffer[65536];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        run.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    std::stringstream text;
+    text << err.rdbuf();
+    run.err = text.str();
+    std::remove(errPath.c_str());
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(CommandLine, PrintsFiftySixLinesInGenerationOrder)
+{
+    const ProgramRun run = RunOrnal({ "--print", "|8|5|1|2|3|4|5|6|7|8" });
+    EXPECT_EQ(run.status, 0);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 56u);
+    EXPECT_EQ(lines.front(), "-1-2-3-4-5-");
+    EXPECT_EQ(lines[1], "-1-2-3-4-6-");
+    EXPECT_EQ(lines.back(), "-4-5-6-7-8-");
+    EXPECT_EQ(run.err, "Combinaisons : 56\n");
+}
+
+TEST(CommandLine, BaseSevenStandsSecond)
+{
+    const ProgramRun run = RunOrnal({ "--print", "--base", "7", "|5|3|3|7|12|1|9" });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Lines(run.out),
+        (std::vector<std::string> { "-3-7-12-", "-3-7-1-", "-3-7-9-", "-12-7-1-", "-12-7-9-", "-1-7-9-" }));
+    EXPECT_EQ(run.err, "Combinaisons : 6\n");
+}
+
+TEST(CommandLine, ArgumentsAreJoinedWithSpacesLikeTheWindowDoes)
+{
+    const ProgramRun split = RunOrnal({ "--print", " |8|3|1|2|3|4", "|5|6|7|8 " });
+    const ProgramRun whole = RunOrnal({ "--print", "|8|3|1|2|3|4|5|6|7|8" });
+    EXPECT_EQ(split.status, 0);
+    EXPECT_EQ(split.out, whole.out);
+    EXPECT_EQ(Lines(split.out).size(), 56u);
+}
+
+struct RefusalCase {
+    std::vector<std::string> arguments;
+    int status;
+    std::string errStart;
+};
+
+class CommandLineRefusalTest : public testing::TestWithParam<RefusalCase> { };
+
+TEST_P(CommandLineRefusalTest, PrintsTheMessageAndNothingElse)
+{
+    const ProgramRun run = RunOrnal(GetParam().arguments);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    EXPECT_EQ(run.err.substr(0, GetParam().errStart.size()), GetParam().errStart) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineRefusalTest,
+    testing::Values(RefusalCase { { "--print", "|8|3" }, 1, "Entrez un Numéro.\n" },
+        RefusalCase { { "--print", "|4|7|1|2|3|4" }, 1, "Choix invalide.\n" },
+        RefusalCase { { "--print", "|8|9|1|2|3|4|5|6|7|8" }, 1, "Vous devez choisir un type de jeu.\n" },
+        RefusalCase { { "--print", "|4|2|5|12|05|9" }, 1, "Numéro déjà saisi.\n" },
+        RefusalCase { { "--print", "--base", "1", "|1|2|1" }, 1, "Choix invalide.\n" }));
+
+INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineRefusalTest,
+    testing::Values(RefusalCase { { "--print", "x" }, 2, "ornal : PRELOAD" },
+        RefusalCase { { "--print", "|21|3" }, 2, "ornal : PRELOAD" },
+        RefusalCase { { "--print" }, 2, "ornal : --print attend" },
+        RefusalCase { { "--bogus" }, 2, "ornal : option inconnue" },
+        RefusalCase { { "--print", "--base" }, 2, "ornal : --base attend" },
+        RefusalCase { { "--base", "3", "|5|3|1|2|3|4|5" }, 2, "ornal : --base ne va" },
+        RefusalCase { { "--print", "--base", "9", "|5|3|3|7|12|1|9" }, 2, "ornal : la base 9" },
+        // 1 stands in box 3, past the first three boxes that a base may occupy.
+        RefusalCase { { "--print", "--base", "1", "|5|3|3|7|12|1|9" }, 2, "ornal : la base 1" },
+        RefusalCase { { "--print", "--base", "x", "|5|3|3|7|12|1|9" }, 2, "ornal : --base attend" },
+        RefusalCase { { "--print", "--base", "3", "--base", "03", "|5|3|3|7|12|1|9" }, 2, "ornal : la base 03" },
+        RefusalCase { { "--print", "--base", "1", "--base", "2", "--base", "3", "--base", "4", "|8|7|1|2|3|4|5|6|7|8" },
+            2, "ornal : trois bases" }));
+
+TEST(CommandLine, HelpAndVersion)
+{
+    const ProgramRun help = RunOrnal({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--print"), std::string::npos);
+    const ProgramRun version = RunOrnal({ "--version" });
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("ornal ", 0), 0u);
+}
+
+TEST(CommandLine, LargestListWhole)
+{
+    const ProgramRun run = RunOrnal({ "--print", "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20" });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Lines(run.out).size(), 77520u);
+    EXPECT_EQ(run.err, "Combinaisons : 77520\n");
+}
+
+} // namespace
