@@ -1,6 +1,7 @@
 #include "exporttospreadsheet.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace ornal {
@@ -85,6 +86,24 @@ bool applyFill(Calls& calls, std::int16_t colour)
         && calls.ok(calls->SetSelectionInterior(InteriorProperty::PatternColorIndex, xl::kAutomatic));
 }
 
+// The pieces joined into one text.
+std::string join(std::initializer_list<std::string_view> pieces)
+{
+    std::string text;
+    for (std::string_view piece : pieces) {
+        text.append(piece);
+    }
+    return text;
+}
+
+// The reference of column A's cell in row: "A" and the row in plain decimal.
+std::string columnACell(std::int32_t row)
+{
+    std::string reference = std::to_string(row);
+    reference.insert(reference.begin(), 'A');
+    return reference;
+}
+
 bool selectRange(Calls& calls, std::string_view reference)
 {
     CellRange range;
@@ -121,12 +140,10 @@ bool writeLines(Calls& calls, const ExportInput& input, ExportRun& run)
 {
     // A 32-bit counter: the largest list ends in row 77,522, far past what 16 bits hold.
     std::int32_t row = 3;
-    if (!selectRange(calls, "A1") || !calls.ok(calls->SetVisible(true))
-        || !selectRange(calls, "A" + std::to_string(row))) {
+    if (!selectRange(calls, "A1") || !calls.ok(calls->SetVisible(true)) || !selectRange(calls, columnACell(row))) {
         return false;
     }
     std::string text;
-    std::string reference;
     const CombinationList::Count count = input.list.size();
     for (CombinationList::Count i = 0; i < count; ++i) {
         run.lineReached = i;
@@ -138,9 +155,7 @@ bool writeLines(Calls& calls, const ExportInput& input, ExportRun& run)
             return false;
         }
         ++row;
-        reference.assign(1, 'A');
-        reference.append(std::to_string(row));
-        if (!selectRange(calls, reference)) {
+        if (!selectRange(calls, columnACell(row))) {
             return false;
         }
     }
@@ -152,16 +167,16 @@ bool writeSignature(Calls& calls, std::string_view date)
     CellRange below;
     CellRange signature;
     return calls.ok(calls->activecell(below)) && calls.ok(calls->Offset(below, 1, 3, signature))
-        && calls.ok(calls->SetValue(signature, "Galopia Le : " + std::string(date)));
+        && calls.ok(calls->SetValue(signature, join({ "Galopia Le : ", date })));
 }
 
 bool writeHeadingBlock(Calls& calls, const ExportInput& input)
 {
     const std::string count = std::to_string(input.list.size());
-    if (!insertHeadingLine(calls, " Nombre de combinaisons : " + count)
-        || !insertHeadingLine(calls, " La sélection : " + std::string(input.selectionText))
-        || !insertHeadingLine(calls, " " + std::string(input.baseText) + " ")
-        || !insertHeadingLine(calls, " " + std::string(input.caption))) {
+    if (!insertHeadingLine(calls, join({ " Nombre de combinaisons : ", count }))
+        || !insertHeadingLine(calls, join({ " La sélection : ", input.selectionText }))
+        || !insertHeadingLine(calls, join({ " ", input.baseText, " " }))
+        || !insertHeadingLine(calls, join({ " ", input.caption }))) {
         return false;
     }
     // The block's own format comes last, so rows 1 to 4 end in the body font.

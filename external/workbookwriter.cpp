@@ -213,9 +213,10 @@ struct WorkbookCloser {
 
 ServiceError WriteWorkbook(const Worksheet& sheet, const std::filesystem::path& file)
 {
-    // Rows go out in order, so the file can be streamed: a tenth of the memory and faster.
+    // Not the streaming mode: it walks every column up to the rightmost used one in each row, and the header
+    // row's right edge lies in the sheet's last column, which makes it about six times slower on a large list.
     lxw_workbook_options options {};
-    options.constant_memory = LXW_TRUE;
+    options.constant_memory = LXW_FALSE;
     std::unique_ptr<lxw_workbook, WorkbookCloser> workbook(workbook_new_opt(file.c_str(), &options));
     if (!workbook) {
         return failure(file, "la bibliothèque de classeurs n'a pas démarré");
