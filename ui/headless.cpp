@@ -31,8 +31,8 @@ constexpr std::string_view kUsage
       "  --help          affiche cette aide\n"
       "  --version       affiche la version\n"
       "\n"
-      "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection (message sur la\n"
-      "sortie d'erreur), 2 ligne de commande mal formée.\n";
+      "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection ou le classeur n'est\n"
+      "pas écrit (message sur la sortie d'erreur), 2 ligne de commande mal formée.\n";
 
 struct Options {
     bool print = false;
