@@ -4,6 +4,7 @@
 #include "numericvalue.h"
 #include "preload.h"
 #include "selectionrules.h"
+#include "spreadsheetexport.h"
 #include "version.h"
 
 #include <algorithm>
@@ -17,22 +18,25 @@ namespace {
 constexpr std::string_view kUsage
     = "Usage : ornal [PRELOAD]\n"
       "        ornal --print [--base NUMERO]... PRELOAD\n"
+      "        ornal --xlsx FICHIER [--base NUMERO]... PRELOAD\n"
       "\n"
       "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture.\n"
       "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
       "\n"
       "  --print         écrit les combinaisons sur la sortie standard, une par ligne,\n"
       "                  et le nombre de combinaisons sur la sortie d'erreur\n"
+      "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER (jamais remplacé s'il existe)\n"
       "  --base NUMERO   le cheval NUMERO, pris parmi les premiers numéros du jeu, est une base\n"
       "                  (jusqu'à trois fois)\n"
       "  --help          affiche cette aide\n"
       "  --version       affiche la version\n"
       "\n"
-      "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection (message sur la\n"
-      "sortie d'erreur), 2 ligne de commande mal formée.\n";
+      "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection ou le classeur n'est\n"
+      "pas écrit (message sur la sortie d'erreur), 2 ligne de commande mal formée.\n";
 
 struct Options {
     bool print = false;
+    std::optional<std::string> xlsx;
     bool help = false;
     bool version = false;
     std::vector<std::string> bases;
@@ -74,7 +78,9 @@ std::string markBases(const Options& options, Selection& sel)
     return {};
 }
 
-int print(const Options& options, std::ostream& out, std::ostream& err)
+// The selection --print and --xlsx compute, read from the command line as the window's preload reads it;
+// returns the status to end with when the selection is refused or the line is malformed.
+std::optional<int> computeList(const Options& options, ComputeResult& result, std::ostream& err)
 {
     const std::optional<PreloadFields> fields = ParsePreload(JoinCommandLine(options.preload));
     if (!fields) {
@@ -109,10 +115,19 @@ int print(const Options& options, std::ostream& out, std::ostream& err)
         }
     }
 
-    const ComputeResult result = ComputeCombinations(sel);
+    result = ComputeCombinations(sel);
     if (result.message) {
         err << result.message->text << '\n';
         return 1;
+    }
+    return std::nullopt;
+}
+
+int print(const Options& options, std::ostream& out, std::ostream& err)
+{
+    ComputeResult result;
+    if (const std::optional<int> status = computeList(options, result, err)) {
+        return *status;
     }
     std::string text;
     for (CombinationList::Count i = 0; i < result.list.size(); ++i) {
@@ -122,6 +137,31 @@ int print(const Options& options, std::ostream& out, std::ostream& err)
     out << text;
     err << CountCaption(result.list.size()) << '\n';
     return out ? 0 : 1;
+}
+
+// The workbook the window's export writes, into a file of the caller's choosing and opened by nobody.
+int exportWorkbook(const Options& options, std::ostream& err)
+{
+    ComputeResult result;
+    if (const std::optional<int> status = computeList(options, result, err)) {
+        return *status;
+    }
+    const std::string baseText
+        = options.bases.empty() ? std::string(text::kNoBase) : std::to_string(options.bases.size());
+    ExportRequest request { .list = result.list, .selectionText = result.selectionText, .baseText = baseText };
+    request.file = *options.xlsx;
+    request.open = nullptr;
+    const ExportOutcome outcome = ExportCombinationList(request);
+    if (outcome.message) {
+        std::string text = outcome.message->text;
+        std::replace(text.begin(), text.end(), '\r', '\n');
+        err << text << '\n';
+    }
+    if (outcome.status != ExportOutcome::Status::Written) {
+        return 1;
+    }
+    err << CountCaption(result.list.size()) << '\n';
+    return 0;
 }
 
 } // namespace
@@ -139,6 +179,12 @@ std::optional<int> RunHeadless(const std::vector<std::string>& arguments, std::o
             optionsEnded = true;
         } else if (argument == "--print") {
             options.print = headless = true;
+        } else if (argument == "--xlsx") {
+            headless = true;
+            if (i + 1 == arguments.size()) {
+                return misuse(err, "--xlsx attend un nom de fichier.");
+            }
+            options.xlsx = arguments[++i];
         } else if (argument == "--help" || argument == "-h") {
             options.help = headless = true;
         } else if (argument == "--version") {
@@ -164,16 +210,19 @@ std::optional<int> RunHeadless(const std::vector<std::string>& arguments, std::o
         out << "ornal " << ORNAL_VERSION << '\n';
         return 0;
     }
-    if (!options.print) {
-        return misuse(err, "--base ne va qu'avec --print.");
+    if (options.print && options.xlsx) {
+        return misuse(err, "--print et --xlsx ne vont pas ensemble.");
+    }
+    if (!options.print && !options.xlsx) {
+        return misuse(err, "--base ne va qu'avec --print ou --xlsx.");
     }
     if (options.bases.size() > 3) {
         return misuse(err, "trois bases au plus.");
     }
     if (options.preload.empty()) {
-        return misuse(err, "--print attend un PRELOAD.");
+        return misuse(err, options.print ? "--print attend un PRELOAD." : "--xlsx attend un PRELOAD.");
     }
-    return print(options, out, err);
+    return options.xlsx ? exportWorkbook(options, err) : print(options, out, err);
 }
 
 } // namespace ornal

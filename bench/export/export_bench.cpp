@@ -1,0 +1,85 @@
+#include "combinationengine.h"
+#include "exporttospreadsheet.h"
+#include "spreadsheetexport.h"
+#include "workbookservice.h"
+#include "workbookwriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace ornal;
+
+// The largest list: 20 horses, bets of 7, 77,520 lines.
+const ComputeResult& LargestList()
+{
+    static const ComputeResult result = [] {
+        Selection sel { .horseCountText = "20",
+            .betSizeText = "7",
+            .betSizeShown = true,
+            .baseCount = -1,
+            .numbers = { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17",
+                "18", "19", "20" },
+            .shown = {},
+            .marks = {} };
+        sel.shown.fill(true);
+        return ComputeCombinations(sel);
+    }();
+    return result;
+}
+
+std::filesystem::path BenchFolder()
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path()
+        / std::filesystem::path("ornal-export-bench").concat(std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// What the export button costs, from the list to a finished file (opening it excepted).
+void BM_ExportLargestListToFile(benchmark::State& state)
+{
+    const ComputeResult& computed = LargestList();
+    const std::filesystem::path file = BenchFolder() / "bench.xlsx";
+    for (auto _ : state) {
+        std::filesystem::remove(file);
+        ExportRequest request { .list = computed.list, .selectionText = computed.selectionText };
+        request.file = file;
+        request.open = nullptr;
+        const ExportOutcome outcome = ExportCombinationList(request);
+        if (outcome.status != ExportOutcome::Status::Written) {
+            state.SkipWithError(outcome.message ? outcome.message->text.c_str() : "export failed");
+            break;
+        }
+    }
+    state.counters["lines"] = computed.list.size();
+    std::filesystem::remove_all(file.parent_path());
+}
+BENCHMARK(BM_ExportLargestListToFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The file writer alone, on the sheet of the largest list.
+void BM_WriteLargestSheet(benchmark::State& state)
+{
+    const ComputeResult& computed = LargestList();
+    const std::filesystem::path folder = BenchFolder();
+    WorkbookService service({ .file = folder / "built.xlsx", .folder = {}, .moment = {}, .open = {} });
+    ExportToSpreadsheet(
+        service, { computed.list, computed.selectionText, "Sans Base", "Programme Ornal", "07/12/2026" });
+    const std::filesystem::path file = folder / "bench.xlsx";
+    for (auto _ : state) {
+        if (const ServiceError error = WriteWorkbook(service.sheet(), file)) {
+            state.SkipWithError(error.description.c_str());
+            break;
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_WriteLargestSheet)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

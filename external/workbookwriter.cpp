@@ -1,0 +1,265 @@
+#include "workbookwriter.h"
+
+#include "palette.h"
+
+#include <xlsxwriter.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace ornal {
+
+namespace {
+
+// The line a border's style and weight draw, in the file's terms.
+std::uint8_t lineKind(const BorderFormat& border)
+{
+    const bool heavy = border.weight == xl::kMedium || border.weight == xl::kThick;
+    switch (border.lineStyle) {
+    case xl::kContinuous:
+        return border.weight == xl::kHairline ? LXW_BORDER_HAIR
+            : border.weight == xl::kMedium    ? LXW_BORDER_MEDIUM
+            : border.weight == xl::kThick     ? LXW_BORDER_THICK
+                                              : LXW_BORDER_THIN;
+    case xl::kDash:
+        return heavy ? LXW_BORDER_MEDIUM_DASHED : LXW_BORDER_DASHED;
+    case xl::kDot:
+        return LXW_BORDER_DOTTED;
+    case xl::kDouble:
+        return LXW_BORDER_DOUBLE;
+    case xl::kDashDot:
+        return heavy ? LXW_BORDER_MEDIUM_DASH_DOT : LXW_BORDER_DASH_DOT;
+    case xl::kDashDotDot:
+        return heavy ? LXW_BORDER_MEDIUM_DASH_DOT_DOT : LXW_BORDER_DASH_DOT_DOT;
+    case xl::kSlantDashDot:
+        return LXW_BORDER_SLANT_DASH_DOT;
+    default:
+        return LXW_BORDER_NONE;
+    }
+}
+
+std::uint8_t underlineKind(std::int16_t underline)
+{
+    switch (underline) {
+    case xl::kUnderlineSingle:
+        return LXW_UNDERLINE_SINGLE;
+    case xl::kDouble:
+        return LXW_UNDERLINE_DOUBLE;
+    case 4:
+        return LXW_UNDERLINE_SINGLE_ACCOUNTING;
+    case 5:
+        return LXW_UNDERLINE_DOUBLE_ACCOUNTING;
+    default:
+        return LXW_UNDERLINE_NONE;
+    }
+}
+
+void describeFont(lxw_format* target, const FontFormat& font)
+{
+    format_set_font_name(target, font.name.c_str());
+    format_set_font_size(target, font.size);
+    if (font.style.find("Gras") != std::string::npos) {
+        format_set_bold(target);
+    }
+    if (font.style.find("Italique") != std::string::npos) {
+        format_set_italic(target);
+    }
+    if (const std::uint8_t underline = underlineKind(font.underline); underline != LXW_UNDERLINE_NONE) {
+        format_set_underline(target, underline);
+    }
+    if (font.strikethrough) {
+        format_set_font_strikeout(target);
+    }
+    if (font.superscript) {
+        format_set_font_script(target, LXW_FONT_SUPERSCRIPT);
+    } else if (font.subscript) {
+        format_set_font_script(target, LXW_FONT_SUBSCRIPT);
+    }
+    if (font.outline) {
+        format_set_font_outline(target);
+    }
+    if (font.shadow) {
+        format_set_font_shadow(target);
+    }
+    if (const auto colour = PaletteColour(font.colorIndex)) {
+        format_set_font_color(target, *colour);
+    }
+}
+
+void describeBorders(lxw_format* target, const CellFormat& format)
+{
+    using SetLine = void (*)(lxw_format*, std::uint8_t);
+    using SetColour = void (*)(lxw_format*, lxw_color_t);
+    struct Side {
+        int index;
+        SetLine line;
+        SetColour colour;
+    };
+    static constexpr Side kSides[] = {
+        { xl::kEdgeLeft, format_set_left, format_set_left_color },
+        { xl::kEdgeTop, format_set_top, format_set_top_color },
+        { xl::kEdgeBottom, format_set_bottom, format_set_bottom_color },
+        { xl::kEdgeRight, format_set_right, format_set_right_color },
+    };
+    for (const Side& side : kSides) {
+        const BorderFormat& border = format.border(side.index);
+        if (const std::uint8_t kind = lineKind(border); kind != LXW_BORDER_NONE) {
+            side.line(target, kind);
+            if (const auto colour = PaletteColour(border.colorIndex)) {
+                side.colour(target, *colour);
+            }
+        }
+    }
+    // The file has one style for both diagonals: the down one's, else the up one's.
+    const BorderFormat& down = format.border(xl::kDiagonalDown);
+    const BorderFormat& up = format.border(xl::kDiagonalUp);
+    const bool hasDown = lineKind(down) != LXW_BORDER_NONE;
+    const bool hasUp = lineKind(up) != LXW_BORDER_NONE;
+    if (hasDown || hasUp) {
+        const BorderFormat& shown = hasDown ? down : up;
+        format_set_diag_type(target,
+            hasDown && hasUp ? LXW_DIAGONAL_BORDER_UP_DOWN
+                : hasDown    ? LXW_DIAGONAL_BORDER_DOWN
+                             : LXW_DIAGONAL_BORDER_UP);
+        format_set_diag_border(target, lineKind(shown));
+        if (const auto colour = PaletteColour(shown.colorIndex)) {
+            format_set_diag_color(target, *colour);
+        }
+    }
+}
+
+void describeInterior(lxw_format* target, const InteriorFormat& interior)
+{
+    const auto colour = PaletteColour(interior.colorIndex);
+    if (interior.pattern == xl::kSolid && colour) {
+        format_set_pattern(target, LXW_PATTERN_SOLID);
+        format_set_bg_color(target, *colour);
+    }
+}
+
+// One file format per distinct cell format, made on first use.
+class FormatCache {
+public:
+    explicit FormatCache(lxw_workbook* workbook)
+        : m_workbook(workbook)
+    {
+    }
+
+    lxw_format* get(const CellFormat& format)
+    {
+        // Consecutive cells nearly always share a format: skip the map lookup then.
+        if (m_last && m_lastKey == format) {
+            return m_last;
+        }
+        auto it = m_formats.find(format);
+        if (it == m_formats.end()) {
+            lxw_format* made = workbook_add_format(m_workbook);
+            describeFont(made, format.font);
+            describeBorders(made, format);
+            describeInterior(made, format.interior);
+            it = m_formats.emplace(format, made).first;
+        }
+        m_lastKey = format;
+        m_last = it->second;
+        return m_last;
+    }
+
+private:
+    lxw_workbook* m_workbook;
+    std::map<CellFormat, lxw_format*> m_formats;
+    CellFormat m_lastKey;
+    lxw_format* m_last = nullptr;
+};
+
+std::string reason(lxw_error error)
+{
+    switch (error) {
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        return "le fichier n'a pas pu être créé (dossier absent ou protégé en écriture)";
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+        return "le fichier temporaire de travail n'a pas pu être écrit ou relu";
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+    case LXW_ERROR_ZIP_PARAMETER_ERROR:
+        return "l'écriture du fichier s'est interrompue (disque plein ?)";
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return "la mémoire a manqué";
+    default:
+        return std::string("erreur de la bibliothèque de classeurs : ") + lxw_strerror(error);
+    }
+}
+
+ServiceError failure(const std::filesystem::path& file, const std::string& why)
+{
+    return { serviceerror::kFileAccess,
+        "Le classeur n'a pas pu être écrit dans « " + file.string() + " » : " + why + "." };
+}
+
+struct WorkbookCloser {
+    void operator()(lxw_workbook* workbook) const
+    {
+        if (workbook) {
+            workbook_close(workbook);
+        }
+    }
+};
+
+} // namespace
+
+ServiceError WriteWorkbook(const Worksheet& sheet, const std::filesystem::path& file)
+{
+    // Not the streaming mode: it walks every column up to the rightmost used one in each row, and the header
+    // row's right edge lies in the sheet's last column, which makes it about six times slower on a large list.
+    lxw_workbook_options options {};
+    options.constant_memory = LXW_FALSE;
+    std::unique_ptr<lxw_workbook, WorkbookCloser> workbook(workbook_new_opt(file.c_str(), &options));
+    if (!workbook) {
+        return failure(file, "la bibliothèque de classeurs n'a pas démarré");
+    }
+    lxw_worksheet* target = workbook_add_worksheet(workbook.get(), sheet.name().c_str());
+    if (!target) {
+        return failure(file, "le nom de feuille « " + sheet.name() + " » est refusé");
+    }
+    FormatCache formats(workbook.get());
+    const CellFormat plain;
+
+    for (const auto& [column, width] : sheet.columnWidths()) {
+        worksheet_set_column(
+            target, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1), width, nullptr);
+    }
+    lxw_error error = LXW_NO_ERROR;
+    for (int r = 1; r <= sheet.usedRowCount() && error == LXW_NO_ERROR; ++r) {
+        const Worksheet::Row& line = *sheet.row(r);
+        const auto row = static_cast<lxw_row_t>(r - 1);
+        if (line.formatted) {
+            error = worksheet_set_row(target, row, LXW_DEF_ROW_HEIGHT, formats.get(line.format));
+        }
+        for (const auto& [column, cell] : line.cells) {
+            if (error != LXW_NO_ERROR) {
+                break;
+            }
+            const auto col = static_cast<lxw_col_t>(column - 1);
+            lxw_format* format = formats.get(cell.format);
+            if (!cell.value.empty()) {
+                error = worksheet_write_string(target, row, col, cell.value.c_str(), format);
+            } else if (cell.format != plain) {
+                error = worksheet_write_blank(target, row, col, format);
+            }
+        }
+    }
+    if (error != LXW_NO_ERROR) {
+        return failure(file, reason(error));
+    }
+    const lxw_error closed = workbook_close(workbook.release());
+    if (closed != LXW_NO_ERROR) {
+        return failure(file, reason(closed));
+    }
+    return {};
+}
+
+} // namespace ornal
