@@ -1,4 +1,9 @@
+#include "form1.h"
 #include "headless.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <iostream>
 #include <string>
@@ -6,10 +11,22 @@
 
 int main(int argc, char* argv[])
 {
+    // The command-line front end runs before any window exists, so it needs no display.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (const std::optional<int> status = ornal::RunHeadless(arguments, std::cout, std::cerr)) {
         return *status;
     }
-    std::cerr << "ornal : la fenêtre n'est pas encore disponible ; utilisez --print.\n";
-    return 2;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ornal"));
+    QTranslator qtFrench;
+    if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
+    QStringList windowArguments = QApplication::arguments();
+    windowArguments.removeFirst();
+    ornal::Form1 window(windowArguments);
+    window.show();
+    window.activateWindow();
+    return QApplication::exec();
 }

@@ -1,0 +1,32 @@
+#include "combinationlistmodel.h"
+
+#include "qtbridge.h"
+
+namespace ornal {
+
+CombinationListModel::CombinationListModel(QObject* parent)
+    : QAbstractListModel(parent)
+{
+}
+
+int CombinationListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_list.size());
+}
+
+QVariant CombinationListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    return ToQString(m_list.line(static_cast<CombinationList::Count>(index.row())));
+}
+
+void CombinationListModel::setList(CombinationList list)
+{
+    beginResetModel();
+    m_list = std::move(list);
+    endResetModel();
+}
+
+} // namespace ornal

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "combinationlistmodel.h"
+#include "form1controls.h"
+#include "messageboxes.h"
+#include "shuffle.h"
+#include "spreadsheetexport.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QComboBox;
+
+namespace ornal {
+
+class NumberBoxFilter;
+
+// What the window reaches outside itself; tests put recorders in their place.
+struct Form1Services {
+    // Opens a web address in the registered browser (default: OpenUrl).
+    std::function<bool(std::string_view address)> openUrl;
+    // Exports a list to a workbook (default: ExportCombinationList with the player's folder and application).
+    std::function<ExportOutcome(const ExportRequest& request)> exportList;
+    // Leaves the program (default: closes the window, which ends the event loop).
+    std::function<void()> quit;
+};
+
+// The main window: owns the selection's controls, BaseCount, SelectionText, the combination list and CommandLineText,
+// and runs each operation of its controls to its end.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // arguments are the program's command-line arguments (without the program's path), preloaded on first activation.
+    explicit Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages = {}, Form1Services services = {},
+        QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The controls, under their names.
+    const Form1Controls& controls() const { return m_ui; }
+    // The lines of List1.
+    const CombinationList& combinationList() const { return m_model->list(); }
+    // BaseCount: -1 without bases, otherwise the chosen number of bases.
+    std::int16_t baseCount() const { return m_baseCount; }
+    // SelectionText as the last computation left it.
+    const std::string& selectionText() const { return m_selectionText; }
+    // The arguments joined and trimmed, as the last preload read them.
+    const std::string& commandLineText() const { return m_commandLineText; }
+
+    void InitialiseMainWindow();
+    void ChooseHorseCount();
+    void ChooseBaseMode();
+    void ToggleBaseMark(int mark);
+    void ChooseBetSize();
+    void ComputeCombinations();
+    void KeepCombinationsWith();
+    void RemoveCombinationsWith();
+    void ShuffleWithinCombinations();
+    void SearchResult();
+    void PreloadFromCommandLine();
+    void ExportToSpreadsheet();
+    void OpenWebSite();
+    void ShowVersionBox();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectControls();
+    void runFilter(QComboBox* filterBox, bool keepHolders);
+    void showBusyCaption();
+    void showCount();
+    void centreOnScreen();
+
+    Form1Controls m_ui;
+    NumberBoxFilter* m_numberFilter;
+    CombinationListModel* m_model;
+    CombinationListModel* m_scratch; // List2, empty outside the filters and the shuffle
+    std::unique_ptr<MessageBoxes> m_messages;
+    Form1Services m_services;
+    ClockSeededSource m_random;
+    QStringList m_arguments;
+    std::string m_commandLineText;
+    std::string m_selectionText;
+    std::int16_t m_baseCount = -1;
+    bool m_preloaded = false;
+    bool m_closing = false;
+};
+
+} // namespace ornal
