@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -162,6 +163,13 @@ void check(const std::string& text)
 }
 
 } // namespace
+
+// The window runs under the player's locale: read under the one of the environment too (LANG=fr_FR.UTF-8, say).
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    std::setlocale(LC_ALL, "");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
