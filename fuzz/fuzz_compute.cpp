@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "numericvalue.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -161,6 +162,20 @@ Expected expectedChecks(const Selection& sel)
             readable = sel.shown[i];
         }
         if (!readable) {
+            e.status = Status::InvalidChoice;
+            return e;
+        }
+        // A list whose text would pass 64 MiB is refused; the longest line takes the k longest texts.
+        std::vector<std::size_t> lengths;
+        for (int i = 0; i <= last; ++i) {
+            lengths.push_back(sel.numbers[i].size());
+        }
+        std::sort(lengths.rbegin(), lengths.rend());
+        std::uint64_t longest = 1 + static_cast<std::uint64_t>(e.k);
+        for (int i = 0; i < e.k; ++i) {
+            longest += lengths[static_cast<std::size_t>(i)];
+        }
+        if (longest * choose(last + 1, e.k) > (64ull << 20)) {
             e.status = Status::InvalidChoice;
             return e;
         }
