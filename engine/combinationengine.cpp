@@ -5,12 +5,16 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
 namespace ornal {
 
 namespace {
+
+// A bound far above the largest list of typed numbers (77,520 lines of at most 22 characters, 1.7 MB).
+constexpr std::uint64_t kMaxListTextBytes = 64ull << 20;
 
 std::uint64_t binomial(int n, int k)
 {
@@ -202,6 +206,21 @@ ComputeResult ComputeCombinations(const Selection& sel)
         std::size_t bytes = 1;
         for (int i = 0; i <= lastBox; ++i) {
             bytes += sel.numbers[i].size() + 1;
+        }
+        // Typed numbers have two characters, but the preload puts any text into a box: twenty long texts would
+        // make a list of gigabytes, ending in an allocation failure or in line offsets past 32 bits.
+        std::array<std::size_t, kNumberBoxCount> lengths {};
+        for (int i = 0; i <= lastBox; ++i) {
+            lengths[i] = sel.numbers[i].size();
+        }
+        std::sort(lengths.begin(), lengths.begin() + lastBox + 1, std::greater<>());
+        std::uint64_t longestLine = 1 + static_cast<std::uint64_t>(*k);
+        for (int i = 0; i < *k; ++i) {
+            longestLine += lengths[i];
+        }
+        if (longestLine > kMaxListTextBytes / std::max<std::uint64_t>(lines, 1)) {
+            return refuse(
+                std::move(result), ComputeResult::Status::InvalidChoice, text::kInvalidChoice, MessageIcon::None);
         }
         result.list.reserve(static_cast<CombinationList::Count>(lines),
             static_cast<std::size_t>(lines) * std::min<std::size_t>(bytes, 1 + static_cast<std::size_t>(*k) * 3));

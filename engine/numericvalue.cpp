@@ -1,9 +1,11 @@
 #include "numericvalue.h"
 
+#include <algorithm>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace ornal {
 
@@ -70,9 +72,21 @@ double NumericValue(std::string_view text)
     if (length == 0) {
         return 0.0;
     }
-    // strtod gives the correctly rounded value; the copy keeps it from reading past the number (exponents, hex).
-    const std::string number(text.substr(0, length));
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars gives the correctly rounded value and, unlike strtod, ignores the C locale, which the window's
+    // toolkit sets to the player's: in French strtod would stop at the full stop. Bounded by length, it cannot
+    // read past the number (exponents, hex).
+    const bool negative = text[0] == '-';
+    const std::size_t digitsStart = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    const char* first = text.data() + digitsStart;
+    double magnitude = 0.0;
+    const std::from_chars_result read = std::from_chars(first, text.data() + length, magnitude);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Too large gives infinity and too small gives 0, as the library's reading of text does.
+        const std::string_view digits(first, length - digitsStart);
+        const std::size_t point = std::min(digits.find('.'), digits.size());
+        magnitude = digits.substr(0, point).find_first_not_of('0') == std::string_view::npos ? 0.0 : HUGE_VAL;
+    }
+    return negative ? -magnitude : magnitude;
 }
 
 bool StartsWithNumber(std::string_view text)

@@ -293,6 +293,32 @@ TEST(ComputeCombinations, LargestListFitsItsMemoryBudget)
     EXPECT_LE(result.list.memoryBytes(), 2'500'000u);
 }
 
+// The preload can put texts of any length into the boxes: a list that would run into gigabytes is refused before
+// it is built, while long texts in a list of reasonable size are still combined.
+TEST(ComputeCombinations, RefusesAListTooLargeToHold)
+{
+    std::vector<std::string> numbers;
+    for (int i = 1; i <= 20; ++i) {
+        numbers.push_back(std::to_string(i) + std::string(400, 'x')); // 77,520 lines of about 2.8 kB: 218 MB
+    }
+    const ComputeResult refused = ComputeCombinations(MakeSelection(numbers, "7"));
+    EXPECT_EQ(refused.status, ComputeResult::Status::InvalidChoice);
+    ASSERT_TRUE(refused.message.has_value());
+    EXPECT_EQ(refused.message->text, "Choix invalide.");
+    EXPECT_TRUE(refused.list.empty());
+
+    for (std::string& number : numbers) {
+        number.resize(number.size() - 380); // about 160 bytes a line, 12 MB in all
+    }
+    EXPECT_EQ(ComputeCombinations(MakeSelection(numbers, "7")).list.size(), 77520u);
+
+    const std::vector<std::string> fourLong { "1" + std::string(100'000, 'x'), "2" + std::string(100'000, 'x'),
+        "3" + std::string(100'000, 'x'), "4" + std::string(100'000, 'x') };
+    const ComputeResult few = ComputeCombinations(MakeSelection(fourLong, "2"));
+    ASSERT_EQ(few.list.size(), 6u);
+    EXPECT_EQ(few.list.line(5), "-" + fourLong[2] + "-" + fourLong[3] + "-");
+}
+
 TEST(CountCaption, PlainDecimalAfterTheLabel)
 {
     EXPECT_EQ(CountCaption(0), "Combinaisons : 0");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -79,6 +80,33 @@ TEST(TrimSpaces, RemovesOnlySpaces)
     EXPECT_EQ(TrimSpaces(""), "");
     EXPECT_EQ(TrimSpaces("\t8\t"), "\t8\t");
     EXPECT_EQ(TrimSpaces(" a b "), "a b");
+}
+
+// The window's toolkit switches the C library to the player's locale; in French the decimal separator is a comma,
+// and a locale-dependent conversion would read "8.5" as 8.
+TEST(NumericValueLocaleTest, ReadsAFullStopWhateverTheLocale)
+{
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    bool commaLocale = false;
+    for (const char* name : { "fr_FR.UTF-8", "fr_FR.utf8", "fr_FR", "de_DE.UTF-8", "de_DE.utf8" }) {
+        if (std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point[0] == ',') {
+            commaLocale = true;
+            break;
+        }
+    }
+    if (!commaLocale) {
+        std::setlocale(LC_NUMERIC, saved.c_str());
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    const double half = NumericValue("8.5");
+    const double small = NumericValue("-0.25");
+    const double longNumber = NumericValue("123.125");
+    const double comma = NumericValue("2,5");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(half, 8.5);
+    EXPECT_EQ(small, -0.25);
+    EXPECT_EQ(longNumber, 123.125);
+    EXPECT_EQ(comma, 2.0);
 }
 
 } // namespace
