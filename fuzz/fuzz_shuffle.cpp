@@ -16,23 +16,24 @@ namespace {
 using ornal::CombinationList;
 using ornal::fuzz::Shown;
 
-// Draws taken from the fuzzer's bytes, so that the edges of [0, 1) come as often as the middle.
+// Draws taken from the fuzzer's bytes, so that the extreme bit patterns (all zeros, all ones) come as often as the
+// middle.
 class ReplaySource final : public ornal::UniformSource {
 public:
     explicit ReplaySource(std::vector<std::uint8_t> bytes)
         : m_bytes(std::move(bytes))
     {
     }
-    double next() override
+    std::uint64_t nextBits() override
     {
         if (m_bytes.empty()) {
-            return 0.0;
+            return 0;
         }
         const std::uint8_t b = m_bytes[m_next++ % m_bytes.size()];
         if (b == 0xff) {
-            return std::nextafter(1.0, 0.0); // the largest draw below 1
+            return ~std::uint64_t { 0 }; // the largest draw
         }
-        return b / 255.0;
+        return static_cast<std::uint64_t>(b) * 0x0101010101010101ULL;
     }
 
 private:
