@@ -322,9 +322,7 @@ void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
     const double n = FilterNumber(chosen).value_or(0);
     m_scratch->setList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
                                    : ornal::RemoveCombinationsWith(m_model->list(), n));
-    CombinationList survivors = m_scratch->list();
-    m_scratch->setList({});
-    m_model->setList(std::move(survivors));
+    m_model->setList(m_scratch->takeList());
     filterBox->setCurrentIndex(-1);
     filterBox->setEditText(QString());
     showCount();

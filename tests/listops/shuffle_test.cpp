@@ -81,20 +81,27 @@ TEST(ShuffleWithinCombinations, EmptyListStaysEmpty)
     EXPECT_TRUE(ShuffleWithinCombinations(CombinationList {}, random).empty());
 }
 
-// Chi-square over the six orders of a triple, 60,000 lines, fixed seed: 5 degrees of freedom, the 0.999 quantile is
-// 20.5 (standard chi-square table). A biased draw (for example a modulo or an off-by-one position) exceeds it.
-TEST(ShuffleWithinCombinations, OrdersAreUniform)
+// How often each line text comes out of shuffling times copies of line.
+std::map<std::string, int> ShuffledCounts(std::string_view line, int times, std::uint64_t seed)
 {
     CombinationList list;
-    for (int i = 0; i < 60000; ++i) {
-        list.append("-1-2-3-");
+    for (int i = 0; i < times; ++i) {
+        list.append(line);
     }
-    ClockSeededSource random(20261207);
+    ClockSeededSource random(seed);
     const CombinationList after = ShuffleWithinCombinations(list, random);
     std::map<std::string, int> counts;
     for (CombinationList::Count i = 0; i < after.size(); ++i) {
         ++counts[std::string(after.line(i))];
     }
+    return counts;
+}
+
+// Chi-square over the six orders of a triple, 60,000 lines, fixed seed: 5 degrees of freedom, the 0.999 quantile is
+// 20.5 (standard chi-square table). A biased draw (for example a modulo or an off-by-one position) exceeds it.
+TEST(ShuffleWithinCombinations, OrdersAreUniform)
+{
+    const std::map<std::string, int> counts = ShuffledCounts("-1-2-3-", 60000, 20261207);
     ASSERT_EQ(counts.size(), 6u);
     double chiSquare = 0;
     for (const auto& [order, count] : counts) {
@@ -106,16 +113,9 @@ TEST(ShuffleWithinCombinations, OrdersAreUniform)
 
 TEST(ShuffleWithinCombinations, PairsSwapHalfTheTime)
 {
-    CombinationList list;
-    for (int i = 0; i < 20000; ++i) {
-        list.append("-4-8-");
-    }
-    ClockSeededSource random(99);
-    const CombinationList after = ShuffleWithinCombinations(list, random);
-    int swapped = 0;
-    for (CombinationList::Count i = 0; i < after.size(); ++i) {
-        swapped += after.line(i) == "-8-4-";
-    }
+    std::map<std::string, int> counts = ShuffledCounts("-4-8-", 20000, 99);
+    const int swapped = counts["-8-4-"];
+    EXPECT_EQ(counts["-4-8-"] + swapped, 20000);
     // Binomial(20000, 1/2): the standard deviation is 70.7; 4.5 of them either side.
     EXPECT_NEAR(swapped, 10000, 320);
 }
