@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 #include <algorithm>
 #include <vector>
@@ -84,6 +85,14 @@ QComboBox* DropDown(QWidget* parent, const char* name, int left, int top, int wi
     return box;
 }
 
+// Pasting (the context menu, Shift+Insert, a middle click) bypasses the key filter: the validator holds pasted text
+// to what typing could give.
+void AcceptTypedNumbersOnly(QLineEdit* box, NumberBoxFilter* numberFilter)
+{
+    box->installEventFilter(numberFilter);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), box));
+}
+
 QGroupBox* CaptionedFrame(
     QWidget* parent, const char* name, int left, int top, int width, int height, const char* caption)
 {
@@ -147,7 +156,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         auto* box = new QLineEdit(Frame2);
         Place(box, "", 240 + 480 * column, 360 + 840 * row, 375, 375);
         box->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        box->installEventFilter(numberFilter);
+        AcceptTypedNumbersOnly(box, numberFilter);
         SetBackground(box, Qt::white);
         Text1[i] = box;
         auto* mark = new QCheckBox(QStringLiteral("Check1"), Frame2);
@@ -185,7 +194,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         auto* box = new QLineEdit(Frame4);
         Place(box, "", 120 + 360 * i, 360, 330, 320);
         box->setObjectName(QStringLiteral("txtscan_%1").arg(i));
-        box->installEventFilter(numberFilter);
+        AcceptTypedNumbersOnly(box, numberFilter);
         SetBackground(box, QColor(0xE0, 0xE0, 0xE0));
         txtscan[i] = box;
     }
