@@ -1,0 +1,627 @@
+// Seeded random sessions on the real window: picks, typed and pasted texts, ticks, clicks on every button (the
+// hidden ones too) and Yes or No to every question, in any order. After each action the window must still keep
+// its selection and its list sound. A failure names the seed and the actions that led to it.
+//
+// ORNAL_MONKEY_SEED=<seed> replays that one session; ORNAL_MONKEY_ACTIONS=<n> sets the actions per session.
+#include "windowfixture.h"
+
+#include "selection.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QTest>
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <iostream>
+#include <numeric>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string_view>
+#include <unordered_set>
+
+namespace ornal::testing_support {
+namespace {
+
+constexpr int kDefaultActions = 1000;
+constexpr qint64 kActionLimitMs = 1000;
+constexpr std::size_t kHistoryShown = 30;
+
+// The fields of a line ("-", then each number and "-"), read without the program's own parsing; nullopt when
+// the line is malformed. Typed numbers are one or two digits.
+std::optional<std::vector<int>> LineFields(std::string_view line)
+{
+    if (line.size() < 3 || line.front() != '-' || line.back() != '-') {
+        return std::nullopt;
+    }
+    std::vector<int> fields;
+    std::size_t start = 1;
+    while (start < line.size()) {
+        const std::size_t end = line.find('-', start);
+        const std::string_view field = line.substr(start, end - start);
+        if (field.empty() || field.size() > 2
+            || !std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            return std::nullopt;
+        }
+        int value = 0;
+        for (char c : field) {
+            value = value * 10 + (c - '0');
+        }
+        fields.push_back(value);
+        start = end + 1;
+    }
+    return fields;
+}
+
+// The value of a text that is a plain whole number, blanks around it allowed; nullopt for anything else.
+std::optional<int> PlainNumber(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 4
+        || !std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return trimmed.toInt();
+}
+
+std::uint64_t Binomial(int n, int k)
+{
+    if (k < 0 || n < k) {
+        return 0;
+    }
+    std::uint64_t result = 1;
+    for (int i = 1; i <= k; ++i) {
+        result = result * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
+    }
+    return result;
+}
+
+// Key by key; the test library's key table knows ASCII only, so other characters go as key events of their own.
+void TypeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+std::vector<int> Sorted(std::vector<int> values)
+{
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+// What one action may change, for the checks after it.
+struct Step {
+    std::string what;
+    enum class Change { None, Computation, Keep, Remove, Shuffle } change = Change::None;
+    std::optional<int> pickedHorseCount; // an entry of NombreChevaux was picked
+    bool choiceClearsMarks = false; // a choice that, when accepted, unticks every mark
+    bool tick = false;
+    bool answer = true; // the answer queued for a question
+    std::optional<int> filterNumber; // the filter box's text as a plain number
+    bool exported = false;
+};
+
+class MonkeyTest : public WindowTest, public testing::WithParamInterface<std::uint64_t> {
+protected:
+    void SetUp() override
+    {
+        const char* replay = std::getenv("ORNAL_MONKEY_SEED");
+        m_seed = replay ? std::strtoull(replay, nullptr, 10) : GetParam();
+        if (replay && GetParam() != 1) {
+            GTEST_SKIP() << "replaying seed " << m_seed << " only";
+        }
+        const char* actions = std::getenv("ORNAL_MONKEY_ACTIONS");
+        m_actions = actions ? std::atoi(actions) : kDefaultActions;
+        m_random.seed(m_seed);
+        WindowTest::SetUp();
+        const QStringList preloads[] = { {}, {}, { "|8|5|1|2|3|4|5|6|7|8" }, { "|4|2|1|2|3|4" },
+            { "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20" }, { "x" }, { "|7|", "3|1|2|3|4|5|6|7" } };
+        const QStringList& preload = preloads[below(std::size(preloads))];
+        open(preload);
+        for (QComboBox* box : { ui().NombreChevaux, ui().Jeu, ui().Base }) {
+            QObject::connect(box, &QComboBox::activated, &window(), [this, box] { m_activated = box; });
+        }
+        m_history.push_back("opened with \"" + preload.join(' ').toStdString() + '"');
+        m_previous = window().combinationList();
+    }
+
+    void run()
+    {
+        for (int i = 0; i < m_actions && !m_failed; ++i) {
+            m_shown.clear();
+            m_answers.clear();
+            m_exports.clear();
+            m_exportedLines.clear();
+            QElapsedTimer clock;
+            clock.start();
+            Step step = act();
+            QCoreApplication::processEvents();
+            const qint64 elapsed = clock.elapsed();
+            m_history.push_back(std::to_string(i) + ": " + step.what);
+            if (m_history.size() > kHistoryShown) {
+                m_history.pop_front();
+            }
+            if (elapsed > kActionLimitMs) {
+                fail("took " + std::to_string(elapsed) + " ms");
+            }
+            check(step);
+        }
+        std::cout << "seed " << m_seed << ": " << m_actions << " actions, " << m_computed << " lists computed (largest "
+                  << m_largest << " lines), " << m_filtered << " confirmed filters, " << m_shuffled << " shuffles\n";
+        // A session that never reached a list would have checked only the selection.
+        EXPECT_GT(m_computed, 0);
+    }
+
+private:
+    std::size_t below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
+
+    QString oddText()
+    {
+        static const QString texts[]
+            = { "", " ", "abc", "7abc", "-3", "0", "2.5", "1e400", "99999", "32768", " 8 ", "é", "Sans Base", "àéîõü ç",
+                  "05", "3", "12", "20", "1", "7", QString(5000, QChar('7')), QString(3000, QChar(0xE9)) };
+        if (chance(0.3)) {
+            return QString::number(below(25));
+        }
+        return texts[below(std::size(texts))];
+    }
+
+    QComboBox* anyDropDown()
+    {
+        QComboBox* boxes[] = { ui().NombreChevaux, ui().Jeu, ui().Base, ui().garde, ui().supp };
+        return boxes[below(std::size(boxes))];
+    }
+
+    template <std::size_t N> QLineEdit* anyShown(const std::array<QLineEdit*, N>& boxes)
+    {
+        std::vector<QLineEdit*> shown;
+        for (QLineEdit* box : boxes) {
+            if (!box->isHidden()) {
+                shown.push_back(box);
+            }
+        }
+        return shown.empty() ? nullptr : shown[below(shown.size())];
+    }
+
+    void pickEntry(QComboBox* box, int index)
+    {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    // Types text key by key where it is short, as a paste of the whole text where it is long.
+    void enter(QComboBox* box, const QString& text)
+    {
+        if (text.size() <= 12 && chance(0.7)) {
+            box->lineEdit()->selectAll();
+            TypeKeys(box->lineEdit(), text);
+        } else {
+            box->setEditText(text);
+        }
+    }
+
+    void typeInto(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        box->selectAll();
+        TypeKeys(box, text.left(12));
+    }
+
+    Step act()
+    {
+        Step step;
+        switch (below(22)) {
+        case 0:
+        case 1: {
+            const int index = static_cast<int>(below(ui().NombreChevaux->count()));
+            pickEntry(ui().NombreChevaux, index);
+            step.what = "pick horses " + ui().NombreChevaux->itemText(index).toStdString();
+            step.pickedHorseCount = ui().NombreChevaux->itemText(index).toInt();
+            step.choiceClearsMarks = true;
+            break;
+        }
+        case 2:
+        case 3: {
+            const int index = static_cast<int>(below(ui().Jeu->count()));
+            pickEntry(ui().Jeu, index);
+            step.what = "pick bet size \"" + ui().Jeu->itemText(index).toStdString() + '"';
+            step.choiceClearsMarks = window().baseCount() != -1;
+            break;
+        }
+        case 4: {
+            const int index = static_cast<int>(below(ui().Base->count()));
+            pickEntry(ui().Base, index);
+            step.what = "pick base " + ui().Base->itemText(index).toStdString();
+            step.choiceClearsMarks = true;
+            break;
+        }
+        case 5:
+        case 6: {
+            QComboBox* box = anyDropDown();
+            const QString text = oddText();
+            enter(box, text);
+            step.what = "type \"" + text.left(20).toStdString() + "\" into " + box->objectName().toStdString();
+            if (chance(0.3)) {
+                // Enter chooses an entry only now and then (when the text names one, and not always then):
+                // what counts is whether the box reported a choice.
+                m_activated = nullptr;
+                const bool bases = window().baseCount() != -1;
+                QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+                step.what += " and Enter";
+                if (m_activated == box) {
+                    step.what += " (chosen)";
+                    step.choiceClearsMarks
+                        = box == ui().NombreChevaux || box == ui().Base || (box == ui().Jeu && bases);
+                    if (box == ui().NombreChevaux) {
+                        step.pickedHorseCount = PlainNumber(box->currentText());
+                    }
+                }
+            }
+            break;
+        }
+        case 7:
+        case 8: {
+            // A prediction typed box after box; now and then a number repeats.
+            std::vector<int> numbers(20);
+            std::iota(numbers.begin(), numbers.end(), 1);
+            std::shuffle(numbers.begin(), numbers.end(), m_random);
+            if (chance(0.1)) {
+                numbers[below(20)] = numbers[0];
+            }
+            std::string typed;
+            for (int i = 0; i < kNumberBoxCount; ++i) {
+                if (!ui().Text1[i]->isHidden()) {
+                    typeInto(ui().Text1[i], QString::number(numbers[i]));
+                    typed += ' ' + std::to_string(numbers[i]);
+                }
+            }
+            step.what = "type the prediction" + typed;
+            break;
+        }
+        case 9: {
+            QLineEdit* box = chance(0.7) ? anyShown(ui().Text1) : anyShown(ui().txtscan);
+            if (!box) {
+                step.what = "no box to type into";
+                break;
+            }
+            const QString text = oddText();
+            if (chance(0.5)) {
+                typeInto(box, text);
+                step.what = "type \"" + text.left(12).toStdString() + "\" into " + box->objectName().toStdString();
+            } else {
+                QApplication::clipboard()->setText(text);
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+                step.what = "paste \"" + text.left(20).toStdString() + "\" into " + box->objectName().toStdString();
+            }
+            break;
+        }
+        case 10: {
+            QLineEdit* box = chance(0.5) ? anyShown(ui().Text1) : anyShown(ui().txtscan);
+            if (box) {
+                box->setFocus();
+                QTest::keyClick(box, chance(0.5) ? Qt::Key_Backspace : Qt::Key_Delete);
+                step.what = "erase in " + box->objectName().toStdString();
+            }
+            break;
+        }
+        case 11:
+        case 12: {
+            std::vector<QCheckBox*> marks;
+            for (QCheckBox* mark : ui().Check1) {
+                if (!mark->isHidden()) {
+                    marks.push_back(mark);
+                }
+            }
+            if (marks.empty()) {
+                step.what = "no mark to tick";
+                break;
+            }
+            QCheckBox* mark = marks[below(marks.size())];
+            mark->click();
+            step.what = "click " + mark->objectName().toStdString();
+            step.tick = mark->isChecked();
+            break;
+        }
+        case 13:
+        case 14:
+            step.change = Step::Change::Computation;
+            if (chance(0.7)) {
+                click(ui().Picture10);
+                step.what = "click Picture10";
+            } else {
+                ui().Valider->click();
+                step.what = "press the hidden Valider";
+            }
+            break;
+        case 15:
+        case 16: {
+            const bool keep = chance(0.5);
+            QComboBox* filter = keep ? ui().garde : ui().supp;
+            if (chance(0.7)) {
+                pickEntry(filter, static_cast<int>(below(filter->count())));
+            } else {
+                enter(filter, oddText());
+            }
+            step.filterNumber = PlainNumber(filter->currentText());
+            step.answer = chance(0.6);
+            m_answers.push_back(step.answer);
+            click(keep ? ui().Command3 : ui().Command4);
+            step.change = keep ? Step::Change::Keep : Step::Change::Remove;
+            step.what = std::string(keep ? "keep " : "remove ") + '"' + filter->currentText().left(20).toStdString()
+                + "\" answering " + (step.answer ? "Yes" : "No");
+            break;
+        }
+        case 17:
+            ui().Command5->click();
+            step.change = Step::Change::Shuffle;
+            step.what = "press the shuffle button";
+            break;
+        case 18: {
+            for (QLineEdit* box : ui().txtscan) {
+                if (chance(0.8)) {
+                    box->setText(chance(0.8) ? QString::number(1 + below(20)) : QString());
+                }
+            }
+            click(ui().Command2);
+            step.what = "search";
+            break;
+        }
+        case 19: {
+            if (chance(0.5)) {
+                m_exportOutcome = ExportOutcome { ExportOutcome::Status::Written, std::nullopt, "Ornal.xlsx",
+                    window().combinationList().empty() ? std::nullopt
+                                                       : std::optional(window().combinationList().size() - 1) };
+            } else {
+                m_exportOutcome = ExportOutcome { ExportOutcome::Status::Failed,
+                    Message { "Refus simulé", MessageIcon::Critical, "F-> : Ornal" }, {}, 0u };
+            }
+            click(ui().Command7);
+            step.what = "export";
+            step.exported = true;
+            break;
+        }
+        default: {
+            QWidget* others[] = { ui().Command6, ui().Command8, ui().Command1, ui().PictureJeux[below(7)] };
+            QWidget* target = others[below(std::size(others))];
+            click(target);
+            step.what = "click " + target->objectName().toStdString();
+            break;
+        }
+        }
+        return step;
+    }
+
+    void fail(const std::string& what)
+    {
+        if (m_failed) {
+            return;
+        }
+        m_failed = true;
+        std::ostringstream text;
+        text << "seed " << m_seed << ": " << what << "\nreplay: ORNAL_MONKEY_SEED=" << m_seed
+             << " ORNAL_MONKEY_ACTIONS=" << m_actions << " ui_tests --gtest_filter='Seeds/MonkeyTest.*/0'"
+             << "\nstate: horses \"" << ui().NombreChevaux->currentText().left(20).toStdString() << "\", bet size \""
+             << ui().Jeu->currentText().left(20).toStdString() << "\", base \""
+             << ui().Base->currentText().left(20).toStdString() << "\", BaseCount " << window().baseCount() << ", "
+             << tickedMarks() << " marks ticked, " << window().combinationList().size() << " lines"
+             << "\nlast actions:";
+        for (const std::string& line : m_history) {
+            text << "\n  " << line;
+        }
+        ADD_FAILURE() << text.str();
+    }
+
+    int tickedMarks() const
+    {
+        return static_cast<int>(std::count_if(
+            ui().Check1.begin(), ui().Check1.end(), [](const QCheckBox* mark) { return mark->isChecked(); }));
+    }
+
+    bool questionAsked() const
+    {
+        return std::any_of(m_shown.begin(), m_shown.end(), [](const auto& box) { return box.question; });
+    }
+
+    void check(const Step& step)
+    {
+        if (QApplication::overrideCursor()) {
+            fail("the busy pointer stayed on");
+            while (QApplication::overrideCursor()) {
+                QApplication::restoreOverrideCursor();
+            }
+        }
+        for (const auto& box : m_shown) {
+            if (box.message.text.empty() || box.message.title.empty()) {
+                fail("a message box without text or title");
+            }
+            if (box.question && step.change != Step::Change::Keep && step.change != Step::Change::Remove) {
+                fail("a question outside the filters");
+            }
+        }
+        if (step.pickedHorseCount) {
+            for (int i = 0; i < kNumberBoxCount; ++i) {
+                if (ui().Text1[i]->isHidden() == (i < *step.pickedHorseCount)) {
+                    fail("box " + std::to_string(i) + " has the wrong visibility");
+                }
+            }
+        }
+        if (step.choiceClearsMarks && m_shown.empty() && tickedMarks() != 0) {
+            fail("a choice left marks ticked");
+        }
+        if (step.tick) {
+            if (const std::optional<int> bases = PlainNumber(ui().Base->currentText());
+                bases && tickedMarks() > *bases) {
+                fail(std::to_string(tickedMarks()) + " marks ticked for a base of " + std::to_string(*bases));
+            }
+        }
+        if (step.exported && (m_exports.size() != 1 || !(m_exports[0].list == window().combinationList()))) {
+            fail("the export did not get the list shown");
+        }
+        checkList(step);
+    }
+
+    void checkList(const Step& step)
+    {
+        const CombinationList& list = window().combinationList();
+        if (ui().List1->model()->rowCount() != static_cast<int>(list.size())) {
+            fail("List1 shows " + std::to_string(ui().List1->model()->rowCount()) + " rows of "
+                + std::to_string(list.size()));
+        }
+        const bool confirmed = questionAsked() && step.answer;
+        const bool sets = (step.change == Step::Change::Computation && m_shown.empty())
+            || ((step.change == Step::Change::Keep || step.change == Step::Change::Remove) && confirmed)
+            || (step.change == Step::Change::Shuffle && !m_previous.empty());
+        if (sets && ui().TotalComb->text().toStdString() != "Combinaisons : " + std::to_string(list.size())) {
+            fail("caption \"" + ui().TotalComb->text().toStdString() + "\" for " + std::to_string(list.size())
+                + " lines");
+        }
+        if (list == m_previous) {
+            return;
+        }
+        if (!sets) {
+            fail("the list changed");
+        } else if (step.change == Step::Change::Computation) {
+            ++m_computed;
+            m_largest = std::max(m_largest, list.size());
+            checkComputed(list);
+        } else if (step.change == Step::Change::Shuffle) {
+            ++m_shuffled;
+            checkShuffled(list);
+        } else {
+            ++m_filtered;
+            checkFiltered(list, step);
+        }
+        m_previous = list;
+    }
+
+    void checkComputed(const CombinationList& list)
+    {
+        const std::optional<int> horses = PlainNumber(ui().NombreChevaux->currentText());
+        const std::optional<int> bet = PlainNumber(ui().Jeu->currentText());
+        std::vector<int> values;
+        for (int i = 0; i < kNumberBoxCount && horses && i < *horses; ++i) {
+            values.push_back(PlainNumber(ui().Text1[i]->text()).value_or(-1));
+        }
+        std::vector<int> bases;
+        for (int i = 0; window().baseCount() != -1 && i < kNumberBoxCount; ++i) {
+            if (ui().Check1[i]->isChecked()) {
+                bases.push_back(i);
+            }
+        }
+        std::unordered_set<std::uint32_t> combinations;
+        for (CombinationList::Count i = 0; i < list.size(); ++i) {
+            const std::optional<std::vector<int>> fields = LineFields(list.line(i));
+            if (!fields) {
+                return fail("line " + std::to_string(i) + " \"" + std::string(list.line(i)) + "\" is malformed");
+            }
+            if (bet && static_cast<int>(fields->size()) != *bet) {
+                return fail("line " + std::string(list.line(i)) + " has not " + std::to_string(*bet) + " numbers");
+            }
+            std::uint32_t boxes = 0;
+            for (std::size_t f = 0; f < fields->size(); ++f) {
+                const auto box = std::find(values.begin(), values.end(), (*fields)[f]);
+                if (horses && box == values.end()) {
+                    return fail("line " + std::string(list.line(i)) + " holds a number of no shown box");
+                }
+                boxes |= 1u << (box - values.begin());
+            }
+            if (std::popcount(boxes) != static_cast<int>(fields->size())) {
+                return fail("line " + std::string(list.line(i)) + " repeats a box");
+            }
+            for (int base : bases) {
+                const bool placed = base < static_cast<int>(fields->size()) && base < static_cast<int>(values.size())
+                    ? (*fields)[base] == values[base]
+                    : (boxes & (1u << base)) != 0;
+                if (!placed) {
+                    return fail("line " + std::string(list.line(i)) + " lacks the base of box " + std::to_string(base));
+                }
+            }
+            combinations.insert(boxes);
+        }
+        if (combinations.size() != list.size()) {
+            return fail("the computation repeated a combination");
+        }
+        if (horses && bet) {
+            const int b = static_cast<int>(bases.size());
+            const bool reachable = std::all_of(bases.begin(), bases.end(), [&](int base) { return base < *horses; });
+            const std::uint64_t expected = reachable ? Binomial(*horses - b, *bet - b) : 0;
+            if (list.size() != expected) {
+                fail(std::to_string(list.size()) + " lines where " + std::to_string(expected) + " were due");
+            }
+        }
+    }
+
+    void checkShuffled(const CombinationList& list)
+    {
+        if (list.size() != m_previous.size()) {
+            return fail("the shuffle changed the count");
+        }
+        for (CombinationList::Count i = 0; i < list.size(); ++i) {
+            const std::optional<std::vector<int>> now = LineFields(list.line(i));
+            const std::optional<std::vector<int>> before = LineFields(m_previous.line(i));
+            if (!now || !before || Sorted(*now) != Sorted(*before)) {
+                return fail("the shuffle made \"" + std::string(list.line(i)) + "\" of \""
+                    + std::string(m_previous.line(i)) + '"');
+            }
+        }
+    }
+
+    void checkFiltered(const CombinationList& list, const Step& step)
+    {
+        const bool keep = step.change == Step::Change::Keep;
+        CombinationList::Count next = 0;
+        for (CombinationList::Count i = 0; i < m_previous.size(); ++i) {
+            const bool kept = next < list.size() && list.line(next) == m_previous.line(i);
+            if (step.filterNumber) {
+                const std::optional<std::vector<int>> fields = LineFields(m_previous.line(i));
+                const bool holds
+                    = fields && std::find(fields->begin(), fields->end(), *step.filterNumber) != fields->end();
+                if (kept != (holds == keep)) {
+                    return fail("the filter on " + std::to_string(*step.filterNumber)
+                        + (kept ? " kept \"" : " dropped \"") + std::string(m_previous.line(i)) + '"');
+                }
+            }
+            next += kept ? 1 : 0;
+        }
+        if (next != list.size()) {
+            fail("the filtered list is not drawn from the list before");
+        }
+    }
+
+    std::mt19937_64 m_random;
+    std::uint64_t m_seed = 0;
+    int m_actions = kDefaultActions;
+    bool m_failed = false;
+    int m_computed = 0;
+    int m_filtered = 0;
+    int m_shuffled = 0;
+    CombinationList::Count m_largest = 0;
+    QComboBox* m_activated = nullptr; // the drop-down box that last reported a choice
+    CombinationList m_previous;
+    std::deque<std::string> m_history;
+};
+
+TEST_P(MonkeyTest, RandomSessionKeepsTheWindowSound)
+{
+    run();
+}
+
+// Five sessions of 1,000 actions each.
+INSTANTIATE_TEST_SUITE_P(Seeds, MonkeyTest, testing::Values(1, 2, 3, 4, 5));
+
+} // namespace
+} // namespace ornal::testing_support
