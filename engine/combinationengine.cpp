@@ -178,6 +178,14 @@ ComputeResult ComputeCombinations(const Selection& sel)
             result.box = i;
             return refuse(std::move(result), ComputeResult::Status::EmptyBox, text::kEnterNumber, MessageIcon::None);
         }
+        // Only the command line can put "-" into a box; in a line it would split the number into two fields, and
+        // the filters and the shuffle would then read and move the wrong ones.
+        if (trimmed.find('-') != std::string_view::npos) {
+            result.box = i;
+            result.selectBoxText = true;
+            return refuse(
+                std::move(result), ComputeResult::Status::SeparatorInBox, text::kEnterNumber, MessageIcon::None);
+        }
         for (int j = 0; j < i; ++j) {
             if (values[j] == values[i]) {
                 result.box = i;

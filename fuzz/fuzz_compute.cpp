@@ -142,6 +142,11 @@ Expected expectedChecks(const Selection& sel)
             e.box = i;
             return e;
         }
+        if (text.find('-') != std::string::npos) {
+            e.status = Status::SeparatorInBox;
+            e.box = i;
+            return e;
+        }
         for (int j = 0; j < i; ++j) {
             if (ornal::NumericValue(sel.numbers[j]) == ornal::NumericValue(sel.numbers[i])) {
                 e.status = Status::DuplicateBox;
@@ -333,6 +338,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case Status::EmptyBox:
             expected = ornal::text::kEnterNumber;
+            break;
+        case Status::SeparatorInBox:
+            expected = ornal::text::kEnterNumber;
+            ORNAL_FUZZ_CHECK(result.selectBoxText, ctx);
             break;
         case Status::DuplicateBox:
             expected = ornal::text::kNumberAlreadyEntered;

@@ -118,7 +118,20 @@ INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineRefusalTest,
         RefusalCase { { "--print", "|4|7|1|2|3|4" }, 1, "Choix invalide.\n" },
         RefusalCase { { "--print", "|8|9|1|2|3|4|5|6|7|8" }, 1, "Vous devez choisir un type de jeu.\n" },
         RefusalCase { { "--print", "|4|2|5|12|05|9" }, 1, "Numéro déjà saisi.\n" },
-        RefusalCase { { "--print", "--base", "1", "|1|2|1" }, 1, "Choix invalide.\n" }));
+        RefusalCase { { "--print", "--base", "1", "|1|2|1" }, 1, "Choix invalide.\n" },
+        // A "-" in a number would split it into two fields of every line.
+        RefusalCase { { "--print", "|4|2|1|-3|3|4" }, 1, "Entrez un Numéro.\n" },
+        // 1 to 20 written with 6,000 leading zeros: C(20, 7) lines of 42 KB, far past what a list may hold.
+        RefusalCase { { "--print",
+                          "|20|7" +
+                              [] {
+                                  std::string numbers;
+                                  for (int n = 1; n <= 20; ++n) {
+                                      numbers += '|' + std::string(6000, '0') + std::to_string(n);
+                                  }
+                                  return numbers;
+                              }() },
+            1, "Choix invalide.\n" }));
 
 INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineRefusalTest,
     testing::Values(RefusalCase { { "--print", "x" }, 2, "ornal : PRELOAD" },

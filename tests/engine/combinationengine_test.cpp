@@ -174,6 +174,12 @@ INSTANTIATE_TEST_SUITE_P(Table, RefusalTest,
             "Numéro déjà saisi.", MessageIcon::None, 3, true, false, "-3-7-12-7" },
         RefusalCase { "LeadingZeroRepeatsFive", MakeSelection({ "5", "12", "05", "9" }, "3"),
             ComputeResult::Status::DuplicateBox, "Numéro déjà saisi.", MessageIcon::None, 2, true, false, "-5-12-05" },
+        // Mended: "-3" from the command line made lines such as "-1--3-", whose fields the filters and the
+        // shuffle split in the wrong places.
+        RefusalCase { "SeparatorInBox", MakeSelection({ "1", "-3", "4" }, "2"), ComputeResult::Status::SeparatorInBox,
+            "Entrez un Numéro.", MessageIcon::None, 1, true, false, "-1--3" },
+        RefusalCase { "SeparatorInsideBox", MakeSelection({ "1", "2", "3-4" }, "2"),
+            ComputeResult::Status::SeparatorInBox, "Entrez un Numéro.", MessageIcon::None, 2, true, false, "-1-2-3-4" },
         // An empty box is reported before a later duplicate: boxes are examined one after the other.
         RefusalCase { "EmptyBeforeDuplicate", MakeSelection({ "5", "", "5" }, "2"), ComputeResult::Status::EmptyBox,
             "Entrez un Numéro.", MessageIcon::None, 1, false, false, "-5-" },

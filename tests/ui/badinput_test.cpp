@@ -137,6 +137,20 @@ INSTANTIATE_TEST_SUITE_P(Keep, TypedTextTest,
         TypedCase { Box::Keep, "2.5", "Garder uniquement les combinaisons avec le chiffre : 2.5", 0 },
         TypedCase { Box::Keep, "99999", "Garder uniquement les combinaisons avec le chiffre : 99999", 0 }));
 
+// The command line may put any text into a box; a "-" would split that number in every line.
+TEST_F(WindowTest, PreloadedNumberHoldingTheSeparatorIsRefused)
+{
+    open({ "|4|2|1|-3|3|4" });
+    EXPECT_EQ(takeMessages(), Texts { "Entrez un Numéro." });
+    EXPECT_TRUE(lines().empty());
+    EXPECT_EQ(QApplication::focusWidget(), ui().Text1[1]);
+    EXPECT_EQ(ui().Text1[1]->selectedText(), "-3");
+    // Typing over the selected text mends the prediction.
+    QTest::keyClicks(ui().Text1[1], "2");
+    click(ui().Picture10);
+    EXPECT_EQ(lines(), (Texts { "-1-2-", "-1-3-", "-1-4-", "-2-3-", "-2-4-", "-3-4-" }));
+}
+
 // Very long texts in every editable box are read like short ones and never reach a line.
 TEST_F(WindowTest, VeryLongTypedTextsAreReadByTheirStart)
 {
