@@ -513,8 +513,9 @@ private:
     {
         const std::optional<int> horses = PlainNumber(ui().NombreChevaux->currentText());
         const std::optional<int> bet = PlainNumber(ui().Jeu->currentText());
+        // The numbers come from the shown boxes (always the first ones), of the first N when N is plain.
         std::vector<int> values;
-        for (int i = 0; i < kNumberBoxCount && horses && i < *horses; ++i) {
+        for (int i = 0; i < kNumberBoxCount && !ui().Text1[i]->isHidden() && (!horses || i < *horses); ++i) {
             values.push_back(PlainNumber(ui().Text1[i]->text()).value_or(-1));
         }
         std::vector<int> bases;
@@ -535,7 +536,7 @@ private:
             std::uint32_t boxes = 0;
             for (std::size_t f = 0; f < fields->size(); ++f) {
                 const auto box = std::find(values.begin(), values.end(), (*fields)[f]);
-                if (horses && box == values.end()) {
+                if (box == values.end()) {
                     return fail("line " + std::string(list.line(i)) + " holds a number of no shown box");
                 }
                 boxes |= 1u << (box - values.begin());
