@@ -418,7 +418,8 @@ private:
              << "\nstate: horses \"" << ui().NombreChevaux->currentText().left(20).toStdString() << "\", bet size \""
              << ui().Jeu->currentText().left(20).toStdString() << "\", base \""
              << ui().Base->currentText().left(20).toStdString() << "\", BaseCount " << window().baseCount() << ", "
-             << tickedMarks() << " marks ticked, " << window().combinationList().size() << " lines"
+             << tickedMarks() << " marks ticked (" << tickedBoxes() << "), " << window().combinationList().size()
+             << " lines"
              << "\nlast actions:";
         for (const std::string& line : m_history) {
             text << "\n  " << line;
@@ -430,6 +431,17 @@ private:
     {
         return static_cast<int>(std::count_if(
             ui().Check1.begin(), ui().Check1.end(), [](const QCheckBox* mark) { return mark->isChecked(); }));
+    }
+
+    std::string tickedBoxes() const
+    {
+        std::string boxes;
+        for (int i = 0; i < kNumberBoxCount; ++i) {
+            if (ui().Check1[i]->isChecked()) {
+                boxes += (boxes.empty() ? "box " : ", box ") + std::to_string(i);
+            }
+        }
+        return boxes;
     }
 
     bool questionAsked() const
@@ -544,10 +556,13 @@ private:
             if (std::popcount(boxes) != static_cast<int>(fields->size())) {
                 return fail("line " + std::string(list.line(i)) + " repeats a box");
             }
+            // Each base stands at its box's position when every base's box lies within the line; a base past
+            // the line's end moves the later ones, so then the line only has to hold them.
+            const bool positional = std::all_of(bases.begin(), bases.end(), [&](int base) {
+                return base < static_cast<int>(fields->size()) && base < static_cast<int>(values.size());
+            });
             for (int base : bases) {
-                const bool placed = base < static_cast<int>(fields->size()) && base < static_cast<int>(values.size())
-                    ? (*fields)[base] == values[base]
-                    : (boxes & (1u << base)) != 0;
+                const bool placed = positional ? (*fields)[base] == values[base] : (boxes & (1u << base)) != 0;
                 if (!placed) {
                     return fail("line " + std::string(list.line(i)) + " lacks the base of box " + std::to_string(base));
                 }
