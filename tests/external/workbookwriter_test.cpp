@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace ornal {
@@ -25,6 +26,11 @@ struct UnwritableCase {
     // The destination, made from a fresh folder of the test's own.
     std::filesystem::path (*destination)(const std::filesystem::path& folder);
 };
+
+void PrintTo(const UnwritableCase& unwritable, std::ostream* out)
+{
+    *out << unwritable.label;
+}
 
 class UnwritableDestinationTest : public testing::TestWithParam<UnwritableCase> { };
 
