@@ -160,12 +160,9 @@ std::optional<std::string> unpack(const Entry& entry, std::string_view data, Par
         stream.avail_out = sizeof buffer;
         status = inflate(&stream, Z_NO_FLUSH);
         part.add(buffer, sizeof buffer - stream.avail_out);
-        // Nothing more to read and nothing produced: the compressed data stop before their end.
-        if (status == Z_BUF_ERROR || (status == Z_OK && stream.avail_in == 0 && stream.avail_out != 0)) {
-            status = Z_BUF_ERROR;
-        }
     }
     inflateEnd(&stream);
+    // Data that stop before the stream's end leave inflate with nothing to do: Z_BUF_ERROR.
     if (status != Z_STREAM_END) {
         return "données compressées illisibles ou coupées";
     }
@@ -185,7 +182,11 @@ std::optional<std::string> checkPart(std::string_view archive, std::size_t centr
     if (local + kLocalSize > centralStart || read32(archive, local) != kLocalSignature) {
         return fault("en-tête local absent");
     }
-    const std::size_t dataStart = local + kLocalSize + read16(archive, local + 26) + read16(archive, local + 28);
+    const std::size_t localName = read16(archive, local + 26);
+    if (archive.substr(local + kLocalSize, localName) != entry.name) {
+        return fault("en-tête local d'une autre partie");
+    }
+    const std::size_t dataStart = local + kLocalSize + localName + read16(archive, local + 28);
     if (dataStart > centralStart || entry.compressedSize > centralStart - dataStart) {
         return fault("données hors de l'archive");
     }
