@@ -1,11 +1,13 @@
 #include "workbookwriter.h"
 
 #include "palette.h"
+#include "workbookcheck.h"
 
 #include <xlsxwriter.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace ornal {
@@ -258,6 +260,12 @@ ServiceError WriteWorkbook(const Worksheet& sheet, const std::filesystem::path& 
     const lxw_error closed = workbook_close(workbook.release());
     if (closed != LXW_NO_ERROR) {
         return failure(file, reason(closed));
+    }
+    // The library never checks its writes to the scratch files it zips: when the temporary folder fills up, the
+    // parts are cut short and the close still succeeds. Only reading the workbook back tells.
+    if (const std::optional<std::string> incomplete = FindIncompletePart(file)) {
+        return failure(
+            file, "le classeur écrit est incomplet (" + *incomplete + "), le dossier temporaire est peut-être plein");
     }
     return {};
 }

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -27,13 +29,14 @@ std::string Quote(const std::string& argument)
     return quoted + "'";
 }
 
-ProgramRun RunOrnal(const std::vector<std::string>& arguments)
+// shellPrefix goes before the program in the shell's command line: a folder change, a limit, a trap...
+ProgramRun RunOrnal(const std::vector<std::string>& arguments, const std::string& shellPrefix = "")
 {
     // ctest runs the cases in parallel processes: each needs its own file for standard error.
     static int calls = 0;
     const std::string errPath
         = testing::TempDir() + "ornal_cli_err_" + std::to_string(getpid()) + "_" + std::to_string(++calls) + ".txt";
-    std::string command = Quote(ORNAL_BINARY);
+    std::string command = shellPrefix + Quote(ORNAL_BINARY);
     for (const std::string& argument : arguments) {
         command += ' ' + Quote(argument);
     }
@@ -164,6 +167,25 @@ TEST(CommandLine, LargestListWhole)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Lines(run.out).size(), 77520u);
     EXPECT_EQ(run.err, "Combinaisons : 77520\n");
+}
+
+// A workbook far larger than what the process may write: the library's scratch files are cut short first, and
+// the truncated workbook must not be taken for a finished one.
+TEST(CommandLine, AWorkbookCutShortByTheFileSizeLimitIsReportedAndRemoved)
+{
+    std::string pattern = testing::TempDir() + "ornal_cli_limit_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    const std::filesystem::path file = folder / "limite.xlsx";
+    // Ignoring SIGXFSZ turns the limit into failed writes (EFBIG), as a full temporary folder gives.
+    const ProgramRun run
+        = RunOrnal({ "--xlsx", file.string(), "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20" },
+            "cd " + Quote(folder.string()) + " && trap '' XFSZ; ulimit -f 20; exec ");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("Le classeur n'a pas pu être écrit dans « " + file.string() + " » : "), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file));
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -1,0 +1,65 @@
+#include "workbookwriter.h"
+
+#include "testfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+namespace ornal {
+namespace {
+
+// A sheet of a few hundred lines: enough that the workbook's parts do not fit in one small write.
+Worksheet SheetOfLines(int count)
+{
+    Worksheet sheet;
+    for (int row = 1; row <= count; ++row) {
+        sheet.setValue({ row, 1, row, 1 }, "-" + std::to_string(row) + "-" + std::to_string(row + 1) + "-");
+    }
+    return sheet;
+}
+
+struct UnwritableCase {
+    std::string label;
+    // The destination, made from a fresh folder of the test's own.
+    std::filesystem::path (*destination)(const std::filesystem::path& folder);
+};
+
+void PrintTo(const UnwritableCase& unwritable, std::ostream* out)
+{
+    *out << unwritable.label;
+}
+
+class UnwritableDestinationTest : public testing::TestWithParam<UnwritableCase> { };
+
+TEST_P(UnwritableDestinationTest, IsAFileAccessErrorNamingTheFile)
+{
+    TestFolder folder;
+    const std::filesystem::path file = GetParam().destination(folder.path());
+    const ServiceError error = WriteWorkbook(SheetOfLines(500), file);
+    EXPECT_EQ(error.number, serviceerror::kFileAccess) << error.description;
+    EXPECT_EQ(error.description.rfind("Le classeur n'a pas pu être écrit dans « " + file.string() + " » : ", 0), 0u)
+        << error.description;
+}
+
+INSTANTIATE_TEST_SUITE_P(Destinations, UnwritableDestinationTest,
+    testing::Values(
+        // Every write to it fails with ENOSPC: a full disk that no test has to fill.
+        UnwritableCase { "FullDisk", [](const std::filesystem::path&) { return std::filesystem::path("/dev/full"); } },
+        UnwritableCase {
+            "MissingFolder", [](const std::filesystem::path& folder) { return folder / "absent" / "classeur.xlsx"; } }),
+    [](const testing::TestParamInfo<UnwritableCase>& info) { return info.param.label; });
+
+TEST(WriteWorkbook, AWritableDestinationGetsTheWorkbook)
+{
+    TestFolder folder;
+    const std::filesystem::path file = folder.path() / "classeur.xlsx";
+    const ServiceError error = WriteWorkbook(SheetOfLines(500), file);
+    EXPECT_FALSE(error) << error.description;
+    EXPECT_GT(std::filesystem::file_size(file), 0u);
+}
+
+} // namespace
+} // namespace ornal
