@@ -87,10 +87,10 @@ QComboBox* DropDown(QWidget* parent, const char* name, int left, int top, int wi
 
 // Pasting (the context menu, Shift+Insert, a middle click) bypasses the key filter: the validator holds pasted text
 // to what typing could give.
-void AcceptTypedNumbersOnly(QLineEdit* box, NumberBoxFilter* numberFilter)
+void AcceptTypedNumbersOnly(QLineEdit* box, NumberBoxFilter* numberFilter, const QValidator* typedNumbers)
 {
     box->installEventFilter(numberFilter);
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), box));
+    box->setValidator(typedNumbers);
 }
 
 QGroupBox* CaptionedFrame(
@@ -149,6 +149,9 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         PictureJeux[i] = logo;
     }
 
+    // One validator serves the 25 number and result boxes.
+    const auto* typedNumbers
+        = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), window);
     Frame2 = CaptionedFrame(Frame1, "Frame2", 120, 1000, 5055, 2055, "Chiffres pronostic");
     for (int i = 0; i < 20; ++i) {
         const int column = i % 10;
@@ -156,7 +159,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         auto* box = new QLineEdit(Frame2);
         Place(box, "", 240 + 480 * column, 360 + 840 * row, 375, 375);
         box->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        AcceptTypedNumbersOnly(box, numberFilter);
+        AcceptTypedNumbersOnly(box, numberFilter, typedNumbers);
         SetBackground(box, Qt::white);
         Text1[i] = box;
         auto* mark = new QCheckBox(QStringLiteral("Check1"), Frame2);
@@ -194,7 +197,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         auto* box = new QLineEdit(Frame4);
         Place(box, "", 120 + 360 * i, 360, 330, 320);
         box->setObjectName(QStringLiteral("txtscan_%1").arg(i));
-        AcceptTypedNumbersOnly(box, numberFilter);
+        AcceptTypedNumbersOnly(box, numberFilter, typedNumbers);
         SetBackground(box, QColor(0xE0, 0xE0, 0xE0));
         txtscan[i] = box;
     }

@@ -100,6 +100,16 @@ TEST(CommandLine, ArgumentsAreJoinedWithSpacesLikeTheWindowDoes)
     EXPECT_EQ(Lines(split.out).size(), 56u);
 }
 
+// 1 to 20 written with 6,000 leading zeros each.
+std::string PredictionOfLongNumbers()
+{
+    std::string prediction = "|20|7";
+    for (int n = 1; n <= 20; ++n) {
+        prediction += '|' + std::string(6000, '0') + std::to_string(n);
+    }
+    return prediction;
+}
+
 struct RefusalCase {
     std::vector<std::string> arguments;
     int status;
@@ -124,17 +134,8 @@ INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineRefusalTest,
         RefusalCase { { "--print", "--base", "1", "|1|2|1" }, 1, "Choix invalide.\n" },
         // A "-" in a number would split it into two fields of every line.
         RefusalCase { { "--print", "|4|2|1|-3|3|4" }, 1, "Entrez un Numéro.\n" },
-        // 1 to 20 written with 6,000 leading zeros: C(20, 7) lines of 42 KB, far past what a list may hold.
-        RefusalCase { { "--print",
-                          "|20|7" +
-                              [] {
-                                  std::string numbers;
-                                  for (int n = 1; n <= 20; ++n) {
-                                      numbers += '|' + std::string(6000, '0') + std::to_string(n);
-                                  }
-                                  return numbers;
-                              }() },
-            1, "Choix invalide.\n" }));
+        // C(20, 7) lines of 42 KB each, far past what a list may hold.
+        RefusalCase { { "--print", PredictionOfLongNumbers() }, 1, "Choix invalide.\n" }));
 
 INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineRefusalTest,
     testing::Values(RefusalCase { { "--print", "x" }, 2, "ornal : PRELOAD" },
