@@ -12,7 +12,7 @@ build: deps
 	cmake --build --preset dev -j $(JOBS)
 
 run: build
-	./build/dev/ui/ornal $(ARGS)
+	./build/dev/bin/ornal $(ARGS)
 
 test: build
 	ctest --preset dev -j $(JOBS)
@@ -29,7 +29,7 @@ asan-test: deps
 
 fuzz: deps
 	cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS)
+	cmake --build --preset fuzz -j $(JOBS) --target fuzzers
 	bash scripts/run-fuzzers build/fuzz $${FUZZ_SECONDS:-60}
 
 format-check:

@@ -138,18 +138,6 @@ ComputeResult refuse(ComputeResult result, ComputeResult::Status status, std::st
 
 } // namespace
 
-std::string BuildSelectionText(const Selection& sel)
-{
-    std::string text;
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        if (sel.shown[i]) {
-            text += '-';
-            text += TrimSpaces(sel.numbers[i]);
-        }
-    }
-    return text;
-}
-
 ComputeResult ComputeCombinations(const Selection& sel)
 {
     ComputeResult result;
@@ -158,7 +146,6 @@ ComputeResult ComputeCombinations(const Selection& sel)
         = IsNumeric(betText) ? RoundToInt16(NumericValue(sel.betSizeText)) : std::nullopt;
     // A bet size below 1 would make lines of nothing (or recurse without end when negative): refuse it as unchosen.
     if (!k || *k < 1) {
-        result.focusBetSize = sel.betSizeShown;
         return refuse(
             std::move(result), ComputeResult::Status::NoBetSize, text::kChooseBetType, MessageIcon::Information);
     }
@@ -182,14 +169,12 @@ ComputeResult ComputeCombinations(const Selection& sel)
         // the filters and the shuffle would then read and move the wrong ones.
         if (trimmed.find('-') != std::string_view::npos) {
             result.box = i;
-            result.selectBoxText = true;
             return refuse(
                 std::move(result), ComputeResult::Status::SeparatorInBox, text::kEnterNumber, MessageIcon::None);
         }
         for (int j = 0; j < i; ++j) {
             if (values[j] == values[i]) {
                 result.box = i;
-                result.selectBoxText = true;
                 return refuse(std::move(result), ComputeResult::Status::DuplicateBox, text::kNumberAlreadyEntered,
                     MessageIcon::None);
             }

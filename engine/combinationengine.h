@@ -22,9 +22,7 @@ struct ComputeResult {
 
     Status status = Status::Computed;
     std::optional<Message> message; // set unless Computed
-    int box = -1; // number box to give the focus to, or -1
-    bool selectBoxText = false; // select the whole text of box before focusing it
-    bool focusBetSize = false; // give the focus to Jeu
+    int box = -1; // the number box refused, or -1
     std::string selectionText; // SelectionText, built up to the refused box when a check stops the run
     CombinationList list; // the new list when Computed
 };
@@ -32,8 +30,5 @@ struct ComputeResult {
 // Checks sel as the Valider button does and, when it passes, enumerates every combination of k shown boxes that
 // holds every ticked base (with bases in force), each base at its own position.
 ComputeResult ComputeCombinations(const Selection& sel);
-
-// The prediction as "-" followed by the trimmed texts of the shown boxes joined with "-".
-std::string BuildSelectionText(const Selection& sel);
 
 } // namespace ornal

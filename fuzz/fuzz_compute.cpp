@@ -36,7 +36,6 @@ Selection decodeFree(ornal::fuzz::FuzzInput& in)
     Selection sel;
     sel.horseCountText = in.flag() ? std::to_string(in.range(0, 21)) : in.mixedText(" 0123456789.-+e", 8);
     sel.betSizeText = in.flag() ? std::to_string(in.range(0, 9)) : in.mixedText(" 0123456789.-+e", 8);
-    sel.betSizeShown = in.flag();
     const int base = in.range(0, 5);
     sel.baseCount
         = base < 4 ? static_cast<std::int16_t>(base == 0 ? -1 : base) : static_cast<std::int16_t>(in.integer(2));
@@ -57,7 +56,6 @@ Selection decodeFlow(ornal::fuzz::FuzzInput& in)
     const int k = in.range(1, n < 8 ? n : 8);
     sel.horseCountText = std::to_string(n);
     sel.betSizeText = (in.flag() ? " " : "") + std::to_string(k) + (in.flag() ? " " : "");
-    sel.betSizeShown = true;
     bool used[100] = {};
     for (int i = 0; i < kNumberBoxCount; ++i) {
         int value = in.range(0, 99);
@@ -334,18 +332,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case Status::NoBetSize:
             expected = ornal::text::kChooseBetType;
             icon = ornal::MessageIcon::Information;
-            ORNAL_FUZZ_CHECK(result.focusBetSize == sel.betSizeShown, ctx);
             break;
         case Status::EmptyBox:
             expected = ornal::text::kEnterNumber;
             break;
         case Status::SeparatorInBox:
             expected = ornal::text::kEnterNumber;
-            ORNAL_FUZZ_CHECK(result.selectBoxText, ctx);
             break;
         case Status::DuplicateBox:
             expected = ornal::text::kNumberAlreadyEntered;
-            ORNAL_FUZZ_CHECK(result.selectBoxText, ctx);
             break;
         default:
             expected = ornal::text::kInvalidChoice;

@@ -2,6 +2,7 @@
 
 #include "combinationlist.h"
 #include "messages.h"
+#include "selection.h"
 
 #include <array>
 #include <optional>
@@ -9,8 +10,6 @@
 #include <string_view>
 
 namespace ornal {
-
-inline constexpr int kResultBoxCount = 5;
 
 // What one result search leaves for the window to show.
 struct SearchOutcome {

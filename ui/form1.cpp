@@ -11,7 +11,8 @@
 #include "preload.h"
 #include "qtbridge.h"
 #include "search.h"
-#include "selectionrules.h"
+#include "selectionflow.h"
+#include "selectionview.h"
 #include "version.h"
 #include "weblauncher.h"
 
@@ -34,10 +35,6 @@ static void InitialiseResources()
 namespace ornal {
 
 namespace {
-
-constexpr int kLogoWidthTwips = 285;
-constexpr int kLogoGapTwips = 10;
-constexpr int kJeuLeftTwips = 1800;
 
 std::string Text(const QComboBox* box)
 {
@@ -153,148 +150,105 @@ void Form1::InitialiseMainWindow()
     m_ui.List2->hide();
 }
 
+Selection Form1::readSelection() const
+{
+    return ReadSelection(m_ui, m_baseCount, m_logos);
+}
+
+void Form1::showSelection(const Selection& sel)
+{
+    // Unticking a mark reports a toggle; the flow has already judged these ticks.
+    m_showingSelection = true;
+    ShowSelection(m_ui, sel);
+    m_showingSelection = false;
+    m_baseCount = sel.baseCount;
+    m_logos = sel.logos;
+}
+
+void Form1::showFlowOutcome(const FlowOutcome& outcome)
+{
+    if (!outcome.message) {
+        return;
+    }
+    m_messages->show(*outcome.message);
+    if (outcome.status == FlowOutcome::Status::NoHorseCount) {
+        m_ui.NombreChevaux->setFocus();
+    }
+}
+
 void Form1::ChooseHorseCount()
 {
-    const int shown = ShownNumberBoxCount(Text(m_ui.NombreChevaux));
-    const bool basesChosen = m_ui.Base->currentText() != ToQString(text::kNoBase);
-    const std::string bet = Text(m_ui.Jeu);
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        m_ui.Check1[i]->setChecked(false);
-        m_ui.Check1[i]->hide();
-        m_ui.Text1[i]->setVisible(i < shown);
-        if (i < shown && basesChosen && MarkAllowed(i, bet)) {
-            m_ui.Check1[i]->show();
-        }
-    }
-    for (QWidget* next :
-        { static_cast<QWidget*>(m_ui.Valider), static_cast<QWidget*>(m_ui.Jeu), static_cast<QWidget*>(m_ui.JeuLabel),
-            static_cast<QWidget*>(m_ui.Base), static_cast<QWidget*>(m_ui.BaseLabel) }) {
-        next->show();
-    }
+    Selection sel = readSelection();
+    ornal::ChooseHorseCount(sel);
+    showSelection(sel);
     m_ui.TotalComb->setText(ToQString(text::kChooseBetTypeNow));
 }
 
 void Form1::ChooseBaseMode()
 {
-    const std::string horses = Text(m_ui.NombreChevaux);
-    if (horses.empty()) {
-        m_messages->show(Message { std::string(text::kChooseNumber) });
-        m_ui.NombreChevaux->setFocus();
-        return;
+    Selection sel = readSelection();
+    const FlowOutcome outcome = ornal::ChooseBaseMode(sel);
+    if (outcome.status != FlowOutcome::Status::NoHorseCount) {
+        showSelection(sel);
     }
-    if (m_ui.Base->currentText() == ToQString(text::kNoBase)) {
-        m_baseCount = -1;
-        for (QCheckBox* mark : m_ui.Check1) {
-            mark->setChecked(false);
-            mark->hide();
-        }
-        return;
-    }
-    // The box is editable: a typed text that is no small whole number allows no base at all.
-    const std::optional<std::int16_t> chosen = RoundToInt16(NumericValue(Text(m_ui.Base)));
-    m_baseCount = chosen.value_or(0);
-    if (!(NumericValue(horses) > m_baseCount)) {
-        m_messages->show(Message { std::string(text::kInvalidChoice) });
-        return;
-    }
-    const std::string bet = Text(m_ui.Jeu);
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        m_ui.Check1[i]->setChecked(false);
-        m_ui.Check1[i]->setVisible(!m_ui.Text1[i]->isHidden() && MarkAllowed(i, bet));
-    }
+    showFlowOutcome(outcome);
 }
 
 void Form1::ToggleBaseMark(int mark)
 {
-    if (m_closing || !m_ui.Check1[mark]->isChecked() || m_ui.Base->currentText() == ToQString(text::kNoBase)) {
+    if (m_closing || m_showingSelection) {
         return;
     }
-    int ticked = 0;
-    for (const QCheckBox* box : m_ui.Check1) {
-        ticked += box->isChecked() ? 1 : 0;
-    }
-    if (ticked > NumericValue(Text(m_ui.Base))) {
-        m_messages->show(Message { std::string(text::kInvalidClickCount) });
-        m_ui.Check1[mark]->setChecked(false);
+    Selection sel = readSelection();
+    const FlowOutcome outcome = ornal::ToggleBaseMark(sel, mark);
+    // The message comes first: the refused tick is undone once the player has read it.
+    showFlowOutcome(outcome);
+    if (outcome.message) {
+        showSelection(sel);
     }
 }
 
 void Form1::ChooseBetSize()
 {
-    const std::string horses = Text(m_ui.NombreChevaux);
-    const std::string bet = Text(m_ui.Jeu);
-    if (const std::optional<Message> refusal = CheckBetSizeChoice(horses, bet)) {
-        m_messages->show(*refusal);
-        if (horses.empty()) {
-            m_ui.NombreChevaux->setFocus();
-        }
-        return;
+    Selection sel = readSelection();
+    const FlowOutcome outcome = ornal::ChooseBetSize(sel);
+    if (!outcome.message) {
+        showSelection(sel);
     }
-    if (m_baseCount != -1) {
-        for (int i = 0; i < kNumberBoxCount; ++i) {
-            m_ui.Check1[i]->setChecked(false);
-            m_ui.Check1[i]->setVisible(MarkAllowed(i, bet));
-        }
-    }
-    m_ui.Base->show();
-    m_ui.BaseLabel->show();
-    const int resultBoxes = ShownResultBoxCount(bet);
-    for (int i = 0; i < kResultBoxCount; ++i) {
-        m_ui.txtscan[i]->setVisible(i < resultBoxes);
-    }
-    for (ClickableLabel* logo : m_ui.PictureJeux) {
-        logo->hide();
-    }
-    const std::optional<std::pair<int, int>> logos = BetTypeLogos(bet);
-    if (!logos) {
-        return;
-    }
-    const int top = m_ui.Jeu->y();
-    const int lefts[2]
-        = { kJeuLeftTwips - (kLogoWidthTwips + kLogoGapTwips), kJeuLeftTwips - (2 * kLogoWidthTwips + kLogoGapTwips) };
-    const int indexes[2] = { logos->first, logos->second };
-    for (int which = 0; which < 2; ++which) {
-        ClickableLabel* logo = m_ui.PictureJeux[indexes[which]];
-        logo->move(TwipsToPixels(lefts[which]), top);
-        logo->raise();
-        logo->show();
-    }
+    showFlowOutcome(outcome);
 }
 
 void Form1::ComputeCombinations()
 {
-    Selection sel;
-    sel.horseCountText = Text(m_ui.NombreChevaux);
-    sel.betSizeText = Text(m_ui.Jeu);
-    sel.betSizeShown = !m_ui.Jeu->isHidden();
-    sel.baseCount = m_baseCount;
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        sel.numbers[i] = ToStd(m_ui.Text1[i]->text());
-        sel.shown[i] = !m_ui.Text1[i]->isHidden();
-        sel.marks[i] = m_ui.Check1[i]->isChecked();
-    }
-
+    const Selection sel = readSelection();
     BusyCursor busy;
     ornal::ComputeResult result = ornal::ComputeCombinations(sel);
     m_selectionText = result.selectionText;
     if (result.message) {
         busy.restore();
         m_messages->show(*result.message);
-        if (result.focusBetSize) {
-            m_ui.Jeu->setFocus();
-        }
-        if (result.box >= 0) {
-            QLineEdit* box = m_ui.Text1[result.box];
-            if (result.selectBoxText) {
-                box->setSelection(0, static_cast<int>(box->text().size()));
-            }
-            box->setFocus();
-        }
+        showComputeRefusal(result);
         return;
     }
     m_model->setList(std::move(result.list));
     showCount();
     m_ui.Command5->show();
+}
+
+void Form1::showComputeRefusal(const ComputeResult& result)
+{
+    using Status = ComputeResult::Status;
+    if (result.status == Status::NoBetSize && !m_ui.Jeu->isHidden()) {
+        m_ui.Jeu->setFocus();
+    }
+    if (result.box < 0) {
+        return;
+    }
+    QLineEdit* box = m_ui.Text1[result.box];
+    if (result.status == Status::SeparatorInBox || result.status == Status::DuplicateBox) {
+        box->setSelection(0, static_cast<int>(box->text().size()));
+    }
+    box->setFocus();
 }
 
 void Form1::KeepCombinationsWith()
@@ -376,15 +330,16 @@ void Form1::PreloadFromCommandLine()
     if (!fields) {
         return;
     }
-    m_ui.NombreChevaux->setEditText(ToQString(fields->horseCountText));
-    ChooseHorseCount();
-    if (fields->betSizeText) {
-        m_ui.Jeu->setEditText(ToQString(*fields->betSizeText));
-        ChooseBetSize();
+    Selection sel = readSelection();
+    const FlowOutcome betSizeChoice = ApplyPreload(sel, *fields);
+    m_ui.NombreChevaux->setEditText(ToQString(sel.horseCountText));
+    m_ui.Jeu->setEditText(ToQString(sel.betSizeText));
+    for (int i = 0; i < kNumberBoxCount; ++i) {
+        m_ui.Text1[i]->setText(ToQString(sel.numbers[i]));
     }
-    for (std::size_t i = 0; i < fields->numbers.size() && i < m_ui.Text1.size(); ++i) {
-        m_ui.Text1[i]->setText(ToQString(fields->numbers[i]));
-    }
+    showSelection(sel);
+    m_ui.TotalComb->setText(ToQString(text::kChooseBetTypeNow));
+    showFlowOutcome(betSizeChoice);
     m_ui.Text1[0]->setFocus();
     ComputeCombinations();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "combinationengine.h"
 #include "combinationlistmodel.h"
 #include "form1controls.h"
 #include "messageboxes.h"
+#include "selectionflow.h"
 #include "shuffle.h"
 #include "spreadsheetexport.h"
 
@@ -73,6 +75,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Selection readSelection() const;
+    void showSelection(const Selection& sel);
+    void showFlowOutcome(const FlowOutcome& outcome);
+    void showComputeRefusal(const ComputeResult& result);
     void connectControls();
     void runFilter(QComboBox* filterBox, bool keepHolders);
     void showBusyCaption();
@@ -90,6 +96,8 @@ private:
     std::string m_commandLineText;
     std::string m_selectionText;
     std::int16_t m_baseCount = -1;
+    std::optional<std::pair<int, int>> m_logos; // the bet-type logos shown
+    bool m_showingSelection = false;
     bool m_preloaded = false;
     bool m_closing = false;
 };

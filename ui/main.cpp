@@ -1,22 +1,36 @@
 #include "form1.h"
-#include "headless.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <iostream>
-#include <string>
-#include <vector>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts, in English and with a core file, when it finds no display; say it in the player's words instead.
+bool DisplayReachable()
+{
+    for (const char* variable : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
+        const char* value = std::getenv(variable);
+        if (value && *value) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    // The command-line front end runs before any window exists, so it needs no display.
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (const std::optional<int> status = ornal::RunHeadless(arguments, std::cout, std::cerr)) {
-        return *status;
+    if (!DisplayReachable()) {
+        std::fputs("ornal : aucun affichage disponible (DISPLAY ou WAYLAND_DISPLAY) ; pour un calcul sans fenêtre : "
+                   "ornal --print ...\n",
+            stderr);
+        return 1;
     }
-
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ornal"));
     QTranslator qtFrench;

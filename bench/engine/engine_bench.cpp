@@ -3,6 +3,7 @@
 #include "filters.h"
 #include "search.h"
 #include "shuffle.h"
+#include "testsupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,26 +11,9 @@
 
 namespace {
 
-ornal::Selection LargestSelection(bool threeBases)
-{
-    ornal::Selection sel;
-    sel.horseCountText = "20";
-    sel.betSizeText = "7";
-    sel.betSizeShown = true;
-    for (int i = 0; i < ornal::kNumberBoxCount; ++i) {
-        sel.numbers[i] = std::to_string(i + 1);
-        sel.shown[i] = true;
-    }
-    if (threeBases) {
-        sel.baseCount = 3;
-        sel.marks[1] = sel.marks[3] = sel.marks[5] = true;
-    }
-    return sel;
-}
-
 class LargestList : public benchmark::Fixture {
 public:
-    void SetUp(const benchmark::State&) override { m_list = ornal::ComputeCombinations(LargestSelection(false)).list; }
+    void SetUp(const benchmark::State&) override { m_list = ornal::LargestList(); }
     void TearDown(const benchmark::State&) override { m_list.clear(); }
 
 protected:
@@ -38,7 +22,7 @@ protected:
 
 void BM_ComputeWithoutBases(benchmark::State& state)
 {
-    const ornal::Selection sel = LargestSelection(false);
+    const ornal::Selection sel = ornal::LargestSelection(false);
     std::size_t bytes = 0;
     for (auto _ : state) {
         ornal::ComputeResult result = ornal::ComputeCombinations(sel);
@@ -51,7 +35,7 @@ BENCHMARK(BM_ComputeWithoutBases)->Unit(benchmark::kMillisecond);
 
 void BM_ComputeWithThreeBases(benchmark::State& state)
 {
-    const ornal::Selection sel = LargestSelection(true);
+    const ornal::Selection sel = ornal::LargestSelection(true);
     for (auto _ : state) {
         benchmark::DoNotOptimize(ornal::ComputeCombinations(sel));
     }

@@ -1,6 +1,7 @@
 #include "combinationengine.h"
 #include "exporttospreadsheet.h"
 #include "spreadsheetexport.h"
+#include "testsupport.h"
 #include "workbookservice.h"
 #include "workbookwriter.h"
 
@@ -17,18 +18,7 @@ using namespace ornal;
 // The largest list: 20 horses, bets of 7, 77,520 lines.
 const ComputeResult& LargestList()
 {
-    static const ComputeResult result = [] {
-        Selection sel { .horseCountText = "20",
-            .betSizeText = "7",
-            .betSizeShown = true,
-            .baseCount = -1,
-            .numbers = { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17",
-                "18", "19", "20" },
-            .shown = {},
-            .marks = {} };
-        sel.shown.fill(true);
-        return ComputeCombinations(sel);
-    }();
+    static const ComputeResult result = [] { return ComputeCombinations(LargestSelection()); }();
     return result;
 }
 

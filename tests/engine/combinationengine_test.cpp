@@ -1,4 +1,5 @@
 #include "combinationengine.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,6 @@ Selection MakeSelection(const std::vector<std::string>& numbers, const std::stri
     Selection sel;
     sel.horseCountText = std::to_string(numbers.size());
     sel.betSizeText = bet;
-    sel.betSizeShown = true;
     sel.baseCount = static_cast<std::int16_t>(baseCount);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         sel.numbers[i] = numbers[i];
@@ -115,8 +115,6 @@ struct RefusalCase {
     std::string message;
     MessageIcon icon;
     int box;
-    bool selectBoxText;
-    bool focusBetSize;
     std::string selectionText;
 };
 
@@ -132,16 +130,8 @@ TEST_P(RefusalTest, StopsWithTheMessageAndTheBoxToShow)
     EXPECT_EQ(result.message->icon, c.icon);
     EXPECT_EQ(result.message->title, "Programme Ornal");
     EXPECT_EQ(result.box, c.box);
-    EXPECT_EQ(result.selectBoxText, c.selectBoxText);
-    EXPECT_EQ(result.focusBetSize, c.focusBetSize);
     EXPECT_EQ(result.selectionText, c.selectionText);
     EXPECT_TRUE(result.list.empty());
-}
-
-Selection WithHiddenBetSize(Selection sel)
-{
-    sel.betSizeShown = false;
-    return sel;
 }
 
 Selection WithHorseCount(Selection sel, const std::string& horses)
@@ -154,45 +144,42 @@ const std::vector<std::string> kFive = { "3", "7", "12", "1", "9" };
 
 INSTANTIATE_TEST_SUITE_P(Table, RefusalTest,
     testing::Values(RefusalCase { "BlankBetSize", MakeSelection(kFive, " "), ComputeResult::Status::NoBetSize,
-                        "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, false, true, "" },
-        RefusalCase { "ClickRightAfterStart", WithHiddenBetSize(Selection {}), ComputeResult::Status::NoBetSize,
-            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, false, false, "" },
+                        "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, "" },
+        RefusalCase { "ClickRightAfterStart", Selection {}, ComputeResult::Status::NoBetSize,
+            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, "" },
         RefusalCase { "LetterBetSize", MakeSelection(kFive, "abc"), ComputeResult::Status::NoBetSize,
-            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, false, true, "" },
+            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, "" },
         // Mended: a bet size below 1 recursed without end, one beyond 16 bits was undefined.
         RefusalCase { "NegativeBetSize", MakeSelection(kFive, "-3"), ComputeResult::Status::NoBetSize,
-            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, false, true, "" },
+            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, "" },
         RefusalCase { "BetSizeRoundingToZero", MakeSelection(kFive, "0.4"), ComputeResult::Status::NoBetSize,
-            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, false, true, "" },
+            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, "" },
         RefusalCase { "HugeBetSize", MakeSelection(kFive, "99999"), ComputeResult::Status::NoBetSize,
-            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, false, true, "" },
+            "Vous devez choisir un type de jeu.", MessageIcon::Information, -1, "" },
         RefusalCase { "EmptyThirdBox", MakeSelection({ "3", "7", "", "1", "9" }, "3"), ComputeResult::Status::EmptyBox,
-            "Entrez un Numéro.", MessageIcon::None, 2, false, false, "-3-7-" },
+            "Entrez un Numéro.", MessageIcon::None, 2, "-3-7-" },
         RefusalCase { "BlankBox", MakeSelection({ "3", "  ", "1" }, "2"), ComputeResult::Status::EmptyBox,
-            "Entrez un Numéro.", MessageIcon::None, 1, false, false, "-3-" },
+            "Entrez un Numéro.", MessageIcon::None, 1, "-3-" },
         RefusalCase { "RepeatedSeven", MakeSelection({ "3", "7", "12", "7" }, "3"), ComputeResult::Status::DuplicateBox,
-            "Numéro déjà saisi.", MessageIcon::None, 3, true, false, "-3-7-12-7" },
+            "Numéro déjà saisi.", MessageIcon::None, 3, "-3-7-12-7" },
         RefusalCase { "LeadingZeroRepeatsFive", MakeSelection({ "5", "12", "05", "9" }, "3"),
-            ComputeResult::Status::DuplicateBox, "Numéro déjà saisi.", MessageIcon::None, 2, true, false, "-5-12-05" },
+            ComputeResult::Status::DuplicateBox, "Numéro déjà saisi.", MessageIcon::None, 2, "-5-12-05" },
         // Mended: "-3" from the command line made lines such as "-1--3-", whose fields the filters and the
         // shuffle split in the wrong places.
         RefusalCase { "SeparatorInBox", MakeSelection({ "1", "-3", "4" }, "2"), ComputeResult::Status::SeparatorInBox,
-            "Entrez un Numéro.", MessageIcon::None, 1, true, false, "-1--3" },
+            "Entrez un Numéro.", MessageIcon::None, 1, "-1--3" },
         RefusalCase { "SeparatorInsideBox", MakeSelection({ "1", "2", "3-4" }, "2"),
-            ComputeResult::Status::SeparatorInBox, "Entrez un Numéro.", MessageIcon::None, 2, true, false, "-1-2-3-4" },
+            ComputeResult::Status::SeparatorInBox, "Entrez un Numéro.", MessageIcon::None, 2, "-1-2-3-4" },
         // An empty box is reported before a later duplicate: boxes are examined one after the other.
         RefusalCase { "EmptyBeforeDuplicate", MakeSelection({ "5", "", "5" }, "2"), ComputeResult::Status::EmptyBox,
-            "Entrez un Numéro.", MessageIcon::None, 1, false, false, "-5-" },
+            "Entrez un Numéro.", MessageIcon::None, 1, "-5-" },
         // Mended: a horse count typed over the picked one made the enumeration read hidden boxes.
         RefusalCase { "TypedHorseCountAboveShownBoxes", WithHorseCount(MakeSelection(kFive, "3"), "8"),
-            ComputeResult::Status::InvalidChoice, "Choix invalide.", MessageIcon::None, -1, false, false,
-            "-3-7-12-1-9" },
+            ComputeResult::Status::InvalidChoice, "Choix invalide.", MessageIcon::None, -1, "-3-7-12-1-9" },
         RefusalCase { "HorseCountPastTwenty", WithHorseCount(MakeSelection(kFive, "3"), "25"),
-            ComputeResult::Status::InvalidChoice, "Choix invalide.", MessageIcon::None, -1, false, false,
-            "-3-7-12-1-9" },
+            ComputeResult::Status::InvalidChoice, "Choix invalide.", MessageIcon::None, -1, "-3-7-12-1-9" },
         RefusalCase { "HorseCountBeyondSixteenBits", WithHorseCount(MakeSelection(kFive, "3"), "99999999"),
-            ComputeResult::Status::InvalidChoice, "Choix invalide.", MessageIcon::None, -1, false, false,
-            "-3-7-12-1-9" }),
+            ComputeResult::Status::InvalidChoice, "Choix invalide.", MessageIcon::None, -1, "-3-7-12-1-9" }),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
 // The horse count 8.5 shows nine boxes; 8.5 - 4 = 4.5 rounds to 4, so boxes 0 to 7 are combined.
@@ -203,15 +190,6 @@ TEST(ComputeCombinations, FractionalHorseCountRoundsTheLastStartEven)
     EXPECT_EQ(Compute(sel).size(), 70u);
     sel.betSizeText = "5"; // 8.5 - 5 = 3.5 rounds to 4: boxes 0 to 8
     EXPECT_EQ(Compute(sel).size(), 126u);
-}
-
-std::uint64_t Binomial(int n, int k)
-{
-    std::uint64_t result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
-    }
-    return n < k ? 0 : result;
 }
 
 // An independent reading of the line rules: tuples in lexicographic order from a selector vector, a base in box i at

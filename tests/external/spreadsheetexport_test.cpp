@@ -1,4 +1,5 @@
 #include "spreadsheetexport.h"
+#include "testsupport.h"
 
 #include "combinationengine.h"
 #include "exporttospreadsheet.h"
@@ -170,16 +171,7 @@ TEST(ExportCombinationList, NoServiceAndEveryErrorNumberGiveTheCriticalMessage)
 // C(20, 7): 77,520 lines, which a 16-bit row counter would stop in row 32,767.
 TEST(ExportToSpreadsheet, TheLargestListExportsWhole)
 {
-    Selection sel { .horseCountText = "20",
-        .betSizeText = "7",
-        .betSizeShown = true,
-        .baseCount = -1,
-        .numbers = { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18",
-            "19", "20" },
-        .shown = {},
-        .marks = {} };
-    sel.shown.fill(true);
-    const ComputeResult computed = ComputeCombinations(sel);
+    const ComputeResult computed = ComputeCombinations(LargestSelection());
     ASSERT_EQ(computed.list.size(), 77520u);
 
     TestFolder folder;

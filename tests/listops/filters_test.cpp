@@ -1,5 +1,5 @@
 #include "filters.h"
-#include "listbuilder.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "listbuilder.h"
+#include "testsupport.h"
 #include "search.h"
 
 #include <gtest/gtest.h>

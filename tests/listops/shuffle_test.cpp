@@ -1,4 +1,4 @@
-#include "listbuilder.h"
+#include "testsupport.h"
 #include "shuffle.h"
 
 #include <gtest/gtest.h>

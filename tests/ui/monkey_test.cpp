@@ -3,6 +3,7 @@
 // its selection and its list sound. A failure names the seed and the actions that led to it.
 //
 // ORNAL_MONKEY_SEED=<seed> replays that one session; ORNAL_MONKEY_ACTIONS=<n> sets the actions per session.
+#include "testsupport.h"
 #include "windowfixture.h"
 
 #include "selection.h"
@@ -69,18 +70,6 @@ std::optional<int> PlainNumber(const QString& text)
         return std::nullopt;
     }
     return trimmed.toInt();
-}
-
-std::uint64_t Binomial(int n, int k)
-{
-    if (k < 0 || n < k) {
-        return 0;
-    }
-    std::uint64_t result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
-    }
-    return result;
 }
 
 // Key by key; the test library's key table knows ASCII only, so other characters go as key events of their own.

@@ -1,0 +1,86 @@
+#include "commandline.h"
+
+#include <string_view>
+
+namespace ornal {
+
+const std::string& UsageText()
+{
+    static const std::string usage
+        = "Usage : ornal [PRELOAD]\n"
+          "        ornal --print [--base NUMERO]... PRELOAD\n"
+          "        ornal --xlsx FICHIER [--base NUMERO]... PRELOAD\n"
+          "\n"
+          "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture.\n"
+          "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
+          "\n"
+          "  --print         écrit les combinaisons sur la sortie standard, une par ligne,\n"
+          "                  et le nombre de combinaisons sur la sortie d'erreur\n"
+          "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER (jamais remplacé s'il existe)\n"
+          "  --base NUMERO   le cheval NUMERO, pris parmi les premiers numéros du jeu, est une base\n"
+          "                  (jusqu'à trois fois)\n"
+          "  --help          affiche cette aide\n"
+          "  --version       affiche la version\n"
+          "\n"
+          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection ou le classeur n'est\n"
+          "pas écrit (message sur la sortie d'erreur), 2 ligne de commande mal formée.\n";
+    return usage;
+}
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    ParsedCommandLine parsed;
+    CommandLineOptions& options = parsed.options;
+    const auto misuse = [&parsed](std::string what) {
+        parsed.misuse = std::move(what);
+        return parsed;
+    };
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (optionsEnded || argument.rfind("--", 0) != 0) {
+            options.preload.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--print") {
+            options.print = parsed.headless = true;
+        } else if (argument == "--xlsx") {
+            parsed.headless = true;
+            if (!hasValue) {
+                return misuse("--xlsx attend un nom de fichier.");
+            }
+            options.xlsx = arguments[++i];
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = parsed.headless = true;
+        } else if (argument == "--version") {
+            options.version = parsed.headless = true;
+        } else if (argument == "--base") {
+            parsed.headless = true;
+            if (!hasValue) {
+                return misuse("--base attend un numéro.");
+            }
+            options.bases.push_back(arguments[++i]);
+        } else {
+            return misuse("option inconnue « " + argument + " ».");
+        }
+    }
+    if (!parsed.headless || options.help || options.version) {
+        return parsed;
+    }
+    if (options.print && options.xlsx) {
+        return misuse("--print et --xlsx ne vont pas ensemble.");
+    }
+    if (!options.print && !options.xlsx) {
+        return misuse("--base ne va qu'avec --print ou --xlsx.");
+    }
+    if (options.bases.size() > 3) {
+        return misuse("trois bases au plus.");
+    }
+    if (options.preload.empty()) {
+        return misuse(options.print ? "--print attend un PRELOAD." : "--xlsx attend un PRELOAD.");
+    }
+    return parsed;
+}
+
+} // namespace ornal

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ornal {
+
+// What the command line asks for, read but not yet checked against the engine.
+struct CommandLineOptions {
+    bool print = false;
+    std::optional<std::string> xlsx;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> bases; // --base, in the order given
+    std::vector<std::string> preload; // the arguments that are no option, joined later as the window joins them
+};
+
+// The reading of a command line: the options, or the misuse to report with status 2.
+struct ParsedCommandLine {
+    CommandLineOptions options;
+    bool headless = false; // an option asks for work without the window
+    std::optional<std::string> misuse; // what is wrong, in French, without the "ornal : " prefix
+};
+
+// Reads arguments (without the program's path); "--" ends the options.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The usage text that --help prints and every misuse ends with.
+const std::string& UsageText();
+
+} // namespace ornal

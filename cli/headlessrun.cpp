@@ -1,0 +1,114 @@
+#include "headlessrun.h"
+
+#include "selectionroad.h"
+#include "spreadsheetexport.h"
+#include "version.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+
+namespace ornal {
+
+namespace {
+
+void say(std::FILE* err, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), err);
+    std::fputc('\n', err);
+}
+
+// Writes text to out and makes sure it left the process; false, with errno set, when it could not.
+bool writeWhole(std::FILE* out, std::string_view text)
+{
+    return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
+}
+
+int reportUnwritable(std::FILE* err)
+{
+    say(err, std::string("ornal : écriture impossible : ") + std::strerror(errno));
+    return 1;
+}
+
+// Writes each line straight from the list's own storage: stdio's buffer is the only copy.
+bool writeLines(std::FILE* out, const CombinationList& list)
+{
+    for (CombinationList::Count i = 0; i < list.size(); ++i) {
+        const std::string_view line = list.line(i);
+        if (std::fwrite(line.data(), 1, line.size(), out) != line.size() || std::fputc('\n', out) == EOF) {
+            return false;
+        }
+    }
+    return std::fflush(out) == 0;
+}
+
+int reportRoad(const SelectionRoad& road, std::FILE* err)
+{
+    if (road.status == SelectionRoad::Status::Misused) {
+        return ReportMisuse(road.text, err);
+    }
+    say(err, road.text);
+    return 1;
+}
+
+int print(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
+{
+    const SelectionRoad road = WalkSelectionRoad(options);
+    if (road.status != SelectionRoad::Status::Computed) {
+        return reportRoad(road, err);
+    }
+    if (!writeLines(out, road.result.list)) {
+        return reportUnwritable(err);
+    }
+    say(err, CountCaption(road.result.list.size()));
+    return 0;
+}
+
+// The workbook the window's export writes, into a file of the caller's choosing and opened by nobody.
+int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
+{
+    const SelectionRoad road = WalkSelectionRoad(options);
+    if (road.status != SelectionRoad::Status::Computed) {
+        return reportRoad(road, err);
+    }
+    const std::string baseText
+        = options.bases.empty() ? std::string(text::kNoBase) : std::to_string(options.bases.size());
+    ExportRequest request {
+        .list = road.result.list, .selectionText = road.result.selectionText, .baseText = baseText
+    };
+    request.file = *options.xlsx;
+    request.open = nullptr;
+    const ExportOutcome outcome = ExportCombinationList(request);
+    if (outcome.message) {
+        std::string text = outcome.message->text;
+        std::replace(text.begin(), text.end(), '\r', '\n');
+        say(err, text);
+    }
+    if (outcome.status != ExportOutcome::Status::Written) {
+        return 1;
+    }
+    say(err, CountCaption(road.result.list.size()));
+    return 0;
+}
+
+} // namespace
+
+int ReportMisuse(const std::string& what, std::FILE* err)
+{
+    std::fputs(("ornal : " + what + "\n\n" + UsageText()).c_str(), err);
+    return 2;
+}
+
+int RunHeadless(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
+{
+    if (options.help) {
+        return writeWhole(out, UsageText()) ? 0 : reportUnwritable(err);
+    }
+    if (options.version) {
+        return writeWhole(out, std::string("ornal ") + ORNAL_VERSION + "\n") ? 0 : reportUnwritable(err);
+    }
+    return options.xlsx ? exportWorkbook(options, err) : print(options, out, err);
+}
+
+} // namespace ornal

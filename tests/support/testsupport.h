@@ -1,0 +1,73 @@
+#pragma once
+
+// What several suites (and the benchmarks) build their cases from, written once.
+
+#include "combinationengine.h"
+#include "combinationlist.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+namespace ornal {
+
+// A list holding lines, in their order.
+inline CombinationList MakeList(std::initializer_list<std::string_view> lines)
+{
+    CombinationList list;
+    for (std::string_view line : lines) {
+        list.append(line);
+    }
+    return list;
+}
+
+// The largest selection: 20 horses numbered 1 to 20, bets of 7 (C(20, 7) = 77,520 lines); with three bases, the
+// horses 2, 4 and 6 ticked.
+inline Selection LargestSelection(bool threeBases = false)
+{
+    Selection sel;
+    sel.horseCountText = "20";
+    sel.betSizeText = "7";
+    for (int i = 0; i < kNumberBoxCount; ++i) {
+        sel.numbers[i] = std::to_string(i + 1);
+        sel.shown[i] = true;
+    }
+    if (threeBases) {
+        sel.baseText = "3";
+        sel.baseCount = 3;
+        sel.marks[1] = sel.marks[3] = sel.marks[5] = true;
+    }
+    return sel;
+}
+
+// The lines of the largest selection.
+inline CombinationList LargestList()
+{
+    return ComputeCombinations(LargestSelection()).list;
+}
+
+// C(n, k), 0 outside 0 <= k <= n.
+inline std::uint64_t Binomial(int n, int k)
+{
+    if (k < 0 || n < k) {
+        return 0;
+    }
+    std::uint64_t result = 1;
+    for (int i = 1; i <= k; ++i) {
+        result = result * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
+    }
+    return result;
+}
+
+// A file's bytes, empty when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace ornal
