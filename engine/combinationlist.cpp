@@ -25,16 +25,6 @@ std::size_t CombinationList::memoryBytes() const
     return m_text.capacity() + m_ends.capacity() * sizeof(std::uint32_t) + sizeof(*this);
 }
 
-std::vector<std::string> CombinationList::lines() const
-{
-    std::vector<std::string> result;
-    result.reserve(size());
-    for (Count i = 0; i < size(); ++i) {
-        result.emplace_back(line(i));
-    }
-    return result;
-}
-
 std::string CountCaption(CombinationList::Count count)
 {
     return "Combinaisons : " + std::to_string(count);

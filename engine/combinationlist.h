@@ -48,9 +48,6 @@ public:
     // Bytes held by the list's storage (its capacity), for the memory budget of the largest list.
     std::size_t memoryBytes() const;
 
-    // Every line, for tests and the command line.
-    std::vector<std::string> lines() const;
-
     bool operator==(const CombinationList& other) const = default;
 
 private:

@@ -29,13 +29,4 @@ void CombinationListModel::setList(CombinationList list)
     endResetModel();
 }
 
-CombinationList CombinationListModel::takeList()
-{
-    beginResetModel();
-    CombinationList list = std::move(m_list);
-    m_list.clear();
-    endResetModel();
-    return list;
-}
-
 } // namespace ornal

@@ -20,8 +20,6 @@ public:
     const CombinationList& list() const { return m_list; }
     // Replaces every line at once (one reset, no repaint per line).
     void setList(CombinationList list);
-    // Hands the lines over and leaves the model empty.
-    CombinationList takeList();
 
 private:
     CombinationList m_list;

@@ -61,7 +61,6 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_numberFilter(new NumberBoxFilter(this))
     , m_model(new CombinationListModel(this))
-    , m_scratch(new CombinationListModel(this))
     , m_messages(messages ? std::move(messages) : std::make_unique<QtMessageBoxes>(this))
     , m_services(WithDefaults(std::move(services), this))
     , m_arguments(std::move(arguments))
@@ -78,7 +77,6 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
 
     m_ui.build(this, m_numberFilter);
     m_ui.List1->setModel(m_model);
-    m_ui.List2->setModel(m_scratch);
     InitialiseMainWindow();
     connectControls();
     centreOnScreen();
@@ -274,9 +272,8 @@ void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
     BusyCursor busy;
     showBusyCaption();
     const double n = FilterNumber(chosen).value_or(0);
-    m_scratch->setList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
-                                   : ornal::RemoveCombinationsWith(m_model->list(), n));
-    m_model->setList(m_scratch->takeList());
+    m_model->setList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
+                                 : ornal::RemoveCombinationsWith(m_model->list(), n));
     filterBox->setCurrentIndex(-1);
     filterBox->setEditText(QString());
     showCount();

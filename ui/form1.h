@@ -88,7 +88,6 @@ private:
     Form1Controls m_ui;
     NumberBoxFilter* m_numberFilter;
     CombinationListModel* m_model;
-    CombinationListModel* m_scratch; // List2, empty outside the filters and the shuffle
     std::unique_ptr<MessageBoxes> m_messages;
     Form1Services m_services;
     ClockSeededSource m_random;

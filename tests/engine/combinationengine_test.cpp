@@ -36,14 +36,14 @@ Lines Compute(const Selection& sel)
 {
     const ComputeResult result = ComputeCombinations(sel);
     EXPECT_EQ(result.status, ComputeResult::Status::Computed) << (result.message ? result.message->text : "");
-    return result.list.lines();
+    return LinesOf(result.list);
 }
 
 // The worked examples of the program's documentation, line for line.
 TEST(ComputeCombinations, TenLinesInBoxOrderWithoutBases)
 {
     const ComputeResult result = ComputeCombinations(MakeSelection({ "3", "7", "12", "1", "9" }, "3"));
-    EXPECT_EQ(result.list.lines(),
+    EXPECT_EQ(LinesOf(result.list),
         (Lines { "-3-7-12-", "-3-7-1-", "-3-7-9-", "-3-12-1-", "-3-12-9-", "-3-1-9-", "-7-12-1-", "-7-12-9-", "-7-1-9-",
             "-12-1-9-" }));
     EXPECT_EQ(result.selectionText, "-3-7-12-1-9");

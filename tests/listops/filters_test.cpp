@@ -68,20 +68,20 @@ const CombinationList kList = MakeList({ "-1-12-15-", "-11-12-15-", "-3-7-9-", "
 
 TEST(KeepCombinationsWith, KeepsHoldersInTheirOrder)
 {
-    EXPECT_EQ(KeepCombinationsWith(kList, 1).lines(), (Lines { "-1-12-15-", "-12-7-1-" }));
-    EXPECT_EQ(KeepCombinationsWith(kList, 5).lines(), (Lines { "-3-05-7-" }));
+    EXPECT_EQ(LinesOf(KeepCombinationsWith(kList, 1)), (Lines { "-1-12-15-", "-12-7-1-" }));
+    EXPECT_EQ(LinesOf(KeepCombinationsWith(kList, 5)), (Lines { "-3-05-7-" }));
     EXPECT_TRUE(KeepCombinationsWith(kList, 20).empty());
 }
 
 TEST(KeepCombinationsWith, TwoKeepsLeaveTheLinesHoldingBoth)
 {
-    EXPECT_EQ(
-        KeepCombinationsWith(KeepCombinationsWith(kList, 3), 7).lines(), (Lines { "-3-7-9-", "-7-3-12-", "-3-05-7-" }));
+    EXPECT_EQ(LinesOf(KeepCombinationsWith(KeepCombinationsWith(kList, 3), 7)),
+        (Lines { "-3-7-9-", "-7-3-12-", "-3-05-7-" }));
 }
 
 TEST(RemoveCombinationsWith, DropsHoldersAndKeepsTheRestInOrder)
 {
-    EXPECT_EQ(RemoveCombinationsWith(kList, 12).lines(), (Lines { "-3-7-9-", "-3-05-7-" }));
+    EXPECT_EQ(LinesOf(RemoveCombinationsWith(kList, 12)), (Lines { "-3-7-9-", "-3-05-7-" }));
     EXPECT_EQ(RemoveCombinationsWith(kList, 20), kList);
 }
 

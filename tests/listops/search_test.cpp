@@ -1,5 +1,5 @@
-#include "testsupport.h"
 #include "search.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 

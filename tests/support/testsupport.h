@@ -12,6 +12,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ornal {
 
@@ -23,6 +24,17 @@ inline CombinationList MakeList(std::initializer_list<std::string_view> lines)
         list.append(line);
     }
     return list;
+}
+
+// Every line of list, in its order.
+inline std::vector<std::string> LinesOf(const CombinationList& list)
+{
+    std::vector<std::string> lines;
+    lines.reserve(list.size());
+    for (CombinationList::Count i = 0; i < list.size(); ++i) {
+        lines.emplace_back(list.line(i));
+    }
+    return lines;
 }
 
 // The largest selection: 20 horses numbered 1 to 20, bets of 7 (C(20, 7) = 77,520 lines); with three bases, the

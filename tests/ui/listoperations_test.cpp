@@ -36,7 +36,7 @@ TEST_F(ListOperationsTest, KeepAfterYesLeavesTheHoldersAndClearsTheBox)
     EXPECT_EQ(lines(), (Texts { "-3-7-1-", "-3-12-1-", "-3-1-9-", "-7-12-1-", "-7-1-9-", "-12-1-9-" }));
     EXPECT_EQ(caption(), "Combinaisons : 6");
     EXPECT_EQ(ui().garde->currentText(), "");
-    EXPECT_EQ(ui().List2->model()->rowCount(), 0);
+    EXPECT_TRUE(!ui().List2->model() || ui().List2->model()->rowCount() == 0);
     EXPECT_FALSE(m_cursorWasBusy);
 }
 

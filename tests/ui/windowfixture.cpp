@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include "testsupport.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -37,7 +39,7 @@ void WindowTest::open(const QStringList& arguments)
     };
     services.exportList = [this](const ExportRequest& request) {
         m_exports.push_back(request);
-        m_exportedLines.push_back(request.list.lines());
+        m_exportedLines.push_back(LinesOf(request.list));
         return m_exportOutcome;
     };
     services.quit = [this] { ++m_quits; };

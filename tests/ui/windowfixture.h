@@ -2,6 +2,7 @@
 
 #include "clickablelabel.h"
 #include "form1.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ protected:
     // Picks horses, bet size and base mode and types numbers into the first boxes.
     void prepare(
         int horses, int bet, const std::vector<QString>& numbers, const QString& base = QStringLiteral("Sans Base"));
-    std::vector<std::string> lines() const { return window().combinationList().lines(); }
+    std::vector<std::string> lines() const { return LinesOf(window().combinationList()); }
     const Form1& window() const { return *m_window; }
     QString caption() const { return ui().TotalComb->text(); }
 
