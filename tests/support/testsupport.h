@@ -37,17 +37,24 @@ inline std::vector<std::string> LinesOf(const CombinationList& list)
     return lines;
 }
 
-// The largest selection: 20 horses numbered 1 to 20, bets of 7 (C(20, 7) = 77,520 lines); with three bases, the
-// horses 2, 4 and 6 ticked.
-inline Selection LargestSelection(bool threeBases = false)
+// 20 horses numbered 1 to 20 and bets of betSize: C(20, betSize) lines.
+inline Selection TwentyHorses(int betSize)
 {
     Selection sel;
     sel.horseCountText = "20";
-    sel.betSizeText = "7";
+    sel.betSizeText = std::to_string(betSize);
     for (int i = 0; i < kNumberBoxCount; ++i) {
         sel.numbers[i] = std::to_string(i + 1);
         sel.shown[i] = true;
     }
+    return sel;
+}
+
+// The largest selection: 20 horses, bets of 7 (C(20, 7) = 77,520 lines); with three bases, the horses 2, 4 and 6
+// ticked.
+inline Selection LargestSelection(bool threeBases = false)
+{
+    Selection sel = TwentyHorses(7);
     if (threeBases) {
         sel.baseText = "3";
         sel.baseCount = 3;

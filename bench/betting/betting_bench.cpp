@@ -1,0 +1,54 @@
+// Costs and arrival checks on the largest lists: C(20, 7) = 77,520 Multi lines and C(20, 5) = 15,504 Quinté+ lines.
+#include "arrivalcheck.h"
+#include "betcost.h"
+#include "combinationengine.h"
+#include "testsupport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const ornal::CombinationList& Lines(int betSize)
+{
+    static const ornal::CombinationList multi = ornal::ComputeCombinations(ornal::TwentyHorses(7)).list;
+    static const ornal::CombinationList quinte = ornal::ComputeCombinations(ornal::TwentyHorses(5)).list;
+    return betSize == 7 ? multi : quinte;
+}
+
+const std::vector<std::string> kArrival { "14", "3", "20", "7", "11" };
+
+void BM_Cost(benchmark::State& state, int betSize, const char* typeId)
+{
+    const ornal::CombinationList& list = Lines(betSize);
+    const ornal::BetType& type = *ornal::FindBetType(typeId);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ornal::Cost(list, type, type.defaultStakeCents));
+    }
+    state.counters["lines"] = static_cast<double>(list.size());
+}
+
+void BM_CheckArrival(benchmark::State& state, int betSize, const char* typeId)
+{
+    const ornal::CombinationList& list = Lines(betSize);
+    const ornal::BetType& type = *ornal::FindBetType(typeId);
+    std::size_t paying = 0;
+    for (auto _ : state) {
+        const ornal::ArrivalOutcome outcome = ornal::CheckArrival(list, type, kArrival);
+        paying = outcome.paying.size();
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.counters["lines"] = static_cast<double>(list.size());
+    state.counters["paying"] = static_cast<double>(paying);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_Cost, MultiEnSept, 7, "multi")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Cost, Quinte, 5, "quinte")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CheckArrival, MultiEnSept, 7, "multi")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CheckArrival, Quinte, 5, "quinte")->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

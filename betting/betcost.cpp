@@ -1,0 +1,41 @@
+#include "betcost.h"
+
+#include "linefields.h"
+#include "money.h"
+
+namespace ornal {
+
+int LineSize(std::string_view line)
+{
+    int size = 0;
+    ForEachLineNumber(line, [&size](std::string_view) { ++size; });
+    return size;
+}
+
+BetCost Cost(const CombinationList& list, const BetType& type, std::int64_t stakeCents)
+{
+    BetCost cost;
+    if (stakeCents < 0 || stakeCents > kMaxAmountCents) {
+        cost.message = Message { "La mise doit être comprise entre " + FormatEuros(0) + " et "
+                + FormatEuros(kMaxAmountCents) + ".",
+            MessageIcon::Information };
+        return cost;
+    }
+    int listLineSize = 0;
+    for (CombinationList::Count i = 0; i < list.size(); ++i) {
+        if (std::optional<Message> refusal = CheckNextLineSize(type, LineSize(list.line(i)), listLineSize)) {
+            cost.message = std::move(refusal);
+            return cost;
+        }
+    }
+    cost.lines = list.size();
+    cost.units = list.size();
+    cost.stakeCents = stakeCents;
+    // At most 2^32 lines at 10^7 cents: far inside 64 bits.
+    cost.totalCents = static_cast<std::int64_t>(cost.units) * stakeCents;
+    cost.lineSize = listLineSize;
+    cost.unitName = UnitName(type, listLineSize);
+    return cost;
+}
+
+} // namespace ornal

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "messages.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ornal {
+
+// 100 000 €: no stake a player types is larger, so anything above is a slip of the keyboard.
+inline constexpr std::int64_t kMaxAmountCents = 10'000'000;
+
+// An amount read from a box: cents when message is empty.
+struct EurosOutcome {
+    std::int64_t cents = 0;
+    std::optional<Message> message;
+};
+
+// cents written the French way: "1 234,50 €" (no-break spaces), "-3,00 €" for a loss.
+std::string FormatEuros(std::int64_t cents);
+
+// The amount text names ("2,50", "2.50", "2", " 3,5 ", "2,50 €"), from 0 up to maxCents, or a French refusal.
+EurosOutcome ParseEuros(std::string_view text, std::int64_t maxCents = kMaxAmountCents);
+
+} // namespace ornal

@@ -1,0 +1,50 @@
+#include "winnings.h"
+
+#include "money.h"
+
+namespace ornal {
+
+namespace {
+
+Winnings tooLarge()
+{
+    Winnings winnings;
+    winnings.message = Message { "Les gains dépassent ce que le programme sait compter.", MessageIcon::Information };
+    return winnings;
+}
+
+} // namespace
+
+Winnings ComputeWinnings(std::span<const CombinationList::Count> classCounts,
+    std::span<const std::optional<std::int64_t>> rapportCents, std::int64_t costCents)
+{
+    Winnings winnings;
+    for (std::size_t c = 0; c < classCounts.size(); ++c) {
+        const std::optional<std::int64_t> rapport = c < rapportCents.size() ? rapportCents[c] : std::nullopt;
+        if (!rapport) {
+            winnings.rapportMissing = winnings.rapportMissing || classCounts[c] > 0;
+            continue;
+        }
+        if (*rapport < 0 || *rapport > kMaxRapportCents) {
+            winnings.message = Message { "Le rapport doit être compris entre " + FormatEuros(0) + " et "
+                    + FormatEuros(kMaxRapportCents) + ".",
+                MessageIcon::Information };
+            winnings.rapportMissing = false;
+            winnings.gainsCents = 0;
+            return winnings;
+        }
+        // A line pays one class at most, so counts from one list stay far inside 64 bits; counts made up elsewhere
+        // are checked all the same.
+        std::int64_t classGains = 0;
+        if (__builtin_mul_overflow(static_cast<std::int64_t>(classCounts[c]), *rapport, &classGains)
+            || __builtin_add_overflow(winnings.gainsCents, classGains, &winnings.gainsCents)) {
+            return tooLarge();
+        }
+    }
+    if (__builtin_sub_overflow(winnings.gainsCents, costCents, &winnings.netCents)) {
+        return tooLarge();
+    }
+    return winnings;
+}
+
+} // namespace ornal

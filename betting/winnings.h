@@ -1,0 +1,28 @@
+#pragma once
+
+#include "combinationlist.h"
+#include "messages.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace ornal {
+
+// 10 000 000 € for one unit: above any rapport a race has paid, so a larger one is a typing slip.
+inline constexpr std::int64_t kMaxRapportCents = 1'000'000'000;
+
+// What a list brought back once the rapports are known.
+struct Winnings {
+    std::optional<Message> message; // the refusal of a rapport out of range
+    std::int64_t gainsCents = 0;
+    std::int64_t netCents = 0; // gains less the cost; negative for a loss
+    bool rapportMissing = false; // a class that pays has no rapport yet, so gains leave it out
+};
+
+// Gains as the sum over classes of paying lines times the rapport of one unit, and net as gains less costCents.
+// rapportCents follows the class order; a missing or absent entry counts for nothing.
+Winnings ComputeWinnings(std::span<const CombinationList::Count> classCounts,
+    std::span<const std::optional<std::int64_t>> rapportCents, std::int64_t costCents);
+
+} // namespace ornal
