@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 ARGS ?=
 
-.PHONY: deps build run test bench asan-test fuzz format-check clean
+.PHONY: deps build run test bench package asan-test fuzz format-check clean
 
 deps:
 	bash scripts/install-deps
@@ -21,6 +21,12 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target benchmarks
 	bash scripts/run-benchmarks build/release
+
+# The Debian package build/package/ornal_<version>_amd64.deb; scripts/check-package checks and installs it.
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cd build/package && cpack -G DEB
 
 asan-test: deps
 	cmake --preset asan
