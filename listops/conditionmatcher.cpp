@@ -13,6 +13,28 @@ namespace {
 // Bits 0, 2, 4, ..., 62: the even values of a line's mask.
 constexpr std::uint64_t kEvenBits = 0x5555555555555555ULL;
 
+// Bits set in x, counted inline: without a popcount instruction in the target, std::popcount calls the runtime.
+int bitCount(std::uint64_t x)
+{
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
+
+// The value of a field of one or two digits, the form of nearly every horse number, or -1 for any other field.
+int shortFieldValue(std::string_view field)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (field.size() == 1 && digit(field[0])) {
+        return field[0] - '0';
+    }
+    if (field.size() == 2 && digit(field[0]) && digit(field[1])) {
+        return (field[0] - '0') * 10 + (field[1] - '0');
+    }
+    return -1;
+}
+
 bool isWhole(double value)
 {
     return std::isfinite(value) && value == std::floor(value);
@@ -69,17 +91,16 @@ bool ConditionMatcher::meets(std::string_view line) const
     int sum = 0;
     std::vector<double> others; // stays unallocated for the lines the mask can hold
     ForEachLineNumber(line, [&](std::string_view field) {
-        const double value = FieldValue(field);
-        if (value >= 0 && value < 64) {
-            const int whole = static_cast<int>(value);
+        const int whole = shortFieldValue(field);
+        if (whole >= 0 && whole < 64) {
             const std::uint64_t bit = std::uint64_t { 1 } << whole;
-            if (whole == value && (mask & bit) == 0) {
+            if ((mask & bit) == 0) {
                 mask |= bit;
                 sum += whole;
                 return;
             }
         }
-        others.push_back(value);
+        others.push_back(whole >= 0 ? whole : FieldValue(field));
     });
     if (others.empty()) {
         return meetsMask(mask, sum);
@@ -96,11 +117,11 @@ bool ConditionMatcher::meetsMask(std::uint64_t mask, int sum) const
     if (m_sum && !m_sum->holds(sum)) {
         return false;
     }
-    if (m_evenCount && !m_evenCount->holds(std::popcount(mask & kEvenBits))) {
+    if (m_evenCount && !m_evenCount->holds(bitCount(mask & kEvenBits))) {
         return false;
     }
     for (const Group& group : m_groups) {
-        if (!group.count.holds(std::popcount(mask & group.mask))) {
+        if (!group.count.holds(bitCount(mask & group.mask))) {
             return false;
         }
     }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -281,13 +280,6 @@ class RefusalTable : public testing::TestWithParam<RefusalCase> { };
 const std::vector<std::string> kPrediction { "1", "2", "05", "7", "12", "", " " };
 const CombinationList kOneLine = MakeList({ "-1-2-" });
 
-LineConditions Refused(std::function<void(LineConditions&)> build)
-{
-    LineConditions conditions;
-    build(conditions);
-    return conditions;
-}
-
 TEST_P(RefusalTable, RefusesBeforeApplying)
 {
     const std::optional<Message> refusal = CheckConditions(GetParam().list, GetParam().conditions, kPrediction);
@@ -314,11 +306,6 @@ INSTANTIATE_TEST_SUITE_P(Table, RefusalTable,
             "Groupe « Favoris » : le minimum 3 dépasse ses 2 numéros." },
         RefusalCase { "NegativeMinimum", kOneLine, WithGroup(Group({ 1 }, -1, 1)),
             "Groupe « Favoris » : le minimum -1 est négatif." },
-        RefusalCase { "SecondGroupNamedByRank", kOneLine, Refused([](LineConditions& c) {
-                         c.addGroup(Group({ 1 }, 0, 1));
-                         c.addGroup(Group({}, 0, 1));
-                     }),
-            "Le groupe « Outsiders » est vide." },
         RefusalCase { "Sum", kOneLine, WithSum(40, 20), "Somme : le minimum 40 dépasse le maximum 20." },
         RefusalCase { "Even", kOneLine, WithEven(3, 1), "Nombre de pairs : le minimum 3 dépasse le maximum 1." },
         RefusalCase { "Run", kOneLine, WithRun(0),
