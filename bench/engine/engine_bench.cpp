@@ -1,5 +1,6 @@
 // The largest list, C(20, 7) = 77,520 lines: computation and every list operation on it.
 #include "combinationengine.h"
+#include "conditions.h"
 #include "filters.h"
 #include "search.h"
 #include "shuffle.h"
@@ -72,11 +73,44 @@ BENCHMARK_DEFINE_F(LargestList, SearchWithoutMatch)(benchmark::State& state)
     }
 }
 
+// Five conditions together, as a player might set them in the dialog: two groups, the sum, the even numbers, the run.
+ornal::LineConditions FiveConditions()
+{
+    ornal::LineConditions conditions;
+    conditions.addGroup(ornal::HorseGroup { {}, { 1, 2, 3, 4, 5 }, { 1, 3 } });
+    conditions.addGroup(ornal::HorseGroup { {}, { 6, 7, 8, 9, 10, 11, 12 }, { 2, 4 } });
+    conditions.setSum(ornal::CountRange { 40, 90 });
+    conditions.setEvenCount(ornal::CountRange { 2, 5 });
+    conditions.setLongestRun(3);
+    return conditions;
+}
+
+BENCHMARK_DEFINE_F(LargestList, CountFiveConditions)(benchmark::State& state)
+{
+    const ornal::LineConditions conditions = FiveConditions();
+    ornal::CombinationList::Count meeting = 0;
+    for (auto _ : state) {
+        meeting = ornal::CountMeeting(m_list, conditions).value_or(0);
+        benchmark::DoNotOptimize(meeting);
+    }
+    state.counters["meeting"] = meeting;
+}
+
+BENCHMARK_DEFINE_F(LargestList, ApplyFiveConditions)(benchmark::State& state)
+{
+    const ornal::LineConditions conditions = FiveConditions();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ornal::ApplyConditions(m_list, conditions));
+    }
+}
+
 } // namespace
 
 BENCHMARK_REGISTER_F(LargestList, Keep)->Unit(benchmark::kMillisecond);
 BENCHMARK_REGISTER_F(LargestList, Remove)->Unit(benchmark::kMillisecond);
 BENCHMARK_REGISTER_F(LargestList, Shuffle)->Unit(benchmark::kMillisecond);
 BENCHMARK_REGISTER_F(LargestList, SearchWithoutMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(LargestList, CountFiveConditions)->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(LargestList, ApplyFiveConditions)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "combinationlist.h"
+#include "lineconditions.h"
+#include "messages.h"
+
+#include <atomic>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace ornal {
+
+// How many lines CountMeeting reads between two looks at its stop flag.
+inline constexpr CombinationList::Count kStopCheckInterval = 4096;
+
+// The refusal to show before conditions are applied to list, or nullopt when they may be applied; predictionNumbers
+// are the texts of the prediction's number boxes as they stand (blank boxes are skipped). Nothing is changed.
+std::optional<Message> CheckConditions(
+    const CombinationList& list, const LineConditions& conditions, std::span<const std::string> predictionNumbers);
+
+// The lines of list meeting every condition, in their order and unchanged.
+CombinationList ApplyConditions(const CombinationList& list, const LineConditions& conditions);
+
+// How many lines of list meet every condition, without building them; nullopt when *stop turned true first. stop
+// may be set from another thread: it is read every kStopCheckInterval lines, so a count ends within microseconds.
+std::optional<CombinationList::Count> CountMeeting(
+    const CombinationList& list, const LineConditions& conditions, const std::atomic<bool>* stop = nullptr);
+
+} // namespace ornal
