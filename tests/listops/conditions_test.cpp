@@ -1,6 +1,6 @@
 #include "combinationengine.h"
 #include "conditions.h"
-#include "listbuilder.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ TEST_P(ConditionTable, KeepsTheMeetingLinesInOrderAndCountsThem)
     for (const std::string& line : c.lines) {
         list.append(line);
     }
-    EXPECT_EQ(ApplyConditions(list, c.conditions).lines(), c.meeting);
+    EXPECT_EQ(LinesOf(ApplyConditions(list, c.conditions)), c.meeting);
     EXPECT_EQ(CountMeeting(list, c.conditions), c.meeting.size());
 }
 
@@ -129,7 +129,7 @@ TEST(ApplyConditions, AllConditionsTogether)
         "-3-9-8-7-", // run 7,8,9
         "-9-2-", // 1 / 0 / 11 / 1 / 1: meets
     });
-    EXPECT_EQ(ApplyConditions(list, conditions).lines(), (Lines { "-1-4-9-", "-3-7-8-", "-9-2-" }));
+    EXPECT_EQ(LinesOf(ApplyConditions(list, conditions)), (Lines { "-1-4-9-", "-3-7-8-", "-9-2-" }));
     EXPECT_EQ(CountMeeting(list, conditions), 3u);
 }
 
@@ -139,7 +139,7 @@ TEST(ApplyConditions, BasesCountLikeOtherNumbers)
     Selection sel;
     sel.horseCountText = "6";
     sel.betSizeText = "3";
-    sel.betSizeShown = true;
+
     for (int i = 0; i < 6; ++i) {
         sel.numbers[static_cast<std::size_t>(i)] = std::to_string(i + 1);
         sel.shown[static_cast<std::size_t>(i)] = true;
@@ -258,12 +258,12 @@ TEST(CountMeeting, MatchesTheAppliedListAndASlowReferenceOnRandomLists)
             conditions.setLongestRun(pick(1, 4));
         }
         Lines expected;
-        for (const std::string& line : list.lines()) {
+        for (const std::string& line : LinesOf(list)) {
             if (ReferenceMeets(line, conditions)) {
                 expected.push_back(line);
             }
         }
-        EXPECT_EQ(ApplyConditions(list, conditions).lines(), expected) << conditions.summary();
+        EXPECT_EQ(LinesOf(ApplyConditions(list, conditions)), expected) << conditions.summary();
         EXPECT_EQ(CountMeeting(list, conditions), expected.size()) << conditions.summary();
     }
 }
