@@ -4,6 +4,7 @@
 #include "busycursor.h"
 #include "clickablelabel.h"
 #include "combinationengine.h"
+#include "extensioncontrols.h"
 #include "filters.h"
 #include "messageboxes.h"
 #include "numberboxfilter.h"
@@ -76,6 +77,7 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     setAutoFillBackground(true);
 
     m_ui.build(this, m_numberFilter);
+    m_ext.build(this, m_ui.TotalComb);
     m_ui.List1->setModel(m_model);
     InitialiseMainWindow();
     connectControls();
@@ -228,8 +230,7 @@ void Form1::ComputeCombinations()
         showComputeRefusal(result);
         return;
     }
-    m_model->setList(std::move(result.list));
-    showCount();
+    replaceList(std::move(result.list));
     m_ui.Command5->show();
 }
 
@@ -272,11 +273,10 @@ void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
     BusyCursor busy;
     showBusyCaption();
     const double n = FilterNumber(chosen).value_or(0);
-    m_model->setList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
-                                 : ornal::RemoveCombinationsWith(m_model->list(), n));
     filterBox->setCurrentIndex(-1);
     filterBox->setEditText(QString());
-    showCount();
+    replaceList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
+                            : ornal::RemoveCombinationsWith(m_model->list(), n));
 }
 
 void Form1::ShuffleWithinCombinations()
@@ -286,8 +286,7 @@ void Form1::ShuffleWithinCombinations()
     }
     BusyCursor busy;
     showBusyCaption();
-    m_model->setList(ornal::ShuffleWithinCombinations(m_model->list(), m_random));
-    showCount();
+    replaceList(ornal::ShuffleWithinCombinations(m_model->list(), m_random));
 }
 
 void Form1::SearchResult()
@@ -394,6 +393,12 @@ void Form1::showBusyCaption()
     m_ui.TotalComb->setText(ToQString(text::kWorking));
     m_ui.TotalComb->repaint();
     m_ui.List1->viewport()->repaint();
+}
+
+void Form1::replaceList(CombinationList list)
+{
+    m_model->setList(std::move(list));
+    showCount();
 }
 
 void Form1::showCount()

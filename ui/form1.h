@@ -2,6 +2,7 @@
 
 #include "combinationengine.h"
 #include "combinationlistmodel.h"
+#include "extensioncontrols.h"
 #include "form1controls.h"
 #include "messageboxes.h"
 #include "selectionflow.h"
@@ -46,6 +47,8 @@ public:
 
     // The controls, under their names.
     const Form1Controls& controls() const { return m_ui; }
+    // The controls added beside the first window's own.
+    const ExtensionControls& extensions() const { return m_ext; }
     // The lines of List1.
     const CombinationList& combinationList() const { return m_model->list(); }
     // BaseCount: -1 without bases, otherwise the chosen number of bases.
@@ -81,11 +84,14 @@ private:
     void showComputeRefusal(const ComputeResult& result);
     void connectControls();
     void runFilter(QComboBox* filterBox, bool keepHolders);
+    // Every change of List1's lines goes through here, so the count, the cost and the history follow it.
+    void replaceList(CombinationList list);
     void showBusyCaption();
     void showCount();
     void centreOnScreen();
 
     Form1Controls m_ui;
+    ExtensionControls m_ext;
     NumberBoxFilter* m_numberFilter;
     CombinationListModel* m_model;
     std::unique_ptr<MessageBoxes> m_messages;

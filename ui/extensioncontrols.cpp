@@ -1,0 +1,53 @@
+#include "extensioncontrols.h"
+
+#include "form1controls.h"
+
+#include <QIcon>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+
+namespace ornal {
+
+namespace {
+
+QPushButton* ToolbarButton(QWidget* window, const char* name, int leftTwips, const char* picture, const char* tooltip,
+    const QKeySequence& shortcut)
+{
+    auto* button = new QPushButton(window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(TwipsToPixels(leftTwips), 0, TwipsToPixels(495), TwipsToPixels(495));
+    button->setIcon(QIcon(QString::fromLatin1(picture)));
+    button->setIconSize(QSize(32, 32));
+    const QString tip = QString::fromUtf8(tooltip);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip.trimmed());
+    button->setShortcut(shortcut);
+    return button;
+}
+
+} // namespace
+
+void ExtensionControls::build(QWidget* window, const QLabel* countCaption)
+{
+    OuvrirJeu = ToolbarButton(window, "OuvrirJeu", 2100, ":/folder.svg", " Ouvrir un jeu ", QKeySequence::Open);
+    EnregistrerJeu
+        = ToolbarButton(window, "EnregistrerJeu", 2590, ":/disk.svg", " Enregistrer le jeu ", QKeySequence::Save);
+    ImprimerJeu = ToolbarButton(window, "ImprimerJeu", 3080, ":/printer.svg", " Imprimer le jeu ", QKeySequence::Print);
+    AnnulerJeu = ToolbarButton(
+        window, "AnnulerJeu", 3570, ":/undo.svg", " Annuler la dernière opération ", QKeySequence::Undo);
+    CoutGains = ToolbarButton(
+        window, "CoutGains", 4060, ":/coins.svg", " Coût et gains ", QKeySequence(Qt::CTRL | Qt::Key_G));
+    ReduireJeu = ToolbarButton(
+        window, "ReduireJeu", 4550, ":/funnel.svg", " Réduire le jeu ", QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    CoutJeu = new QLabel(window);
+    CoutJeu->setObjectName(QStringLiteral("CoutJeu"));
+    CoutJeu->setGeometry(TwipsToPixels(2700), TwipsToPixels(8280), TwipsToPixels(2620), TwipsToPixels(315));
+    CoutJeu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    CoutJeu->setFont(countCaption->font());
+    CoutJeu->setPalette(countCaption->palette());
+    CoutJeu->setAccessibleName(QStringLiteral("Coût du jeu"));
+}
+
+} // namespace ornal
