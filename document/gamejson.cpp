@@ -66,6 +66,39 @@ OrderedJson GroupToJson(const SavedConditionGroup& group)
     return json;
 }
 
+std::string Compact(const OrderedJson& value)
+{
+    return value.dump(-1, ' ', false, OrderedJson::error_handler_t::replace);
+}
+
+// The file's layout for a reader: a member per line, the selection's members on lines of their own and one list
+// line per text line; every other value on one line.
+std::string Layout(const OrderedJson& root)
+{
+    std::string text = "{\n";
+    std::size_t left = root.size();
+    for (const auto& [key, value] : root.items()) {
+        text += "  " + Compact(key) + ": ";
+        const bool expanded = key == gamekey::kSelection || key == gamekey::kLines;
+        if (expanded && !value.empty()) {
+            const bool object = value.is_object();
+            text += object ? "{\n" : "[\n";
+            std::size_t innerLeft = value.size();
+            for (const auto& [innerKey, inner] : value.items()) {
+                text += "    ";
+                text += object ? Compact(innerKey) + ": " : "";
+                text += Compact(inner);
+                text += --innerLeft > 0 ? ",\n" : "\n";
+            }
+            text += object ? "  }" : "  ]";
+        } else {
+            text += Compact(value);
+        }
+        text += --left > 0 ? ",\n" : "\n";
+    }
+    return text + "}\n";
+}
+
 // Where the first character that can start the text stands, past blanks and a byte order mark.
 std::size_t FirstSignificant(std::string_view bytes)
 {
@@ -466,7 +499,7 @@ std::string GameToJson(const SavedGame& game)
         guarantee[gamekey::kP] = game.guarantee->p;
         guarantee[gamekey::kT] = game.guarantee->t;
     }
-    return root.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+    return Layout(root);
 }
 
 GameReading GameFromJson(std::string_view bytes)

@@ -124,6 +124,15 @@ INSTANTIATE_TEST_SUITE_P(Members, SpoiltMember,
         Spoilt { "/garantie", R"({"p": 0, "t": 3})", "« garantie.p » doit être compris entre 1 et 20" },
         Spoilt { "/garantie", R"({"p": 3})", "il manque « garantie.t »" }));
 
+TEST(GameToJson, PutsEachListLineOnALineOfItsOwn)
+{
+    SavedGame game;
+    game.list.append("-1-2-");
+    game.list.append("-1-3-");
+    const std::string text = GameToJson(game);
+    EXPECT_NE(text.find("\n  \"lignes\": [\n    \"-1-2-\",\n    \"-1-3-\"\n  ]\n}\n"), std::string::npos) << text;
+}
+
 TEST(GameFromJson, AnEscapedLoneSurrogateIsBrokenSyntax)
 {
     // JSON allows \u escapes, but U+D800 alone encodes no character (RFC 8259, section 8.2).

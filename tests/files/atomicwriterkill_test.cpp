@@ -28,11 +28,11 @@ std::string WholeFile()
     return bytes;
 }
 
-// In the child: writes the file slowly, a chunk per millisecond, telling the parent through started when the
-// temporary exists. Never returns.
-[[noreturn]] void WriteSlowly(const std::filesystem::path& file, int started)
+// In the child: writes the file slowly, a chunk every pace, telling the parent through started when the temporary
+// exists. Never returns.
+[[noreturn]] void WriteSlowly(const std::filesystem::path& file, int started, std::chrono::milliseconds pace)
 {
-    const WriteOutcome outcome = WriteFileThroughDescriptor(file, [started](int descriptor) -> FileStep {
+    const WriteOutcome outcome = WriteFileThroughDescriptor(file, [started, pace](int descriptor) -> FileStep {
         if (started >= 0) {
             const char signal = 1;
             (void)!::write(started, &signal, 1);
@@ -41,7 +41,7 @@ std::string WholeFile()
             if (FileStep problem = WriteAll(descriptor, Chunk(i))) {
                 return problem;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            std::this_thread::sleep_for(pace);
         }
         return std::nullopt;
     });
@@ -58,7 +58,7 @@ int TerminationOf(pid_t child)
 TEST(AtomicWriterKill, SigtermWhileWritingLeavesNeitherTheFileNorItsTemporary)
 {
     // The parent waits for the temporary to exist, so each of these kills lands in the middle of the write (which
-    // lasts at least 48 ms); without the cleanup the hidden temporary would stay behind.
+    // lasts at least 144 ms); without the cleanup the hidden temporary would stay behind.
     for (int delay : { 0, 2, 5, 10, 20 }) {
         ScratchFolder folder;
         int pipeEnds[2];
@@ -66,7 +66,7 @@ TEST(AtomicWriterKill, SigtermWhileWritingLeavesNeitherTheFileNorItsTemporary)
         const pid_t child = ::fork();
         if (child == 0) {
             ::close(pipeEnds[0]);
-            WriteSlowly(folder / "jeu.ornal", pipeEnds[1]);
+            WriteSlowly(folder / "jeu.ornal", pipeEnds[1], std::chrono::milliseconds(3));
         }
         ::close(pipeEnds[1]);
         char signal = 0;
@@ -88,7 +88,7 @@ TEST(AtomicWriterKill, AKillAtAnyMomentLeavesTheWholeFileOrNothing)
         ScratchFolder folder;
         const pid_t child = ::fork();
         if (child == 0) {
-            WriteSlowly(folder / "jeu.ornal", -1);
+            WriteSlowly(folder / "jeu.ornal", -1, std::chrono::milliseconds(1));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(delay));
         ::kill(child, SIGTERM);
