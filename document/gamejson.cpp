@@ -2,12 +2,11 @@
 
 #include "gamecheck.h"
 #include "gamekeys.h"
+#include "memberreader.h"
 #include "textchecks.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
-#include <limits>
 #include <nlohmann/json.hpp>
 
 namespace ornal {
@@ -145,130 +144,6 @@ std::string SyntaxProblem(std::string_view bytes, std::size_t byte)
     const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(before), '\n');
     return "le fichier est abîmé (erreur de syntaxe à la ligne " + std::to_string(line) + ")";
 }
-
-// The readers of one member each: its type checked, its value copied out. Integers saturate to the target's
-// limits, so that a huge value fails CheckGame's range test instead of wrapping into range.
-class MemberReader {
-public:
-    explicit MemberReader(const Json& object, std::string path)
-        : m_object(object)
-        , m_path(std::move(path))
-    {
-    }
-
-    const std::string& path() const { return m_path; }
-    std::string pathOf(const char* key) const { return MemberPath(m_path, key); }
-
-    Problem find(const char* key, const Json*& out) const
-    {
-        const auto it = m_object.find(key);
-        if (it == m_object.end()) {
-            return "il manque " + Quoted(pathOf(key));
-        }
-        out = &*it;
-        return std::nullopt;
-    }
-
-    bool has(const char* key) const { return m_object.contains(key); }
-
-    Problem text(const char* key, std::string& out) const
-    {
-        const Json* value = nullptr;
-        if (Problem problem = find(key, value)) {
-            return problem;
-        }
-        return TextOf(*value, pathOf(key), out);
-    }
-
-    template <typename Integer> Problem integer(const char* key, Integer& out) const
-    {
-        const Json* value = nullptr;
-        if (Problem problem = find(key, value)) {
-            return problem;
-        }
-        if (!value->is_number_integer()) {
-            return Quoted(pathOf(key)) + " doit être un nombre entier";
-        }
-        constexpr auto low = std::numeric_limits<Integer>::min();
-        constexpr auto high = std::numeric_limits<Integer>::max();
-        if (value->is_number_unsigned()) {
-            const auto number = value->get<std::uint64_t>();
-            out = number > static_cast<std::uint64_t>(high) ? high : static_cast<Integer>(number);
-        } else {
-            const auto number = value->get<std::int64_t>();
-            out = static_cast<Integer>(std::clamp<std::int64_t>(number, low, high));
-        }
-        return std::nullopt;
-    }
-
-    Problem object(const char* key, const Json*& out) const
-    {
-        if (Problem problem = find(key, out)) {
-            return problem;
-        }
-        if (!out->is_object()) {
-            return Quoted(pathOf(key)) + " doit être un objet";
-        }
-        return std::nullopt;
-    }
-
-    // An array of exactly count elements, or of any length when count is 0.
-    Problem array(const char* key, std::size_t count, const Json*& out) const
-    {
-        if (Problem problem = find(key, out)) {
-            return problem;
-        }
-        if (!out->is_array()) {
-            return Quoted(pathOf(key)) + " doit être une liste";
-        }
-        if (count != 0 && out->size() != count) {
-            return Quoted(pathOf(key)) + " doit compter " + std::to_string(count) + " éléments";
-        }
-        return std::nullopt;
-    }
-
-    template <std::size_t N> Problem texts(const char* key, std::array<std::string, N>& out) const
-    {
-        const Json* list = nullptr;
-        if (Problem problem = array(key, N, list)) {
-            return problem;
-        }
-        for (std::size_t i = 0; i < N; ++i) {
-            if (Problem problem = TextOf((*list)[i], ElementPath(pathOf(key), i), out[i])) {
-                return problem;
-            }
-        }
-        return std::nullopt;
-    }
-
-    template <std::size_t N> Problem flags(const char* key, std::array<bool, N>& out) const
-    {
-        const Json* list = nullptr;
-        if (Problem problem = array(key, N, list)) {
-            return problem;
-        }
-        for (std::size_t i = 0; i < N; ++i) {
-            if (!(*list)[i].is_boolean()) {
-                return Quoted(ElementPath(pathOf(key), i)) + " doit valoir true ou false";
-            }
-            out[i] = (*list)[i].get<bool>();
-        }
-        return std::nullopt;
-    }
-
-    static Problem TextOf(const Json& value, const std::string& path, std::string& out)
-    {
-        if (!value.is_string()) {
-            return Quoted(path) + " doit être un texte";
-        }
-        out = value.get_ref<const std::string&>();
-        return std::nullopt;
-    }
-
-private:
-    const Json& m_object;
-    std::string m_path;
-};
 
 Problem ReadSelection(const MemberReader& root, SavedSelection& selection)
 {
