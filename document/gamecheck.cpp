@@ -1,0 +1,195 @@
+#include "gamecheck.h"
+
+#include "gamekeys.h"
+#include "textchecks.h"
+
+namespace ornal {
+
+namespace {
+
+using Problem = std::optional<std::string>;
+
+constexpr int kMaxSum = 100000;
+
+Problem CheckText(const std::string& text, const std::string& path, std::size_t maxBytes = kMaxGameTextBytes)
+{
+    if (text.size() > maxBytes) {
+        return Quoted(path) + " dépasse " + std::to_string(maxBytes) + " octets";
+    }
+    if (!IsValidUtf8(text)) {
+        return Quoted(path) + " n'est pas un texte UTF-8 valide";
+    }
+    if (HasControlCharacter(text)) {
+        return Quoted(path) + " contient un caractère de contrôle";
+    }
+    return std::nullopt;
+}
+
+template <typename Texts> Problem CheckTexts(const Texts& texts, const std::string& path)
+{
+    std::size_t index = 0;
+    for (const std::string& text : texts) {
+        if (Problem problem = CheckText(text, ElementPath(path, index++))) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+Problem CheckNumber(long long value, long long min, long long max, const std::string& path)
+{
+    if (value < min || value > max) {
+        return Quoted(path) + " doit être compris entre " + std::to_string(min) + " et " + std::to_string(max);
+    }
+    return std::nullopt;
+}
+
+Problem CheckRange(const SavedRange& range, int max, const std::string& path)
+{
+    if (Problem problem = CheckNumber(range.min, 0, max, MemberPath(path, gamekey::kMin))) {
+        return problem;
+    }
+    if (Problem problem = CheckNumber(range.max, 0, max, MemberPath(path, gamekey::kMax))) {
+        return problem;
+    }
+    if (range.min > range.max) {
+        return Quoted(path) + " : le minimum dépasse le maximum";
+    }
+    return std::nullopt;
+}
+
+Problem CheckSelection(const SavedSelection& selection)
+{
+    const std::string path = gamekey::kSelection;
+    for (const auto& [text, key] : { std::pair { &selection.horseCountText, gamekey::kHorseCount },
+             std::pair { &selection.betSizeText, gamekey::kBetSize },
+             std::pair { &selection.baseText, gamekey::kBase } }) {
+        if (Problem problem = CheckText(*text, MemberPath(path, key))) {
+            return problem;
+        }
+    }
+    if (selection.baseCount != -1 && (selection.baseCount < 1 || selection.baseCount > 3)) {
+        return Quoted(MemberPath(path, gamekey::kBaseCount)) + " doit valoir -1, 1, 2 ou 3";
+    }
+    if (Problem problem = CheckTexts(selection.numbers, MemberPath(path, gamekey::kNumbers))) {
+        return problem;
+    }
+    return CheckTexts(selection.results, MemberPath(path, gamekey::kResults));
+}
+
+Problem CheckLines(const CombinationList& list)
+{
+    if (list.size() > kMaxGameLines) {
+        return std::string(kTooManyLines);
+    }
+    for (CombinationList::Count i = 0; i < list.size(); ++i) {
+        const std::string_view line = list.line(i);
+        if (line.size() > kMaxGameLineBytes || !IsCombinationLine(line)) {
+            return "la ligne " + std::to_string(i + 1) + " n'est pas une combinaison";
+        }
+    }
+    return std::nullopt;
+}
+
+Problem CheckArrival(const SavedArrival& arrival)
+{
+    const std::string path = gamekey::kArrival;
+    if (Problem problem = CheckTexts(arrival.numbers, MemberPath(path, gamekey::kNumbers))) {
+        return problem;
+    }
+    const std::string payouts = MemberPath(path, gamekey::kPayouts);
+    if (arrival.payouts.size() > kMaxGamePayoutClasses) {
+        return Quoted(payouts) + " compte plus de " + std::to_string(kMaxGamePayoutClasses) + " classes";
+    }
+    for (std::size_t i = 0; i < arrival.payouts.size(); ++i) {
+        const std::string element = ElementPath(payouts, i);
+        if (Problem problem = CheckText(arrival.payouts[i].className, MemberPath(element, gamekey::kPayoutClass))) {
+            return problem;
+        }
+        if (Problem problem
+            = CheckNumber(arrival.payouts[i].cents, 0, kMaxGameCents, MemberPath(element, gamekey::kCents))) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+Problem CheckGroup(const SavedConditionGroup& group, const std::string& path)
+{
+    if (Problem problem = CheckText(group.name, MemberPath(path, gamekey::kName))) {
+        return problem;
+    }
+    const std::string numbers = MemberPath(path, gamekey::kNumbers);
+    if (group.numbers.size() > static_cast<std::size_t>(kNumberBoxCount)) {
+        return Quoted(numbers) + " compte plus de " + std::to_string(kNumberBoxCount) + " numéros";
+    }
+    if (Problem problem = CheckTexts(group.numbers, numbers)) {
+        return problem;
+    }
+    if (Problem problem = CheckRange({ group.min, group.max }, kNumberBoxCount, path)) {
+        return problem;
+    }
+    const std::pair<const std::optional<SavedRange>*, std::pair<const char*, int>> bounds[] = {
+        { &group.sum, { gamekey::kSum, kMaxSum } },
+        { &group.even, { gamekey::kEven, kNumberBoxCount } },
+        { &group.run, { gamekey::kRun, kNumberBoxCount } },
+    };
+    for (const auto& [range, keyAndMax] : bounds) {
+        if (*range) {
+            if (Problem problem = CheckRange(**range, keyAndMax.second, MemberPath(path, keyAndMax.first))) {
+                return problem;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> CheckGame(const SavedGame& game)
+{
+    if (Problem problem = CheckSelection(game.selection)) {
+        return problem;
+    }
+    if (Problem problem = CheckText(game.selectionText, gamekey::kSelectionText, kMaxGameSelectionTextBytes)) {
+        return problem;
+    }
+    if (Problem problem = CheckLines(game.list)) {
+        return problem;
+    }
+    if (game.bet) {
+        const std::string path = gamekey::kBet;
+        if (Problem problem = CheckText(game.bet->typeId, MemberPath(path, gamekey::kBetType))) {
+            return problem;
+        }
+        if (Problem problem
+            = CheckNumber(game.bet->unitStakeCents, 0, kMaxGameCents, MemberPath(path, gamekey::kUnitStake))) {
+            return problem;
+        }
+    }
+    if (game.arrival) {
+        if (Problem problem = CheckArrival(*game.arrival)) {
+            return problem;
+        }
+    }
+    if (game.conditions.size() > kMaxGameConditionGroups) {
+        return Quoted(gamekey::kConditions) + " compte plus de " + std::to_string(kMaxGameConditionGroups) + " groupes";
+    }
+    for (std::size_t i = 0; i < game.conditions.size(); ++i) {
+        if (Problem problem = CheckGroup(game.conditions[i], ElementPath(gamekey::kConditions, i))) {
+            return problem;
+        }
+    }
+    if (game.guarantee) {
+        const std::string path = gamekey::kGuarantee;
+        if (Problem problem = CheckNumber(game.guarantee->p, 1, kNumberBoxCount, MemberPath(path, gamekey::kP))) {
+            return problem;
+        }
+        if (Problem problem = CheckNumber(game.guarantee->t, 1, kNumberBoxCount, MemberPath(path, gamekey::kT))) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace ornal

@@ -1,0 +1,63 @@
+#include "gamefile.h"
+
+#include "filereader.h"
+#include "gamecheck.h"
+#include "gamejson.h"
+
+#include <cerrno>
+#include <new>
+
+namespace ornal {
+
+namespace {
+
+WriteOutcome Refused(const std::filesystem::path& file, FileProblem problem)
+{
+    WriteOutcome outcome;
+    outcome.message = CannotSaveSentence(file, problem.reason);
+    outcome.problem = std::move(problem);
+    return outcome;
+}
+
+} // namespace
+
+WriteOutcome SaveGame(const std::filesystem::path& file, const SavedGame& game, ExistingFile existing)
+{
+    // A file this program would refuse to open again is never written.
+    if (std::optional<std::string> problem = CheckGame(game)) {
+        return Refused(file, { std::move(*problem), 0 });
+    }
+    std::string text;
+    try {
+        text = GameToJson(game);
+    } catch (const std::bad_alloc&) {
+        return Refused(file, FileProblem::FromErrno(ENOMEM));
+    } catch (const std::exception&) {
+        return Refused(file, { "le jeu n'a pas pu être mis en forme", 0 });
+    }
+    if (text.size() > kMaxGameFileBytes) {
+        return Refused(file, { "le jeu dépasse " + SizeText(kMaxGameFileBytes), EFBIG });
+    }
+    AtomicWriteOptions options;
+    options.existing = existing;
+    return WriteFileAtomically(file, text, options);
+}
+
+GameLoadOutcome LoadGame(const std::filesystem::path& file)
+{
+    GameLoadOutcome outcome;
+    ReadOutcome read = ReadFileLimited(file, kMaxGameFileBytes);
+    if (!read.ok()) {
+        outcome.message = std::move(read.message);
+        return outcome;
+    }
+    GameReading reading = GameFromJson(read.bytes);
+    if (!reading.ok()) {
+        outcome.message = CannotOpenSentence(file, reading.reason);
+        return outcome;
+    }
+    outcome.game = std::move(reading.game);
+    return outcome;
+}
+
+} // namespace ornal

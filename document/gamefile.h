@@ -1,0 +1,29 @@
+#pragma once
+
+#include "atomicwriter.h"
+#include "savedgame.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace ornal {
+
+// A game opened from its file, or the French sentence saying why not ("Impossible d'ouvrir « jeu.ornal » : la
+// ligne 12 n'est pas une combinaison."); nothing is half read.
+struct GameLoadOutcome {
+    std::optional<SavedGame> game;
+    std::string message;
+
+    bool ok() const { return game.has_value(); }
+};
+
+// Saves game as file, whole or not at all. existing says whether a previous file of that name (the same game saved
+// again) is replaced, atomically once the new one is complete and synced, or kept and the save refused.
+WriteOutcome SaveGame(
+    const std::filesystem::path& file, const SavedGame& game, ExistingFile existing = ExistingFile::Keep);
+
+// Opens the game in file: at most kMaxGameFileBytes of a regular file, checked whole before it is returned.
+GameLoadOutcome LoadGame(const std::filesystem::path& file);
+
+} // namespace ornal

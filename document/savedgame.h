@@ -1,0 +1,116 @@
+#pragma once
+
+#include "combinationlist.h"
+#include "selection.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ornal {
+
+// A game saved by the player: the file name ends in kGameExtension and holds JSON in UTF-8.
+inline constexpr std::string_view kGameExtension = ".ornal";
+inline constexpr std::string_view kGameFormatName = "ornal-jeu";
+inline constexpr int kGameFormatVersion = 1;
+
+// What a game file may hold at most; a file past these limits is refused before anything changes.
+inline constexpr std::size_t kMaxGameFileBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxGameLines = 77520;
+inline constexpr std::size_t kMaxGameTextBytes = 256; // a box, a name, an identifier
+inline constexpr std::size_t kMaxGameSelectionTextBytes = 8192;
+inline constexpr std::size_t kMaxGameLineBytes = 8192;
+inline constexpr std::size_t kMaxGameConditionGroups = 100;
+inline constexpr std::size_t kMaxGamePayoutClasses = 64;
+inline constexpr std::int64_t kMaxGameCents = 100'000'000'000; // a thousand million euros
+
+// The selection controls as they stand, every text exactly as its control holds it.
+struct SavedSelection {
+    static constexpr int kResultBoxes = 5;
+
+    std::string horseCountText; // NombreChevaux
+    std::string betSizeText; // Jeu
+    std::string baseText; // Base
+    int baseCount = -1; // BaseCount: -1, or 1 to 3
+    std::array<std::string, kNumberBoxCount> numbers {};
+    std::array<bool, kNumberBoxCount> numbersShown {};
+    std::array<bool, kNumberBoxCount> marks {};
+    std::array<bool, kNumberBoxCount> marksShown {};
+    std::array<std::string, kResultBoxes> results {};
+    std::array<bool, kResultBoxes> resultsShown {};
+
+    bool operator==(const SavedSelection&) const = default;
+};
+
+// The bet played: its type's identifier and the stake of one combination.
+struct SavedBet {
+    std::string typeId;
+    std::int64_t unitStakeCents = 0;
+
+    bool operator==(const SavedBet&) const = default;
+};
+
+// What one class of winning combinations pays.
+struct SavedPayout {
+    std::string className;
+    std::int64_t cents = 0;
+
+    bool operator==(const SavedPayout&) const = default;
+};
+
+// The race's arrival as typed, and the payouts per class.
+struct SavedArrival {
+    std::array<std::string, SavedSelection::kResultBoxes> numbers {};
+    std::vector<SavedPayout> payouts;
+
+    bool operator==(const SavedArrival&) const = default;
+};
+
+// An inclusive range of counts or sums.
+struct SavedRange {
+    int min = 0;
+    int max = 0;
+
+    bool operator==(const SavedRange&) const = default;
+};
+
+// A condition group: how many of its numbers a kept line holds, with optional bounds on their sum, on how many of
+// them are even and on the longest run of consecutive ones.
+struct SavedConditionGroup {
+    std::string name;
+    std::vector<std::string> numbers;
+    int min = 0;
+    int max = 0;
+    std::optional<SavedRange> sum;
+    std::optional<SavedRange> even;
+    std::optional<SavedRange> run;
+
+    bool operator==(const SavedConditionGroup&) const = default;
+};
+
+// The guarantee asked of a reduction, as its two numbers P and T.
+struct SavedGuarantee {
+    int p = 0;
+    int t = 0;
+
+    bool operator==(const SavedGuarantee&) const = default;
+};
+
+// Everything a game file holds. The optional members came with later features: a file without them still opens.
+struct SavedGame {
+    SavedSelection selection;
+    std::string selectionText; // SelectionText
+    CombinationList list; // the list as it stands, in its order
+    std::optional<SavedBet> bet;
+    std::optional<SavedArrival> arrival;
+    std::vector<SavedConditionGroup> conditions; // empty when none
+    std::optional<SavedGuarantee> guarantee;
+
+    bool operator==(const SavedGame&) const = default;
+};
+
+} // namespace ornal

@@ -1,0 +1,48 @@
+#include "fileproblem.h"
+
+#include "systemerrortext.h"
+
+namespace ornal {
+
+namespace {
+
+std::string Sentence(std::string_view opening, const std::filesystem::path& file, std::string_view reason)
+{
+    std::string text(opening);
+    text += " « ";
+    text += DisplayName(file);
+    text += " » : ";
+    text += reason;
+    text += '.';
+    return text;
+}
+
+} // namespace
+
+FileProblem FileProblem::FromErrno(int errorNumber)
+{
+    return { SystemErrorText(errorNumber), errorNumber };
+}
+
+std::string DisplayName(const std::filesystem::path& file)
+{
+    // "dossier/" has an empty file name: the folder's own name is what the player typed.
+    std::filesystem::path trimmed = file;
+    while (trimmed.has_relative_path() && trimmed.filename().empty()) {
+        trimmed = trimmed.parent_path();
+    }
+    const std::string name = trimmed.filename().string();
+    return name.empty() ? file.string() : name;
+}
+
+std::string CannotSaveSentence(const std::filesystem::path& file, std::string_view reason)
+{
+    return Sentence("Impossible d'enregistrer", file, reason);
+}
+
+std::string CannotOpenSentence(const std::filesystem::path& file, std::string_view reason)
+{
+    return Sentence("Impossible d'ouvrir", file, reason);
+}
+
+} // namespace ornal

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ornal {
+
+// Why a file step did not happen: what is wrong in French (no capital, no full stop), and the system error behind
+// it, 0 when the program itself refused.
+struct FileProblem {
+    std::string reason;
+    int errorNumber = 0;
+
+    // The problem of a failed system call, worded by SystemErrorText.
+    static FileProblem FromErrno(int errorNumber);
+
+    bool operator==(const FileProblem&) const = default;
+};
+
+// What a write callback or a check returns: nullopt when the step went well.
+using FileStep = std::optional<FileProblem>;
+
+// The name the player knows a file by: its last path component, or the whole path when it has none.
+std::string DisplayName(const std::filesystem::path& file);
+
+// "Impossible d'enregistrer « name » : reason."
+std::string CannotSaveSentence(const std::filesystem::path& file, std::string_view reason);
+
+// "Impossible d'ouvrir « name » : reason."
+std::string CannotOpenSentence(const std::filesystem::path& file, std::string_view reason);
+
+} // namespace ornal

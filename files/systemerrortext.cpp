@@ -1,0 +1,47 @@
+#include "systemerrortext.h"
+
+#include <cerrno>
+
+namespace ornal {
+
+std::string SystemErrorText(int errorNumber)
+{
+    switch (errorNumber) {
+    case ENOSPC:
+        return "plus de place sur le disque";
+    case EACCES:
+    case EPERM:
+        return "accès refusé";
+    case ENOENT:
+        return "dossier ou fichier introuvable";
+    case EISDIR:
+        return "c'est un dossier";
+    case ENAMETOOLONG:
+        return "nom de fichier trop long";
+    case EROFS:
+        return "système de fichiers en lecture seule";
+    case EDQUOT:
+        return "quota de disque dépassé";
+    case EEXIST:
+        return "le fichier existe déjà";
+    case ENOTDIR:
+        return "un élément du chemin n'est pas un dossier";
+    case EIO:
+        return "erreur d'entrée-sortie sur le disque";
+    case EMFILE:
+    case ENFILE:
+        return "trop de fichiers ouverts";
+    case EFBIG:
+        return "fichier trop volumineux";
+    case ELOOP:
+        return "trop de liens symboliques dans le chemin";
+    case EBUSY:
+        return "fichier ou dossier occupé";
+    case ENOMEM:
+        return "mémoire insuffisante";
+    default:
+        return "erreur système n° " + std::to_string(errorNumber);
+    }
+}
+
+} // namespace ornal
