@@ -1,8 +1,16 @@
 #include "commandline.h"
 
+#include <set>
 #include <string_view>
 
 namespace ornal {
+
+namespace {
+
+// The options that may stand several times, each adding to the last.
+const std::set<std::string, std::less<>> kRepeatable = { "--base" };
+
+} // namespace
 
 const std::string& UsageText()
 {
@@ -36,9 +44,15 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return parsed;
     };
     bool optionsEnded = false;
+    std::set<std::string> seen;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
+        const bool option = !optionsEnded && argument.rfind("--", 0) == 0 && argument != "--";
+        // A second --xlsx would silently win over the first: every option but the repeatable ones is taken once.
+        if (option && !kRepeatable.contains(argument) && !seen.insert(argument).second) {
+            return misuse("l'option " + argument + " est donnée deux fois.");
+        }
         if (optionsEnded || argument.rfind("--", 0) != 0) {
             options.preload.push_back(argument);
         } else if (argument == "--") {
@@ -47,7 +61,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             options.print = parsed.headless = true;
         } else if (argument == "--xlsx") {
             parsed.headless = true;
-            if (!hasValue) {
+            if (!hasValue || arguments[i + 1].empty()) {
                 return misuse("--xlsx attend un nom de fichier.");
             }
             options.xlsx = arguments[++i];

@@ -2,11 +2,11 @@
 
 #include "selectionroad.h"
 #include "spreadsheetexport.h"
+#include "systemerrortext.h"
 #include "version.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string_view>
 
 namespace ornal {
@@ -27,7 +27,7 @@ bool writeWhole(std::FILE* out, std::string_view text)
 
 int reportUnwritable(std::FILE* err)
 {
-    say(err, std::string("ornal : écriture impossible : ") + std::strerror(errno));
+    say(err, "ornal : écriture impossible : " + SystemErrorText(errno));
     return 1;
 }
 

@@ -1,9 +1,10 @@
 #include "windowlauncher.h"
 
+#include "systemerrortext.h"
+
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -16,11 +17,11 @@ std::string StartWindow(char* argv[])
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
-        return "ornal : la fenêtre n'a pas pu être trouvée (" + error.message() + ").";
+        return "ornal : la fenêtre n'a pas pu être trouvée (" + SystemErrorText(error.value()) + ").";
     }
     const std::filesystem::path window = (self.parent_path() / ORNAL_WINDOW_FROM_BIN).lexically_normal();
     ::execv(window.c_str(), argv);
-    return "ornal : la fenêtre « " + window.string() + " » n'a pas pu être lancée : " + std::strerror(errno) + ".";
+    return "ornal : la fenêtre « " + window.string() + " » n'a pas pu être lancée : " + SystemErrorText(errno) + ".";
 }
 
 } // namespace ornal

@@ -165,9 +165,12 @@ ComputeResult ComputeCombinations(const Selection& sel)
             result.box = i;
             return refuse(std::move(result), ComputeResult::Status::EmptyBox, text::kEnterNumber, MessageIcon::None);
         }
-        // Only the command line can put "-" into a box; in a line it would split the number into two fields, and
-        // the filters and the shuffle would then read and move the wrong ones.
-        if (trimmed.find('-') != std::string_view::npos) {
+        // Only the command line can put "-" or a control character into a box: "-" would split the number into
+        // two fields of a line, a line break would split the line itself, and the filters, the shuffle and every
+        // one-line-per-combination output would then read the wrong ones.
+        const bool control = std::any_of(
+            trimmed.begin(), trimmed.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+        if (trimmed.find('-') != std::string_view::npos || control) {
             result.box = i;
             return refuse(
                 std::move(result), ComputeResult::Status::SeparatorInBox, text::kEnterNumber, MessageIcon::None);

@@ -39,6 +39,8 @@ std::string SystemErrorText(int errorNumber)
         return "fichier ou dossier occupé";
     case ENOMEM:
         return "mémoire insuffisante";
+    case EBADF:
+        return "la sortie est fermée";
     default:
         return "erreur système n° " + std::to_string(errorNumber);
     }

@@ -140,7 +140,11 @@ Expected expectedChecks(const Selection& sel)
             e.box = i;
             return e;
         }
-        if (text.find('-') != std::string::npos) {
+        bool control = false;
+        for (const char c : text) {
+            control = control || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        }
+        if (text.find('-') != std::string::npos || control) {
             e.status = Status::SeparatorInBox;
             e.box = i;
             return e;

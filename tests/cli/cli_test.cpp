@@ -192,6 +192,80 @@ TEST(CommandLine, AWorkbookCutShortByTheFileSizeLimitIsReportedAndRemoved)
     std::filesystem::remove_all(folder);
 }
 
+// Output that cannot be written is a failure, said in French, never a success with the count alone.
+struct UnwritableCase {
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string redirection;
+    std::string reason;
+};
+
+class UnwritableOutputTest : public testing::TestWithParam<UnwritableCase> { };
+
+TEST_P(UnwritableOutputTest, ExitsOneWithTheReason)
+{
+    const UnwritableCase& c = GetParam();
+    const ProgramRun run = RunOrnal(c.arguments, "exec " + c.redirection + " ");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err, "ornal : écriture impossible : " + c.reason + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, UnwritableOutputTest,
+    testing::Values(UnwritableCase { "FullDevice", { "--print", "|8|3|1|2|3|4|5|6|7|8" }, ">/dev/full",
+                        "plus de place sur le disque" },
+        UnwritableCase { "ClosedOutput", { "--print", "|8|3|1|2|3|4|5|6|7|8" }, ">&-", "la sortie est fermée" },
+        UnwritableCase { "HelpOnAFullDevice", { "--help" }, ">/dev/full", "plus de place sur le disque" },
+        UnwritableCase { "VersionOnAClosedOutput", { "--version" }, ">&-", "la sortie est fermée" }),
+    [](const testing::TestParamInfo<UnwritableCase>& info) { return info.param.name; });
+
+TEST(CommandLine, AnEmptyWorkbookNameOrARepeatedOptionIsAMisuse)
+{
+    const ProgramRun empty = RunOrnal({ "--xlsx", "", "|4|2|1|2|3|4" });
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(empty.err.rfind("ornal : --xlsx attend un nom de fichier.", 0), 0u) << empty.err;
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>> {
+             { "--xlsx", "a.xlsx", "--xlsx", "b.xlsx", "|4|2|1|2|3|4" }, { "--print", "--print", "|4|2|1|2|3|4" } }) {
+        const ProgramRun run = RunOrnal(arguments, "cd " + Quote(testing::TempDir()) + " && exec ");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("ornal : l'option " + arguments[0] + " est donnée deux fois.", 0), 0u) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(testing::TempDir()) / "b.xlsx"));
+    }
+}
+
+// A line break inside a number would make two output lines of one combination.
+TEST(CommandLine, ControlCharactersInANumberAreRefused)
+{
+    for (const std::string& number :
+        { std::string("3\n"), std::string("3\r"), std::string("\t3"), std::string("3\x1b") }) {
+        const ProgramRun run = RunOrnal({ "--print", "|4|2|1|2|" + number + "|4" });
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "Entrez un Numéro.\n");
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+// Without a display the window cannot open: a French sentence and status 1, not Qt's abort and a core file.
+TEST(CommandLine, WithoutADisplayTheWindowSaysSoAndEndsWithOne)
+{
+    const ProgramRun run
+        = RunOrnal({ "|8|3|1|2|3|4|5|6|7|8" }, "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+        "ornal : aucun affichage disponible (DISPLAY ou WAYLAND_DISPLAY) ; pour un calcul sans fenêtre : ornal --print "
+        "...\n");
+}
+
+// The command line is a small program of its own: a script pays for none of the window's libraries.
+TEST(CommandLine, TheHeadlessProgramLoadsNoQtNorGio)
+{
+    const ProgramRun run = RunOrnal({ "--version" }, "LD_TRACE_LOADED_OBJECTS=1 exec ");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("libc.so"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("libQt"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("libgio"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("libglib"), std::string::npos) << run.out;
+}
+
 namespace shared {
 
 class SharedSelectionTest : public testing::TestWithParam<ornal::SelectionCase> { };

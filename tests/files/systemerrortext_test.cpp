@@ -29,8 +29,9 @@ INSTANTIATE_TEST_SUITE_P(Table, SystemErrorTextTest,
         ErrorCase { EEXIST, "le fichier existe déjà" },
         ErrorCase { ENOTDIR, "un élément du chemin n'est pas un dossier" },
         ErrorCase { EIO, "erreur d'entrée-sortie sur le disque" }, ErrorCase { EMFILE, "trop de fichiers ouverts" },
-        ErrorCase { ENFILE, "trop de fichiers ouverts" }, ErrorCase { 42, "erreur système n° 42" },
-        ErrorCase { 0, "erreur système n° 0" }, ErrorCase { -7, "erreur système n° -7" }));
+        ErrorCase { ENFILE, "trop de fichiers ouverts" }, ErrorCase { EBADF, "la sortie est fermée" },
+        ErrorCase { 42, "erreur système n° 42" }, ErrorCase { 0, "erreur système n° 0" },
+        ErrorCase { -7, "erreur système n° -7" }));
 
 TEST(FileSentence, NamesTheFileByItsLastComponent)
 {
