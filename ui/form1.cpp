@@ -1,7 +1,9 @@
 #include "form1.h"
 
 #include "aboutbox.h"
+#include "accessibility.h"
 #include "busycursor.h"
+#include "choicegate.h"
 #include "clickablelabel.h"
 #include "combinationengine.h"
 #include "extensioncontrols.h"
@@ -27,6 +29,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 static void InitialiseResources()
 {
@@ -67,6 +71,7 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     , m_arguments(std::move(arguments))
 {
     InitialiseResources();
+    InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(text::kProgramTitle));
     setWindowIcon(QIcon(QStringLiteral(":/hammer.svg")));
@@ -78,6 +83,13 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
 
     m_ui.build(this, m_numberFilter);
     m_ext.build(this, m_ui.TotalComb);
+    // The new toolbar buttons continue the top row in the keyboard order too.
+    QWidget* previous = m_ui.Command8;
+    for (QWidget* button : { m_ext.OuvrirJeu, m_ext.EnregistrerJeu, m_ext.ImprimerJeu, m_ext.AnnulerJeu,
+             m_ext.CoutGains, m_ext.ReduireJeu }) {
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
     m_ui.List1->setModel(m_model);
     InitialiseMainWindow();
     connectControls();
@@ -95,9 +107,23 @@ Form1::~Form1()
 
 void Form1::connectControls()
 {
-    connect(m_ui.NombreChevaux, &QComboBox::activated, this, [this] { ChooseHorseCount(); });
-    connect(m_ui.Jeu, &QComboBox::activated, this, [this] { ChooseBetSize(); });
-    connect(m_ui.Base, &QComboBox::activated, this, [this] { ChooseBaseMode(); });
+    // The choices react only to an entry picked from the list; Enter in their text, as in a number box, computes.
+    const std::pair<QComboBox*, void (Form1::*)()> choices[] = { { m_ui.NombreChevaux, &Form1::ChooseHorseCount },
+        { m_ui.Jeu, &Form1::ChooseBetSize }, { m_ui.Base, &Form1::ChooseBaseMode } };
+    for (const auto& [box, react] : choices) {
+        auto* gate = new ChoiceGate(box);
+        connect(box, &QComboBox::activated, this, [this, gate, react = react] {
+            if (!gate->committingTypedText()) {
+                (this->*react)();
+            }
+        });
+        connect(gate, &ChoiceGate::enterPressed, this, [this] { ComputeCombinations(); });
+    }
+    connect(m_numberFilter, &NumberBoxFilter::enterPressed, this, [this](QObject* box) {
+        if (std::find(m_ui.Text1.begin(), m_ui.Text1.end(), box) != m_ui.Text1.end()) {
+            ComputeCombinations();
+        }
+    });
     for (int i = 0; i < kNumberBoxCount; ++i) {
         connect(m_ui.Check1[i], &QCheckBox::toggled, this, [this, i] { ToggleBaseMark(i); });
     }
@@ -223,7 +249,10 @@ void Form1::ComputeCombinations()
     const Selection sel = readSelection();
     BusyCursor busy;
     ornal::ComputeResult result = ornal::ComputeCombinations(sel);
-    m_selectionText = result.selectionText;
+    // A refused bet size stops before the prediction is read: the selection text of the list shown stays.
+    if (result.status != ornal::ComputeResult::Status::NoBetSize) {
+        m_selectionText = result.selectionText;
+    }
     if (result.message) {
         busy.restore();
         m_messages->show(*result.message);
@@ -406,11 +435,17 @@ void Form1::showCount()
     m_ui.TotalComb->setText(ToQString(CountCaption(m_model->list().size())));
 }
 
+QPoint CentredTopLeft(const QRect& area, const QSize& window)
+{
+    // A scaled small screen can be shorter than the window: its title bar must stay within reach.
+    const QPoint centred = area.center() - QPoint(window.width() / 2, window.height() / 2);
+    return { std::max(centred.x(), area.left()), std::max(centred.y(), area.top()) };
+}
+
 void Form1::centreOnScreen()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(CentredTopLeft(screen->availableGeometry(), size()));
     }
 }
 

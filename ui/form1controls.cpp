@@ -1,6 +1,7 @@
 #include "form1controls.h"
 
 #include "clickablelabel.h"
+#include "markstyle.h"
 #include "numberboxfilter.h"
 
 #include <QCheckBox>
@@ -152,6 +153,8 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
     // One validator serves the 25 number and result boxes.
     const auto* typedNumbers
         = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), window);
+    auto* markStyle = new MarkStyle;
+    markStyle->setParent(window);
     Frame2 = CaptionedFrame(Frame1, "Frame2", 120, 1000, 5055, 2055, "Chiffres pronostic");
     for (int i = 0; i < 20; ++i) {
         const int column = i % 10;
@@ -163,6 +166,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         SetBackground(box, Qt::white);
         Text1[i] = box;
         auto* mark = new QCheckBox(QStringLiteral("Check1"), Frame2);
+        mark->setStyle(markStyle);
         Place(mark, "", 360 + 480 * column, 840 + 840 * row, 135, 195);
         mark->setObjectName(QStringLiteral("Check1_%1").arg(i));
         SetBackground(mark, Qt::white);
@@ -219,11 +223,61 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
     Place(Image1, "Image1", 6840, 10800, 480, 480);
     Image1->setPixmap(QIcon(QStringLiteral(":/horse.svg")).pixmap(32, 32));
 
-    // The keyboard order of the design: each control's tab index.
+    nameForAssistiveTechnologies();
+    chainKeyboardFocus();
+}
+
+void Form1Controls::nameForAssistiveTechnologies()
+{
+    const std::pair<QWidget*, const char*> named[] = { { NombreChevaux, "Nombre" }, { Jeu, "Jeu" }, { Base, "Base" },
+        { garde, "Uniquement le" }, { supp, "Supprimer le" }, { Command1, "Sortir du programme" },
+        { Command7, "Exporter vers Microsoft Excel" }, { Command6, "Site Galopia" }, { Command8, "Version programme" },
+        { Command2, "Lancer la recherche" }, { Command3, "Garder" }, { Command4, "Supprimer" },
+        { Picture10, "Valider le calcul" }, { List1, "Combinaisons" }, { Valider, "Valider" },
+        { Command5, "Mélanger les combinaisons" } };
+    for (const auto& [widget, name] : named) {
+        widget->setAccessibleName(QString::fromUtf8(name));
+    }
+    Command3->setAccessibleDescription(QStringLiteral("Garder uniquement les combinaisons avec ce chiffre"));
+    Command4->setAccessibleDescription(QStringLiteral("Supprimer uniquement les combinaisons avec ce chiffre"));
+    Picture10->setAccessibleDescription(QStringLiteral("Calcule toutes les combinaisons du pronostic"));
+    for (int i = 0; i < 20; ++i) {
+        Text1[i]->setAccessibleName(QStringLiteral("Numéro %1").arg(i + 1));
+        Check1[i]->setAccessibleName(QStringLiteral("Base sur le numéro %1").arg(i + 1));
+        Check1[i]->setAccessibleDescription(QStringLiteral("Cocher pour placer ce numéro en base, à sa position"));
+    }
+    for (int i = 0; i < 5; ++i) {
+        txtscan[i]->setAccessibleName(QStringLiteral("Résultat %1").arg(i + 1));
+    }
+    // On Linux a drop-down box's accessible name is its text: its label is announced through the buddy relation.
+    for (const auto& [label, box] : { std::pair { NombreLabel, NombreChevaux }, std::pair { JeuLabel, Jeu },
+             std::pair { BaseLabel, Base }, std::pair { Label2, garde }, std::pair { Label7, supp } }) {
+        label->setBuddy(box);
+    }
+    static const char* logoNames[7] = { "Couplé", "2sur4", "Trio", "Tiercé", "Quarté+", "Multi", "Quinté+" };
+    for (int i = 0; i < 7; ++i) {
+        PictureJeux[i]->setAccessibleName(QString::fromUtf8(logoNames[i]));
+    }
+}
+
+void Form1Controls::chainKeyboardFocus()
+{
+    // The controls below the window's edge are never seen: the focus must not vanish into them.
+    for (QWidget* unseen : { static_cast<QWidget*>(Valider), static_cast<QWidget*>(Command5),
+             static_cast<QWidget*>(List2), static_cast<QWidget*>(Image1) }) {
+        unseen->setFocusPolicy(Qt::NoFocus);
+    }
+    Picture10->setFocusPolicy(Qt::StrongFocus);
+    for (ClickableLabel* logo : PictureJeux) {
+        logo->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    // The keyboard order of the design: each control's tab index. Qt ignores links through a control that cannot
+    // take the focus, which scrambled the order after such a control, so only focusable ones are chained.
     std::vector<std::pair<int, QWidget*>> tabs
         = { { 0, NombreChevaux }, { 1, Valider }, { 2, Jeu }, { 3, Base }, { 24, TotalComb }, { 25, Command1 },
               { 26, Command7 }, { 28, Command5 }, { 27, List2 }, { 29, Command6 }, { 30, Command8 }, { 64, List1 },
-              { 66, Command2 }, { 72, Command4 }, { 73, supp }, { 74, Command3 }, { 75, garde } };
+              { 66, Command2 }, { 72, Command4 }, { 73, supp }, { 74, Command3 }, { 75, garde }, { 78, Picture10 } };
     for (int i = 0; i < 20; ++i) {
         tabs.emplace_back(4 + i, Text1[i]);
         tabs.emplace_back(52 - i, Check1[i]);
@@ -235,6 +289,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         tabs.emplace_back(60 - i, PictureJeux[i]);
     }
     std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::erase_if(tabs, [](const auto& tab) { return !(tab.second->focusPolicy() & Qt::TabFocus); });
     for (std::size_t i = 1; i < tabs.size(); ++i) {
         QWidget::setTabOrder(tabs[i - 1].second, tabs[i].second);
     }

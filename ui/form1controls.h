@@ -57,6 +57,12 @@ struct Form1Controls {
 
     // Creates every control on window at its design position, with its captions, tooltips, fonts and colours.
     void build(QWidget* window, NumberBoxFilter* numberFilter);
+
+private:
+    // Names and descriptions that screen readers speak for each control.
+    void nameForAssistiveTechnologies();
+    // The Tab order of the design through the controls that can take the focus.
+    void chainKeyboardFocus();
 };
 
 // Twips (1/1440 inch) to pixels at 96 dots per inch.

@@ -39,6 +39,10 @@ bool NumberBoxFilter::eventFilter(QObject* watched, QEvent* event)
     if (key->key() == Qt::Key_Backspace || typesNothing) {
         return false;
     }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        emit enterPressed(box);
+        return true;
+    }
     const QString text = key->text();
     if (text.size() != 1 || text[0] < QChar('0') || text[0] > QChar('9')) {
         return true; // letters, blanks, signs, pasted text and other control characters

@@ -13,6 +13,10 @@ class NumberBoxFilter : public QObject {
 public:
     explicit NumberBoxFilter(QObject* parent = nullptr);
 
+signals:
+    // Enter was pressed in box; the key itself types nothing into it.
+    void enterPressed(QObject* box);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -119,9 +119,6 @@ protected:
             { "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20" }, { "x" }, { "|7|", "3|1|2|3|4|5|6|7" } };
         const QStringList& preload = preloads[below(std::size(preloads))];
         open(preload);
-        for (QComboBox* box : { ui().NombreChevaux, ui().Jeu, ui().Base }) {
-            QObject::connect(box, &QComboBox::activated, &window(), [this, box] { m_activated = box; });
-        }
         m_history.push_back("opened with \"" + preload.join(' ').toStdString() + '"');
         m_previous = window().combinationList();
     }
@@ -245,19 +242,12 @@ private:
             enter(box, text);
             step.what = "type \"" + text.left(20).toStdString() + "\" into " + box->objectName().toStdString();
             if (chance(0.3)) {
-                // Enter chooses an entry only now and then (when the text names one, and not always then):
-                // what counts is whether the box reported a choice.
-                m_activated = nullptr;
-                const bool bases = window().baseCount() != -1;
+                // Enter in the text of a choice computes and never chooses, whatever the text names; in a filter
+                // box it does nothing at all.
                 QTest::keyClick(box->lineEdit(), Qt::Key_Return);
                 step.what += " and Enter";
-                if (m_activated == box) {
-                    step.what += " (chosen)";
-                    step.choiceClearsMarks
-                        = box == ui().NombreChevaux || box == ui().Base || (box == ui().Jeu && bases);
-                    if (box == ui().NombreChevaux) {
-                        step.pickedHorseCount = PlainNumber(box->currentText());
-                    }
+                if (box == ui().NombreChevaux || box == ui().Jeu || box == ui().Base) {
+                    step.change = Step::Change::Computation;
                 }
             }
             break;
@@ -616,7 +606,6 @@ private:
     int m_filtered = 0;
     int m_shuffled = 0;
     CombinationList::Count m_largest = 0;
-    QComboBox* m_activated = nullptr; // the drop-down box that last reported a choice
     CombinationList m_previous;
     std::deque<std::string> m_history;
 };
