@@ -4,6 +4,7 @@
 #include "busycursor.h"
 #include "clickablelabel.h"
 #include "combinationengine.h"
+#include "desktopfolders.h"
 #include "filters.h"
 #include "messageboxes.h"
 #include "numberboxfilter.h"
@@ -14,6 +15,7 @@
 #include "selectionrules.h"
 #include "version.h"
 #include "weblauncher.h"
+#include "workbookopener.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -50,7 +52,11 @@ Form1Services WithDefaults(Form1Services services, Form1* window)
         services.openUrl = [](std::string_view address) { return OpenUrl(address); };
     }
     if (!services.exportList) {
-        services.exportList = [](const ExportRequest& request) { return ExportCombinationList(request); };
+        services.exportList = [](ExportRequest request) {
+            request.folder = DocumentsFolder();
+            request.open = OpenWithRegisteredApplication;
+            return ExportCombinationList(request);
+        };
     }
     if (!services.quit) {
         services.quit = [window] { window->close(); };

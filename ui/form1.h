@@ -1,10 +1,10 @@
 #pragma once
 
 #include "combinationlistmodel.h"
+#include "exportcommand.h"
 #include "form1controls.h"
 #include "messageboxes.h"
 #include "shuffle.h"
-#include "spreadsheetexport.h"
 
 #include <QStringList>
 #include <QWidget>

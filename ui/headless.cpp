@@ -1,10 +1,10 @@
 #include "headless.h"
 
 #include "combinationengine.h"
+#include "exportcommand.h"
 #include "numericvalue.h"
 #include "preload.h"
 #include "selectionrules.h"
-#include "spreadsheetexport.h"
 #include "version.h"
 
 #include <algorithm>
