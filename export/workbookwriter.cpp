@@ -172,9 +172,9 @@ ServiceError WriteWorkbook(const Worksheet& sheet, const std::filesystem::path& 
     }
     // The library never checks its writes to the scratch files it zips: when the temporary folder fills up, the
     // parts are cut short and the close still succeeds. Only reading the workbook back tells.
-    if (const std::optional<std::string> incomplete = FindIncompletePart(file)) {
-        return failure(
-            file, "le classeur écrit est incomplet (" + *incomplete + "), le dossier temporaire est peut-être plein");
+    if (const std::optional<std::string> damaged = FindDamagedPart(file)) {
+        return failure(file,
+            "le classeur écrit est incomplet ou abîmé (" + *damaged + "), le dossier temporaire est peut-être plein");
     }
     return {};
 }

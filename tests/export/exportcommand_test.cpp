@@ -221,7 +221,7 @@ TEST(RunExportCalls, TheLargestListExportsWhole)
     }
     EXPECT_EQ(sheet.value(77528, 4), "Galopia Le : 07/12/2026");
     EXPECT_EQ(outcome.path, folder.path() / "grand.xlsx");
-    EXPECT_EQ(FindIncompletePart(outcome.path), std::nullopt);
+    EXPECT_EQ(FindDamagedPart(outcome.path), std::nullopt);
 }
 
 TEST(WorkbookFileName, CarriesTheDateAndTimeAndANumberOnRepeats)

@@ -126,6 +126,8 @@ struct ArchiveCase {
     std::string bytes;
     // Nothing for a whole archive; else the part the report must name, or "" for a fault of the archive itself.
     std::optional<std::string> faultyPart;
+    // Words the report must hold, when the case pins them down.
+    std::string mention {};
 };
 
 void PrintTo(const ArchiveCase& archive, std::ostream* out)
@@ -133,13 +135,13 @@ void PrintTo(const ArchiveCase& archive, std::ostream* out)
     *out << archive.label;
 }
 
-class FindIncompletePartTest : public testing::TestWithParam<ArchiveCase> { };
+class FindDamagedPartTest : public testing::TestWithParam<ArchiveCase> { };
 
-TEST_P(FindIncompletePartTest, ReportsTheFirstFaultyPartOrTheArchive)
+TEST_P(FindDamagedPartTest, ReportsTheFirstFaultyPartOrTheArchive)
 {
     TestFolder folder;
     const std::optional<std::string> found
-        = FindIncompletePart(WriteFile(folder.path() / "classeur.xlsx", GetParam().bytes));
+        = FindDamagedPart(WriteFile(folder.path() / "classeur.xlsx", GetParam().bytes));
     const std::optional<std::string>& faulty = GetParam().faultyPart;
     if (!faulty) {
         EXPECT_EQ(found, std::nullopt) << *found;
@@ -150,12 +152,15 @@ TEST_P(FindIncompletePartTest, ReportsTheFirstFaultyPartOrTheArchive)
         ASSERT_TRUE(found.has_value());
         EXPECT_EQ(found->rfind("partie " + *faulty + " : ", 0), 0u) << *found;
     }
+    if (found) {
+        EXPECT_NE(found->find(GetParam().mention), std::string::npos) << *found;
+    }
 }
 
 const std::string kSheetName = "xl/worksheets/sheet1.xml";
 const std::string kTypesName = "[Content_Types].xml";
 
-INSTANTIATE_TEST_SUITE_P(HandBuilt, FindIncompletePartTest,
+INSTANTIATE_TEST_SUITE_P(HandBuilt, FindDamagedPartTest,
     testing::Values(
         ArchiveCase { "StoredAndWhole", BuildZip({ { kTypesName, kTypes }, { kSheetName, kSheet } }), std::nullopt },
         ArchiveCase { "DeflatedAndWhole", BuildZip({ { kTypesName, kTypes, true }, { kSheetName, kSheet, true } }),
@@ -167,6 +172,23 @@ INSTANTIATE_TEST_SUITE_P(HandBuilt, FindIncompletePartTest,
         ArchiveCase { "RootNotClosed",
             BuildZip({ { kTypesName, kTypes }, { kSheetName, kSheet.substr(0, kSheet.size() - 20) } }), kSheetName },
         ArchiveCase { "RootNeverOpened", BuildZip({ { kSheetName, kDeclaration } }), kSheetName },
+        // Line 1 is the declaration, 2 opens Types, 3 opens Default, and 4 closes Types over it.
+        ArchiveCase { "EndTagOfAnotherElement",
+            BuildZip({ { kTypesName, kDeclaration + "<Types xmlns=\"t\">\n<Default>\n</Types>\n" } }), kTypesName,
+            "XML mal formé à la ligne 4" },
+        // U+FFFE in UTF-8, which XML forbids, inside a shared text on line 2.
+        ArchiveCase { "ForbiddenCharacter",
+            BuildZip(
+                { { "xl/sharedStrings.xml", kDeclaration + "<sst xmlns=\"s\"><si><t>x\xEF\xBF\xBEy</t></si></sst>" } }),
+            "xl/sharedStrings.xml", "ligne 2" },
+        ArchiveCase { "LatinOneByte",
+            BuildZip({ { "xl/sharedStrings.xml", kDeclaration + "<sst xmlns=\"s\"><si><t>\xE9t\xE9</t></si></sst>" } }),
+            "xl/sharedStrings.xml", "ligne 2" },
+        ArchiveCase { "ContentAfterTheRoot", BuildZip({ { kTypesName, kTypes + "<Types/>" } }), kTypesName,
+            "contenu après la fin de l'élément racine" },
+        ArchiveCase { "DeflatedXmlCutShortButConsistent",
+            BuildZip({ { kTypesName, kTypes, true }, { kSheetName, kSheet.substr(0, kSheet.size() / 2), true } }),
+            kSheetName, "XML mal formé" },
         ArchiveCase { "FirstOfTwoFaultsIsNamed",
             BuildZip({ { kTypesName, kTypes.substr(0, 70) }, { kSheetName, kSheet.substr(0, 90) } }), kTypesName },
         ArchiveCase { "StoredPartShorterThanAnnounced",
@@ -175,19 +197,21 @@ INSTANTIATE_TEST_SUITE_P(HandBuilt, FindIncompletePartTest,
             BuildZip({ { kTypesName, kTypes }, { kSheetName, kSheet, true, 0, -1 } }), kSheetName },
         ArchiveCase { "DeflatedDataCutShort", BuildZip({ { kSheetName, kSheet, true, 0, 0, 5 } }), kSheetName },
         ArchiveCase {
-            "WrongCrc", BuildZip({ { kTypesName, kTypes }, { kSheetName, kSheet, false, 0x100 } }), kSheetName },
-        // The first local header's name starts after its 30 fixed bytes.
-        ArchiveCase { "LocalHeaderOfAnotherName", Spoiled(BuildZip({ { kSheetName, kSheet } }), 30), kSheetName },
+            "WrongCrc", BuildZip({ { kTypesName, kTypes }, { kSheetName, kSheet, false, 0x100 } }), kSheetName, "CRC" },
+        ArchiveCase { "WrongCrcOfADeflatedPart", BuildZip({ { kTypesName, kTypes, true, 0x1 } }), kTypesName, "CRC" },
+        // The first local header's name starts after its 30 fixed bytes: the archive no longer agrees with itself.
+        ArchiveCase {
+            "LocalHeaderOfAnotherName", Spoiled(BuildZip({ { kSheetName, kSheet } }), 30), "", "incohérente" },
         ArchiveCase { "NoPartAtAll", BuildZip({}), "" },
         ArchiveCase {
             "ArchiveCutBeforeItsEnd", BuildZip({ { kTypesName, kTypes }, { kSheetName, kSheet } }).substr(0, 150), "" },
-        ArchiveCase { "NotAZip", kSheet, "" }, ArchiveCase { "EmptyFile", "", "" }),
+        ArchiveCase { "NotAZip", kSheet, "", "pas une archive zip" }, ArchiveCase { "EmptyFile", "", "" }),
     [](const testing::TestParamInfo<ArchiveCase>& info) { return info.param.label; });
 
-TEST(FindIncompletePart, AMissingFileIsReported)
+TEST(FindDamagedPart, AMissingFileIsReported)
 {
     TestFolder folder;
-    EXPECT_TRUE(FindIncompletePart(folder.path() / "absent.xlsx").has_value());
+    EXPECT_TRUE(FindDamagedPart(folder.path() / "absent.xlsx").has_value());
 }
 
 // Workbooks as the export writes them: whole they pass, spoiled they do not.
@@ -212,7 +236,7 @@ protected:
 
 TEST_F(WrittenWorkbookTest, PassesWhole)
 {
-    EXPECT_EQ(FindIncompletePart(m_file), std::nullopt);
+    EXPECT_EQ(FindDamagedPart(m_file), std::nullopt);
 }
 
 TEST_F(WrittenWorkbookTest, FailsWithAByteChangedAnywhereInItsData)
@@ -221,14 +245,14 @@ TEST_F(WrittenWorkbookTest, FailsWithAByteChangedAnywhereInItsData)
     for (const double place : { 0.1, 0.3, 0.5, 0.7 }) {
         std::string spoiled = m_bytes;
         spoiled[static_cast<std::size_t>(static_cast<double>(spoiled.size()) * place)] ^= 0x5A;
-        EXPECT_TRUE(FindIncompletePart(WriteFile(m_file, spoiled)).has_value()) << place;
+        EXPECT_TRUE(FindDamagedPart(WriteFile(m_file, spoiled)).has_value()) << place;
     }
 }
 
 TEST_F(WrittenWorkbookTest, FailsCutShort)
 {
     for (const std::size_t kept : { m_bytes.size() - 1, m_bytes.size() / 2, std::size_t { 10 } }) {
-        EXPECT_TRUE(FindIncompletePart(WriteFile(m_file, m_bytes.substr(0, kept))).has_value()) << kept;
+        EXPECT_TRUE(FindDamagedPart(WriteFile(m_file, m_bytes.substr(0, kept))).has_value()) << kept;
     }
 }
 
