@@ -1,5 +1,7 @@
 #include "worksheet.h"
 
+#include "xmltext.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -147,7 +149,7 @@ Worksheet::Worksheet() = default;
 
 void Worksheet::setName(std::string_view name)
 {
-    m_name = std::string(name);
+    m_name = ValidXmlText(name);
 }
 
 ServiceError Worksheet::select(const CellRange& range)
@@ -217,9 +219,10 @@ ServiceError Worksheet::setValue(const CellRange& range, std::string_view text)
     if (range.wholeRows() || range.wholeColumns()) {
         return refused("Impossible d'écrire une valeur dans des lignes ou des colonnes entières.");
     }
+    const std::string valid = ValidXmlText(text);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
-            cellAt(r, c).value = text;
+            cellAt(r, c).value = valid;
         }
     }
     return {};
@@ -264,7 +267,7 @@ ServiceError Worksheet::setFont(FontProperty property, const PropertyValue& valu
         return *error;
     }
     if (property == FontProperty::Name) {
-        const std::string& name = std::get<std::string>(value);
+        const std::string name = ValidXmlText(std::get<std::string>(value));
         return applyToSelection([&](CellFormat& format, int, int) { format.font.name = name; });
     }
     if (property == FontProperty::FontStyle) {

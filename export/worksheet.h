@@ -54,6 +54,7 @@ struct Cell {
 
 // An in-memory worksheet that carries out the calls of the spreadsheet service: values and formats of cells and of
 // whole rows, the selection with its active cell, the insertion of whole rows and the fitting of column widths.
+// Every text it takes is made valid for the workbook file first (see ValidXmlText).
 class Worksheet {
 public:
     // One row: the format of the whole row, if one was applied to it, and its cells in column order.

@@ -189,4 +189,22 @@ TEST(CommandLine, AWorkbookCutShortByTheFileSizeLimitIsReportedAndRemoved)
     std::filesystem::remove_all(folder);
 }
 
+// Bytes that are not UTF-8 and characters XML forbids reach the workbook as U+FFFD: the export ends, and the
+// program's own read-back of every part has passed.
+TEST(CommandLine, TextsThatAreNotXmlAreWrittenReadable)
+{
+    std::string pattern = testing::TempDir() + "ornal_cli_text_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    int n = 0;
+    for (const std::string number : { "x\xEF\xBF\xBEy", "\xE9t\xE9", "\xFF", "\xC3", "\xED\xA0\x80" }) {
+        const std::filesystem::path file = folder / ("texte" + std::to_string(++n) + ".xlsx");
+        const ProgramRun run = RunOrnal({ "--xlsx", file.string(), "|4|2|1|2|3|" + number });
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "Combinaisons : 6\n");
+        EXPECT_TRUE(std::filesystem::exists(file)) << n;
+    }
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace
