@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -12,6 +13,7 @@ namespace ornal {
 namespace {
 
 constexpr const char* kFailureTitle = "F-> : Ornal";
+constexpr const char* kOutOfMemory = "Export interrompu : mémoire insuffisante pour écrire le classeur.";
 
 constexpr std::int16_t kHeaderFill = 19;
 constexpr std::int16_t kLineFill = 35;
@@ -213,21 +215,25 @@ Message EmptyListExportMessage()
 ExportOutcome RunExportCalls(SpreadsheetService& service, const ExportRequest& request)
 {
     ExportOutcome outcome;
-    Calls calls(service);
-    const std::string date = ShortDate(request.moment.value_or(CurrentLocalDateTime()));
-    const bool done = openSheet(calls) && writeHeaderRow(calls) && writeLines(calls, request.list, outcome)
-        && writeSignature(calls, date) && writeHeadingBlock(calls, request) && fitColumnA(calls);
-    std::string writtenPath;
-    if (done) {
-        calls.ok(service.Release(writtenPath));
+    try {
+        Calls calls(service);
+        const std::string date = ShortDate(request.moment.value_or(CurrentLocalDateTime()));
+        const bool done = openSheet(calls) && writeHeaderRow(calls) && writeLines(calls, request.list, outcome)
+            && writeSignature(calls, date) && writeHeadingBlock(calls, request) && fitColumnA(calls);
+        std::string writtenPath;
+        if (done) {
+            calls.ok(service.Release(writtenPath));
+        }
+        outcome.path = writtenPath;
+        // Every failure is shown, whatever its number: an export that stopped must never pass for one that ended.
+        if (ServiceError& error = calls.error()) {
+            return failed(std::move(outcome), error.number, std::move(error.description));
+        }
+        outcome.status = ExportOutcome::Status::Written;
+        return outcome;
+    } catch (const std::bad_alloc&) {
+        return failed(std::move(outcome), serviceerror::kOutOfMemory, kOutOfMemory);
     }
-    outcome.path = writtenPath;
-    // Every failure is shown, whatever its number: an export that stopped must never pass for one that ended.
-    if (ServiceError& error = calls.error()) {
-        return failed(std::move(outcome), error.number, std::move(error.description));
-    }
-    outcome.status = ExportOutcome::Status::Written;
-    return outcome;
 }
 
 ExportOutcome ExportCombinationList(const ExportRequest& request)
@@ -242,16 +248,21 @@ ExportOutcome ExportCombinationList(const ExportRequest& request)
         return failed(
             {}, serviceerror::kFileAccess, "Aucun fichier ni dossier de destination n'a été donné au classeur.");
     }
-    ExportRequest dated = request;
-    if (!dated.moment) {
-        dated.moment = CurrentLocalDateTime();
+    // The service, and the sheet it holds, is gone by the time a shortage is reported: the message has room.
+    try {
+        ExportRequest dated = request;
+        if (!dated.moment) {
+            dated.moment = CurrentLocalDateTime();
+        }
+        const std::unique_ptr<SpreadsheetService> service
+            = dated.createService ? dated.createService(dated) : std::make_unique<WorkbookService>(dated);
+        if (!service) {
+            return failed({}, serviceerror::kCannotCreate, "Le service de classeur n'a pas pu être créé.");
+        }
+        return RunExportCalls(*service, dated);
+    } catch (const std::bad_alloc&) {
+        return failed({}, serviceerror::kOutOfMemory, kOutOfMemory);
     }
-    const std::unique_ptr<SpreadsheetService> service
-        = dated.createService ? dated.createService(dated) : std::make_unique<WorkbookService>(dated);
-    if (!service) {
-        return failed({}, serviceerror::kCannotCreate, "Le service de classeur n'a pas pu être créé.");
-    }
-    return RunExportCalls(*service, dated);
 }
 
 } // namespace ornal

@@ -25,11 +25,11 @@ Message EmptyListExportMessage();
 // Makes the export's calls on service for a non-empty request.list, in their fixed order: the sheet, the header
 // row, the lines, the signature below them, the heading block pushed in on top, the fitted column A. The first
 // refused call stops the run; the service is released (and thereby writes and shows its workbook) only when
-// every call went through.
+// every call went through. A shortage of memory ends the run with a critical message, throwing nothing.
 ExportOutcome RunExportCalls(SpreadsheetService& service, const ExportRequest& request);
 
 // Exports request.list with its heading block into a new workbook at the request's destination, through the
-// request's service (a WorkbookService by default).
+// request's service (a WorkbookService by default). Throws nothing.
 ExportOutcome ExportCombinationList(const ExportRequest& request);
 
 } // namespace ornal

@@ -25,6 +25,7 @@ inline constexpr long kFileAccess = 75; // the workbook file could not be create
 inline constexpr long kCannotCreate = 429; // no service could be created
 inline constexpr long kRefused = 1004; // a call the worksheet refuses (bad reference, value out of range)
 inline constexpr long kCannotOpen = 1005; // the file is written but no application opened it
+inline constexpr long kOutOfMemory = 7; // memory ran out while the workbook was built or written
 } // namespace serviceerror
 
 // The constants of the formatting calls, with the values the spreadsheet's automation interface gives them. Only

@@ -213,6 +213,7 @@ ServiceError WorkbookService::Release(std::string& writtenPath)
     } else if (ServiceError error = ReserveNewFile(file)) {
         return error;
     }
+    // WriteWorkbook throws nothing, not even on a shortage of memory.
     if (ServiceError error = WriteWorkbook(m_sheet, file)) {
         // A half-written file is no use to the player: take the name back.
         std::error_code ignored;

@@ -189,6 +189,35 @@ TEST(ExportCombinationList, NoServiceAndEveryErrorNumberGiveTheCriticalMessage)
     EXPECT_TRUE(e.opened.empty());
 }
 
+// Memory that runs out while the calls build the sheet ends the export with a message, before any file exists.
+TEST(ExportCombinationList, AShortageOfMemoryIsACriticalMessageAndLeavesNoFile)
+{
+    for (const char* failOn : { "Workbooks.Add", "Range(A5)", "EntireColumn.AutoFit", "Release" }) {
+        Export e;
+        ExportRequest request = e.request();
+        request.createService = [failOn](const ExportRequest& dated) {
+            auto service = std::make_unique<RecordingService>(dated);
+            service->failOn = failOn;
+            service->runOutOfMemory = true;
+            return service;
+        };
+        const ExportOutcome outcome = ExportCombinationList(request);
+        EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed) << failOn;
+        EXPECT_EQ(outcome.errorNumber, serviceerror::kOutOfMemory) << failOn;
+        EXPECT_EQ(outcome.message,
+            (Message { "Export interrompu : mémoire insuffisante pour écrire le classeur.", MessageIcon::Critical,
+                "F-> : Ornal" }))
+            << failOn;
+        // Range(A5) is selected after line 1 is written; past the lines, the last line stays the one reached.
+        const std::optional<CombinationList::Count> reached
+            = std::string_view(failOn) == "Workbooks.Add" ? std::nullopt : std::optional<CombinationList::Count>(1);
+        EXPECT_EQ(outcome.selectedLine, reached) << failOn;
+        EXPECT_TRUE(outcome.path.empty());
+        EXPECT_TRUE(std::filesystem::is_empty(e.folder.path())) << failOn;
+        EXPECT_TRUE(e.opened.empty());
+    }
+}
+
 // C(20, 7): 77,520 lines, which a 16-bit row counter would stop in row 32,767.
 TEST(RunExportCalls, TheLargestListExportsWhole)
 {

@@ -1,6 +1,7 @@
 #include "recordingservice.h"
 
 #include <array>
+#include <new>
 #include <utility>
 
 namespace ornal {
@@ -34,6 +35,9 @@ bool RecordingService::note(std::string text, ServiceError& refusal)
 {
     const bool refuse = !failOn.empty() && text == failOn;
     calls.push_back(std::move(text));
+    if (refuse && runOutOfMemory) {
+        throw std::bad_alloc();
+    }
     if (refuse) {
         refusal = { failNumber, "Refus simulé de " + calls.back() };
     }

@@ -8,7 +8,7 @@
 namespace ornal {
 
 // A spreadsheet service that notes every call as text ("Rows(2:2)", "Font.Size=12", "Value=Les Jeux"...) and
-// passes it on to a workbook service; the call whose note equals failOn is refused instead.
+// passes it on to a workbook service; the call whose note equals failOn is refused instead (or runs out of memory).
 class RecordingService final : public SpreadsheetService {
 public:
     explicit RecordingService(const ExportRequest& request);
@@ -16,6 +16,7 @@ public:
     std::vector<std::string> calls;
     std::string failOn; // a note to refuse, with error failNumber
     long failNumber = 1004;
+    bool runOutOfMemory = false; // at failOn, throw std::bad_alloc as a full heap would instead of refusing
     WorkbookService inner;
 
     ServiceError WorkbooksCount(int& count) override;
