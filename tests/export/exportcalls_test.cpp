@@ -65,7 +65,7 @@ std::string MessageText(const ExportOutcome& outcome)
 
 struct Fixture {
     TestFolder folder;
-    const CombinationList noLines;
+    const CombinationList noLines {};
     RecordingService service { ExportRequest { .list = noLines, .folder = folder.path(), .moment = kMoment } };
 
     ExportOutcome run(const CombinationList& list, const std::string& base = "Sans Base")
