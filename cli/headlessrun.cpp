@@ -1,7 +1,7 @@
 #include "headlessrun.h"
 
+#include "exportcommand.h"
 #include "selectionroad.h"
-#include "spreadsheetexport.h"
 #include "systemerrortext.h"
 #include "version.h"
 
@@ -78,7 +78,6 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
         .list = road.result.list, .selectionText = road.result.selectionText, .baseText = baseText
     };
     request.file = *options.xlsx;
-    request.open = nullptr;
     const ExportOutcome outcome = ExportCombinationList(request);
     if (outcome.message) {
         std::string text = outcome.message->text;

@@ -6,6 +6,7 @@
 #include "choicegate.h"
 #include "clickablelabel.h"
 #include "combinationengine.h"
+#include "desktopfolders.h"
 #include "extensioncontrols.h"
 #include "filters.h"
 #include "messageboxes.h"
@@ -18,6 +19,7 @@
 #include "selectionview.h"
 #include "version.h"
 #include "weblauncher.h"
+#include "workbookopener.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -52,7 +54,11 @@ Form1Services WithDefaults(Form1Services services, Form1* window)
         services.openUrl = [](std::string_view address) { return OpenUrl(address); };
     }
     if (!services.exportList) {
-        services.exportList = [](const ExportRequest& request) { return ExportCombinationList(request); };
+        services.exportList = [](ExportRequest request) {
+            request.folder = DocumentsFolder();
+            request.open = OpenWithRegisteredApplication;
+            return ExportCombinationList(request);
+        };
     }
     if (!services.quit) {
         services.quit = [window] { window->close(); };

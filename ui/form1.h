@@ -2,12 +2,12 @@
 
 #include "combinationengine.h"
 #include "combinationlistmodel.h"
+#include "exportcommand.h"
 #include "extensioncontrols.h"
 #include "form1controls.h"
 #include "messageboxes.h"
 #include "selectionflow.h"
 #include "shuffle.h"
-#include "spreadsheetexport.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,5 @@
 #include "combinationengine.h"
-#include "exporttospreadsheet.h"
-#include "spreadsheetexport.h"
+#include "exportcommand.h"
 #include "testsupport.h"
 #include "workbookservice.h"
 #include "workbookwriter.h"
@@ -37,9 +36,7 @@ void BM_ExportLargestListToFile(benchmark::State& state)
     const std::filesystem::path file = BenchFolder() / "bench.xlsx";
     for (auto _ : state) {
         std::filesystem::remove(file);
-        ExportRequest request { .list = computed.list, .selectionText = computed.selectionText };
-        request.file = file;
-        request.open = nullptr;
+        const ExportRequest request { .list = computed.list, .selectionText = computed.selectionText, .file = file };
         const ExportOutcome outcome = ExportCombinationList(request);
         if (outcome.status != ExportOutcome::Status::Written) {
             state.SkipWithError(outcome.message ? outcome.message->text.c_str() : "export failed");
@@ -56,9 +53,12 @@ void BM_WriteLargestSheet(benchmark::State& state)
 {
     const ComputeResult& computed = LargestList();
     const std::filesystem::path folder = BenchFolder();
-    WorkbookService service({ .file = folder / "built.xlsx", .folder = {}, .moment = {}, .open = {} });
-    ExportToSpreadsheet(
-        service, { computed.list, computed.selectionText, "Sans Base", "Programme Ornal", "07/12/2026" });
+    const ExportRequest request { .list = computed.list,
+        .selectionText = computed.selectionText,
+        .file = folder / "built.xlsx",
+        .moment = LocalDateTime { 2026, 12, 7, 5, 52, 8 } };
+    WorkbookService service(request);
+    RunExportCalls(service, request);
     const std::filesystem::path file = folder / "bench.xlsx";
     for (auto _ : state) {
         if (const ServiceError error = WriteWorkbook(service.sheet(), file)) {

@@ -306,4 +306,54 @@ INSTANTIATE_TEST_SUITE_P(Table, SharedSelectionTest, testing::ValuesIn(ornal::Sh
 
 } // namespace shared
 
+// Bytes that are not UTF-8 and characters XML forbids reach the workbook as U+FFFD: the export ends, and the
+// program's own read-back of every part has passed.
+TEST(CommandLine, TextsThatAreNotXmlAreWrittenReadable)
+{
+    std::string pattern = testing::TempDir() + "ornal_cli_text_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    int n = 0;
+    for (const std::string number : { "x\xEF\xBF\xBEy", "\xE9t\xE9", "\xFF", "\xC3", "\xED\xA0\x80" }) {
+        const std::filesystem::path file = folder / ("texte" + std::to_string(++n) + ".xlsx");
+        const ProgramRun run = RunOrnal({ "--xlsx", file.string(), "|4|2|1|2|3|" + number });
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "Combinaisons : 6\n");
+        EXPECT_TRUE(std::filesystem::exists(file)) << n;
+    }
+    std::filesystem::remove_all(folder);
+}
+
+// Under an address-space limit the export of the largest list ends with the French message and no file, or with
+// the whole workbook: never a crash inside the workbook library, never an abort.
+TEST(CommandLine, TheLargestExportUnderAMemoryLimitEndsCleanly)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#endif
+#endif
+    std::string pattern = testing::TempDir() + "ornal_cli_memory_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    const std::filesystem::path file = folder / "memoire.xlsx";
+    for (const char* kilobytes : { "120000", "140000" }) {
+        std::filesystem::remove(file);
+        const ProgramRun run
+            = RunOrnal({ "--xlsx", file.string(), "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20" },
+                std::string("ulimit -v ") + kilobytes + "; exec ");
+        ASSERT_TRUE(run.status == 0 || run.status == 1) << kilobytes << ": status " << run.status << " " << run.err;
+        if (run.status == 1) {
+            EXPECT_NE(run.err.find("mémoire insuffisante pour écrire le classeur"), std::string::npos) << run.err;
+            EXPECT_FALSE(std::filesystem::exists(file)) << kilobytes;
+        } else {
+            EXPECT_EQ(run.err, "Combinaisons : 77520\n");
+            EXPECT_TRUE(std::filesystem::exists(file)) << kilobytes;
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "combinationlist.h"
+#include "localdatetime.h"
+#include "messages.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace ornal {
+
+class SpreadsheetService;
+struct ExportRequest;
+
+// Shows a written workbook to the player; returns nullopt once it is on its way, or why it could not be (French).
+using WorkbookOpener = std::function<std::optional<std::string>(const std::filesystem::path& file)>;
+
+// Makes the spreadsheet service of one export from its request (moment filled in); nullptr when none can be made.
+using ServiceFactory = std::function<std::unique_ptr<SpreadsheetService>(const ExportRequest& request)>;
+
+// One export: what to write and where. The list is required, and so is a destination, a file or a folder; the
+// export opens nothing and finds no folder by itself: the caller brings both.
+struct ExportRequest {
+    const CombinationList& list;
+    std::string selectionText {}; // SelectionText
+    std::string baseText = std::string(text::kNoBase); // what the Base box shows
+    std::string caption = std::string(text::kProgramTitle); // the main window's caption
+    std::filesystem::path file {}; // a file to create, never replaced; when empty, a fresh dated name in folder
+    std::filesystem::path folder {}; // the folder of fresh names
+    std::optional<LocalDateTime> moment {}; // the date written and the time in a fresh name; empty: now
+    WorkbookOpener open {}; // shows the written workbook; empty: nothing is opened
+    ServiceFactory createService {}; // empty: a WorkbookService
+};
+
+// How an export ended, for the caller to show.
+struct ExportOutcome {
+    enum class Status {
+        EmptyList, // nothing was contacted; message is the empty-list information
+        Written, // the workbook is written (and opened when an opener was given)
+        Failed, // message is the critical message of the failure
+    };
+
+    Status status = Status::Failed;
+    std::optional<Message> message; // the message to show once the pointer is back, if any
+    std::filesystem::path path; // the workbook written, empty when none was
+    std::optional<CombinationList::Count> selectedLine; // the line List1 is to select: the last line reached
+    long errorNumber = 0; // the number of the service's failure that stopped the export, 0 when none
+};
+
+} // namespace ornal

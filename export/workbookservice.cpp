@@ -1,0 +1,234 @@
+#include "workbookservice.h"
+
+#include "workbookfile.h"
+#include "workbookwriter.h"
+
+#include <system_error>
+#include <utility>
+
+namespace ornal {
+
+namespace {
+
+ServiceError badReference(std::string_view member, std::string_view reference)
+{
+    return { serviceerror::kRefused,
+        "La méthode " + std::string(member) + " a échoué : « " + std::string(reference)
+            + " » n'est pas une référence valable." };
+}
+
+// The sheet names the workbook file accepts: 1 to 31 characters, none of []:*?/\ and no apostrophe at either end.
+bool isSheetName(std::string_view name)
+{
+    if (name.empty() || name.size() > 31 || name.front() == '\'' || name.back() == '\'') {
+        return false;
+    }
+    return name.find_first_of("[]:*?/\\") == std::string_view::npos;
+}
+
+} // namespace
+
+WorkbookService::WorkbookService(const ExportRequest& request)
+    : m_file(request.file)
+    , m_folder(request.folder)
+    , m_moment(request.moment)
+    , m_open(request.open)
+{
+}
+
+void WorkbookService::adoptOpenWorkbook(Worksheet sheet)
+{
+    m_sheet = std::move(sheet);
+    m_workbookCount = 1;
+}
+
+ServiceError WorkbookService::needSheet() const
+{
+    if (m_workbookCount == 0) {
+        return { serviceerror::kRefused, "Aucun classeur n'est ouvert." };
+    }
+    return {};
+}
+
+ServiceError WorkbookService::WorkbooksCount(int& count)
+{
+    count = m_workbookCount;
+    return {};
+}
+
+ServiceError WorkbookService::WorkbooksAdd()
+{
+    // One workbook is all this service keeps; adding again starts it afresh.
+    m_sheet = Worksheet {};
+    m_workbookCount = 1;
+    return {};
+}
+
+ServiceError WorkbookService::SetActiveSheetName(std::string_view name)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    if (!isSheetName(name)) {
+        return { serviceerror::kRefused, "Le nom de feuille « " + std::string(name) + " » n'est pas valable." };
+    }
+    m_sheet.setName(name);
+    return {};
+}
+
+ServiceError WorkbookService::Rows(std::string_view reference, CellRange& range)
+{
+    const std::optional<CellRange> parsed = ParseReference(reference);
+    if (!parsed || !parsed->wholeRows()) {
+        return badReference("Rows", reference);
+    }
+    range = *parsed;
+    return needSheet();
+}
+
+ServiceError WorkbookService::Range(std::string_view reference, CellRange& range)
+{
+    const std::optional<CellRange> parsed = ParseReference(reference);
+    if (!parsed) {
+        return badReference("Range", reference);
+    }
+    range = *parsed;
+    return needSheet();
+}
+
+ServiceError WorkbookService::Columns(std::string_view reference, CellRange& range)
+{
+    const std::optional<CellRange> parsed = ParseReference(reference);
+    if (!parsed || !parsed->wholeColumns()) {
+        return badReference("Columns", reference);
+    }
+    range = *parsed;
+    return needSheet();
+}
+
+ServiceError WorkbookService::Select(const CellRange& range)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.select(range);
+}
+
+ServiceError WorkbookService::SetSelectionFont(FontProperty property, const PropertyValue& value)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.setFont(property, value);
+}
+
+ServiceError WorkbookService::SetSelectionBorder(std::int16_t index, BorderProperty property, std::int16_t value)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.setBorder(index, property, value);
+}
+
+ServiceError WorkbookService::SetSelectionInterior(InteriorProperty property, std::int16_t value)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.setInterior(property, value);
+}
+
+ServiceError WorkbookService::SelectionEntireRowInsert()
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.insertRows(m_sheet.selection());
+}
+
+ServiceError WorkbookService::activecell(CellRange& cell)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    cell = m_sheet.activeCell();
+    return {};
+}
+
+ServiceError WorkbookService::Offset(
+    const CellRange& cell, std::int16_t rowOffset, std::int16_t columnOffset, CellRange& result)
+{
+    CellRange moved = cell;
+    moved.firstRow += rowOffset;
+    moved.lastRow += rowOffset;
+    moved.firstColumn += columnOffset;
+    moved.lastColumn += columnOffset;
+    if (moved.firstRow < 1 || moved.lastRow > CellRange::kMaxRows || moved.firstColumn < 1
+        || moved.lastColumn > CellRange::kMaxColumns) {
+        return { serviceerror::kRefused, "La méthode Offset a échoué : la cellule visée sort de la feuille." };
+    }
+    result = moved;
+    return needSheet();
+}
+
+ServiceError WorkbookService::SetValue(const CellRange& range, std::string_view text)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.setValue(range, text);
+}
+
+ServiceError WorkbookService::SetVisible(bool visible)
+{
+    m_visible = visible;
+    return {};
+}
+
+ServiceError WorkbookService::EntireColumnAutoFit(const CellRange& range)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.autoFitColumns({ 1, range.firstColumn, CellRange::kMaxRows, range.lastColumn });
+}
+
+ServiceError WorkbookService::Release(std::string& writtenPath)
+{
+    writtenPath.clear();
+    if (m_released || !m_visible || m_workbookCount == 0) {
+        m_released = true;
+        return {};
+    }
+    m_released = true;
+
+    std::filesystem::path file = m_file;
+    if (file.empty()) {
+        if (m_folder.empty()) {
+            return { serviceerror::kFileAccess, "Aucun fichier ni dossier de destination n'a été donné au classeur." };
+        }
+        if (ServiceError error = ReserveWorkbookIn(m_folder, m_moment.value_or(CurrentLocalDateTime()), file)) {
+            return error;
+        }
+    } else if (ServiceError error = ReserveNewFile(file)) {
+        return error;
+    }
+    // WriteWorkbook throws nothing, not even on a shortage of memory.
+    if (ServiceError error = WriteWorkbook(m_sheet, file)) {
+        // A half-written file is no use to the player: take the name back.
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        return error;
+    }
+    writtenPath = file.string();
+    if (m_open) {
+        if (const std::optional<std::string> why = m_open(file)) {
+            return { serviceerror::kCannotOpen,
+                "Le classeur a été enregistré dans « " + writtenPath + " », mais il n'a pas pu être ouvert : " + *why
+                    + "." };
+        }
+    }
+    return {};
+}
+
+} // namespace ornal

@@ -1,0 +1,256 @@
+#include "exportcommand.h"
+#include "testsupport.h"
+
+#include "combinationengine.h"
+#include "recordingservice.h"
+#include "testfolder.h"
+#include "workbookcheck.h"
+#include "workbookfile.h"
+#include "workbookservice.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace ornal {
+namespace {
+
+constexpr LocalDateTime kMoment { 2026, 12, 7, 5, 52, 8 };
+
+CombinationList TwoLines()
+{
+    CombinationList list;
+    list.append("-3-7-");
+    list.append("-3-12-");
+    return list;
+}
+
+std::string ReadFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// An export into a test folder whose opener only notes what it was asked to open.
+struct Export {
+    TestFolder folder;
+    CombinationList list = TwoLines();
+    std::vector<std::filesystem::path> opened;
+    std::optional<std::string> openFailure;
+
+    ExportRequest request()
+    {
+        ExportRequest r { .list = list, .selectionText = "-3-7-12" };
+        r.folder = folder.path();
+        r.moment = kMoment;
+        r.open = [this](const std::filesystem::path& file) {
+            opened.push_back(file);
+            return openFailure;
+        };
+        return r;
+    }
+};
+
+TEST(ExportCombinationList, AnEmptyListShowsTheInformationAndTouchesNothing)
+{
+    Export e;
+    e.list.clear();
+    bool serviceMade = false;
+    ExportRequest request = e.request();
+    request.createService = [&](const ExportRequest&) {
+        serviceMade = true;
+        return std::unique_ptr<SpreadsheetService>();
+    };
+    const ExportOutcome outcome = ExportCombinationList(request);
+    EXPECT_EQ(outcome.status, ExportOutcome::Status::EmptyList);
+    EXPECT_EQ(outcome.message,
+        (Message { "Liste vide.\rExport vers Microsoft Excel annulé.", MessageIcon::Information, "Ornal" }));
+    EXPECT_FALSE(serviceMade);
+    EXPECT_FALSE(outcome.selectedLine);
+    EXPECT_TRUE(e.opened.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(e.folder.path()));
+}
+
+TEST(ExportCombinationList, WritesADatedWorkbookInTheFolderAndOpensIt)
+{
+    Export e;
+    const ExportOutcome outcome = ExportCombinationList(e.request());
+    ASSERT_EQ(outcome.status, ExportOutcome::Status::Written) << (outcome.message ? outcome.message->text : "");
+    EXPECT_FALSE(outcome.message);
+    EXPECT_EQ(outcome.path, e.folder.path() / "Ornal_2026-12-07_05-52-08.xlsx");
+    EXPECT_EQ(e.opened, std::vector { outcome.path });
+    EXPECT_EQ(outcome.selectedLine, 1u);
+    // A workbook is a zip archive.
+    EXPECT_EQ(ReadFile(outcome.path).substr(0, 2), "PK");
+}
+
+TEST(ExportCombinationList, NeverReplacesAnExistingFile)
+{
+    Export e;
+    const std::filesystem::path taken = e.folder.path() / "Ornal_2026-12-07_05-52-08.xlsx";
+    std::ofstream(taken) << "à garder";
+    const ExportOutcome first = ExportCombinationList(e.request());
+    const ExportOutcome second = ExportCombinationList(e.request());
+    EXPECT_EQ(first.path, e.folder.path() / "Ornal_2026-12-07_05-52-08_2.xlsx");
+    EXPECT_EQ(second.path, e.folder.path() / "Ornal_2026-12-07_05-52-08_3.xlsx");
+    EXPECT_EQ(ReadFile(taken), "à garder");
+
+    // A file named by the caller is refused rather than replaced.
+    ExportRequest fixed = e.request();
+    fixed.file = taken;
+    const ExportOutcome refused = ExportCombinationList(fixed);
+    EXPECT_EQ(refused.status, ExportOutcome::Status::Failed);
+    ASSERT_TRUE(refused.message);
+    EXPECT_NE(refused.message->text.find(taken.string()), std::string::npos) << refused.message->text;
+    EXPECT_EQ(ReadFile(taken), "à garder");
+}
+
+TEST(ExportCombinationList, AFailureToOpenSaysWhereTheWorkbookIs)
+{
+    Export e;
+    e.openFailure = "aucune application n'est associée aux classeurs .xlsx sur ce poste";
+    const ExportOutcome outcome = ExportCombinationList(e.request());
+    EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed);
+    ASSERT_TRUE(outcome.message);
+    EXPECT_EQ(outcome.message->title, "F-> : Ornal");
+    EXPECT_EQ(outcome.message->icon, MessageIcon::Critical);
+    EXPECT_NE(outcome.message->text.find(outcome.path.string()), std::string::npos);
+    EXPECT_NE(outcome.message->text.find(*e.openFailure), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(outcome.path));
+}
+
+TEST(ExportCombinationList, AnUnusableFolderIsReportedAndLeavesNoFile)
+{
+    for (const char* name : { "absent", "un-fichier" }) {
+        Export e;
+        std::ofstream(e.folder.path() / "un-fichier") << "x";
+        const std::filesystem::path folder = e.folder.path() / name;
+        ExportRequest request = e.request();
+        request.folder = folder;
+        const ExportOutcome outcome = ExportCombinationList(request);
+        EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed) << name;
+        ASSERT_TRUE(outcome.message);
+        EXPECT_EQ(outcome.message->title, "F-> : Ornal");
+        EXPECT_NE(outcome.message->text.find(folder.string()), std::string::npos) << outcome.message->text;
+        EXPECT_NE(outcome.message->text.find("dossier introuvable"), std::string::npos) << outcome.message->text;
+        EXPECT_TRUE(outcome.path.empty());
+        EXPECT_TRUE(e.opened.empty());
+    }
+}
+
+// The export finds no folder and opens nothing by itself: without a destination it stops before any call.
+TEST(ExportCombinationList, WithoutFileOrFolderNothingIsContacted)
+{
+    Export e;
+    ExportRequest request = e.request();
+    request.folder.clear();
+    bool serviceMade = false;
+    request.createService = [&](const ExportRequest&) {
+        serviceMade = true;
+        return std::unique_ptr<SpreadsheetService>();
+    };
+    const ExportOutcome outcome = ExportCombinationList(request);
+    EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed);
+    ASSERT_TRUE(outcome.message);
+    EXPECT_EQ(outcome.message->text, "Aucun fichier ni dossier de destination n'a été donné au classeur.");
+    EXPECT_EQ(outcome.message->icon, MessageIcon::Critical);
+    EXPECT_FALSE(serviceMade);
+    EXPECT_TRUE(e.opened.empty());
+}
+
+TEST(ExportCombinationList, NoServiceAndEveryErrorNumberGiveTheCriticalMessage)
+{
+    Export e;
+    ExportRequest request = e.request();
+    request.createService = [](const ExportRequest&) { return std::unique_ptr<SpreadsheetService>(); };
+    const ExportOutcome none = ExportCombinationList(request);
+    EXPECT_EQ(none.status, ExportOutcome::Status::Failed);
+    ASSERT_TRUE(none.message);
+    EXPECT_EQ(none.message->icon, MessageIcon::Critical);
+    EXPECT_EQ(none.errorNumber, serviceerror::kCannotCreate);
+    EXPECT_FALSE(none.selectedLine);
+
+    // Error 91 is reported like any other: a stopped export must not pass for a finished one.
+    request.createService = [](const ExportRequest& dated) {
+        auto service = std::make_unique<RecordingService>(dated);
+        service->failOn = "Range(A4)";
+        service->failNumber = 91;
+        return service;
+    };
+    const ExportOutcome stopped = ExportCombinationList(request);
+    EXPECT_EQ(stopped.status, ExportOutcome::Status::Failed);
+    ASSERT_TRUE(stopped.message);
+    EXPECT_EQ(stopped.message->text, "Refus simulé de Range(A4)");
+    EXPECT_EQ(stopped.errorNumber, 91);
+    EXPECT_EQ(stopped.selectedLine, 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(e.folder.path()));
+    EXPECT_TRUE(e.opened.empty());
+}
+
+// Memory that runs out while the calls build the sheet ends the export with a message, before any file exists.
+TEST(ExportCombinationList, AShortageOfMemoryIsACriticalMessageAndLeavesNoFile)
+{
+    for (const char* failOn : { "Workbooks.Add", "Range(A5)", "EntireColumn.AutoFit", "Release" }) {
+        Export e;
+        ExportRequest request = e.request();
+        request.createService = [failOn](const ExportRequest& dated) {
+            auto service = std::make_unique<RecordingService>(dated);
+            service->failOn = failOn;
+            service->runOutOfMemory = true;
+            return service;
+        };
+        const ExportOutcome outcome = ExportCombinationList(request);
+        EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed) << failOn;
+        EXPECT_EQ(outcome.errorNumber, serviceerror::kOutOfMemory) << failOn;
+        EXPECT_EQ(outcome.message,
+            (Message { "Export interrompu : mémoire insuffisante pour écrire le classeur.", MessageIcon::Critical,
+                "F-> : Ornal" }))
+            << failOn;
+        // Range(A5) is selected after line 1 is written; past the lines, the last line stays the one reached.
+        const std::optional<CombinationList::Count> reached
+            = std::string_view(failOn) == "Workbooks.Add" ? std::nullopt : std::optional<CombinationList::Count>(1);
+        EXPECT_EQ(outcome.selectedLine, reached) << failOn;
+        EXPECT_TRUE(outcome.path.empty());
+        EXPECT_TRUE(std::filesystem::is_empty(e.folder.path())) << failOn;
+        EXPECT_TRUE(e.opened.empty());
+    }
+}
+
+// C(20, 7): 77,520 lines, which a 16-bit row counter would stop in row 32,767.
+TEST(RunExportCalls, TheLargestListExportsWhole)
+{
+    const ComputeResult computed = ComputeCombinations(LargestSelection());
+    ASSERT_EQ(computed.list.size(), 77520u);
+
+    TestFolder folder;
+    const ExportRequest request { .list = computed.list,
+        .selectionText = computed.selectionText,
+        .file = folder.path() / "grand.xlsx",
+        .moment = kMoment };
+    WorkbookService service(request);
+    const ExportOutcome outcome = RunExportCalls(service, request);
+    ASSERT_EQ(outcome.status, ExportOutcome::Status::Written) << (outcome.message ? outcome.message->text : "");
+    EXPECT_EQ(outcome.selectedLine, 77519u);
+    const Worksheet& sheet = service.sheet();
+    EXPECT_EQ(sheet.value(4, 1), " Nombre de combinaisons : 77520");
+    for (CombinationList::Count i = 0; i < computed.list.size(); ++i) {
+        const int row = static_cast<int>(i) + 7;
+        ASSERT_EQ(sheet.value(row, 1).substr(1), computed.list.line(i)) << "row " << row;
+    }
+    EXPECT_EQ(sheet.value(77528, 4), "Galopia Le : 07/12/2026");
+    EXPECT_EQ(outcome.path, folder.path() / "grand.xlsx");
+    EXPECT_EQ(FindDamagedPart(outcome.path), std::nullopt);
+}
+
+TEST(WorkbookFileName, CarriesTheDateAndTimeAndANumberOnRepeats)
+{
+    EXPECT_EQ(WorkbookFileName(kMoment), "Ornal_2026-12-07_05-52-08.xlsx");
+    EXPECT_EQ(WorkbookFileName(kMoment, 2), "Ornal_2026-12-07_05-52-08_2.xlsx");
+    EXPECT_EQ(ShortDate(kMoment), "07/12/2026");
+}
+
+} // namespace
+} // namespace ornal
