@@ -15,7 +15,8 @@ struct ComputeResult {
         Computed, // list holds the new CombinationList
         NoBetSize, // "Vous devez choisir un type de jeu."
         EmptyBox, // "Entrez un Numéro."
-        SeparatorInBox, // "Entrez un Numéro.": the box holds "-" (which separates a line's numbers) or a control character
+        // "Entrez un Numéro.": the box holds "-" (which separates a line's numbers) or a control character
+        SeparatorInBox,
         DuplicateBox, // "Numéro déjà saisi."
         InvalidChoice, // "Choix invalide.": the enumeration would read a hidden box or one past the twentieth
     };

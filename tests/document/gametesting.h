@@ -1,7 +1,7 @@
 #pragma once
 
-#include "testsupport.h"
 #include "savedgame.h"
+#include "testsupport.h"
 
 #include <initializer_list>
 #include <string>

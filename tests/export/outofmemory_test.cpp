@@ -2,8 +2,8 @@
 // French message and leave no file, never crash inside the workbook library nor abort on std::bad_alloc.
 #include "combinationengine.h"
 #include "exportcommand.h"
-#include "testsupport.h"
 #include "testfolder.h"
+#include "testsupport.h"
 #include "workbookservice.h"
 #include "workbookwriter.h"
 
@@ -123,7 +123,8 @@ TEST_F(ExportUnderAMemoryLimit, TheCommandReportsTheShortage)
 TEST_F(ExportUnderAMemoryLimit, TheWriterReportsTheShortageBeforeTheLibraryRunsShort)
 {
     // No destination: the calls build the whole sheet, and the release refuses to write it.
-    const ExportRequest request { .list = LargestComputation().list, .selectionText = LargestComputation().selectionText };
+    const ExportRequest request { .list = LargestComputation().list,
+        .selectionText = LargestComputation().selectionText };
     WorkbookService service(request);
     ASSERT_EQ(RunExportCalls(service, request).status, ExportOutcome::Status::Failed);
     ASSERT_EQ(service.sheet().usedRowCount(), 77528);
