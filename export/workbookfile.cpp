@@ -1,9 +1,11 @@
 #include "workbookfile.h"
 
+#include "systemerrortext.h"
+
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
@@ -29,7 +31,7 @@ std::string frenchReason(int error)
     case EEXIST:
         return "le fichier existe déjà";
     default:
-        return std::strerror(error);
+        return SystemErrorText(error);
     }
 }
 
@@ -47,38 +49,38 @@ std::string WorkbookFileName(const LocalDateTime& moment, int attempt)
     return name + ".xlsx";
 }
 
-ServiceError ReserveNewFile(const std::filesystem::path& file)
+ServiceError CheckNewFile(const std::filesystem::path& file)
 {
-    const int descriptor = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (descriptor < 0) {
-        const int error = errno;
-        const std::string what = error == EEXIST
-            ? "Le fichier « " + file.string() + " » existe déjà : il n'est pas remplacé."
-            : "Le fichier « " + file.string() + " » n'a pas pu être créé : " + frenchReason(error) + ".";
-        return { serviceerror::kFileAccess, what };
+    struct stat status { };
+    if (::lstat(file.c_str(), &status) == 0) {
+        return { serviceerror::kFileAccess,
+            "Le fichier « " + file.string() + " » existe déjà : il n'est pas remplacé." };
     }
-    ::close(descriptor);
+    const int error = errno;
+    if (error != ENOENT) {
+        return { serviceerror::kFileAccess,
+            "Le fichier « " + file.string() + " » n'a pas pu être créé : " + frenchReason(error) + "." };
+    }
     return {};
 }
 
-ServiceError ReserveWorkbookIn(
-    const std::filesystem::path& folder, const LocalDateTime& moment, std::filesystem::path& file)
+ServiceError FreeWorkbookName(
+    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt, std::filesystem::path& file)
 {
+    struct stat status { };
+    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+        const int error = S_ISDIR(status.st_mode) ? errno : (errno == 0 ? ENOTDIR : errno);
+        return { serviceerror::kFileAccess,
+            "Le classeur n'a pas pu être créé dans le dossier « " + folder.string() + " » : " + frenchReason(error)
+                + "." };
+    }
     // Two exports within one second get "_2", "_3"...; the bound only stops a folder full of them.
     constexpr int kAttempts = 1000;
-    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    for (int attempt = firstAttempt; attempt <= kAttempts; ++attempt) {
         const std::filesystem::path candidate = folder / WorkbookFileName(moment, attempt);
-        const int descriptor = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (descriptor >= 0) {
-            ::close(descriptor);
+        if (::lstat(candidate.c_str(), &status) != 0 && errno == ENOENT) {
             file = candidate;
             return {};
-        }
-        const int error = errno;
-        if (error != EEXIST) {
-            return { serviceerror::kFileAccess,
-                "Le classeur n'a pas pu être créé dans le dossier « " + folder.string() + " » : " + frenchReason(error)
-                    + "." };
         }
     }
     return { serviceerror::kFileAccess,

@@ -12,11 +12,11 @@ namespace ornal {
 // "_2", "_3"... before the extension.
 std::string WorkbookFileName(const LocalDateTime& moment, int attempt = 1);
 
-// Creates file empty, so that nobody else takes the name; refused (never replaced) when it already exists.
-ServiceError ReserveNewFile(const std::filesystem::path& file);
+// Nothing when file may be created, otherwise why not: an existing file is never replaced.
+ServiceError CheckNewFile(const std::filesystem::path& file);
 
-// Creates the first free workbook name of moment in folder and stores it in file.
-ServiceError ReserveWorkbookIn(
-    const std::filesystem::path& folder, const LocalDateTime& moment, std::filesystem::path& file);
+// The first workbook name of moment, from attempt firstAttempt on, that folder does not hold yet, stored in file.
+ServiceError FreeWorkbookName(
+    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt, std::filesystem::path& file);
 
 } // namespace ornal

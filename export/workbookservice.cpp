@@ -1,5 +1,7 @@
 #include "workbookservice.h"
 
+#include "atomicwriter.h"
+
 #include "workbookfile.h"
 #include "workbookwriter.h"
 
@@ -202,23 +204,43 @@ ServiceError WorkbookService::Release(std::string& writtenPath)
     }
     m_released = true;
 
+    // The workbook is written under a hidden temporary name, checked, then renamed: its name never holds a half
+    // workbook, whatever stops the program meanwhile.
     std::filesystem::path file = m_file;
-    if (file.empty()) {
-        if (m_folder.empty()) {
-            return { serviceerror::kFileAccess, "Aucun fichier ni dossier de destination n'a été donné au classeur." };
-        }
-        if (ServiceError error = ReserveWorkbookIn(m_folder, m_moment.value_or(CurrentLocalDateTime()), file)) {
+    const LocalDateTime moment = m_moment.value_or(CurrentLocalDateTime());
+    for (int attempt = 1;; ++attempt) {
+        if (m_file.empty()) {
+            if (m_folder.empty()) {
+                return { serviceerror::kFileAccess,
+                    "Aucun fichier ni dossier de destination n'a été donné au classeur." };
+            }
+            if (ServiceError error = FreeWorkbookName(m_folder, moment, attempt, file)) {
+                return error;
+            }
+        } else if (ServiceError error = CheckNewFile(file)) {
             return error;
         }
-    } else if (ServiceError error = ReserveNewFile(file)) {
-        return error;
-    }
-    // WriteWorkbook throws nothing, not even on a shortage of memory.
-    if (ServiceError error = WriteWorkbook(m_sheet, file)) {
-        // A half-written file is no use to the player: take the name back.
-        std::error_code ignored;
-        std::filesystem::remove(file, ignored);
-        return error;
+        ServiceError writing;
+        const WriteOutcome outcome = WriteFileByName(file, [&](const std::string& temporary) -> FileStep {
+            // WriteWorkbook throws nothing, not even on a shortage of memory.
+            writing = WriteWorkbook(m_sheet, temporary, file);
+            return writing ? FileStep(FileProblem { writing.description, 0 }) : std::nullopt;
+        });
+        if (writing) {
+            return writing;
+        }
+        if (outcome.written()) {
+            break;
+        }
+        // Another program took the name meanwhile: a dated name moves on to the next one.
+        if (outcome.problem->errorNumber == EEXIST && m_file.empty()) {
+            continue;
+        }
+        if (outcome.problem->errorNumber == EEXIST) {
+            return CheckNewFile(file);
+        }
+        return { serviceerror::kFileAccess,
+            "Le classeur n'a pas pu être écrit dans « " + file.string() + " » : " + outcome.problem->reason + "." };
     }
     writtenPath = file.string();
     if (m_open) {

@@ -154,7 +154,7 @@ bool CanReserve(std::size_t bytes)
     return true;
 }
 
-ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& file)
+ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& file, const std::filesystem::path& named)
 {
     // Not the streaming mode: it walks every column up to the rightmost used one in each row, and the header
     // row's right edge lies in the sheet's last column, which makes it about six times slower on a large list.
@@ -162,11 +162,11 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
     options.constant_memory = LXW_FALSE;
     std::unique_ptr<lxw_workbook, WorkbookDiscarder> workbook(workbook_new_opt(file.c_str(), &options));
     if (!workbook) {
-        return failure(file, "la bibliothèque de classeurs n'a pas démarré");
+        return failure(named, "la bibliothèque de classeurs n'a pas démarré");
     }
     lxw_worksheet* target = workbook_add_worksheet(workbook.get(), sheet.name().c_str());
     if (!target) {
-        return failure(file, "le nom de feuille « " + sheet.name() + " » est refusé");
+        return failure(named, "le nom de feuille « " + sheet.name() + " » est refusé");
     }
     FormatCache formats(workbook.get());
     const CellFormat plain;
@@ -201,16 +201,16 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
         }
     }
     if (error != LXW_NO_ERROR) {
-        return failure(file, reason(error));
+        return failure(named, reason(error));
     }
     const lxw_error closed = workbook_close(workbook.release());
     if (closed != LXW_NO_ERROR) {
-        return failure(file, reason(closed));
+        return failure(named, reason(closed));
     }
     // The library never checks its writes to the scratch files it zips: when the temporary folder fills up, the
     // parts are cut short and the close still succeeds. Only reading the workbook back tells.
     if (const std::optional<std::string> damaged = FindDamagedPart(file)) {
-        return failure(file,
+        return failure(named,
             "le classeur écrit est incomplet ou abîmé (" + *damaged + "), le dossier temporaire est peut-être plein");
     }
     return {};
@@ -218,15 +218,17 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
 
 } // namespace
 
-ServiceError WriteWorkbook(const Worksheet& sheet, const std::filesystem::path& file)
+ServiceError WriteWorkbook(
+    const Worksheet& sheet, const std::filesystem::path& file, const std::filesystem::path& shownAs)
 {
+    const std::filesystem::path& named = shownAs.empty() ? file : shownAs;
     try {
         if (!CanReserve(BytesToWrite(sheet))) {
-            return failure(file, kOutOfMemory);
+            return failure(named, kOutOfMemory);
         }
-        return WriteSheet(sheet, file);
+        return WriteSheet(sheet, file, named);
     } catch (const std::bad_alloc&) {
-        return failure(file, kOutOfMemory);
+        return failure(named, kOutOfMemory);
     }
 }
 

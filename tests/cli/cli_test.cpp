@@ -1,8 +1,11 @@
 // Runs the built program as a script would: arguments in, standard output, standard error and status out.
 #include "selectiontable.h"
+#include "workbookcheck.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -355,5 +359,85 @@ TEST(CommandLine, TheLargestExportUnderAMemoryLimitEndsCleanly)
     }
     std::filesystem::remove_all(folder);
 }
+
+namespace files {
+
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+// Killed at any moment of an export, the program leaves either nothing or a whole workbook under the name, and
+// no temporary beside it; a later export to the same name then works.
+TEST(CommandLine, AnExportKilledAtAnyMomentLeavesNoBrokenWorkbook)
+{
+    std::string pattern = testing::TempDir() + "ornal_cli_kill_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    const std::filesystem::path file = folder / "k.xlsx";
+    const std::string largest = "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20";
+    int whole = 0;
+    int absent = 0;
+    // Later and later kills, until the export finishes before its kill comes.
+    bool finished = false;
+    for (int delayMs = 0; !finished && delayMs <= 5000; delayMs += 60) {
+        std::filesystem::remove(file);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+            dup2(null, 2);
+            execl(ORNAL_BINARY, ORNAL_BINARY, "--xlsx", file.c_str(), largest.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        usleep(static_cast<useconds_t>(delayMs) * 1000);
+        int status = 0;
+        finished = waitpid(child, &status, WNOHANG) == child;
+        if (!finished) {
+            kill(child, SIGTERM);
+            waitpid(child, &status, 0);
+        }
+        if (std::filesystem::exists(file)) {
+            EXPECT_EQ(ornal::FindDamagedPart(file), std::nullopt) << delayMs << " ms";
+            ++whole;
+        } else {
+            ++absent;
+        }
+        for (const std::string& name : FolderEntries(folder)) {
+            EXPECT_EQ(name, "k.xlsx") << "left behind after " << delayMs << " ms";
+        }
+    }
+    EXPECT_TRUE(finished);
+    EXPECT_GT(absent, 0);
+    std::filesystem::remove(file);
+    const ProgramRun again = RunOrnal({ "--xlsx", file.string(), "|4|2|1|2|3|4" });
+    EXPECT_EQ(again.status, 0) << again.err;
+    std::cout << "killed exports: " << whole << " whole, " << absent << " absent\n";
+    std::filesystem::remove_all(folder);
+}
+
+// A restrictive umask gives a read-only workbook, not a failure to write it.
+TEST(CommandLine, ARestrictiveUmaskStillWritesTheWorkbook)
+{
+    std::string pattern = testing::TempDir() + "ornal_cli_umask_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    const std::filesystem::path file = folder / "u.xlsx";
+    const ProgramRun run = RunOrnal({ "--xlsx", file.string(), "|4|2|1|2|3|4" }, "umask 0222; exec ");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "Combinaisons : 6\n");
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+        std::filesystem::perms::owner_read | std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+    EXPECT_EQ(ornal::FindDamagedPart(file), std::nullopt);
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace files
 
 } // namespace
