@@ -1,15 +1,15 @@
-// The launcher's system functions on freedesktop systems: the default application for text/html through GIO, the
-// browser started with GLib's asynchronous spawn (a double fork: never waited for, never left as a zombie).
+// The launcher's system functions on freedesktop systems: the default application for text/html through GIO, its
+// desktop entry launched by GIO.
 #ifndef _WIN32
 
 #include "desktopfolders.h"
 #include "weblauncher.h"
 
+#include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
 #include <filesystem>
 #include <memory>
-#include <vector>
 
 namespace ornal {
 
@@ -40,46 +40,28 @@ public:
         if (!std::filesystem::exists(folder + file, error)) {
             return kFileNotFound;
         }
-        // The document is empty, so its content says nothing: its name makes it an HTML document.
+        // The document is empty, so its content says nothing: its name makes it an HTML document. The answer is
+        // the desktop entry itself, which knows its field codes and whether it needs a terminal.
         std::unique_ptr<GAppInfo, GFree<GAppInfo>> app(g_app_info_get_default_for_type("text/html", FALSE));
-        const char* line = app ? g_app_info_get_commandline(app.get()) : nullptr;
-        if (!line || !*line) {
+        const char* id = app ? g_app_info_get_id(app.get()) : nullptr;
+        if (!id || !*id) {
             return kNoAssociation;
         }
-        command = line;
+        command = id;
         return kFound;
     }
 
     bool createProcess(const std::string& command, std::string_view address) override
     {
-        gchar** parsed = nullptr;
-        if (!g_shell_parse_argv(command.c_str(), nullptr, &parsed, nullptr)) {
+        // GIO starts the entry as the desktop would: field codes filled, a terminal around it when it asks for
+        // one, and without waiting for it.
+        std::unique_ptr<GDesktopAppInfo, GFree<GDesktopAppInfo>> app(g_desktop_app_info_new(command.c_str()));
+        if (!app) {
             return false;
         }
-        // The desktop entry's field codes take the address (%u, %U, %f, %F) or go away; with none, it goes last.
-        std::vector<std::string> arguments;
-        bool placed = false;
-        for (gchar** word = parsed; *word; ++word) {
-            const std::string_view text(*word);
-            if (text == "%u" || text == "%U" || text == "%f" || text == "%F") {
-                if (!placed) {
-                    arguments.emplace_back(address);
-                    placed = true;
-                }
-            } else if (!(text.size() == 2 && text[0] == '%')) {
-                arguments.emplace_back(text);
-            }
-        }
-        g_strfreev(parsed);
-        if (!placed) {
-            arguments.emplace_back(address);
-        }
-        std::vector<gchar*> argv;
-        for (std::string& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        return g_spawn_async(nullptr, argv.data(), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr);
+        const std::string uri(address);
+        GList uris { const_cast<char*>(uri.c_str()), nullptr, nullptr };
+        return g_app_info_launch_uris(G_APP_INFO(app.get()), &uris, nullptr, nullptr);
     }
 };
 

@@ -1,7 +1,8 @@
 #include "weblauncher.h"
 
-#include <cstdio>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ornal {
 
@@ -26,17 +27,25 @@ std::string FindBrowser(std::int32_t& code, BrowserPlatform& platform)
 {
     const std::string folder = GetTempDir(platform);
     const std::string document = folder + std::string(kDummyDocument);
-    {
-        // Creating the document also empties one left there by somebody else.
-        std::ofstream create(document, std::ios::out | std::ios::trunc);
-        if (!create) {
-            code = kFileNotFound;
-            return {};
-        }
+    // The temporary folder is shared: a link or a pipe planted under that name by another user must not be
+    // followed (emptying whatever it points to) nor waited on; only a regular file of ours is used and emptied.
+    const int descriptor
+        = ::open(document.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (descriptor < 0) {
+        code = kFileNotFound;
+        return {};
+    }
+    struct stat status { };
+    const bool ours = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid();
+    const bool emptied = ours && ::ftruncate(descriptor, 0) == 0;
+    ::close(descriptor);
+    if (!emptied) {
+        code = kFileNotFound;
+        return {};
     }
     std::string command;
     code = platform.findExecutable(std::string(kDummyDocument), folder, command);
-    std::remove(document.c_str());
+    ::unlink(document.c_str());
     return TrimNull(command);
 }
 

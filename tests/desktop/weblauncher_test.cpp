@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -85,6 +88,58 @@ TEST(FindBrowser, DeletesTheDocumentWhenTheLookupFails)
     FindBrowser(code, platform);
     EXPECT_EQ(code, 31);
     EXPECT_FALSE(fs::exists(platform.folder + "dummy.html"));
+}
+
+// The temporary folder is shared: what another user planted under the document's name is neither followed,
+// emptied, waited on nor removed, and nothing is started.
+TEST(FindBrowser, ALinkPlantedUnderTheDocumentsNameIsLeftAlone)
+{
+    RecordingPlatform platform;
+    const std::string victim = TheFakeDesktop().root + "/victim.txt";
+    std::ofstream(victim) << "précieux";
+    const std::string document = platform.folder + "dummy.html";
+    fs::remove(document);
+    fs::create_symlink(victim, document);
+    std::int32_t code = 0;
+    EXPECT_EQ(FindBrowser(code, platform), "");
+    EXPECT_LT(code, 32);
+    EXPECT_FALSE(platform.documentExisted);
+    EXPECT_EQ(fs::file_size(victim), std::string("précieux").size());
+    EXPECT_TRUE(fs::is_symlink(document));
+    EXPECT_FALSE(OpenUrl(kAddress, platform));
+    EXPECT_TRUE(platform.processes.empty());
+    fs::remove(document);
+}
+
+TEST(FindBrowser, APipePlantedUnderTheDocumentsNameNeitherBlocksNorIsUsed)
+{
+    RecordingPlatform platform;
+    const std::string document = platform.folder + "dummy.html";
+    fs::remove(document);
+    ASSERT_EQ(mkfifo(document.c_str(), 0666), 0);
+    std::int32_t code = 0;
+    EXPECT_EQ(FindBrowser(code, platform), "");
+    EXPECT_LT(code, 32);
+    EXPECT_TRUE(fs::is_fifo(document));
+    fs::remove(document);
+}
+
+TEST(FindBrowser, AnotherUsersFileUnderTheDocumentsNameIsNotEmptied)
+{
+    RecordingPlatform platform;
+    const std::string document = platform.folder + "dummy.html";
+    fs::remove(document);
+    std::ofstream(document) << "<html>la page d'un autre</html>";
+    if (geteuid() != 0) {
+        fs::remove(document);
+        GTEST_SKIP() << "only root can give the planted file to another user";
+    }
+    ASSERT_EQ(chown(document.c_str(), 65534, 65534), 0);
+    std::int32_t code = 0;
+    EXPECT_EQ(FindBrowser(code, platform), "");
+    EXPECT_LT(code, 32);
+    EXPECT_EQ(fs::file_size(document), std::string("<html>la page d'un autre</html>").size());
+    fs::remove(document);
 }
 
 TEST(OpenUrl, StartsTheRegisteredProgramOnTheAddress)
