@@ -27,6 +27,7 @@ Annealer::Annealer(const ArrivalSpace& space, std::uint64_t seed, Schedule sched
     , m_metBy(space.arrivalCount(), 0)
     , m_unmetAt(space.arrivalCount(), kNoSlot)
     , m_stamp(space.arrivalCount(), 0)
+    , m_weight(space.arrivalCount(), 1)
 {
 }
 
@@ -53,7 +54,7 @@ void Annealer::load(std::span<const Index> lines)
             m_unmet.push_back(arrival);
         }
     }
-    setTemperature(m_schedule.startTemperature);
+    setTemperature(m_schedule.startTemperature * (m_scale == 0 ? 1.0 : m_scale));
     m_stageLeft = stageLength();
 }
 
@@ -66,8 +67,13 @@ std::uint64_t Annealer::stageLength() const
 void Annealer::setTemperature(double temperature)
 {
     m_temperature = temperature;
-    for (int rise = 0; rise <= kMaxRise; ++rise) {
-        m_acceptance[static_cast<std::size_t>(rise)] = std::exp(-rise / temperature);
+    // The chances fall geometrically; once negligible the rest of the table is zero, which spares most of the
+    // exponentials at low temperatures.
+    const double factor = std::exp(-1.0 / temperature);
+    double chance = 1.0;
+    for (double& acceptance : m_acceptance) {
+        acceptance = chance;
+        chance = chance < 1e-12 ? 0.0 : chance * factor;
     }
 }
 
@@ -213,13 +219,23 @@ std::uint32_t Annealer::closestSlot(std::uint32_t lineMask)
     return chosen;
 }
 
-int Annealer::rise(Index in, Index out)
+std::int64_t Annealer::rise(Index in, Index out)
 {
     if (++m_tick == 0) {
         std::fill(m_stamp.begin(), m_stamp.end(), 0);
         m_tick = 1;
     }
-    int change = 0;
+    std::int64_t change = 0;
+    if (m_schedule.weighted) {
+        for (Index arrival : m_space.arrivalsOf(in)) {
+            m_stamp[arrival] = m_tick;
+            change -= m_metBy[arrival] == 0 ? m_weight[arrival] : 0;
+        }
+        for (Index arrival : m_space.arrivalsOf(out)) {
+            change += m_metBy[arrival] == 1 && m_stamp[arrival] != m_tick ? m_weight[arrival] : 0;
+        }
+        return change;
+    }
     for (Index arrival : m_space.arrivalsOf(in)) {
         m_stamp[arrival] = m_tick;
         change -= m_metBy[arrival] == 0 ? 1 : 0;
@@ -230,11 +246,9 @@ int Annealer::rise(Index in, Index out)
     return change;
 }
 
-bool Annealer::step()
+void Annealer::propose(Index& in, std::uint32_t& slot)
 {
     const Index arrival = m_unmet[m_random.below(static_cast<std::uint32_t>(m_unmet.size()))];
-    Index in = ArrivalSpace::kNone;
-    std::uint32_t slot = kNoSlot;
     if (!pickNeighbour(m_space.arrivalMask(arrival), in, slot)) {
         // No kept line is one swapped horse away within the list: any line meeting the arrival comes in (none is
         // kept, the arrival being unmet) for the kept line closest to it.
@@ -242,7 +256,43 @@ bool Annealer::step()
         in = meeting[m_random.below(static_cast<std::uint32_t>(meeting.size()))];
         slot = closestSlot(m_space.lineMask(in));
     }
-    const int change = rise(in, m_lines[slot]);
+}
+
+void Annealer::calibrate()
+{
+    // Rises run from 1 for designs of long lines to tens for pairs, each of which meets many arrivals: the
+    // temperatures are set against the mean rise of the moves on offer.
+    std::uint64_t total = 0;
+    std::uint64_t rising = 0;
+    for (int i = 0; i < 256; ++i) {
+        Index in = ArrivalSpace::kNone;
+        std::uint32_t slot = kNoSlot;
+        propose(in, slot);
+        const std::int64_t change = rise(in, m_lines[slot]);
+        if (change > 0) {
+            total += static_cast<std::uint64_t>(change);
+            ++rising;
+        }
+    }
+    m_scale = rising == 0 ? 1.0 : static_cast<double>(total) / static_cast<double>(rising);
+    setTemperature(m_schedule.startTemperature * m_scale);
+}
+
+bool Annealer::step()
+{
+    Index in = ArrivalSpace::kNone;
+    std::uint32_t slot = kNoSlot;
+    propose(in, slot);
+    const std::int64_t change = rise(in, m_lines[slot]);
+    if (m_schedule.weighted) {
+        if (change <= 0) {
+            replace(slot, in);
+        }
+        for (Index arrival : m_unmet) {
+            ++m_weight[arrival];
+        }
+        return m_unmet.empty();
+    }
     if (change <= 0 || (change <= kMaxRise && m_random.unit() < m_acceptance[static_cast<std::size_t>(change)])) {
         replace(slot, in);
     }
@@ -257,11 +307,15 @@ bool Annealer::anneal(std::uint64_t moves)
     if (m_lines.empty()) {
         return false;
     }
+    if (m_scale == 0) {
+        calibrate();
+    }
     for (std::uint64_t i = 0; i < moves; ++i) {
         if (m_stageLeft == 0) {
             m_stageLeft = stageLength();
             double next = m_temperature * m_schedule.cooling;
-            setTemperature(next < m_schedule.frozenTemperature ? m_schedule.startTemperature : next);
+            setTemperature(
+                next < m_schedule.frozenTemperature * m_scale ? m_schedule.startTemperature * m_scale : next);
         }
         --m_stageLeft;
         ++m_moves;

@@ -17,6 +17,7 @@ struct AnnealSchedule {
     double cooling = 0.99;
     double frozenTemperature = 0.05;
     std::uint32_t stageMoves = 0; // moves per stage; 0 picks from the number of lines
+    bool weighted = false;
 };
 
 // Simulated annealing over a fixed number of kept lines, whose cost is the number of promised arrivals no kept line
@@ -37,6 +38,8 @@ public:
     std::span<const Index> lines() const { return m_lines; }
     Index unmet() const { return static_cast<Index>(m_unmet.size()); }
     std::uint64_t movesDone() const { return m_moves; }
+    // The mean rise of the moves on offer, measured at the first annealing (0 before).
+    double riseScale() const { return m_scale; }
 
     // Lets go of the kept line whose loss leaves fewest arrivals unmet (one at random among the fewest).
     void dropOne();
@@ -49,12 +52,14 @@ public:
 
 private:
     static constexpr std::uint32_t kNoSlot = ~std::uint32_t { 0 };
-    static constexpr int kMaxRise = 24; // cost rises above it are never accepted
+    static constexpr int kMaxRise = 255; // cost rises above it are never accepted
 
     bool step();
+    void propose(Index& in, std::uint32_t& slot);
+    void calibrate();
     bool pickNeighbour(std::uint32_t arrivalMask, Index& in, std::uint32_t& slot);
     std::uint32_t closestSlot(std::uint32_t lineMask);
-    int rise(Index in, Index out);
+    std::int64_t rise(Index in, Index out);
     void replace(std::uint32_t slot, Index in);
     void removeSlot(std::uint32_t slot);
     void meet(Index line);
@@ -75,7 +80,9 @@ private:
     std::vector<std::uint32_t> m_stamp;
     std::uint32_t m_tick = 0;
     std::vector<std::uint32_t> m_scratch;
+    std::vector<std::int64_t> m_weight;
     double m_temperature = 0;
+    double m_scale = 0; // mean rise of the moves on offer, once measured
     std::array<double, kMaxRise + 1> m_acceptance {};
     std::uint64_t m_stageLeft = 0;
     std::uint64_t m_moves = 0;
