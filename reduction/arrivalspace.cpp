@@ -98,9 +98,11 @@ std::optional<Message> ArrivalSpace::build(
 
     // Arrivals are numbered in the order the lines first meet them.
     std::vector<Index> arrivalOfMask(std::size_t { 1 } << v, kNone);
-    m_lineStarts.reserve(m_lineMasks.size() + 1);
-    m_lineArrivals.reserve(meetings);
-    m_lineStarts.push_back(0);
+    std::vector<std::uint64_t> starts;
+    std::vector<Index> members;
+    starts.reserve(m_lineMasks.size() + 1);
+    members.reserve(meetings);
+    starts.push_back(0);
     for (Mask line : m_lineMasks) {
         forEachArrivalMet(line, [&](Mask arrival) {
             Index& index = arrivalOfMask[arrival];
@@ -108,25 +110,11 @@ std::optional<Message> ArrivalSpace::build(
                 index = static_cast<Index>(m_arrivalMasks.size());
                 m_arrivalMasks.push_back(arrival);
             }
-            m_lineArrivals.push_back(index);
+            members.push_back(index);
         });
-        m_lineStarts.push_back(m_lineArrivals.size());
+        starts.push_back(members.size());
     }
-
-    m_arrivalStarts.assign(m_arrivalMasks.size() + 1, 0);
-    for (Index arrival : m_lineArrivals) {
-        ++m_arrivalStarts[arrival + 1];
-    }
-    for (std::size_t a = 0; a < m_arrivalMasks.size(); ++a) {
-        m_arrivalStarts[a + 1] += m_arrivalStarts[a];
-    }
-    m_arrivalLines.resize(m_lineArrivals.size());
-    std::vector<std::uint64_t> fill(m_arrivalStarts.begin(), m_arrivalStarts.end() - 1);
-    for (Index line = 0; line < lineCount(); ++line) {
-        for (Index arrival : arrivalsOf(line)) {
-            m_arrivalLines[fill[arrival]++] = line;
-        }
-    }
+    m_meetings.assign(static_cast<Index>(m_arrivalMasks.size()), std::move(starts), std::move(members));
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include "guarantee.h"
 #include "horsenumbers.h"
 #include "messages.h"
+#include "setsystem.h"
 
 #include <cstdint>
 #include <optional>
@@ -32,6 +33,7 @@ public:
     Guarantee guarantee() const { return m_guarantee; }
     int horseCount() const { return m_horses.count(); }
     int baseCount() const { return m_horses.baseCount(); }
+    Mask baseMask() const { return m_horses.baseMask(); }
     // Most horses in one line of the list.
     int lineSize() const { return m_lineSize; }
 
@@ -48,15 +50,10 @@ public:
     // Every set of `finishers` horses holding the bases, promised or not.
     std::uint64_t possibleArrivals() const { return m_possibleArrivals; }
 
-    std::span<const Index> arrivalsOf(Index line) const
-    {
-        return { m_lineArrivals.data() + m_lineStarts[line], m_lineStarts[line + 1] - m_lineStarts[line] };
-    }
-    std::span<const Index> linesOf(Index arrival) const
-    {
-        return { m_arrivalLines.data() + m_arrivalStarts[arrival],
-            m_arrivalStarts[arrival + 1] - m_arrivalStarts[arrival] };
-    }
+    std::span<const Index> arrivalsOf(Index line) const { return m_meetings.members(line); }
+    std::span<const Index> linesOf(Index arrival) const { return m_meetings.setsOf(arrival); }
+    // The lines as sets of the arrivals they meet.
+    const SetSystem& meetings() const { return m_meetings; }
     // Most arrivals one line meets.
     Index mostArrivalsOfALine() const { return m_mostPerLine; }
 
@@ -73,10 +70,7 @@ private:
     std::vector<CombinationList::Count> m_listIndexes;
     std::vector<Index> m_lineOfMask; // 2^v entries
     std::vector<Mask> m_arrivalMasks;
-    std::vector<std::uint64_t> m_lineStarts;
-    std::vector<Index> m_lineArrivals;
-    std::vector<std::uint64_t> m_arrivalStarts;
-    std::vector<Index> m_arrivalLines;
+    SetSystem m_meetings;
 };
 
 } // namespace ornal

@@ -6,26 +6,26 @@
 
 namespace ornal {
 
-std::vector<ArrivalSpace::Index> GreedyCover(const ArrivalSpace& space)
+std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets)
 {
-    using Index = ArrivalSpace::Index;
-    std::vector<std::uint32_t> metBy(space.arrivalCount(), 0);
+    using Index = SetSystem::Index;
+    std::vector<std::uint32_t> metBy(sets.elementCount(), 0);
     std::vector<Index> chosen;
 
     // Gains only fall as lines are chosen, so a stale gain is an upper bound: pop, refresh, and take the line when
     // its fresh gain still leads. The key orders by gain, then by the lower line.
     using Entry = std::pair<Index, Index>; // gain, ~line
     std::priority_queue<Entry> queue;
-    for (Index line = 0; line < space.lineCount(); ++line) {
-        queue.emplace(static_cast<Index>(space.arrivalsOf(line).size()), ~line);
+    for (Index line = 0; line < sets.setCount(); ++line) {
+        queue.emplace(static_cast<Index>(sets.members(line).size()), ~line);
     }
-    Index unmet = space.arrivalCount();
+    Index unmet = sets.elementCount();
     while (unmet > 0 && !queue.empty()) {
         const auto [stale, key] = queue.top();
         queue.pop();
         const Index line = ~key;
         Index gain = 0;
-        for (Index arrival : space.arrivalsOf(line)) {
+        for (Index arrival : sets.members(line)) {
             gain += metBy[arrival] == 0 ? 1 : 0;
         }
         if (gain == 0) {
@@ -36,7 +36,7 @@ std::vector<ArrivalSpace::Index> GreedyCover(const ArrivalSpace& space)
             continue;
         }
         chosen.push_back(line);
-        for (Index arrival : space.arrivalsOf(line)) {
+        for (Index arrival : sets.members(line)) {
             unmet -= metBy[arrival]++ == 0 ? 1 : 0;
         }
     }
@@ -45,12 +45,12 @@ std::vector<ArrivalSpace::Index> GreedyCover(const ArrivalSpace& space)
     std::vector<bool> dropped(chosen.size(), false);
     for (std::size_t i = chosen.size(); i-- > 0;) {
         bool needed = false;
-        for (Index arrival : space.arrivalsOf(chosen[i])) {
+        for (Index arrival : sets.members(chosen[i])) {
             needed = needed || metBy[arrival] == 1;
         }
         if (!needed) {
             dropped[i] = true;
-            for (Index arrival : space.arrivalsOf(chosen[i])) {
+            for (Index arrival : sets.members(chosen[i])) {
                 --metBy[arrival];
             }
         }

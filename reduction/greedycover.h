@@ -1,14 +1,14 @@
 #pragma once
 
-#include "arrivalspace.h"
+#include "setsystem.h"
 
 #include <vector>
 
 namespace ornal {
 
-// The greedy reduction: again and again the line meeting most arrivals not yet met (the first such line in the
-// list on a tie), then, latest choices first, every line whose arrivals all stay met without it is let go.
-// Deterministic; the lines come in the order they were chosen.
-std::vector<ArrivalSpace::Index> GreedyCover(const ArrivalSpace& space);
+// The greedy cover: again and again the set holding most elements not yet held (the lowest set on a tie), then,
+// latest choices first, every set whose elements all stay held without it is let go.
+// Deterministic; the sets come in the order they were chosen.
+std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets);
 
 } // namespace ornal

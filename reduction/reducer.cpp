@@ -88,6 +88,26 @@ void Report(const ProgressCallback& progress, std::uint64_t size, std::uint64_t 
     }
 }
 
+// Threads differ in seed, in the rotations they try first (a fixed horse or none, in turn) and in how their swap
+// search judges moves (by counts, or by weights on the arrivals left unmet long); a single thread plays the part
+// of the first and tries both rotations.
+WorkerPlan Plan(const ReductionRequest& request, Clock::time_point deadline, unsigned thread)
+{
+    WorkerPlan plan;
+    plan.seed = request.seed + 0x9E3779B97F4A7C15ull * thread;
+    plan.moveLimit = request.moveLimit;
+    plan.deadline = deadline;
+    const unsigned threads = ThreadCount(request.maxThreads);
+    if (threads == 1) {
+        plan.orbitFixedHorses = { 1, 0 };
+    } else if (thread < 2) {
+        plan.orbitFixedHorses = { thread == 0 ? 1 : 0 };
+    }
+    plan.swaps.weighted = thread % 2 == 1;
+    plan.swaps.noise = plan.swaps.weighted ? 0.01 : 0.03;
+    return plan;
+}
+
 // Runs the search threads from the greedy reduction and returns the best lines they reach.
 std::vector<Index> Search(const ArrivalSpace& space, const ReductionRequest& request, std::stop_token stop,
     const ProgressCallback& progress, SharedBest& best, Clock::time_point start, std::uint64_t bound,
@@ -97,8 +117,7 @@ std::vector<Index> Search(const ArrivalSpace& space, const ReductionRequest& req
     const unsigned count = ThreadCount(request.maxThreads);
     std::vector<std::unique_ptr<SearchWorker>> workers;
     for (unsigned i = 0; i < count; ++i) {
-        workers.push_back(std::make_unique<SearchWorker>(
-            space, best, bound, request.seed + 0x9E3779B97F4A7C15ull * i, request.moveLimit, deadline));
+        workers.push_back(std::make_unique<SearchWorker>(space, best, bound, Plan(request, deadline, i)));
     }
     std::stop_callback onStop(stop, [&best] { best.halt(); });
     std::vector<std::jthread> threads;
@@ -155,7 +174,7 @@ ReductionOutcome ReduceUnguarded(
     result.outside = space.possibleArrivals() - space.arrivalCount();
     result.bound = LowerBound(space);
 
-    const std::vector<Index> greedy = GreedyCover(space);
+    const std::vector<Index> greedy = GreedyCover(space.meetings());
     result.greedySize = greedy.size();
     result.elapsed = Millis(Clock::now() - start);
     result.timeToFinal = result.elapsed;

@@ -1,64 +1,111 @@
 #include "searchworker.h"
 
+#include "greedycover.h"
+#include "orbitspace.h"
+#include "weightedsearch.h"
+
 #include <algorithm>
-#include <vector>
 
 namespace ornal {
 
 namespace {
 
-// Moves between two looks at the halt flag and the shared best: a few tens of microseconds.
-constexpr std::uint64_t kChunk = 512;
+// Moves between two looks at the halt flag, the clock and the shared best: well under a millisecond.
+constexpr std::uint64_t kChunk = 256;
 
 } // namespace
 
-SearchWorker::SearchWorker(const ArrivalSpace& space, SharedBest& best, std::uint64_t bound, std::uint64_t seed,
-    std::uint64_t moveLimit, SharedBest::Clock::time_point deadline, Annealer::Schedule schedule)
+SearchWorker::SearchWorker(const ArrivalSpace& space, SharedBest& best, std::uint64_t bound, WorkerPlan plan)
     : m_space(space)
     , m_best(best)
     , m_bound(bound)
-    , m_moveLimit(moveLimit)
-    , m_deadline(deadline)
-    , m_annealer(space, seed, schedule)
+    , m_plan(std::move(plan))
 {
 }
 
 void SearchWorker::run() noexcept
 {
     try {
-        search();
+        for (int fixed : m_plan.orbitFixedHorses) {
+            searchOrbits(fixed);
+        }
+        searchLines();
     } catch (...) {
-        // The shared best stays complete and verified later; this thread simply stops adding to it.
+        // The shared best stays complete and is verified later; this thread simply stops adding to it.
     }
 }
 
-void SearchWorker::search()
+bool SearchWorker::finished()
 {
-    std::vector<ArrivalSpace::Index> start;
-    const auto limitReached = [&] {
-        return (m_moveLimit != 0 && m_annealer.movesDone() >= m_moveLimit) || SharedBest::Clock::now() >= m_deadline;
-    };
-    while (!m_best.halted() && !limitReached()) {
-        if (m_best.size() <= m_bound) {
-            m_reachedBound = true;
-            m_best.halt();
-            return;
-        }
-        const std::uint64_t seen = m_best.copy(start);
-        m_annealer.load(start);
-        m_annealer.dropOne();
-        while (!m_best.halted() && !limitReached()) {
-            std::uint64_t moves = kChunk;
-            if (m_moveLimit != 0) {
-                moves = std::min(moves, m_moveLimit - m_annealer.movesDone());
+    if (m_best.size() <= m_bound) {
+        m_best.halt();
+    }
+    return m_best.halted() || (m_plan.moveLimit != 0 && m_moves >= m_plan.moveLimit)
+        || SharedBest::Clock::now() >= m_plan.deadline;
+}
+
+bool SearchWorker::offer(std::span<const ArrivalSpace::Index> lines)
+{
+    const bool kept = m_best.offer(lines);
+    if (m_best.size() <= m_bound) {
+        m_best.halt();
+    }
+    return kept;
+}
+
+void SearchWorker::searchOrbits(int fixedHorses)
+{
+    OrbitSpace orbits;
+    if (finished() || !orbits.build(m_space, fixedHorses)) {
+        return;
+    }
+    const std::vector<SetSystem::Index> greedy = GreedyCover(orbits.orbits());
+    offer(orbits.expand(greedy));
+    WeightedSearch search(orbits.orbits(), m_plan.seed);
+    search.load(greedy);
+    search.dropOne();
+    std::uint64_t lastFound = 0;
+    std::size_t fewest = greedy.size();
+    const std::uint64_t start = m_moves;
+    const std::uint64_t stall = m_plan.orbitStallBase + m_plan.orbitStallPerOrbit * orbits.orbits().setCount();
+    while (!finished() && search.movesDone() - lastFound < stall && search.lines().size() > 0) {
+        const bool met = search.search(kChunk);
+        m_moves = start + search.movesDone();
+        if (met) {
+            search.dropIdle();
+            if (search.lines().size() < fewest) {
+                fewest = search.lines().size();
+                lastFound = search.movesDone();
+                offer(orbits.expand(search.lines()));
             }
-            if (m_annealer.anneal(moves)) {
-                m_annealer.dropIdle();
-                m_best.offer(m_annealer.lines());
+            search.dropOne();
+        }
+    }
+}
+
+void SearchWorker::searchLines()
+{
+    SwapSearch search(m_space, m_plan.seed, m_plan.swaps);
+    std::vector<ArrivalSpace::Index> start;
+    const std::uint64_t before = m_moves;
+    while (!finished()) {
+        const std::uint64_t seen = m_best.copy(start);
+        search.load(start);
+        search.dropOne();
+        while (!finished()) {
+            std::uint64_t moves = kChunk;
+            if (m_plan.moveLimit != 0) {
+                moves = std::min(moves, m_plan.moveLimit - m_moves);
+            }
+            const bool met = search.search(moves);
+            m_moves = before + search.movesDone();
+            if (met) {
+                search.dropIdle();
+                offer(search.lines());
                 break;
             }
             // Another thread met every arrival with as few lines as this one holds: go on from its reduction.
-            if (m_best.version() != seen && m_best.size() <= m_annealer.lines().size()) {
+            if (m_best.version() != seen && m_best.size() <= search.lines().size()) {
                 break;
             }
         }

@@ -1,37 +1,49 @@
 #pragma once
 
-#include "annealer.h"
 #include "arrivalspace.h"
 #include "sharedbest.h"
+#include "swapsearch.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace ornal {
 
-// One search thread: from the best reduction so far, one line fewer, annealed until every arrival is met again;
-// each success is offered to the shared best and the next size down is tried. It takes over the shared best when
-// another thread gets below its own, and stops when halted, at its move limit or at the lower bound.
+// How one search thread goes about it.
+struct WorkerPlan {
+    std::uint64_t seed = 1;
+    std::uint64_t moveLimit = 0; // moves in all, 0 for none
+    SharedBest::Clock::time_point deadline = SharedBest::Clock::time_point::max();
+    std::vector<int> orbitFixedHorses; // the orbit searches to run first, by horses left out of the rotation
+    // An orbit search ends after this many moves per line orbit, plus orbitStallBase, without a smaller design.
+    std::uint64_t orbitStallPerOrbit = 50;
+    std::uint64_t orbitStallBase = 10000;
+    SwapOptions swaps;
+};
+
+// One search thread. On a full list it first looks for designs made of whole orbits of a rotation of the horses
+// (a small covering problem, solved by row-weighting local search), then, from the best reduction so far, keeps
+// lines one fewer at a time: a swap search until every arrival is met again, the result offered to the shared best.
+// It takes over the shared best when another thread gets below it, and stops when halted, at its deadline or move
+// limit, or at the lower bound.
 class SearchWorker {
 public:
-    SearchWorker(const ArrivalSpace& space, SharedBest& best, std::uint64_t bound, std::uint64_t seed,
-        std::uint64_t moveLimit, SharedBest::Clock::time_point deadline, Annealer::Schedule schedule = {});
+    SearchWorker(const ArrivalSpace& space, SharedBest& best, std::uint64_t bound, WorkerPlan plan);
 
     // Runs the search to its end; never throws (a failed allocation ends this thread's search).
     void run() noexcept;
 
-    // Whether this worker saw the best reach the bound.
-    bool reachedBound() const { return m_reachedBound; }
-
 private:
-    void search();
+    bool finished();
+    void searchOrbits(int fixedHorses);
+    void searchLines();
+    bool offer(std::span<const ArrivalSpace::Index> lines);
 
     const ArrivalSpace& m_space;
     SharedBest& m_best;
     std::uint64_t m_bound;
-    std::uint64_t m_moveLimit;
-    SharedBest::Clock::time_point m_deadline;
-    Annealer m_annealer;
-    bool m_reachedBound = false;
+    WorkerPlan m_plan;
+    std::uint64_t m_moves = 0; // moves of the searches already over
 };
 
 } // namespace ornal

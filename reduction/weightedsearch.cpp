@@ -4,17 +4,17 @@
 
 namespace ornal {
 
-WeightedSearch::WeightedSearch(const ArrivalSpace& space, std::uint64_t seed)
-    : m_space(space)
+WeightedSearch::WeightedSearch(const SetSystem& sets, std::uint64_t seed)
+    : m_sets(sets)
     , m_random(seed)
-    , m_slotOf(space.lineCount(), kNoSlot)
-    , m_score(space.lineCount(), 0)
-    , m_changed(space.lineCount(), 0)
-    , m_mayEnter(space.lineCount(), 1)
-    , m_metBy(space.arrivalCount(), 0)
-    , m_keptXor(space.arrivalCount(), 0)
-    , m_weight(space.arrivalCount(), 1)
-    , m_unmetAt(space.arrivalCount(), kNoSlot)
+    , m_slotOf(sets.setCount(), kNoSlot)
+    , m_score(sets.setCount(), 0)
+    , m_changed(sets.setCount(), 0)
+    , m_mayEnter(sets.setCount(), 1)
+    , m_metBy(sets.elementCount(), 0)
+    , m_keptXor(sets.elementCount(), 0)
+    , m_weight(sets.elementCount(), 1)
+    , m_unmetAt(sets.elementCount(), kNoSlot)
 {
 }
 
@@ -29,23 +29,23 @@ void WeightedSearch::load(std::span<const Index> lines)
     for (std::uint32_t slot = 0; slot < m_lines.size(); ++slot) {
         const Index line = m_lines[slot];
         m_slotOf[line] = slot;
-        for (Index arrival : m_space.arrivalsOf(line)) {
+        for (Index arrival : m_sets.members(line)) {
             ++m_metBy[arrival];
             m_keptXor[arrival] ^= line;
         }
     }
     m_unmet.clear();
-    for (Index arrival = 0; arrival < m_space.arrivalCount(); ++arrival) {
+    for (Index arrival = 0; arrival < m_sets.elementCount(); ++arrival) {
         m_unmetAt[arrival] = kNoSlot;
         if (m_metBy[arrival] == 0) {
             m_unmetAt[arrival] = static_cast<std::uint32_t>(m_unmet.size());
             m_unmet.push_back(arrival);
         }
     }
-    for (Index line = 0; line < m_space.lineCount(); ++line) {
+    for (Index line = 0; line < m_sets.setCount(); ++line) {
         const bool kept = m_slotOf[line] != kNoSlot;
         std::int64_t score = 0;
-        for (Index arrival : m_space.arrivalsOf(line)) {
+        for (Index arrival : m_sets.members(line)) {
             if (kept && m_metBy[arrival] == 1) {
                 score -= m_weight[arrival];
             } else if (!kept && m_metBy[arrival] == 0) {
@@ -55,15 +55,15 @@ void WeightedSearch::load(std::span<const Index> lines)
         m_score[line] = score;
     }
     std::fill(m_mayEnter.begin(), m_mayEnter.end(), 1);
-    m_lastIn = ArrivalSpace::kNone;
+    m_lastIn = kNone;
 }
 
 void WeightedSearch::add(Index line)
 {
-    for (Index arrival : m_space.arrivalsOf(line)) {
+    for (Index arrival : m_sets.members(line)) {
         const std::uint32_t before = m_metBy[arrival]++;
         if (before == 0) {
-            for (Index other : m_space.linesOf(arrival)) {
+            for (Index other : m_sets.setsOf(arrival)) {
                 m_score[other] -= m_weight[arrival];
                 m_mayEnter[other] = 1;
             }
@@ -81,7 +81,7 @@ void WeightedSearch::add(Index line)
     m_slotOf[line] = static_cast<std::uint32_t>(m_lines.size());
     m_lines.push_back(line);
     std::int64_t score = 0;
-    for (Index arrival : m_space.arrivalsOf(line)) {
+    for (Index arrival : m_sets.members(line)) {
         score -= m_metBy[arrival] == 1 ? m_weight[arrival] : 0;
     }
     m_score[line] = score;
@@ -91,11 +91,11 @@ void WeightedSearch::add(Index line)
 void WeightedSearch::remove(std::uint32_t slot)
 {
     const Index line = m_lines[slot];
-    for (Index arrival : m_space.arrivalsOf(line)) {
+    for (Index arrival : m_sets.members(line)) {
         m_keptXor[arrival] ^= line;
         const std::uint32_t after = --m_metBy[arrival];
         if (after == 0) {
-            for (Index other : m_space.linesOf(arrival)) {
+            for (Index other : m_sets.setsOf(arrival)) {
                 m_score[other] += m_weight[arrival];
                 m_mayEnter[other] = 1;
             }
@@ -107,7 +107,7 @@ void WeightedSearch::remove(std::uint32_t slot)
     }
     // The loop above counted the line among the others; its score is now its gain.
     std::int64_t score = 0;
-    for (Index arrival : m_space.arrivalsOf(line)) {
+    for (Index arrival : m_sets.members(line)) {
         score += m_metBy[arrival] == 0 ? m_weight[arrival] : 0;
     }
     m_score[line] = score;
@@ -143,11 +143,11 @@ std::uint32_t WeightedSearch::lightestSlot(Index spare) const
 
 WeightedSearch::Index WeightedSearch::heaviestMeeting(Index arrival)
 {
-    Index chosen = ArrivalSpace::kNone;
+    Index chosen = kNone;
     bool chosenMayEnter = false;
-    for (Index line : m_space.linesOf(arrival)) {
+    for (Index line : m_sets.setsOf(arrival)) {
         const bool mayEnter = m_mayEnter[line] != 0;
-        if (chosen == ArrivalSpace::kNone || (mayEnter && !chosenMayEnter)) {
+        if (chosen == kNone || (mayEnter && !chosenMayEnter)) {
             chosen = line;
             chosenMayEnter = mayEnter;
             continue;
@@ -165,19 +165,21 @@ WeightedSearch::Index WeightedSearch::heaviestMeeting(Index arrival)
 
 void WeightedSearch::step()
 {
-    const std::uint32_t slot = lightestSlot(m_lastIn);
-    if (slot != kNoSlot) {
-        const Index out = m_lines[slot];
-        remove(slot);
-        m_mayEnter[out] = 0;
+    // The number of kept sets never changes here: with one set left, the one just put in goes out again.
+    std::uint32_t slot = lightestSlot(m_lastIn);
+    if (slot == kNoSlot) {
+        slot = lightestSlot(kNone);
     }
+    const Index out = m_lines[slot];
+    remove(slot);
+    m_mayEnter[out] = 0;
     const Index arrival = m_unmet[m_random.below(static_cast<std::uint32_t>(m_unmet.size()))];
     const Index in = heaviestMeeting(arrival);
     add(in);
     m_lastIn = in;
     for (Index unmet : m_unmet) {
         ++m_weight[unmet];
-        for (Index line : m_space.linesOf(unmet)) {
+        for (Index line : m_sets.setsOf(unmet)) {
             ++m_score[line];
         }
     }
@@ -186,6 +188,9 @@ void WeightedSearch::step()
 
 bool WeightedSearch::search(std::uint64_t moves)
 {
+    if (m_lines.empty()) {
+        return m_unmet.empty();
+    }
     for (std::uint64_t i = 0; i < moves && !m_unmet.empty(); ++i) {
         step();
     }
@@ -194,7 +199,7 @@ bool WeightedSearch::search(std::uint64_t moves)
 
 void WeightedSearch::dropOne()
 {
-    const std::uint32_t slot = lightestSlot(ArrivalSpace::kNone);
+    const std::uint32_t slot = lightestSlot(kNone);
     if (slot != kNoSlot) {
         remove(slot);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arrivalspace.h"
 #include "randomstream.h"
+#include "setsystem.h"
 
 #include <cstdint>
 #include <span>
@@ -16,9 +16,10 @@ namespace ornal {
 // Gains and losses are kept up to date for every line, so that each choice is a scan of scores.
 class WeightedSearch {
 public:
-    using Index = ArrivalSpace::Index;
+    using Index = SetSystem::Index;
+    static constexpr Index kNone = ~Index { 0 };
 
-    WeightedSearch(const ArrivalSpace& space, std::uint64_t seed);
+    WeightedSearch(const SetSystem& sets, std::uint64_t seed);
 
     // Takes these distinct lines as the kept set; the weights are kept from earlier runs.
     void load(std::span<const Index> lines);
@@ -45,7 +46,7 @@ private:
     Index heaviestMeeting(Index arrival);
     void step();
 
-    const ArrivalSpace& m_space;
+    const SetSystem& m_sets;
     RandomStream m_random;
     std::vector<Index> m_lines; // slot -> line
     std::vector<std::uint32_t> m_slotOf; // line -> slot or kNoSlot
@@ -57,7 +58,7 @@ private:
     std::vector<std::int64_t> m_weight;
     std::vector<Index> m_unmet;
     std::vector<std::uint32_t> m_unmetAt;
-    Index m_lastIn = ArrivalSpace::kNone;
+    Index m_lastIn = kNone;
     std::uint64_t m_moves = 0;
 };
 
