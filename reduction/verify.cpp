@@ -1,8 +1,8 @@
 #include "verify.h"
 
+#include "bitcount.h"
 #include "horsenumbers.h"
 
-#include <bit>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -16,12 +16,12 @@ using Marks = std::vector<std::uint8_t>;
 // Marks every inLine-subset of the line's horses: a set of horses is met by the line when it holds one of them.
 void MarkSubsets(std::uint32_t line, int inLine, Marks& marks)
 {
-    if (std::popcount(line) < inLine) {
+    if (CountBits(line) < inLine) {
         return;
     }
     // Every submask of the line, from the line itself down to the empty set; at most 2^7 for the longest lines.
     for (std::uint32_t s = line;; s = (s - 1) & line) {
-        if (std::popcount(s) == inLine) {
+        if (CountBits(s) == inLine) {
             marks[s] = 1;
         }
         if (s == 0) {
@@ -90,7 +90,7 @@ VerifyReport Verify(const CombinationList& list, std::span<const CombinationList
         SpreadToSupersets(byKept, v);
         const std::uint32_t baseMask = numbers.baseMask();
         for (std::uint32_t m = 0; m < size; ++m) {
-            if (std::popcount(m) != g.finishers || (m & baseMask) != baseMask) {
+            if (CountBits(m) != g.finishers || (m & baseMask) != baseMask) {
                 continue;
             }
             ++report.arrivals;
