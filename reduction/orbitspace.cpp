@@ -50,18 +50,20 @@ private:
 
 } // namespace
 
-bool OrbitSpace::build(const ArrivalSpace& space, int fixed, int step)
+bool OrbitSpace::build(const ArrivalSpace& space, int fixed, int cycles)
 {
     const int v = space.horseCount();
     Mask others = ((Mask { 1 } << v) - 1) & ~space.baseMask();
     for (int i = 0; i < fixed && others != 0; ++i) {
         others &= ~(Mask { 1 } << (31 - std::countl_zero(others)));
     }
-    if (std::popcount(others) < 2 || step < 1 || step >= std::popcount(others)
+    const int turning = std::popcount(others);
+    if (cycles < 1 || turning % cycles != 0 || turning / cycles < 3
         || space.arrivalCount() != space.possibleArrivals()) {
         return false;
     }
-    const Rotation rotate(others, step);
+    // Turning a cycle of all the horses by `cycles` places splits it into `cycles` cycles, each turned one place.
+    const Rotation rotate(others, cycles);
 
     constexpr Index kNone = ~Index { 0 };
     std::vector<Index> lineOrbit(space.lineCount(), kNone);

@@ -88,36 +88,64 @@ void Report(const ProgressCallback& progress, std::uint64_t size, std::uint64_t 
     }
 }
 
-// Threads differ in seed, in the rotations they try first (a fixed horse or none, in turn) and in how their swap
-// search judges moves (by counts, or by weights on the arrivals left unmet long); a single thread plays the part
-// of the first and tries both rotations.
-WorkerPlan Plan(const ReductionRequest& request, Clock::time_point deadline, unsigned thread)
+// The rotations worth a try, most promising first: all turning horses in one cycle with 0 to 4 of them fixed, then
+// split into two or three cycles, then all of it again with other seeds (orbit designs vary from seed to seed).
+std::vector<OrbitVariant> OrbitVariants(const ArrivalSpace& space, std::uint64_t seed)
+{
+    constexpr int kMostFixed = 4;
+    const int others = space.horseCount() - space.baseCount();
+    std::vector<OrbitVariant> variants;
+    for (int round = 0; round < 2; ++round) {
+        for (int cycles = 1; cycles <= 3; ++cycles) {
+            for (int fixed = 0; fixed <= kMostFixed; ++fixed) {
+                const int turning = others - fixed;
+                if (turning % cycles == 0 && turning / cycles >= 3) {
+                    variants.push_back(OrbitVariant { fixed, cycles, seed + variants.size() });
+                }
+            }
+        }
+    }
+    return variants;
+}
+
+// Threads take turns at two parts. The first (and a single thread) runs the orbit searches, within the first half
+// of the time, then goes on from the shared best with a swap search judging moves by counts. The second keeps to its
+// own descent from the greedy reduction with a swap search weighing the arrivals left unmet long: designs grown from
+// an orbit design and from the greedy one end up apart, and either may be the better. With more threads, the orbit
+// searches are dealt out among the first kind.
+WorkerPlan Plan(const ArrivalSpace& space, const ReductionRequest& request, const std::vector<Index>& greedy,
+    Clock::time_point start, unsigned thread, unsigned threads)
 {
     WorkerPlan plan;
     plan.seed = request.seed + 0x9E3779B97F4A7C15ull * thread;
     plan.moveLimit = request.moveLimit;
-    plan.deadline = deadline;
-    const unsigned threads = ThreadCount(request.maxThreads);
-    if (threads == 1) {
-        plan.orbitFixedHorses = { 1, 0 };
-    } else if (thread < 2) {
-        plan.orbitFixedHorses = { thread == 0 ? 1 : 0 };
+    plan.deadline = start + request.timeLimit;
+    plan.orbitDeadline = start + request.timeLimit / 2;
+    if (thread % 2 == 0) {
+        const std::vector<OrbitVariant> variants = OrbitVariants(space, request.seed);
+        const unsigned orbitThreads = (threads + 1) / 2;
+        for (std::size_t i = thread / 2; i < variants.size(); i += orbitThreads) {
+            plan.orbitSearches.push_back(variants[i]);
+        }
+        plan.swaps = SwapOptions { false, 0.03 };
+    } else {
+        plan.followBest = false;
+        plan.initial = greedy;
+        plan.swaps = SwapOptions { true, 0.01 };
     }
-    plan.swaps.weighted = thread % 2 == 1;
-    plan.swaps.noise = plan.swaps.weighted ? 0.01 : 0.03;
     return plan;
 }
 
 // Runs the search threads from the greedy reduction and returns the best lines they reach.
-std::vector<Index> Search(const ArrivalSpace& space, const ReductionRequest& request, std::stop_token stop,
-    const ProgressCallback& progress, SharedBest& best, Clock::time_point start, std::uint64_t bound,
-    ReductionResult& result)
+std::vector<Index> Search(const ArrivalSpace& space, const ReductionRequest& request, const std::vector<Index>& greedy,
+    std::stop_token stop, const ProgressCallback& progress, SharedBest& best, Clock::time_point start,
+    std::uint64_t bound, ReductionResult& result)
 {
-    const Clock::time_point deadline = start + request.timeLimit;
     const unsigned count = ThreadCount(request.maxThreads);
     std::vector<std::unique_ptr<SearchWorker>> workers;
     for (unsigned i = 0; i < count; ++i) {
-        workers.push_back(std::make_unique<SearchWorker>(space, best, bound, Plan(request, deadline, i)));
+        workers.push_back(
+            std::make_unique<SearchWorker>(space, best, bound, Plan(space, request, greedy, start, i, count)));
     }
     std::stop_callback onStop(stop, [&best] { best.halt(); });
     std::vector<std::jthread> threads;
@@ -184,7 +212,7 @@ ReductionOutcome ReduceUnguarded(
     std::vector<Index> lines = greedy;
     if (greedy.size() > result.bound && request.timeLimit.count() > 0 && !stop.stop_requested()) {
         SharedBest best(greedy, start);
-        lines = Search(space, request, stop, progress, best, start, result.bound, result);
+        lines = Search(space, request, greedy, stop, progress, best, start, result.bound, result);
         result.timeToFinal = Millis(best.foundAfter());
     }
     result.boundReached = lines.size() <= result.bound;

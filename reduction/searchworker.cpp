@@ -26,8 +26,10 @@ SearchWorker::SearchWorker(const ArrivalSpace& space, SharedBest& best, std::uin
 void SearchWorker::run() noexcept
 {
     try {
-        for (int fixed : m_plan.orbitFixedHorses) {
-            searchOrbits(fixed);
+        for (const OrbitVariant& variant : m_plan.orbitSearches) {
+            if (SharedBest::Clock::now() < m_plan.orbitDeadline) {
+                searchOrbits(variant);
+            }
         }
         searchLines();
     } catch (...) {
@@ -53,22 +55,23 @@ bool SearchWorker::offer(std::span<const ArrivalSpace::Index> lines)
     return kept;
 }
 
-void SearchWorker::searchOrbits(int fixedHorses)
+void SearchWorker::searchOrbits(const OrbitVariant& variant)
 {
     OrbitSpace orbits;
-    if (finished() || !orbits.build(m_space, fixedHorses)) {
+    if (finished() || !orbits.build(m_space, variant.fixed, variant.cycles)) {
         return;
     }
     const std::vector<SetSystem::Index> greedy = GreedyCover(orbits.orbits());
     offer(orbits.expand(greedy));
-    WeightedSearch search(orbits.orbits(), m_plan.seed);
+    WeightedSearch search(orbits.orbits(), variant.seed);
     search.load(greedy);
     search.dropOne();
     std::uint64_t lastFound = 0;
     std::size_t fewest = greedy.size();
     const std::uint64_t start = m_moves;
     const std::uint64_t stall = m_plan.orbitStallBase + m_plan.orbitStallPerOrbit * orbits.orbits().setCount();
-    while (!finished() && search.movesDone() - lastFound < stall && search.lines().size() > 0) {
+    while (!finished() && search.movesDone() - lastFound < stall && search.lines().size() > 0
+        && SharedBest::Clock::now() < m_plan.orbitDeadline) {
         const bool met = search.search(kChunk);
         m_moves = start + search.movesDone();
         if (met) {
@@ -86,11 +89,14 @@ void SearchWorker::searchOrbits(int fixedHorses)
 void SearchWorker::searchLines()
 {
     SwapSearch search(m_space, m_plan.seed, m_plan.swaps);
-    std::vector<ArrivalSpace::Index> start;
+    std::vector<ArrivalSpace::Index> lines = m_plan.initial;
+    std::uint64_t seen = 0;
     const std::uint64_t before = m_moves;
     while (!finished()) {
-        const std::uint64_t seen = m_best.copy(start);
-        search.load(start);
+        if (m_plan.followBest) {
+            seen = m_best.copy(lines);
+        }
+        search.load(lines);
         search.dropOne();
         while (!finished()) {
             std::uint64_t moves = kChunk;
@@ -101,11 +107,12 @@ void SearchWorker::searchLines()
             m_moves = before + search.movesDone();
             if (met) {
                 search.dropIdle();
-                offer(search.lines());
+                lines.assign(search.lines().begin(), search.lines().end());
+                offer(lines);
                 break;
             }
             // Another thread met every arrival with as few lines as this one holds: go on from its reduction.
-            if (m_best.version() != seen && m_best.size() <= search.lines().size()) {
+            if (m_plan.followBest && m_best.version() != seen && m_best.size() <= search.lines().size()) {
                 break;
             }
         }

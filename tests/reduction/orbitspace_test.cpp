@@ -90,6 +90,20 @@ TEST(OrbitSpace, FixedHorseStaysPut)
     EXPECT_EQ(orbits.expand(all).size(), 35u);
 }
 
+TEST(OrbitSpace, TwoCycles)
+{
+    // Horses 1..6 turned as the cycles 1-3-5 and 2-4-6: the triples 1-3-5 and 2-4-6 stay put and the other 18
+    // fall into orbits of 3, so 8 orbits; the 15 pairs all move, 5 orbits of 3. Cycles of 2 are not worth it.
+    const CombinationList list = Triples(6);
+    const ArrivalSpace space = PairsInTriples(list, 6);
+    OrbitSpace orbits;
+    ASSERT_TRUE(orbits.build(space, 0, 2));
+    EXPECT_EQ(orbits.orbits().setCount(), 8u);
+    EXPECT_EQ(orbits.orbits().elementCount(), 5u);
+    EXPECT_FALSE(orbits.build(space, 0, 3));
+    EXPECT_FALSE(orbits.build(space, 0, 4));
+}
+
 TEST(OrbitSpace, FilteredListHasNoOrbits)
 {
     CombinationList list = Triples(7);
