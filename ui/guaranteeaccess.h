@@ -1,0 +1,25 @@
+#pragma once
+
+#include "combinationlist.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ornal {
+
+// What the tab "Garantie" reads and changes of the game; the window fills it, tests may fill it too.
+struct GuaranteeAccess {
+    // The lines of List1.
+    std::function<const CombinationList&()> list;
+    // The prediction's numbers by value, as the shown boxes hold them, in box order.
+    std::function<std::vector<double>()> horses;
+    // The numbers of the ticked marks while bases are in force, in box order; empty without bases.
+    std::function<std::vector<double>()> bases;
+    // The bet type's id ("quinte", "multi"...), empty when none applies.
+    std::function<std::string()> betTypeId;
+    // Replaces List1's lines through the window's one door, so the count and the cost follow.
+    std::function<void(CombinationList)> replaceList;
+};
+
+} // namespace ornal
