@@ -5,6 +5,7 @@
 #include "exportcommand.h"
 #include "extensioncontrols.h"
 #include "form1controls.h"
+#include "guaranteeaccess.h"
 #include "messageboxes.h"
 #include "selectionflow.h"
 #include "shuffle.h"
@@ -75,6 +76,11 @@ public:
     void ExportToSpreadsheet();
     void OpenWebSite();
     void ShowVersionBox();
+
+    // The bet type the list is played on ("quinte", "multi"...), empty when none applies (form1guarantee.cpp).
+    std::string betTypeId() const;
+    // What the tab "Garantie" reads and changes of the game.
+    GuaranteeAccess guaranteeAccess();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,0 +1,408 @@
+#include "guaranteetab.h"
+
+#include "qtbridge.h"
+#include "reductiontexts.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+namespace ornal {
+
+namespace {
+
+constexpr int kDefaultSeconds = 5;
+constexpr int kMostSeconds = 3600;
+constexpr int kMostFinishers = 20;
+constexpr int kMostInLine = 7;
+
+template <typename Control> Control* Named(Control* control, const char* name, const char* tip, const char* spoken)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setToolTip(QString::fromUtf8(tip));
+    control->setAccessibleName(QString::fromUtf8(spoken));
+    return control;
+}
+
+QLabel* WrappingLabel(QWidget* parent, const char* name, const char* tip, const char* spoken)
+{
+    auto* label = Named(new QLabel(parent), name, tip, spoken);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// "1,2 s": tenths of a second, with the French decimal comma.
+std::string Seconds(std::chrono::milliseconds time)
+{
+    const auto tenths = (time.count() + 50) / 100;
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " s";
+}
+
+std::string Lines(std::uint64_t n)
+{
+    return GroupedNumber(n) + (n > 1 ? " lignes" : " ligne");
+}
+
+} // namespace
+
+GuaranteeTab::GuaranteeTab(GuaranteeAccess game, QWidget* parent)
+    : ReduceTab(parent)
+    , m_game(std::move(game))
+    , m_job([this](const ReductionProgress& progress) { showProgress(progress); },
+          [this](const ReductionOutcome& outcome) { finish(outcome); })
+{
+    setObjectName(QStringLiteral("GarantieTab"));
+    setAccessibleName(QStringLiteral("Réduction garantie"));
+    buildControls();
+    showOffers();
+    enableControls();
+}
+
+GuaranteeTab::~GuaranteeTab()
+{
+    // m_job goes first and joins its thread; nothing is applied on the way out. Children emit signals while they are
+    // destroyed, after this part of the tab is gone: their handlers must not run.
+    m_applyWhenDone = false;
+    for (QObject* child : findChildren<QObject*>()) {
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
+
+void GuaranteeTab::buildControls()
+{
+    m_choices = Named(new QGroupBox(QStringLiteral("Garantie à tenir"), this), "GarantiesOffertes",
+        "Les garanties du type de jeu, ou une autre", "Garantie à tenir");
+    m_choiceGroup = new QButtonGroup(this);
+    auto* choices = new QVBoxLayout(m_choices);
+
+    m_other = Named(new QRadioButton(QStringLiteral("A&utre garantie :"), m_choices), "GarantieAutre",
+        "Choisir vous-même le nombre de premiers et combien d'entre eux une ligne doit contenir", "Autre garantie");
+    m_finishers = Named(new QSpinBox(m_choices), "PremiersAutre",
+        "P : le nombre de premiers de l'arrivée qui doivent être dans votre jeu", "Nombre de premiers");
+    m_finishers->setRange(1, kMostFinishers);
+    m_inLine = Named(new QSpinBox(m_choices), "DansLigneAutre",
+        "T : combien de ces premiers une ligne gardée doit contenir", "Premiers tenus dans une ligne");
+    m_inLine->setRange(1, kMostInLine);
+    m_choiceGroup->addButton(m_other);
+    auto* other = new QHBoxLayout;
+    other->addWidget(m_other);
+    other->addWidget(m_finishers);
+    other->addWidget(new QLabel(QStringLiteral("premiers,"), m_choices));
+    other->addWidget(m_inLine);
+    other->addWidget(new QLabel(QStringLiteral("dans une ligne"), m_choices));
+    other->addStretch();
+    choices->addLayout(other);
+    m_otherRule
+        = WrappingLabel(m_choices, "RegleAutre", "Ce que promet l'autre garantie", "Ce que promet l'autre garantie");
+    m_otherRule->setIndent(24);
+    choices->addWidget(m_otherRule);
+
+    m_refusal = WrappingLabel(this, "RefusGarantie", "Pourquoi ce jeu ne se réduit pas", "Réduction impossible");
+
+    m_seconds = Named(new QSpinBox(this), "TempsRecherche",
+        "Le temps laissé à la recherche, en secondes : la meilleure réduction trouvée dans ce temps est gardée",
+        "Temps de recherche en secondes");
+    m_seconds->setRange(1, kMostSeconds);
+    m_seconds->setValue(kDefaultSeconds);
+    m_seconds->setSuffix(QStringLiteral(" s"));
+    auto* secondsLabel = new QLabel(QStringLiteral("&Temps de recherche :"), this);
+    secondsLabel->setBuddy(m_seconds);
+    m_reduce = Named(new QPushButton(QStringLiteral("&Réduire"), this), "Reduire",
+        "Chercher la réduction la plus courte qui tient la garantie (Alt+R)", "Réduire");
+    m_stop = Named(new QPushButton(QStringLiteral("&Arrêter"), this), "Arreter",
+        "Arrêter la recherche en gardant la meilleure réduction trouvée (Alt+A)", "Arrêter");
+    for (QPushButton* button : { m_reduce, m_stop }) {
+        // Enter belongs to the dialog's Appliquer; Space presses a focused button.
+        button->setAutoDefault(false);
+    }
+    auto* run = new QHBoxLayout;
+    run->addWidget(secondsLabel);
+    run->addWidget(m_seconds);
+    run->addStretch();
+    run->addWidget(m_reduce);
+    run->addWidget(m_stop);
+
+    m_clock = Named(new QProgressBar(this), "TempsEcoule", "Le temps de recherche écoulé", "Temps de recherche écoulé");
+    m_clock->setTextVisible(false);
+    m_clock->setRange(0, 1);
+    m_clock->setValue(0);
+    m_state = WrappingLabel(this, "EtatRecherche", "Où en est la recherche", "État de la recherche");
+    m_answer = WrappingLabel(this, "ReponseReduction", "Ce que garde la réduction", "Résultat de la réduction");
+    QFont bold = m_answer->font();
+    bold.setBold(true);
+    m_answer->setFont(bold);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_choices);
+    layout->addWidget(m_refusal);
+    layout->addLayout(run);
+    layout->addWidget(m_clock);
+    layout->addWidget(m_state);
+    layout->addWidget(m_answer);
+    layout->addStretch();
+
+    connect(m_choiceGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton* button, bool checked) {
+        if (checked) {
+            chooseOther(button == m_other);
+        }
+    });
+    for (QSpinBox* box : { m_finishers, m_inLine }) {
+        connect(box, &QSpinBox::valueChanged, this, [this] { choiceChanged(); });
+    }
+    connect(m_reduce, &QPushButton::clicked, this, [this] { reduce(); });
+    connect(m_stop, &QPushButton::clicked, this, [this] { stop(); });
+}
+
+void GuaranteeTab::showOffers()
+{
+    const std::string id = m_game.betTypeId ? m_game.betTypeId() : std::string();
+    if (m_betTypeId == id) {
+        return;
+    }
+    m_betTypeId = id;
+    for (QRadioButton* button : m_offerButtons) {
+        m_choiceGroup->removeButton(button);
+        delete button;
+    }
+    m_offerButtons.clear();
+
+    GuaranteeOffer offer = id.empty() ? GuaranteeOffer { {},
+        Message { "Aucun type de jeu : choisissez la taille du jeu avant de réduire.", MessageIcon::Information } }
+                                      : OfferedGuarantees(id);
+    m_offers = std::move(offer.offers);
+    m_offered = !offer.refusal;
+    m_refusal->setText(offer.refusal ? ToQString(offer.refusal->text) : QString());
+    m_refusal->setVisible(offer.refusal.has_value());
+
+    auto* choices = static_cast<QVBoxLayout*>(m_choices->layout());
+    // The new buttons come before "Autre garantie" for the keyboard too.
+    QWidget* previous = m_other->previousInFocusChain();
+    for (std::size_t i = 0; i < m_offers.size(); ++i) {
+        const std::string name = "Garantie_" + std::to_string(i);
+        const std::string& sentence = m_offers[i].sentence;
+        auto* button = Named(new QRadioButton(ToQString(sentence), m_choices), name.c_str(),
+            "Garder le moins de lignes possible en tenant cette garantie", sentence.c_str());
+        choices->insertWidget(static_cast<int>(i), button);
+        m_choiceGroup->addButton(button);
+        m_offerButtons.push_back(button);
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
+    QWidget::setTabOrder(previous, m_other);
+    const Guarantee first = m_offers.empty() ? Guarantee { 3, 3 } : m_offers.front().guarantee;
+    {
+        const QSignalBlocker blockP(m_finishers);
+        const QSignalBlocker blockT(m_inLine);
+        m_finishers->setValue(first.finishers);
+        m_inLine->setValue(first.inLine);
+    }
+    (m_offerButtons.empty() ? m_other : m_offerButtons.front())->setChecked(true);
+    chooseOther(m_offerButtons.empty());
+}
+
+void GuaranteeTab::chooseOther(bool other)
+{
+    m_finishers->setEnabled(other);
+    m_inLine->setEnabled(other);
+    m_otherRule->setVisible(other);
+    choiceChanged();
+}
+
+void GuaranteeTab::choiceChanged()
+{
+    const Guarantee other { m_finishers->value(), m_inLine->value() };
+    const std::string rule = GuaranteeRule(other);
+    m_otherRule->setText(ToQString("Garantie : " + rule));
+    // A reduction shown for another guarantee would be applied by mistake.
+    if (!searching() && m_reduction && m_reduction->inputs.guarantee != chosenGuarantee()) {
+        m_reduction.reset();
+        m_state->clear();
+        m_answer->clear();
+    }
+}
+
+Guarantee GuaranteeTab::chosenGuarantee() const
+{
+    for (std::size_t i = 0; i < m_offerButtons.size(); ++i) {
+        if (m_offerButtons[i]->isChecked()) {
+            return m_offers[i].guarantee;
+        }
+    }
+    return Guarantee { m_finishers->value(), m_inLine->value() };
+}
+
+void GuaranteeTab::prepare()
+{
+    if (searching()) {
+        return; // the search keeps the inputs it started with
+    }
+    showOffers();
+    if (m_reduction && !reductionIsCurrent()) {
+        m_reduction.reset();
+        m_state->clear();
+        m_answer->clear();
+        m_clock->setValue(0);
+    }
+    enableControls();
+}
+
+void GuaranteeTab::reduce()
+{
+    if (searching() || !m_offered) {
+        return;
+    }
+    Inputs inputs { std::make_shared<const CombinationList>(m_game.list()), m_game.horses(), m_game.bases(),
+        chosenGuarantee() };
+    ReductionRequest request;
+    request.horses = inputs.horses;
+    request.bases = inputs.bases;
+    request.guarantee = inputs.guarantee;
+    request.timeLimit = std::chrono::seconds(m_seconds->value());
+    request.maxThreads = 0;
+    request.seed = ++m_runs;
+    m_reduction.reset();
+    m_answer->clear();
+    if (!m_job.start(inputs.list, std::move(request))) {
+        m_applyWhenDone = false;
+        m_state->setText(QStringLiteral("La recherche n'a pas pu démarrer : le système refuse un fil de plus."));
+        return;
+    }
+    m_running = std::move(inputs);
+    m_clock->setRange(0, m_seconds->value() * 1000);
+    m_clock->setValue(0);
+    m_state->setText(QStringLiteral("Recherche en cours..."));
+    const bool hadFocus = m_reduce->hasFocus();
+    enableControls();
+    if (hadFocus) {
+        m_stop->setFocus();
+    }
+}
+
+void GuaranteeTab::stop()
+{
+    m_job.stop();
+}
+
+void GuaranteeTab::cancel()
+{
+    m_applyWhenDone = false;
+    m_job.stop();
+}
+
+bool GuaranteeTab::apply()
+{
+    if (searching()) {
+        m_applyWhenDone = true;
+        m_job.stop();
+        return false;
+    }
+    if (reductionIsCurrent()) {
+        applyReduction();
+        return true;
+    }
+    if (!m_offered) {
+        return false;
+    }
+    m_applyWhenDone = true;
+    reduce();
+    if (searching()) {
+        m_state->setText(QStringLiteral("Recherche en cours ; la réduction sera appliquée à la fin."));
+    }
+    return false;
+}
+
+void GuaranteeTab::hideEvent(QHideEvent* event)
+{
+    // Leaving for the other tab keeps the search going; closing the dialog stops it.
+    if (!window()->isVisible()) {
+        m_applyWhenDone = false;
+        m_job.stop();
+    }
+    ReduceTab::hideEvent(event);
+}
+
+void GuaranteeTab::showProgress(const ReductionProgress& progress)
+{
+    m_clock->setValue(static_cast<int>(std::min<std::int64_t>(progress.elapsed.count(), m_clock->maximum())));
+    m_state->setText(ToQString("Meilleure réduction trouvée : " + Lines(progress.bestSize) + " ; il en faut au moins "
+        + GroupedNumber(progress.bound) + " ; " + Seconds(progress.elapsed) + " écoulées"));
+}
+
+void GuaranteeTab::finish(const ReductionOutcome& outcome)
+{
+    const bool applyNow = std::exchange(m_applyWhenDone, false);
+    std::optional<Inputs> inputs = std::exchange(m_running, std::nullopt);
+    m_clock->setValue(m_clock->maximum());
+    if (outcome.refusal || !inputs) {
+        m_state->clear();
+        m_answer->setText(outcome.refusal ? ToQString(outcome.refusal->text) : QString());
+        enableControls();
+        return;
+    }
+    const ReductionResult& result = outcome.result;
+    std::string state;
+    if (result.boundReached) {
+        state = "Aucune réduction ne garde moins de lignes ; trouvée en " + Seconds(result.timeToFinal) + ".";
+    } else if (result.stoppedEarly) {
+        state = "Recherche arrêtée après " + Seconds(result.elapsed) + " : la meilleure réduction trouvée est gardée.";
+    } else {
+        state = "Temps écoulé : meilleure réduction trouvée en " + Seconds(result.timeToFinal)
+            + " ; il en faut au moins " + GroupedNumber(result.bound) + ".";
+    }
+    m_state->setText(ToQString(state));
+    std::string answer = ReductionAnswer(result.listSize, result.kept.size(), result.met, result.promised);
+    if (result.outside > 0) {
+        answer += "\n" + OutsideLine(result.outside);
+    }
+    m_answer->setText(ToQString(answer));
+    m_reduction = Reduction { std::move(*inputs), result };
+    enableControls();
+    if (applyNow && reductionIsCurrent()) {
+        applyReduction();
+        if (auto* dialog = qobject_cast<QDialog*>(window())) {
+            dialog->accept();
+        }
+    }
+}
+
+bool GuaranteeTab::reductionIsCurrent() const
+{
+    return m_reduction && m_reduction->inputs.guarantee == chosenGuarantee()
+        && m_reduction->inputs.horses == m_game.horses() && m_reduction->inputs.bases == m_game.bases()
+        && *m_reduction->inputs.list == m_game.list();
+}
+
+void GuaranteeTab::applyReduction()
+{
+    const Reduction reduction = std::move(*m_reduction);
+    m_reduction.reset();
+    // Every line kept: the list stays as it is, with no change for the history to record.
+    if (reduction.result.kept.size() < reduction.inputs.list->size()) {
+        m_game.replaceList(KeptLines(*reduction.inputs.list, reduction.result.kept));
+    }
+}
+
+void GuaranteeTab::enableControls()
+{
+    const bool running = searching();
+    m_choices->setVisible(m_offered);
+    m_choices->setEnabled(!running);
+    m_seconds->setEnabled(m_offered && !running);
+    m_reduce->setEnabled(m_offered && !running);
+    m_stop->setEnabled(running);
+}
+
+} // namespace ornal

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "guarantee.h"
+#include "guaranteeaccess.h"
+#include "reducer.h"
+#include "reducetab.h"
+#include "reductionjob.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace ornal {
+
+// The tab "Garantie" of the dialog "Réduire le jeu": the guarantees the bet type offers or another one, a time
+// limit, and a search outside the window's thread keeping as few lines as it finds while the guarantee holds.
+// Appliquer puts the kept lines in List1; nothing else changes the list.
+class GuaranteeTab : public ReduceTab {
+    Q_OBJECT
+
+public:
+    explicit GuaranteeTab(GuaranteeAccess game, QWidget* parent = nullptr);
+    // Stops a search under way and waits for it.
+    ~GuaranteeTab() override;
+
+    // Shows the guarantees of the bet type now in force; forgets a reduction of another list.
+    void prepare() override;
+    // Puts the kept lines in List1 when a reduction of this list is shown; otherwise stops the search under way, or
+    // starts one, and applies its reduction when it ends (then closes the dialog).
+    bool apply() override;
+    // Stops the search under way; nothing is applied.
+    void cancel() override;
+
+    // Starts a search for the chosen guarantee (the button Réduire).
+    void reduce();
+    // Asks the search under way to stop; the best reduction found so far is kept (the button Arrêter).
+    void stop();
+    bool searching() const { return m_job.running(); }
+    // The guarantee chosen now.
+    Guarantee chosenGuarantee() const;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // What a search was asked to reduce: its copy of the list, the horses, the bases and the guarantee.
+    struct Inputs {
+        std::shared_ptr<const CombinationList> list;
+        std::vector<double> horses;
+        std::vector<double> bases;
+        Guarantee guarantee;
+    };
+    struct Reduction {
+        Inputs inputs;
+        ReductionResult result;
+    };
+
+    void buildControls();
+    void showOffers();
+    void chooseOther(bool other);
+    void choiceChanged();
+    void showProgress(const ReductionProgress& progress);
+    void finish(const ReductionOutcome& outcome);
+    bool reductionIsCurrent() const;
+    void applyReduction();
+    void enableControls();
+
+    GuaranteeAccess m_game;
+    std::optional<std::string> m_betTypeId; // the bet type whose offers are shown
+    std::vector<OfferedGuarantee> m_offers;
+    bool m_offered = false; // the bet type offers a reduction
+
+    QGroupBox* m_choices = nullptr;
+    QButtonGroup* m_choiceGroup = nullptr;
+    std::vector<QRadioButton*> m_offerButtons;
+    QRadioButton* m_other = nullptr;
+    QSpinBox* m_finishers = nullptr;
+    QSpinBox* m_inLine = nullptr;
+    QLabel* m_otherRule = nullptr;
+    QLabel* m_refusal = nullptr;
+    QSpinBox* m_seconds = nullptr;
+    QPushButton* m_reduce = nullptr;
+    QPushButton* m_stop = nullptr;
+    QProgressBar* m_clock = nullptr;
+    QLabel* m_state = nullptr;
+    QLabel* m_answer = nullptr;
+
+    std::optional<Inputs> m_running; // the search under way
+    std::optional<Reduction> m_reduction; // the reduction shown
+    bool m_applyWhenDone = false;
+    std::uint64_t m_runs = 0; // each search gets its own seed
+    ReductionJob m_job; // last: its thread is joined before anything above goes
+};
+
+} // namespace ornal
