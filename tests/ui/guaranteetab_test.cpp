@@ -1,0 +1,337 @@
+// The tab "Garantie" hosted in a plain dialog of a real window: the offers of each bet size, searches run to their
+// end, stopped, cancelled and torn down while they run, and the kept lines checked against a slow count of arrivals.
+#include "windowfixture.h"
+
+#include "guaranteetab.h"
+#include "qtbridge.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <bit>
+#include <cstdint>
+
+namespace ornal::testing_support {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// The horses of a line ("-3-12-") as bits 1 << n.
+std::uint32_t LineMask(const std::string& line)
+{
+    std::uint32_t mask = 0;
+    std::size_t start = 1;
+    for (std::size_t dash; (dash = line.find('-', start)) != std::string::npos; start = dash + 1) {
+        mask |= 1u << std::stoi(line.substr(start, dash - start));
+    }
+    return mask;
+}
+
+// The slow reference: every set of p horses among 1..v holding the bases has a line holding t of them.
+bool EveryArrivalMet(const Texts& lines, int v, int p, int t, std::uint32_t bases = 0)
+{
+    std::vector<std::uint32_t> masks;
+    for (const std::string& line : lines) {
+        masks.push_back(LineMask(line));
+    }
+    for (std::uint32_t arrival = 0; arrival < (1u << (v + 1)); arrival += 2) {
+        if (std::popcount(arrival) != p || (arrival & bases) != bases) {
+            continue;
+        }
+        const bool met = std::any_of(
+            masks.begin(), masks.end(), [&](std::uint32_t line) { return std::popcount(line & arrival) >= t; });
+        if (!met) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when every line of part is in whole, in the same order.
+bool InListOrder(const Texts& part, const Texts& whole)
+{
+    auto next = whole.begin();
+    for (const std::string& line : part) {
+        next = std::find(next, whole.end(), line);
+        if (next == whole.end()) {
+            return false;
+        }
+        ++next;
+    }
+    return true;
+}
+
+QString Preload(int horses, int bet)
+{
+    QString preload = QStringLiteral("|%1|%2").arg(horses).arg(bet);
+    for (int n = 1; n <= horses; ++n) {
+        preload += QStringLiteral("|%1").arg(n);
+    }
+    return preload;
+}
+
+class GuaranteeTabTest : public WindowTest {
+protected:
+    // The tab in a dialog of the window, as the dialog "Réduire le jeu" holds it, prepared as on its opening.
+    void openTab(int horses, int bet)
+    {
+        open({ Preload(horses, bet) });
+        takeMessages();
+        m_dialog = new QDialog(&window());
+        auto* layout = new QVBoxLayout(m_dialog);
+        m_tab = new GuaranteeTab(window().guaranteeAccess(), m_dialog);
+        layout->addWidget(m_tab);
+        m_dialog->show();
+        QApplication::setActiveWindow(m_dialog);
+        m_tab->prepare();
+    }
+
+    template <typename Control> Control* find(const char* name) const
+    {
+        auto* control = m_tab->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    std::string text(const char* label) const { return ToStd(find<QLabel>(label)->text()); }
+    bool waitUntilDone(int milliseconds = 10000)
+    {
+        return QTest::qWaitFor([this] { return !m_tab->searching(); }, milliseconds);
+    }
+    void setSeconds(int seconds) { find<QSpinBox>("TempsRecherche")->setValue(seconds); }
+    // Starts a long search on the largest list and waits until its first report is on screen.
+    void startLongSearch()
+    {
+        openTab(20, 7);
+        ASSERT_EQ(lines().size(), 77520u);
+        setSeconds(60);
+        click(find<QPushButton>("Reduire"));
+        ASSERT_TRUE(m_tab->searching());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return text("EtatRecherche").starts_with("Meilleure"); }, 10000));
+    }
+
+    QPointer<QDialog> m_dialog;
+    GuaranteeTab* m_tab = nullptr;
+};
+
+struct OfferCase {
+    int bet;
+    Texts offers; // the sentences of the offered guarantees
+    std::string refusal;
+};
+
+class OfferTest : public GuaranteeTabTest, public testing::WithParamInterface<OfferCase> { };
+
+// The offers of each bet size's default bet type: Couplé gagnant, Tiercé, Quarté+, Quinté+, Multi, Multi.
+TEST_P(OfferTest, OffersFollowTheBetSize)
+{
+    const OfferCase& c = GetParam();
+    openTab(8, c.bet);
+    Texts offers;
+    for (int i = 0; auto* button = m_tab->findChild<QRadioButton*>(QStringLiteral("Garantie_%1").arg(i)); ++i) {
+        offers.push_back(ToStd(button->text()));
+        EXPECT_EQ(button->isChecked(), i == 0);
+    }
+    EXPECT_EQ(offers, c.offers);
+    EXPECT_EQ(text("RefusGarantie"), c.refusal);
+    EXPECT_EQ(find<QPushButton>("Reduire")->isEnabled(), c.refusal.empty());
+    EXPECT_EQ(find<QGroupBox>("GarantiesOffertes")->isVisible(), c.refusal.empty());
+    EXPECT_FALSE(find<QPushButton>("Arreter")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(GuaranteeTab, OfferTest,
+    testing::Values(OfferCase { 2, {},
+                        "Aucune réduction possible pour le Couplé gagnant : seule la combinaison "
+                        "complète paie." },
+        OfferCase { 3, {}, "Aucune réduction possible pour le Tiercé : seule la combinaison complète paie." },
+        OfferCase { 4, { "Bonus : si les 3 premiers sont dans votre jeu, une ligne les contient tous" }, "" },
+        OfferCase { 5,
+            { "Bonus 3 : si les 3 premiers sont dans votre jeu, une ligne les contient tous",
+                "Bonus 4 : si les 4 premiers sont dans votre jeu, une ligne les contient tous" },
+            "" },
+        OfferCase { 6, { "Multi : si les 4 premiers sont dans votre jeu, une ligne les contient tous" }, "" },
+        OfferCase { 7, { "Multi : si les 4 premiers sont dans votre jeu, une ligne les contient tous" }, "" }));
+
+// The 15 quadruples of 6 horses, Bonus (3 in a line): 20 triples, 4 in each line, so 5 lines at least; Schönheim's
+// bound, ceil(6/4 * ceil(5/3 * ceil(4/2))) = 6, is met by six quadruples (La Jolla: C(6,4,3) = 6).
+TEST_F(GuaranteeTabTest, SmallReductionRunsToItsEndAndIsApplied)
+{
+    openTab(6, 4);
+    const Texts before = lines();
+    ASSERT_EQ(before.size(), 15u);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(text("ReponseReduction"), "15 lignes → 6 lignes ; garantie tenue pour 20 arrivées sur 20");
+    EXPECT_TRUE(text("EtatRecherche").starts_with("Aucune réduction ne garde moins de lignes"));
+    EXPECT_EQ(lines(), before) << "nothing changes before Appliquer";
+
+    EXPECT_TRUE(m_tab->apply());
+    const Texts kept = lines();
+    EXPECT_EQ(kept.size(), 6u);
+    EXPECT_TRUE(InListOrder(kept, before));
+    EXPECT_TRUE(EveryArrivalMet(kept, 6, 3, 3));
+    EXPECT_EQ(caption(), "Combinaisons : 6");
+}
+
+// Without horse 6, the 5 quadruples of 1..5 meet the 10 triples of 1..5; the 10 triples holding 6 are outside. A
+// triple lies in 1..5 minus m when m is not in it: the left-out horses must meet every pair of 1..5, so 4 lines.
+TEST_F(GuaranteeTabTest, ArrivalsOutsideAFilteredListAreReported)
+{
+    openTab(6, 4);
+    ui().supp->setEditText(QStringLiteral("6"));
+    click(ui().Command4);
+    ASSERT_EQ(lines().size(), 5u);
+    m_tab->prepare();
+    // Only the counting bound holds with arrivals outside (3 lines): the search runs out its time.
+    setSeconds(1);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(text("ReponseReduction"),
+        "5 lignes → 4 lignes ; garantie tenue pour 10 arrivées sur 10\nHors du jeu : 10 arrivées");
+}
+
+// Keyboard only: the arrow picks "Autre garantie", Tab reaches the two numbers and Réduire, Space presses it. Pairs
+// of 6 horses in quadruples: 15 pairs, 6 in a line, and 1234, 1256, 3456 hold them all: 3 lines.
+TEST_F(GuaranteeTabTest, AnotherGuaranteeChosenWithTheKeyboard)
+{
+    openTab(6, 4);
+    const auto typeInto = [](const char* value) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(value));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    };
+    find<QRadioButton>("Garantie_0")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_TRUE(find<QRadioButton>("GarantieAutre")->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), find<QSpinBox>("PremiersAutre"));
+    typeInto("7");
+    typeInto("2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the time
+    ASSERT_EQ(QApplication::focusWidget(), find<QPushButton>("Reduire"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(text("ReponseReduction"), "Nombre de premiers invalide : choisissez entre 1 et 6.");
+
+    find<QSpinBox>("PremiersAutre")->setValue(2);
+    EXPECT_EQ(m_tab->chosenGuarantee(), (Guarantee { 2, 2 }));
+    EXPECT_EQ(text("RegleAutre"), "Garantie : si les 2 premiers sont dans votre jeu, une ligne les contient tous");
+    find<QPushButton>("Reduire")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(text("ReponseReduction"), "15 lignes → 3 lignes ; garantie tenue pour 15 arrivées sur 15");
+}
+
+TEST_F(GuaranteeTabTest, StoppingASearchOnTheLargestListKeepsAValidReduction)
+{
+    startLongSearch();
+    // Reports keep arriving while the search runs: the window's thread is free.
+    const std::string first = text("EtatRecherche");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("EtatRecherche") != first; }, 5000));
+    EXPECT_FALSE(find<QPushButton>("Reduire")->isEnabled());
+    QElapsedTimer stopping;
+    stopping.start();
+    click(find<QPushButton>("Arreter"));
+    ASSERT_TRUE(waitUntilDone(5000));
+    EXPECT_LT(stopping.elapsed(), 2000);
+    EXPECT_TRUE(text("EtatRecherche").starts_with("Recherche arrêtée")) << text("EtatRecherche");
+
+    EXPECT_TRUE(m_tab->apply());
+    const Texts kept = lines();
+    EXPECT_LT(kept.size(), 77520u);
+    // Multi (4 in a line) over 20 horses: every one of the C(20, 4) = 4845 sets of 4 lies in a kept line.
+    EXPECT_TRUE(EveryArrivalMet(kept, 20, 4, 4));
+    EXPECT_EQ(caption(), ToQString(CountCaption(static_cast<CombinationList::Count>(kept.size()))));
+}
+
+TEST_F(GuaranteeTabTest, CancellingOrClosingChangesNothing)
+{
+    openTab(6, 4);
+    const Texts before = lines();
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    m_tab->cancel();
+    m_dialog->reject();
+    EXPECT_EQ(lines(), before);
+
+    startLongSearch();
+    const Texts largest = lines();
+    m_dialog->close();
+    EXPECT_TRUE(waitUntilDone(5000)) << "closing the dialog stops the search";
+    EXPECT_EQ(lines(), largest);
+}
+
+TEST_F(GuaranteeTabTest, AppliquerWithoutAReductionSearchesThenAppliesAndCloses)
+{
+    openTab(6, 4);
+    EXPECT_FALSE(m_tab->apply());
+    EXPECT_TRUE(m_tab->searching());
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(m_dialog->isVisible());
+    EXPECT_EQ(lines().size(), 6u);
+}
+
+TEST_F(GuaranteeTabTest, AReductionOfAnotherListIsNeverApplied)
+{
+    openTab(6, 4);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    ui().supp->setEditText(QStringLiteral("6"));
+    click(ui().Command4);
+    ASSERT_EQ(lines().size(), 5u);
+    m_tab->prepare();
+    EXPECT_EQ(text("ReponseReduction"), "");
+    setSeconds(1);
+    // Appliquer searches again rather than put back lines of the old list.
+    EXPECT_FALSE(m_tab->apply());
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(lines().size(), 4u);
+}
+
+TEST_F(GuaranteeTabTest, TearingDownWhileSearchingStopsAndWaits)
+{
+    startLongSearch();
+    const Texts largest = lines();
+    QElapsedTimer teardown;
+    teardown.start();
+    delete m_dialog;
+    EXPECT_LT(teardown.elapsed(), 2000);
+    QTest::qWait(50); // reports still on their way must not reach the tab
+    EXPECT_EQ(lines(), largest);
+
+    // The window itself goes with a search under way in its dialog.
+    startLongSearch();
+    open({});
+    QTest::qWait(50);
+}
+
+TEST_F(GuaranteeTabTest, EveryControlIsNamedAndTabGoesThroughThemInOrder)
+{
+    openTab(8, 5);
+    for (QWidget* control : m_tab->findChildren<QWidget*>()) {
+        if (control->focusPolicy() & Qt::TabFocus && !control->objectName().startsWith(QStringLiteral("qt_"))) {
+            EXPECT_FALSE(control->objectName().isEmpty());
+            EXPECT_FALSE(control->toolTip().isEmpty()) << ToStd(control->objectName());
+            EXPECT_FALSE(control->accessibleName().isEmpty()) << ToStd(control->objectName());
+        }
+    }
+    find<QRadioButton>("Garantie_0")->setFocus();
+    Texts walk;
+    for (int step = 0; step < 6; ++step) {
+        const QWidget* focus = QApplication::focusWidget();
+        walk.push_back(ToStd(focus->objectName()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(walk, (Texts { "Garantie_0", "TempsRecherche", "Reduire", "Garantie_0", "TempsRecherche", "Reduire" }));
+}
+
+} // namespace
+} // namespace ornal::testing_support
