@@ -18,6 +18,7 @@ const std::string& UsageText()
         = "Usage : ornal [PRELOAD]\n"
           "        ornal --print [--base NUMERO]... PRELOAD\n"
           "        ornal --xlsx FICHIER [--base NUMERO]... PRELOAD\n"
+          "        ornal --print [--base NUMERO]... --reduire P,T [--secondes S] [--graine N] PRELOAD\n"
           "\n"
           "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture.\n"
           "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
@@ -27,11 +28,17 @@ const std::string& UsageText()
           "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER (jamais remplacé s'il existe)\n"
           "  --base NUMERO   le cheval NUMERO, pris parmi les premiers numéros du jeu, est une base\n"
           "                  (jusqu'à trois fois)\n"
+          "  --reduire P,T   garde aussi peu de combinaisons que possible en tenant la garantie : chaque\n"
+          "                  fois que les P premiers sont parmi les numéros du jeu (bases comprises),\n"
+          "                  une combinaison gardée en contient T ; ajoute « Garantie : ... » à la\n"
+          "                  sortie d'erreur (après les filtres, avant les sorties)\n"
+          "  --secondes S    le temps laissé à la recherche de la réduction, de 1 à 3600 (5 par défaut)\n"
+          "  --graine N      une réduction reproductible : un seul fil de recherche, avec la graine N\n"
           "  --help          affiche cette aide\n"
           "  --version       affiche la version\n"
           "\n"
-          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection ou le classeur n'est\n"
-          "pas écrit (message sur la sortie d'erreur), 2 ligne de commande mal formée.\n";
+          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection ou la réduction, ou le\n"
+          "classeur n'est pas écrit (message sur la sortie d'erreur), 2 ligne de commande mal formée.\n";
     return usage;
 }
 
@@ -45,6 +52,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     };
     bool optionsEnded = false;
     std::set<std::string> seen;
+    std::string needsOutput; // the first option that only an output gives a meaning to
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -75,6 +83,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return misuse("--base attend un numéro.");
             }
             options.bases.push_back(arguments[++i]);
+            needsOutput = needsOutput.empty() ? argument : needsOutput;
+        } else if (IsReductionOption(argument)) {
+            parsed.headless = true;
+            if (!hasValue) {
+                return misuse(argument + " attend une valeur.");
+            }
+            if (std::optional<std::string> wrong = ReadReductionOption(argument, arguments[++i], options.reduction)) {
+                return misuse(*wrong);
+            }
+            needsOutput = needsOutput.empty() ? argument : needsOutput;
         } else {
             return misuse("option inconnue « " + argument + " ».");
         }
@@ -86,7 +104,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return misuse("--print et --xlsx ne vont pas ensemble.");
     }
     if (!options.print && !options.xlsx) {
-        return misuse("--base ne va qu'avec --print ou --xlsx.");
+        return misuse(needsOutput + " ne va qu'avec --print ou --xlsx.");
+    }
+    if (std::optional<std::string> wrong = CheckReductionChoice(options.reduction)) {
+        return misuse(*wrong);
     }
     if (options.bases.size() > 3) {
         return misuse("trois bases au plus.");

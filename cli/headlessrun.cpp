@@ -1,6 +1,7 @@
 #include "headlessrun.h"
 
 #include "exportcommand.h"
+#include "headlessreduction.h"
 #include "selectionroad.h"
 #include "systemerrortext.h"
 #include "version.h"
@@ -54,23 +55,38 @@ int reportRoad(const SelectionRoad& road, std::FILE* err)
 
 int print(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
 {
-    const SelectionRoad road = WalkSelectionRoad(options);
+    SelectionRoad road = WalkSelectionRoad(options);
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
+    }
+    const HeadlessReduction reduction
+        = ReduceHeadless(options.reduction, road.selection, options.bases, road.result.list);
+    if (reduction.refusal) {
+        say(err, *reduction.refusal);
+        return 1;
     }
     if (!writeLines(out, road.result.list)) {
         return reportUnwritable(err);
     }
     say(err, CountCaption(road.result.list.size()));
+    for (const std::string& line : reduction.summary) {
+        say(err, line);
+    }
     return 0;
 }
 
 // The workbook the window's export writes, into a file of the caller's choosing and opened by nobody.
 int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
 {
-    const SelectionRoad road = WalkSelectionRoad(options);
+    SelectionRoad road = WalkSelectionRoad(options);
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
+    }
+    const HeadlessReduction reduction
+        = ReduceHeadless(options.reduction, road.selection, options.bases, road.result.list);
+    if (reduction.refusal) {
+        say(err, *reduction.refusal);
+        return 1;
     }
     const std::string baseText
         = options.bases.empty() ? std::string(text::kNoBase) : std::to_string(options.bases.size());
@@ -88,6 +104,9 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
         return 1;
     }
     say(err, CountCaption(road.result.list.size()));
+    for (const std::string& line : reduction.summary) {
+        say(err, line);
+    }
     return 0;
 }
 

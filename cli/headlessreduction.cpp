@@ -1,0 +1,54 @@
+#include "headlessreduction.h"
+
+#include "numericvalue.h"
+#include "reducer.h"
+#include "reductiontexts.h"
+
+#include <chrono>
+
+namespace ornal {
+
+namespace {
+
+constexpr int kDefaultSeconds = 5;
+
+} // namespace
+
+HeadlessReduction ReduceHeadless(
+    const ReductionChoice& choice, const Selection& sel, const std::vector<std::string>& bases, CombinationList& list)
+{
+    HeadlessReduction reduction;
+    if (!choice.guarantee) {
+        return reduction;
+    }
+    ReductionRequest request;
+    request.list = &list;
+    for (int i = 0; i < kNumberBoxCount; ++i) {
+        if (sel.shown[i]) {
+            request.horses.push_back(NumericValue(sel.numbers[i]));
+        }
+    }
+    for (const std::string& base : bases) {
+        request.bases.push_back(NumericValue(base));
+    }
+    request.guarantee = *choice.guarantee;
+    request.timeLimit = std::chrono::seconds(choice.seconds.value_or(kDefaultSeconds));
+    // A seed asks for the same run again: one thread follows one path; several would race each other.
+    request.maxThreads = choice.seed ? 1 : 0;
+    request.seed = choice.seed.value_or(1);
+
+    const ReductionOutcome outcome = Reduce(request);
+    if (outcome.refusal) {
+        reduction.refusal = outcome.refusal->text;
+        return reduction;
+    }
+    const ReductionResult& result = outcome.result;
+    list = KeptLines(list, result.kept);
+    reduction.summary.push_back(GuaranteeLine(request.guarantee, result.met, result.promised));
+    if (result.outside > 0) {
+        reduction.summary.push_back(OutsideLine(result.outside));
+    }
+    return reduction;
+}
+
+} // namespace ornal
