@@ -1,0 +1,146 @@
+// The guaranteed reduction run by the built program: the kept lines checked against a slow count of arrivals, the
+// summary on standard error, and the refusals and misuses with their statuses.
+#include "programrun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <filesystem>
+
+namespace ornal::testing_support {
+namespace {
+
+const std::string kEightHorses = "|8|4|1|2|3|4|5|6|7|8";
+
+// The horses of a line ("-3-12-") as bits 1 << n.
+std::uint32_t LineMask(const std::string& line)
+{
+    std::uint32_t mask = 0;
+    std::size_t start = 1;
+    for (std::size_t dash; (dash = line.find('-', start)) != std::string::npos; start = dash + 1) {
+        mask |= 1u << std::stoi(line.substr(start, dash - start));
+    }
+    return mask;
+}
+
+// The slow reference: the sets of p horses among 1..v that hold the bases and that no line holds t of.
+int UnmetArrivals(const std::vector<std::string>& lines, int v, int p, int t, std::uint32_t bases = 0)
+{
+    int unmet = 0;
+    for (std::uint32_t arrival = 0; arrival < (1u << (v + 1)); arrival += 2) {
+        if (std::popcount(arrival) != p || (arrival & bases) != bases) {
+            continue;
+        }
+        unmet += std::none_of(lines.begin(), lines.end(),
+            [&](const std::string& line) { return std::popcount(LineMask(line) & arrival) >= t; });
+    }
+    return unmet;
+}
+
+bool InListOrder(const std::vector<std::string>& part, const std::vector<std::string>& whole)
+{
+    auto next = whole.begin();
+    for (const std::string& line : part) {
+        next = std::find(next, whole.end(), line);
+        if (next == whole.end()) {
+            return false;
+        }
+        ++next;
+    }
+    return true;
+}
+
+// Quadruples of 8 horses, every triple in a kept line: C(8, 4, 3) = 14, Schönheim's bound
+// ceil(8/4 * ceil(7/3 * ceil(6/2))) = 14, a La Jolla record marked proven.
+TEST(CommandLineReduction, EveryTripleOfEightHorsesStaysInAKeptLine)
+{
+    const ProgramRun whole = RunOrnal({ "--print", kEightHorses });
+    const ProgramRun run
+        = RunOrnal({ "--print", "--reduire", "3,3", "--graine", "1", "--secondes", "2", kEightHorses });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> kept = Lines(run.out);
+    EXPECT_EQ(kept.size(), 14u);
+    EXPECT_TRUE(InListOrder(kept, Lines(whole.out)));
+    EXPECT_EQ(UnmetArrivals(kept, 8, 3, 3), 0);
+    // C(8, 3) = 56 triples, all met by the full list.
+    EXPECT_EQ(run.err, "Combinaisons : 14\nGarantie : 3 premiers, 3 dans une ligne : 56 arrivées tenues sur 56\n");
+
+    const ProgramRun again
+        = RunOrnal({ "--print", "--reduire", "3,3", "--graine", "1", "--secondes", "2", kEightHorses });
+    EXPECT_EQ(again.out, run.out) << "the same seed keeps the same lines";
+}
+
+// With base 1 the arrivals are 1 and a pair of the 6 others (15); each line holds 1 and 3 others, so 3 pairs: the
+// pairs of 6 horses in triples, C(6, 3, 2) = 6 (Schönheim: ceil(6/3 * ceil(5/2)) = 6).
+TEST(CommandLineReduction, TheBasesAreTheBaseOptions)
+{
+    const ProgramRun run
+        = RunOrnal({ "--print", "--base", "1", "--reduire", "3,3", "--graine", "1", "|7|4|1|2|3|4|5|6|7" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> kept = Lines(run.out);
+    EXPECT_EQ(kept.size(), 6u);
+    EXPECT_EQ(UnmetArrivals(kept, 7, 3, 3, 1u << 1), 0);
+    EXPECT_EQ(run.err, "Combinaisons : 6\nGarantie : 3 premiers, 3 dans une ligne : 15 arrivées tenues sur 15\n");
+}
+
+TEST(CommandLineReduction, AWorkbookGetsTheKeptLines)
+{
+    const std::filesystem::path file = testing::TempDir() + "ornal_reduction_" + std::to_string(getpid()) + ".xlsx";
+    std::filesystem::remove(file);
+    const ProgramRun run = RunOrnal({ "--xlsx", file.string(), "--reduire", "3,3", "--graine", "1", kEightHorses });
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "Combinaisons : 14\nGarantie : 3 premiers, 3 dans une ligne : 56 arrivées tenues sur 56\n");
+    EXPECT_TRUE(std::filesystem::exists(file));
+    std::filesystem::remove(file);
+}
+
+struct ReductionRefusal {
+    std::vector<std::string> arguments;
+    int status;
+    std::string errStart;
+};
+
+class CommandLineReductionRefusal : public testing::TestWithParam<ReductionRefusal> { };
+
+TEST_P(CommandLineReductionRefusal, SaysWhatIsWrongAndWritesNoLine)
+{
+    std::vector<std::string> arguments = GetParam().arguments;
+    arguments.push_back(kEightHorses);
+    const ProgramRun run = RunOrnal(arguments);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    EXPECT_EQ(run.err.substr(0, GetParam().errStart.size()), GetParam().errStart) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineReductionRefusal,
+    testing::Values(ReductionRefusal { { "--print", "--reduire", "9,3" }, 1,
+                        "Nombre de premiers invalide : choisissez entre 1 et 8.\n" },
+        ReductionRefusal {
+            { "--print", "--reduire", "0,0" }, 1, "Nombre de premiers invalide : choisissez entre 1 et 8.\n" },
+        ReductionRefusal {
+            { "--print", "--reduire", "3,4" }, 1, "Nombre de chevaux par ligne invalide : choisissez entre 1 et 3.\n" },
+        ReductionRefusal { { "--print", "--base", "1", "--base", "2", "--reduire", "1,1" }, 1,
+            "Nombre de premiers invalide : choisissez entre 2 et 8 (le jeu a 2 bases).\n" }));
+
+INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineReductionRefusal,
+    testing::Values(ReductionRefusal { { "--print", "--reduire", "3" }, 2, "ornal : --reduire attend deux nombres" },
+        ReductionRefusal { { "--print", "--reduire", "3,x" }, 2, "ornal : --reduire attend deux nombres" },
+        ReductionRefusal { { "--print", "--reduire", "3,3,3" }, 2, "ornal : --reduire attend deux nombres" },
+        ReductionRefusal { { "--print", "--reduire", "-3,3" }, 2, "ornal : --reduire attend deux nombres" },
+        ReductionRefusal { { "--print", "--reduire", " 3,3" }, 2, "ornal : --reduire attend deux nombres" },
+        ReductionRefusal { { "--print", "--reduire", "99999999999,3" }, 2, "ornal : --reduire attend deux nombres" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--reduire", "4,4" }, 2, "ornal : l'option --reduire" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--secondes", "0" }, 2, "ornal : --secondes attend" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--secondes", "2.5" }, 2, "ornal : --secondes attend" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--secondes", "3601" }, 2, "ornal : --secondes attend" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--graine", "-1" }, 2, "ornal : --graine attend" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--graine", "1e3" }, 2, "ornal : --graine attend" },
+        ReductionRefusal { { "--print", "--secondes", "2" }, 2, "ornal : --secondes ne va qu'avec --reduire." },
+        ReductionRefusal { { "--print", "--graine", "2" }, 2, "ornal : --graine ne va qu'avec --reduire." },
+        ReductionRefusal { { "--reduire", "3,3" }, 2, "ornal : --reduire ne va qu'avec --print ou --xlsx." },
+        ReductionRefusal { { "--print", "--reduire" }, 2, "ornal : --reduire attend" }));
+
+} // namespace
+} // namespace ornal::testing_support
