@@ -279,6 +279,22 @@ TEST_F(GuaranteeTabTest, AppliquerWithoutAReductionSearchesThenAppliesAndCloses)
     EXPECT_EQ(lines().size(), 6u);
 }
 
+// C(10, 5, 4): the record, 51, lies above the bound, 50, so only the clock or a stop ends the search.
+TEST_F(GuaranteeTabTest, AppliquerDuringASearchStopsItAndAppliesTheBestFound)
+{
+    openTab(10, 5);
+    find<QRadioButton>("Garantie_1")->setChecked(true);
+    setSeconds(60);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return text("EtatRecherche").starts_with("Meilleure"); }, 10000));
+    EXPECT_FALSE(m_tab->apply());
+    ASSERT_TRUE(waitUntilDone(5000));
+    EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
+    const Texts kept = lines();
+    EXPECT_LT(kept.size(), 252u);
+    EXPECT_TRUE(EveryArrivalMet(kept, 10, 4, 4));
+}
+
 TEST_F(GuaranteeTabTest, AReductionOfAnotherListIsNeverApplied)
 {
     openTab(6, 4);
