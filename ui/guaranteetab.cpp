@@ -100,9 +100,11 @@ void GuaranteeTab::buildControls()
     auto* other = new QHBoxLayout;
     other->addWidget(m_other);
     other->addWidget(m_finishers);
-    other->addWidget(new QLabel(QStringLiteral("premiers,"), m_choices));
+    other->addWidget(Named(new QLabel(QStringLiteral("premiers,"), m_choices), "LibellePremiers",
+        "P : le nombre de premiers", "premiers"));
     other->addWidget(m_inLine);
-    other->addWidget(new QLabel(QStringLiteral("dans une ligne"), m_choices));
+    other->addWidget(Named(new QLabel(QStringLiteral("dans une ligne"), m_choices), "LibelleDansLigne",
+        "T : combien de ces premiers une ligne contient", "dans une ligne"));
     other->addStretch();
     choices->addLayout(other);
     m_otherRule
@@ -118,7 +120,8 @@ void GuaranteeTab::buildControls()
     m_seconds->setRange(1, kMostSeconds);
     m_seconds->setValue(kDefaultSeconds);
     m_seconds->setSuffix(QStringLiteral(" s"));
-    auto* secondsLabel = new QLabel(QStringLiteral("&Temps de recherche :"), this);
+    auto* secondsLabel = Named(new QLabel(QStringLiteral("&Temps de recherche :"), this), "LibelleTemps",
+        "Le temps laissé à la recherche (Alt+T)", "Temps de recherche");
     secondsLabel->setBuddy(m_seconds);
     m_reduce = Named(new QPushButton(QStringLiteral("&Réduire"), this), "Reduire",
         "Chercher la réduction la plus courte qui tient la garantie (Alt+R)", "Réduire");
