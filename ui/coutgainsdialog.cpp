@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -173,6 +174,7 @@ QGroupBox* CoutGainsDialog::buildArrival()
         m_rapports[i]->setToolTip(
             QStringLiteral(" Ce que paie une mise de cette classe, en euros (par exemple 12,40) "));
         m_rapports[i]->setPlaceholderText(QStringLiteral("€"));
+        m_rapports[i]->setAccessibleName(QStringLiteral("Rapport"));
         connect(m_rapports[i], &QLineEdit::textChanged, this, [this] { showWinnings(); });
         classes->addWidget(m_classNames[i], c + 1, 0);
         classes->addWidget(m_classCounts[i], c + 1, 1);
@@ -229,16 +231,22 @@ void CoutGainsDialog::showGame(const CombinationList& list, const BetChoice& cho
     } else {
         offered = BetTypesForLineSize(lineSize);
     }
-    m_type->clear();
+    // Rebuilt only when the offer changes: this runs from within the box's own signal when the player picks a type.
+    QStringList ids;
     for (const BetType* type : offered) {
-        m_type->addItem(ToQString(type->name), ToQString(type->id));
-        if (type == choice.type()) {
-            m_type->setCurrentIndex(m_type->count() - 1);
+        ids.append(ToQString(type->id));
+    }
+    QStringList shownIds;
+    for (int i = 0; i < m_type->count(); ++i) {
+        shownIds.append(m_type->itemData(i).toString());
+    }
+    if (ids != shownIds) {
+        m_type->clear();
+        for (const BetType* type : offered) {
+            m_type->addItem(ToQString(type->name), ToQString(type->id));
         }
     }
-    if (choice.type() == nullptr || m_type->currentData().toString() != ToQString(choice.type()->id)) {
-        m_type->setCurrentIndex(-1);
-    }
+    m_type->setCurrentIndex(choice.type() ? static_cast<int>(ids.indexOf(ToQString(choice.type()->id))) : -1);
 
     const BetType* type = choice.type();
     m_stake->setEnabled(type != nullptr);
