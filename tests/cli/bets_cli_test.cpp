@@ -128,15 +128,9 @@ TEST_P(BetRefusalTest, WritesNoLineAndSaysWhy)
 INSTANTIATE_TEST_SUITE_P(Table, BetRefusalTest,
     testing::Values(BetRefusalCase { "UnknownId", { "--print", "--jeu", "loto", "|8|3|" + kEight }, 2,
                         "ornal : type de pari inconnu « loto » (couple-gagnant, " },
-        BetRefusalCase { "IdInCapitals", { "--print", "--jeu", "Tierce", "|8|3|" + kEight }, 2,
-            "ornal : type de pari inconnu « Tierce »" },
         BetRefusalCase { "JeuWithoutValue", { "--print", "|8|3|" + kEight, "--jeu" }, 2, "ornal : --jeu attend" },
         BetRefusalCase { "StakeNotAnAmount", { "--print", "--jeu", "tierce", "--mise", "deux", "|8|3|" + kEight }, 2,
             "ornal : --mise « deux » : Montant invalide" },
-        BetRefusalCase { "NegativeStake", { "--print", "--jeu", "tierce", "--mise", "-1", "|8|3|" + kEight }, 2,
-            "ornal : --mise « -1 » : Le montant ne peut pas être négatif." },
-        BetRefusalCase { "ThirdDecimal", { "--print", "--jeu", "tierce", "--mise", "2,505", "|8|3|" + kEight }, 2,
-            "ornal : --mise « 2,505 » : Le montant a plus de deux décimales." },
         BetRefusalCase { "ArrivalWithoutJeu", { "--print", "--arrivee", "1-2-3", "|8|3|" + kEight }, 2,
             "ornal : --arrivee ne va qu'avec --jeu." },
         BetRefusalCase { "StakeWithoutJeu", { "--print", "--mise", "2", "|8|3|" + kEight }, 2,
@@ -151,24 +145,12 @@ INSTANTIATE_TEST_SUITE_P(Table, BetRefusalTest,
         // Refusals of the program: status 1 and the message the window shows.
         BetRefusalCase { "LinesOfAnotherSize", { "--print", "--jeu", "quinte", "|8|3|" + kEight }, 1,
             "Le Quinté+ se joue avec 5 numéros par ligne.\n" },
-        BetRefusalCase { "MultiOfTwo", { "--print", "--jeu", "multi", "|8|2|" + kEight }, 1,
-            "Le Multi se joue avec 4 à 7 numéros par ligne.\n" },
         BetRefusalCase { "TooFewPlaces", { "--print", "--jeu", "couple-place", "--arrivee", "1-2", "|8|2|" + kEight },
             1, "L'arrivée du Couplé placé compte 3 chevaux.\n" },
         BetRefusalCase { "RepeatedNumber", { "--print", "--jeu", "tierce", "--arrivee", "3-5-3", "|8|3|" + kEight }, 1,
             "Numéro déjà saisi.\n" },
-        BetRefusalCase { "RepeatedAsZeroPadded",
-            { "--print", "--jeu", "tierce", "--arrivee", "3-5-03", "|8|3|" + kEight }, 1, "Numéro déjà saisi.\n" },
         BetRefusalCase { "LetterInArrival", { "--print", "--jeu", "tierce", "--arrivee", "3-x-1", "|8|3|" + kEight }, 1,
             "Entrez un Numéro.\n" }),
     [](const auto& info) { return info.param.name; });
-
-TEST(BetCommandLine, UsageNamesTheNewOptions)
-{
-    const ProgramRun run = RunOrnal({ "--help" });
-    for (const char* option : { "--jeu ID", "--mise EUROS", "--arrivee A-B-C..." }) {
-        EXPECT_NE(run.out.find(option), std::string::npos) << option;
-    }
-}
 
 } // namespace

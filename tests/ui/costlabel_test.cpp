@@ -91,19 +91,6 @@ TEST_F(CostLabelTest, FiltersAndShuffleRepriceTheList)
     EXPECT_EQ(tooltip(), "Coût du jeu");
 }
 
-TEST_F(CostLabelTest, StakeChangesRepriceOnlyTheirOwnType)
-{
-    compute(5);
-    window().SetUnitStake(*FindBetType("quinte"), 250);
-    EXPECT_EQ(label(), NoBreak("Quinté+ : 140,00_€"));
-    EXPECT_EQ(tooltip(), NoBreak("56 mises de 2,50_€"));
-    window().SetUnitStake(*FindBetType("tierce"), 500);
-    EXPECT_EQ(label(), NoBreak("Quinté+ : 140,00_€"));
-    // A stake of nothing is a price of nothing, not a missing price.
-    window().SetUnitStake(*FindBetType("quinte"), 0);
-    EXPECT_EQ(label(), NoBreak("Quinté+ : 0,00_€"));
-}
-
 TEST_F(CostLabelTest, LinesThatDoNotFitTheTypeLeaveTheLabelEmpty)
 {
     compute(6);
