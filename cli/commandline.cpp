@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "betoptions.h"
+
 #include <set>
 #include <string_view>
 
@@ -18,6 +20,8 @@ const std::string& UsageText()
         = "Usage : ornal [PRELOAD]\n"
           "        ornal --print [--base NUMERO]... PRELOAD\n"
           "        ornal --xlsx FICHIER [--base NUMERO]... PRELOAD\n"
+          "        ornal --print --jeu ID [--mise EUROS] [--arrivee A-B-C...] PRELOAD\n"
+          "        ornal --xlsx FICHIER --jeu ID [--mise EUROS] PRELOAD\n"
           "\n"
           "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture.\n"
           "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
@@ -27,6 +31,13 @@ const std::string& UsageText()
           "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER (jamais remplacé s'il existe)\n"
           "  --base NUMERO   le cheval NUMERO, pris parmi les premiers numéros du jeu, est une base\n"
           "                  (jusqu'à trois fois)\n"
+          "  --jeu ID        le type de pari : couple-gagnant, couple-place, couple-ordre, 2sur4, trio,\n"
+          "                  trio-ordre, tierce, quarte, quinte, multi ; ajoute le coût de la liste\n"
+          "                  à la sortie d'erreur\n"
+          "  --mise EUROS    la mise de base (\"2,50\" ou \"2.50\"), par défaut celle du type de pari\n"
+          "  --arrivee A-B-C...  avec --print et --jeu : n'écrit que les combinaisons payées par cette\n"
+          "                  arrivée, chacune suivie d'une tabulation et de sa classe, puis le nombre\n"
+          "                  de combinaisons payées par classe sur la sortie d'erreur\n"
           "  --help          affiche cette aide\n"
           "  --version       affiche la version\n"
           "\n"
@@ -75,6 +86,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return misuse("--base attend un numéro.");
             }
             options.bases.push_back(arguments[++i]);
+        } else if (IsBetOption(argument)) {
+            parsed.headless = true;
+            if (!hasValue) {
+                return misuse(argument + " attend une valeur.");
+            }
+            if (std::optional<std::string> wrong = ReadBetOption(argument, arguments[++i], options)) {
+                return misuse(*wrong);
+            }
         } else {
             return misuse("option inconnue « " + argument + " ».");
         }
@@ -84,6 +103,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     }
     if (options.print && options.xlsx) {
         return misuse("--print et --xlsx ne vont pas ensemble.");
+    }
+    if (std::optional<std::string> wrong = CheckBetOptions(options)) {
+        return misuse(*wrong);
     }
     if (!options.print && !options.xlsx) {
         return misuse("--base ne va qu'avec --print ou --xlsx.");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ struct CommandLineOptions {
     bool help = false;
     bool version = false;
     std::vector<std::string> bases; // --base, in the order given
+    std::optional<std::string> betType; // --jeu: the id of a bet type, known to exist
+    std::optional<std::int64_t> stakeCents; // --mise
+    std::optional<std::string> arrival; // --arrivee, as typed: "3-8-12"
     std::vector<std::string> preload; // the arguments that are no option, joined later as the window joins them
 };
 

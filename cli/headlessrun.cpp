@@ -1,5 +1,6 @@
 #include "headlessrun.h"
 
+#include "betsummary.h"
 #include "exportcommand.h"
 #include "selectionroad.h"
 #include "systemerrortext.h"
@@ -58,10 +59,18 @@ int print(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
     }
-    if (!writeLines(out, road.result.list)) {
+    const BetSummary bets = SummariseBets(options, road.result.list);
+    if (bets.refusal) {
+        say(err, *bets.refusal);
+        return 1;
+    }
+    if (!(bets.arrival ? WritePayingLines(out, road.result.list, *bets.arrival) : writeLines(out, road.result.list))) {
         return reportUnwritable(err);
     }
     say(err, CountCaption(road.result.list.size()));
+    for (const std::string& line : bets.lines) {
+        say(err, line);
+    }
     return 0;
 }
 
@@ -71,6 +80,11 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
     const SelectionRoad road = WalkSelectionRoad(options);
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
+    }
+    const BetSummary bets = SummariseBets(options, road.result.list);
+    if (bets.refusal) {
+        say(err, *bets.refusal);
+        return 1;
     }
     const std::string baseText
         = options.bases.empty() ? std::string(text::kNoBase) : std::to_string(options.bases.size());
@@ -88,6 +102,9 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
         return 1;
     }
     say(err, CountCaption(road.result.list.size()));
+    for (const std::string& line : bets.lines) {
+        say(err, line);
+    }
     return 0;
 }
 

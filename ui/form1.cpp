@@ -143,6 +143,7 @@ void Form1::connectControls()
     connect(m_ui.Command6, &QPushButton::clicked, this, [this] { OpenWebSite(); });
     connect(m_ui.Command8, &QPushButton::clicked, this, [this] { ShowVersionBox(); });
     connect(m_ui.Command1, &QPushButton::clicked, this, [this] { m_services.quit(); });
+    connectCosts();
 }
 
 void Form1::InitialiseMainWindow()
@@ -246,6 +247,7 @@ void Form1::ChooseBetSize()
     const FlowOutcome outcome = ornal::ChooseBetSize(sel);
     if (!outcome.message) {
         showSelection(sel);
+        chooseDefaultBetType();
     }
     showFlowOutcome(outcome);
 }
@@ -371,6 +373,9 @@ void Form1::PreloadFromCommandLine()
     showSelection(sel);
     m_ui.TotalComb->setText(ToQString(text::kChooseBetTypeNow));
     showFlowOutcome(betSizeChoice);
+    if (!betSizeChoice.message) {
+        chooseDefaultBetType();
+    }
     m_ui.Text1[0]->setFocus();
     ComputeCombinations();
 }
@@ -434,6 +439,7 @@ void Form1::replaceList(CombinationList list)
 {
     m_model->setList(std::move(list));
     showCount();
+    showListCost();
 }
 
 void Form1::showCount()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "betchoice.h"
 #include "combinationengine.h"
 #include "combinationlistmodel.h"
 #include "exportcommand.h"
@@ -22,6 +23,7 @@ class QComboBox;
 
 namespace ornal {
 
+class CoutGainsDialog;
 class NumberBoxFilter;
 
 // What the window reaches outside itself; tests put recorders in their place.
@@ -76,6 +78,15 @@ public:
     void OpenWebSite();
     void ShowVersionBox();
 
+    // The bet type and the unit stakes that price the list.
+    const BetChoice& betChoice() const { return m_bets; }
+    // Plays the list on type (nullptr: no type) and shows its cost.
+    void ChooseBetType(const BetType* type);
+    // Sets the unit stake of type and shows the cost.
+    void SetUnitStake(const BetType& type, std::int64_t cents);
+    // Opens the dialog "Coût et gains", its arrival taken from the result boxes.
+    void ShowCostAndGains();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +103,12 @@ private:
     void showBusyCaption();
     void showCount();
     void centreOnScreen();
+    // Cost and gains (form1costs.cpp).
+    void connectCosts();
+    void chooseDefaultBetType();
+    void showListCost();
+    void showCost(bool listChanged = false);
+    void selectLine(CombinationList::Count line);
 
     Form1Controls m_ui;
     ExtensionControls m_ext;
@@ -105,6 +122,8 @@ private:
     std::string m_selectionText;
     std::int16_t m_baseCount = -1;
     std::optional<std::pair<int, int>> m_logos; // the bet-type logos shown
+    BetChoice m_bets;
+    CoutGainsDialog* m_costDialog = nullptr; // made on first opening
     bool m_showingSelection = false;
     bool m_preloaded = false;
     bool m_closing = false;
