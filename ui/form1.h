@@ -4,6 +4,7 @@
 #include "combinationlistmodel.h"
 #include "extensioncontrols.h"
 #include "form1controls.h"
+#include "gameaccess.h"
 #include "messageboxes.h"
 #include "selectionflow.h"
 #include "shuffle.h"
@@ -23,6 +24,7 @@ class QComboBox;
 namespace ornal {
 
 class NumberBoxFilter;
+class ReduceDialog;
 
 // What the window reaches outside itself; tests put recorders in their place.
 struct Form1Services {
@@ -72,6 +74,7 @@ public:
     void ExportToSpreadsheet();
     void OpenWebSite();
     void ShowVersionBox();
+    void ReduceList();
 
 protected:
     bool event(QEvent* event) override;
@@ -89,6 +92,7 @@ private:
     void showBusyCaption();
     void showCount();
     void centreOnScreen();
+    GameAccess gameAccess();
 
     Form1Controls m_ui;
     ExtensionControls m_ext;
@@ -105,6 +109,7 @@ private:
     bool m_showingSelection = false;
     bool m_preloaded = false;
     bool m_closing = false;
+    ReduceDialog* m_reduceDialog = nullptr; // made on first use, kept so its tabs keep their settings
 };
 
 } // namespace ornal
