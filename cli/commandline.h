@@ -1,5 +1,7 @@
 #pragma once
 
+#include "liststeps.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@ struct CommandLineOptions {
     bool version = false;
     std::vector<std::string> bases; // --base, in the order given
     std::vector<std::string> preload; // the arguments that are no option, joined later as the window joins them
+    std::vector<ListStep> listSteps; // --garde, --supp and the conditions, in the order given
 };
 
 // The reading of a command line: the options, or the misuse to report with status 2.
