@@ -84,6 +84,16 @@ void ReduceDialog::open()
     QDialog::open();
 }
 
+void ReduceDialog::reject()
+{
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (auto* tab = dynamic_cast<ReduceTab*>(m_tabs->widget(i))) {
+            tab->cancel();
+        }
+    }
+    QDialog::reject();
+}
+
 void ReduceDialog::applyShownTab()
 {
     auto* tab = dynamic_cast<ReduceTab*>(m_tabs->currentWidget());

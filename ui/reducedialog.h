@@ -23,6 +23,9 @@ public:
     // Prepares every tab, then shows the dialog modal to its window without waiting.
     void open() override;
 
+    // Lets every tab stop its work, then closes without applying.
+    void reject() override;
+
     QTabWidget* tabs() const { return m_tabs; }
 
 private:
