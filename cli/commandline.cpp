@@ -9,8 +9,10 @@ namespace ornal {
 
 namespace {
 
-// The options that may stand several times, each adding to the last.
-const std::set<std::string, std::less<>> kRepeatable = { "--base" };
+// The options that may stand several times, each adding to the last: bases, and filters and conditions that apply
+// one after the other.
+const std::set<std::string, std::less<>> kRepeatable
+    = { "--base", "--garde", "--supp", "--groupe", "--somme", "--pairs", "--suite" };
 
 } // namespace
 
@@ -22,9 +24,13 @@ const std::string& UsageText()
           "        ornal --xlsx FICHIER [--base NUMERO]... PRELOAD\n"
           "        ornal --print --jeu ID [--mise EUROS] [--arrivee A-B-C...] PRELOAD\n"
           "        ornal --xlsx FICHIER --jeu ID [--mise EUROS] PRELOAD\n"
+          "        ornal --print [--base NUMERO]... [FILTRE]... PRELOAD\n"
+          "        ornal --xlsx FICHIER [--base NUMERO]... [FILTRE]... PRELOAD\n"
           "\n"
           "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture.\n"
           "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
+          "FILTRE : --garde, --supp, --groupe, --somme, --pairs ou --suite, appliqués à la liste calculée\n"
+          "dans l'ordre donné.\n"
           "\n"
           "  --print         écrit les combinaisons sur la sortie standard, une par ligne,\n"
           "                  et le nombre de combinaisons sur la sortie d'erreur\n"
@@ -38,11 +44,20 @@ const std::string& UsageText()
           "  --arrivee A-B-C...  avec --print et --jeu : n'écrit que les combinaisons payées par cette\n"
           "                  arrivée, chacune suivie d'une tabulation et de sa classe, puis le nombre\n"
           "                  de combinaisons payées par classe sur la sortie d'erreur\n"
+          "  --garde N       ne garde que les combinaisons qui contiennent N, comme « Uniquement le »\n"
+          "  --supp N        supprime les combinaisons qui contiennent N, comme « Supprimer le »\n"
+          "  --groupe N,N,...:MIN-MAX\n"
+          "                  ne garde que les combinaisons qui contiennent de MIN à MAX numéros du groupe\n"
+          "                  (jusqu'à cinq groupes)\n"
+          "  --somme MIN-MAX ne garde que les combinaisons dont la somme des numéros va de MIN à MAX\n"
+          "  --pairs MIN-MAX ne garde que les combinaisons qui contiennent de MIN à MAX numéros pairs\n"
+          "  --suite MAX     ne garde que les combinaisons sans suite de plus de MAX numéros consécutifs\n"
           "  --help          affiche cette aide\n"
           "  --version       affiche la version\n"
           "\n"
-          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection ou le classeur n'est\n"
-          "pas écrit (message sur la sortie d'erreur), 2 ligne de commande mal formée.\n";
+          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection, un filtre ou une\n"
+          "condition, ou le classeur n'est pas écrit (message sur la sortie d'erreur), 2 ligne de\n"
+          "commande mal formée.\n";
     return usage;
 }
 
@@ -56,6 +71,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     };
     bool optionsEnded = false;
     std::set<std::string> seen;
+    std::string needsOutput; // the first option that only an output gives a meaning to
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -86,6 +102,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return misuse("--base attend un numéro.");
             }
             options.bases.push_back(arguments[++i]);
+            needsOutput = needsOutput.empty() ? argument : needsOutput;
         } else if (IsBetOption(argument)) {
             parsed.headless = true;
             if (!hasValue) {
@@ -94,6 +111,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             if (std::optional<std::string> wrong = ReadBetOption(argument, arguments[++i], options)) {
                 return misuse(*wrong);
             }
+            needsOutput = needsOutput.empty() ? argument : needsOutput;
+        } else if (IsListStepOption(argument)) {
+            parsed.headless = true;
+            if (!hasValue) {
+                return misuse(MissingStepValue(argument));
+            }
+            if (std::optional<std::string> problem = AddListStep(options.listSteps, argument, arguments[++i])) {
+                return misuse(*problem);
+            }
+            needsOutput = needsOutput.empty() ? argument : needsOutput;
         } else {
             return misuse("option inconnue « " + argument + " ».");
         }
@@ -108,7 +135,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return misuse(*wrong);
     }
     if (!options.print && !options.xlsx) {
-        return misuse("--base ne va qu'avec --print ou --xlsx.");
+        return misuse(needsOutput + " ne va qu'avec --print ou --xlsx.");
     }
     if (options.bases.size() > 3) {
         return misuse("trois bases au plus.");

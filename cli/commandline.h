@@ -1,5 +1,7 @@
 #pragma once
 
+#include "liststeps.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +20,7 @@ struct CommandLineOptions {
     std::optional<std::int64_t> stakeCents; // --mise
     std::optional<std::string> arrival; // --arrivee, as typed: "3-8-12"
     std::vector<std::string> preload; // the arguments that are no option, joined later as the window joins them
+    std::vector<ListStep> listSteps; // --garde, --supp and the conditions, in the order given
 };
 
 // The reading of a command line: the options, or the misuse to report with status 2.

@@ -1,5 +1,6 @@
 #include "selectionroad.h"
 
+#include "liststeps.h"
 #include "numericvalue.h"
 #include "preload.h"
 #include "selectionflow.h"
@@ -73,6 +74,16 @@ SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
     road.result = ComputeCombinations(sel);
     if (road.result.message) {
         return stop(std::move(road), SelectionRoad::Status::Refused, road.result.message->text);
+    }
+
+    std::vector<std::string> prediction;
+    for (int i = 0; i < kNumberBoxCount; ++i) {
+        if (sel.shown[i]) {
+            prediction.push_back(sel.numbers[i]);
+        }
+    }
+    if (const std::optional<Message> refusal = RunListSteps(options.listSteps, prediction, road.result.list)) {
+        return stop(std::move(road), SelectionRoad::Status::Refused, refusal->text);
     }
     return road;
 }

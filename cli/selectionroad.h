@@ -22,7 +22,7 @@ struct SelectionRoad {
 };
 
 // Walks the preload as the window does (horse count, bet size, numbers), then picks the base mode and ticks the
-// mark of each --base number as a player would, then computes.
+// mark of each --base number as a player would, then computes and runs the filters and conditions in their order.
 SelectionRoad WalkSelectionRoad(const CommandLineOptions& options);
 
 } // namespace ornal

@@ -144,6 +144,7 @@ void Form1::connectControls()
     connect(m_ui.Command8, &QPushButton::clicked, this, [this] { ShowVersionBox(); });
     connect(m_ui.Command1, &QPushButton::clicked, this, [this] { m_services.quit(); });
     connectCosts();
+    connect(m_ext.ReduireJeu, &QPushButton::clicked, this, [this] { ReduceList(); });
 }
 
 void Form1::InitialiseMainWindow()

@@ -6,6 +6,7 @@
 #include "exportcommand.h"
 #include "extensioncontrols.h"
 #include "form1controls.h"
+#include "gameaccess.h"
 #include "messageboxes.h"
 #include "selectionflow.h"
 #include "shuffle.h"
@@ -25,6 +26,7 @@ namespace ornal {
 
 class CoutGainsDialog;
 class NumberBoxFilter;
+class ReduceDialog;
 
 // What the window reaches outside itself; tests put recorders in their place.
 struct Form1Services {
@@ -77,6 +79,7 @@ public:
     void ExportToSpreadsheet();
     void OpenWebSite();
     void ShowVersionBox();
+    void ReduceList();
 
     // The bet type and the unit stakes that price the list.
     const BetChoice& betChoice() const { return m_bets; }
@@ -109,6 +112,7 @@ private:
     void showListCost();
     void showCost(bool listChanged = false);
     void selectLine(CombinationList::Count line);
+    GameAccess gameAccess();
 
     Form1Controls m_ui;
     ExtensionControls m_ext;
@@ -127,6 +131,7 @@ private:
     bool m_showingSelection = false;
     bool m_preloaded = false;
     bool m_closing = false;
+    ReduceDialog* m_reduceDialog = nullptr; // made on first use, kept so its tabs keep their settings
 };
 
 } // namespace ornal
