@@ -6,6 +6,8 @@
 #include "combinationengine.h"
 #include "extensioncontrols.h"
 #include "filters.h"
+#include "gamefile.h"
+#include "gamefiledialogs.h"
 #include "messageboxes.h"
 #include "numberboxfilter.h"
 #include "numericvalue.h"
@@ -53,6 +55,7 @@ Form1Services WithDefaults(Form1Services services, Form1* window)
     if (!services.quit) {
         services.quit = [window] { window->close(); };
     }
+    AddGameFileDefaults(services, window);
     return services;
 }
 
@@ -82,6 +85,7 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     InitialiseMainWindow();
     connectControls();
     centreOnScreen();
+    m_startingGame = currentGame();
 }
 
 Form1::~Form1()
@@ -111,6 +115,7 @@ void Form1::connectControls()
     connect(m_ui.Command6, &QPushButton::clicked, this, [this] { OpenWebSite(); });
     connect(m_ui.Command8, &QPushButton::clicked, this, [this] { ShowVersionBox(); });
     connect(m_ui.Command1, &QPushButton::clicked, this, [this] { m_services.quit(); });
+    connectGameControls();
 }
 
 void Form1::InitialiseMainWindow()
@@ -322,6 +327,10 @@ void Form1::PreloadFromCommandLine()
         arguments.push_back(ToStd(argument));
     }
     m_commandLineText = JoinCommandLine(arguments);
+    if (const std::optional<std::filesystem::path> game = GameFileNamed(arguments)) {
+        m_gameFile = openGameFile(*game) ? *game : std::filesystem::path();
+        return;
+    }
     const std::optional<PreloadFields> fields = ParsePreload(m_commandLineText);
     if (!fields) {
         return;
@@ -384,12 +393,14 @@ bool Form1::event(QEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Closing cannot be refused: the program ends at once, without a question.
+    // Closing cannot be refused: the program ends at once, without a question; the game is kept to reopen.
+    saveLastGame();
     event->accept();
 }
 
 void Form1::showBusyCaption()
 {
+    m_captionBeforeWork = m_ui.TotalComb->text();
     m_ui.TotalComb->setText(ToQString(text::kWorking));
     m_ui.TotalComb->repaint();
     m_ui.List1->viewport()->repaint();
@@ -397,6 +408,7 @@ void Form1::showBusyCaption()
 
 void Form1::replaceList(CombinationList list)
 {
+    rememberListState();
     m_model->setList(std::move(list));
     showCount();
 }
