@@ -1,5 +1,6 @@
 #include "headlessrun.h"
 
+#include "gameoutputs.h"
 #include "selectionroad.h"
 #include "spreadsheetexport.h"
 #include "version.h"
@@ -58,8 +59,11 @@ int print(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
     }
-    if (!writeLines(out, road.result.list)) {
+    if (options.print && !writeLines(out, road.result.list)) {
         return reportUnwritable(err);
+    }
+    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
+        return status;
     }
     say(err, CountCaption(road.result.list.size()));
     return 0;
@@ -72,8 +76,8 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
     }
-    const std::string baseText
-        = options.bases.empty() ? std::string(text::kNoBase) : std::to_string(options.bases.size());
+    // The Base box's text: a base count for --base, what the game holds for a game opened.
+    const std::string baseText = road.selection.baseText;
     ExportRequest request {
         .list = road.result.list, .selectionText = road.result.selectionText, .baseText = baseText
     };
@@ -87,6 +91,9 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
     }
     if (outcome.status != ExportOutcome::Status::Written) {
         return 1;
+    }
+    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
+        return status;
     }
     say(err, CountCaption(road.result.list.size()));
     return 0;
