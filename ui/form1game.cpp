@@ -12,6 +12,7 @@
 #include "qtbridge.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <memory>
 #include <system_error>
@@ -245,9 +247,13 @@ void Form1::PrintGame()
 
     // Printing to a PDF file is in the print dialog; a button in the preview's own bar says it outright.
     if (auto* bar = preview->findChild<QToolBar*>()) {
-        QAction* pdf = bar->addAction(QStringLiteral("Enregistrer en PDF…"));
+        bar->addSeparator();
+        QAction* pdf = bar->addAction(QIcon(QStringLiteral(":/disk.svg")), QStringLiteral("Enregistrer en PDF…"));
         pdf->setObjectName(QStringLiteral("EnregistrerPdf"));
         pdf->setToolTip(QStringLiteral("Enregistrer ces pages dans un fichier PDF"));
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(pdf))) {
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
         connect(pdf, &QAction::triggered, preview, [this, printout] {
             std::filesystem::path suggested = m_gameFile.empty() ? GameDocumentsFolder() / "jeu.pdf" : m_gameFile;
             suggested.replace_extension(".pdf");
@@ -265,6 +271,7 @@ void Form1::PrintGame()
             }
         });
     }
+    preview->resize(TwipsToPixels(14400), TwipsToPixels(11520));
     preview->open();
 }
 
