@@ -23,6 +23,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <system_error>
 #include <utility>
