@@ -26,15 +26,22 @@ const std::string& UsageText()
           "        ornal --xlsx FICHIER --jeu ID [--mise EUROS] PRELOAD\n"
           "        ornal --print [--base NUMERO]... [FILTRE]... PRELOAD\n"
           "        ornal --xlsx FICHIER [--base NUMERO]... [FILTRE]... PRELOAD\n"
+          "        ornal [--print] [--enregistrer JEU] [--csv FICHIER] [--pdf FICHIER] PRELOAD|JEU.ornal\n"
           "\n"
-          "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture.\n"
+          "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture, un JEU.ornal y est ouvert.\n"
           "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
           "FILTRE : --garde, --supp, --groupe, --somme, --pairs ou --suite, appliqués à la liste calculée\n"
           "dans l'ordre donné.\n"
+          "À la place de PRELOAD, un jeu enregistré (JEU.ornal) est ouvert tel qu'il a été enregistré.\n"
           "\n"
           "  --print         écrit les combinaisons sur la sortie standard, une par ligne,\n"
           "                  et le nombre de combinaisons sur la sortie d'erreur\n"
           "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER (jamais remplacé s'il existe)\n"
+          "  --enregistrer JEU\n"
+          "                  enregistre le jeu (la sélection et ses combinaisons) dans le fichier JEU\n"
+          "  --csv FICHIER   écrit les combinaisons en CSV pour un tableur (« ; » entre les champs)\n"
+          "  --pdf FICHIER   écrit les pages imprimées du jeu en PDF, sans ouvrir de fenêtre\n"
+          "                  (aucun de ces fichiers n'est jamais remplacé s'il existe)\n"
           "  --base NUMERO   le cheval NUMERO, pris parmi les premiers numéros du jeu, est une base\n"
           "                  (jusqu'à trois fois)\n"
           "  --jeu ID        le type de pari : couple-gagnant, couple-place, couple-ordre, 2sur4, trio,\n"
@@ -55,9 +62,9 @@ const std::string& UsageText()
           "  --help          affiche cette aide\n"
           "  --version       affiche la version\n"
           "\n"
-          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection, un filtre ou une\n"
-          "condition, ou le classeur n'est pas écrit (message sur la sortie d'erreur), 2 ligne de\n"
-          "commande mal formée.\n";
+          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection, un filtre, une condition\n"
+          "ou le jeu, ou un fichier n'est pas écrit (message sur la sortie d'erreur), 2 ligne de commande\n"
+          "mal formée.\n";
     return usage;
 }
 
@@ -92,6 +99,15 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return misuse("--xlsx attend un nom de fichier.");
             }
             options.xlsx = arguments[++i];
+        } else if (argument == "--enregistrer" || argument == "--csv" || argument == "--pdf") {
+            parsed.headless = true;
+            if (!hasValue || arguments[i + 1].empty()) {
+                return misuse(argument + " attend un nom de fichier.");
+            }
+            std::optional<std::string>& file = argument == "--csv" ? options.csv
+                : argument == "--pdf"                              ? options.pdf
+                                                                   : options.saveGame;
+            file = arguments[++i];
         } else if (argument == "--help" || argument == "-h") {
             options.help = parsed.headless = true;
         } else if (argument == "--version") {
@@ -134,14 +150,20 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     if (std::optional<std::string> wrong = CheckBetOptions(options)) {
         return misuse(*wrong);
     }
-    if (!options.print && !options.xlsx) {
-        return misuse(needsOutput + " ne va qu'avec --print ou --xlsx.");
+    const char* firstOutput = options.print ? "--print"
+        : options.xlsx                      ? "--xlsx"
+        : options.saveGame                  ? "--enregistrer"
+        : options.csv                       ? "--csv"
+        : options.pdf                       ? "--pdf"
+                                            : nullptr;
+    if (!firstOutput) {
+        return misuse(needsOutput + " ne va qu'avec --print, --xlsx, --enregistrer, --csv ou --pdf.");
     }
     if (options.bases.size() > 3) {
         return misuse("trois bases au plus.");
     }
     if (options.preload.empty()) {
-        return misuse(options.print ? "--print attend un PRELOAD." : "--xlsx attend un PRELOAD.");
+        return misuse(std::string(firstOutput) + " attend un PRELOAD.");
     }
     return parsed;
 }

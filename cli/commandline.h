@@ -13,6 +13,9 @@ namespace ornal {
 struct CommandLineOptions {
     bool print = false;
     std::optional<std::string> xlsx;
+    std::optional<std::string> saveGame; // --enregistrer: the game file to write
+    std::optional<std::string> csv;
+    std::optional<std::string> pdf;
     bool help = false;
     bool version = false;
     std::vector<std::string> bases; // --base, in the order given

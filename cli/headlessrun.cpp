@@ -2,6 +2,7 @@
 
 #include "betsummary.h"
 #include "exportcommand.h"
+#include "gameoutputs.h"
 #include "selectionroad.h"
 #include "systemerrortext.h"
 #include "version.h"
@@ -64,8 +65,13 @@ int print(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
         say(err, *bets.refusal);
         return 1;
     }
-    if (!(bets.arrival ? WritePayingLines(out, road.result.list, *bets.arrival) : writeLines(out, road.result.list))) {
+    if (options.print
+        && !(bets.arrival ? WritePayingLines(out, road.result.list, *bets.arrival)
+                          : writeLines(out, road.result.list))) {
         return reportUnwritable(err);
+    }
+    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
+        return status;
     }
     say(err, CountCaption(road.result.list.size()));
     for (const std::string& line : bets.lines) {
@@ -86,8 +92,8 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
         say(err, *bets.refusal);
         return 1;
     }
-    const std::string baseText
-        = options.bases.empty() ? std::string(text::kNoBase) : std::to_string(options.bases.size());
+    // The Base box's text: a base count for --base, what the game holds for a game opened.
+    const std::string baseText = road.selection.baseText;
     ExportRequest request {
         .list = road.result.list, .selectionText = road.result.selectionText, .baseText = baseText
     };
@@ -100,6 +106,9 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
     }
     if (outcome.status != ExportOutcome::Status::Written) {
         return 1;
+    }
+    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
+        return status;
     }
     say(err, CountCaption(road.result.list.size()));
     for (const std::string& line : bets.lines) {

@@ -32,6 +32,9 @@ int markFor(const Selection& sel, const std::string& base)
 
 SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
 {
+    if (std::optional<SelectionRoad> opened = OpenGameRoad(options)) {
+        return std::move(*opened);
+    }
     SelectionRoad road;
     const std::optional<PreloadFields> fields = ParsePreload(JoinCommandLine(options.preload));
     if (!fields) {

@@ -9,6 +9,8 @@
 #include "desktopfolders.h"
 #include "extensioncontrols.h"
 #include "filters.h"
+#include "gamefile.h"
+#include "gamefiledialogs.h"
 #include "messageboxes.h"
 #include "numberboxfilter.h"
 #include "numericvalue.h"
@@ -63,6 +65,7 @@ Form1Services WithDefaults(Form1Services services, Form1* window)
     if (!services.quit) {
         services.quit = [window] { window->close(); };
     }
+    AddGameFileDefaults(services, window);
     return services;
 }
 
@@ -100,6 +103,7 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     InitialiseMainWindow();
     connectControls();
     centreOnScreen();
+    m_startingGame = currentGame();
 }
 
 Form1::~Form1()
@@ -145,6 +149,7 @@ void Form1::connectControls()
     connect(m_ui.Command1, &QPushButton::clicked, this, [this] { m_services.quit(); });
     connectCosts();
     connect(m_ext.ReduireJeu, &QPushButton::clicked, this, [this] { ReduceList(); });
+    connectGameControls();
 }
 
 void Form1::InitialiseMainWindow()
@@ -360,6 +365,10 @@ void Form1::PreloadFromCommandLine()
         arguments.push_back(ToStd(argument));
     }
     m_commandLineText = JoinCommandLine(arguments);
+    if (const std::optional<std::filesystem::path> game = GameFileNamed(arguments)) {
+        m_gameFile = openGameFile(*game) ? *game : std::filesystem::path();
+        return;
+    }
     const std::optional<PreloadFields> fields = ParsePreload(m_commandLineText);
     if (!fields) {
         return;
@@ -425,12 +434,14 @@ bool Form1::event(QEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Closing cannot be refused: the program ends at once, without a question.
+    // Closing cannot be refused: the program ends at once, without a question; the game is kept to reopen.
+    saveLastGame();
     event->accept();
 }
 
 void Form1::showBusyCaption()
 {
+    m_captionBeforeWork = m_ui.TotalComb->text();
     m_ui.TotalComb->setText(ToQString(text::kWorking));
     m_ui.TotalComb->repaint();
     m_ui.List1->viewport()->repaint();
@@ -438,6 +449,7 @@ void Form1::showBusyCaption()
 
 void Form1::replaceList(CombinationList list)
 {
+    rememberListState();
     m_model->setList(std::move(list));
     showCount();
     showListCost();

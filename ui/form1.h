@@ -7,14 +7,18 @@
 #include "extensioncontrols.h"
 #include "form1controls.h"
 #include "gameaccess.h"
+#include "listhistory.h"
 #include "messageboxes.h"
+#include "savedgame.h"
 #include "selectionflow.h"
 #include "shuffle.h"
 
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,6 +32,14 @@ class CoutGainsDialog;
 class NumberBoxFilter;
 class ReduceDialog;
 
+// A question for a file's name, as a file dialog asks it.
+struct FileNameQuestion {
+    bool save = false; // a name to write to (the dialog asks before an existing file is replaced) or to open
+    QString title; // "Ouvrir un jeu"
+    QString filter; // "Jeux Ornal (*.ornal)"
+    std::filesystem::path start; // the folder to open in, or the file suggested for a save
+};
+
 // What the window reaches outside itself; tests put recorders in their place.
 struct Form1Services {
     // Opens a web address in the registered browser (default: OpenUrl).
@@ -36,6 +48,11 @@ struct Form1Services {
     std::function<ExportOutcome(const ExportRequest& request)> exportList;
     // Leaves the program (default: closes the window, which ends the event loop).
     std::function<void()> quit;
+    // Asks the player for a file's name; nullopt when the player gave up (default: a file dialog).
+    std::function<std::optional<std::filesystem::path>(const FileNameQuestion& question)> askFileName;
+    // Where the game is kept when the window closes, empty for nowhere (default:
+    // $XDG_DATA_HOME/ornal/dernier-jeu.ornal).
+    std::function<std::filesystem::path()> lastGameFile;
 };
 
 // Where a window of size goes on a screen's available area: centred, its top-left corner kept inside the area.
@@ -89,6 +106,22 @@ public:
     void SetUnitStake(const BetType& type, std::int64_t cents);
     // Opens the dialog "Coût et gains", its arrival taken from the result boxes.
     void ShowCostAndGains();
+    void OpenGame();
+    void ReopenLastGame();
+    void SaveCurrentGame();
+    void SaveCurrentGameAs();
+    void PrintGame();
+    void UndoListChange();
+    void RedoListChange();
+
+    // The game the window holds, every control as it stands, as it would be saved.
+    SavedGame currentGame() const;
+    // Shows the game in file: true when it is shown, otherwise its refusal is shown and nothing changed.
+    bool openGameFile(const std::filesystem::path& file);
+    // The file Ctrl+S saves to without asking: the last game saved or opened by name; empty before.
+    const std::filesystem::path& gameFile() const { return m_gameFile; }
+    // The list's undo and redo steps.
+    const ListHistory& listHistory() const { return m_history; }
 
 protected:
     bool event(QEvent* event) override;
@@ -113,6 +146,13 @@ private:
     void showCost(bool listChanged = false);
     void selectLine(CombinationList::Count line);
     GameAccess gameAccess();
+    void connectGameControls();
+    void showGame(SavedGame game);
+    void saveGame(bool askName);
+    void saveLastGame();
+    void rememberListState();
+    void restoreListState(ListState state);
+    ListState listState() const;
 
     Form1Controls m_ui;
     ExtensionControls m_ext;
@@ -132,6 +172,13 @@ private:
     bool m_preloaded = false;
     bool m_closing = false;
     ReduceDialog* m_reduceDialog = nullptr; // made on first use, kept so its tabs keep their settings
+    ListHistory m_history;
+    std::string m_listSelectionText; // the SelectionText that goes with the list shown
+    QString m_captionBeforeWork; // the count caption that "Traitement en cours..." stands in for
+    bool m_restoringList = false;
+    std::filesystem::path m_gameFile;
+    SavedGame m_keptParts; // what an opened game holds that the window does not show, saved again as it came
+    std::optional<SavedGame> m_startingGame; // the window as it opened, which is not worth keeping at the close
 };
 
 } // namespace ornal

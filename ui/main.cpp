@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "pdfwithoutwindow.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -7,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -32,6 +34,11 @@ int main(int argc, char* argv[])
             stderr);
         return 1;
     }
+    const bool pdfOnly = argc > 1 && std::strcmp(argv[1], ornal::kPdfWithoutWindowOption) == 0;
+    if (pdfOnly) {
+        // Qt's remarks about the missing display and session are no news to a script.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ornal"));
     QTranslator qtFrench;
@@ -40,6 +47,9 @@ int main(int argc, char* argv[])
     }
     QStringList windowArguments = QApplication::arguments();
     windowArguments.removeFirst();
+    if (pdfOnly) {
+        return ornal::RunPdfWithoutWindow(windowArguments);
+    }
     ornal::Form1 window(windowArguments);
     window.show();
     window.activateWindow();

@@ -63,11 +63,13 @@ std::vector<GameCase> Games()
         { "outsiders", {}, 0, 0, std::nullopt, SavedRange { 1, 1 }, std::nullopt },
     };
     everything.guarantee = SavedGuarantee { 3, 5 };
+    everything.view = SavedView { true, true, std::array { 5, 6 }, SavedView::Caption::Count };
     games.push_back({ "EveryOptionalMember", everything });
 
     SavedGame noPayouts;
     noPayouts.arrival = SavedArrival { { "1", "", "", "", "" }, {} };
     noPayouts.bet = SavedBet { "", 0 };
+    noPayouts.view = SavedView { false, true, std::nullopt, SavedView::Caption::ChooseHorseCount };
     games.push_back({ "OptionalMembersAtTheirSmallest", noPayouts });
 
     SavedGame largest;
@@ -153,6 +155,7 @@ TEST(GameFile, AFileWrittenBeforeTheOptionalMembersOpens)
     EXPECT_FALSE(game.arrival.has_value());
     EXPECT_TRUE(game.conditions.empty());
     EXPECT_FALSE(game.guarantee.has_value());
+    EXPECT_FALSE(game.view.has_value());
 }
 
 TEST(GameFile, SavingAgainKeepsOrReplacesThePreviousFileAsAsked)
@@ -309,6 +312,26 @@ TEST(GameFile, AFileThePlayerMayNotReadIsRefused)
         GTEST_SKIP() << "running as root and unable to become user 65534: root reads any file";
     }
     EXPECT_EQ(*result, 0);
+}
+
+TEST(GameFile, TheArgumentsNameAGameWhenTheyEndInItsExtension)
+{
+    ScratchFolder folder;
+    PutContent(folder / "Mon jeu.ornal", "{}");
+    PutContent(folder / "|8|3|1.ornal", "{}");
+    const std::string in = folder.path().string() + "/";
+    using Arguments = std::vector<std::string>;
+    EXPECT_EQ(GameFileNamed(Arguments { in + "Mon jeu.ornal" }), folder / "Mon jeu.ornal");
+    // A file manager hands the name whole; a shell without quotes splits it, and the join puts it together.
+    EXPECT_EQ(GameFileNamed(Arguments { in + "Mon", "jeu.ornal" }), folder / "Mon jeu.ornal");
+    // A missing game is still a game's name, so that opening it says it is missing.
+    EXPECT_EQ(GameFileNamed(Arguments { in + "absent.ORNAL" }), folder / "absent.ORNAL");
+    EXPECT_EQ(GameFileNamed(Arguments { in + "|8|3|1.ornal" }), folder / "|8|3|1.ornal");
+    EXPECT_EQ(GameFileNamed(Arguments { "|8|3|1.ornal" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments { "|8|3|1|2|3|4|5|6|7|8" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments { in + "jeu.ornal.txt" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments { ".ornal" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments {}), std::nullopt);
 }
 
 } // namespace
