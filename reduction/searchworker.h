@@ -25,7 +25,7 @@ struct WorkerPlan {
     std::vector<OrbitVariant> orbitSearches;
     SharedBest::Clock::time_point orbitDeadline = SharedBest::Clock::time_point::max(); // no orbit search after it
     // An orbit search ends after this many moves per line orbit, plus orbitStallBase, without a smaller design.
-    std::uint64_t orbitStallPerOrbit = 10;
+    std::uint64_t orbitStallPerOrbit = 2;
     std::uint64_t orbitStallBase = 20000;
     SwapOptions swaps;
     // Whether the swap search goes on from the shared best whenever another thread gets below it; if not, it keeps
