@@ -30,8 +30,8 @@ void SearchWorker::run() noexcept
             searchLines(m_plan.firstSwapMoves);
         }
         for (const OrbitVariant& variant : m_plan.orbitSearches) {
-            if (SharedBest::Clock::now() < m_plan.orbitDeadline) {
-                searchOrbits(variant);
+            if (SharedBest::Clock::now() < m_plan.orbitDeadline && searchOrbits(variant)) {
+                searchLines(m_moves + m_plan.followUpSwapMoves);
             }
         }
         searchLines(0);
@@ -58,14 +58,14 @@ bool SearchWorker::offer(std::span<const ArrivalSpace::Index> lines)
     return kept;
 }
 
-void SearchWorker::searchOrbits(const OrbitVariant& variant)
+bool SearchWorker::searchOrbits(const OrbitVariant& variant)
 {
     OrbitSpace orbits;
     if (finished() || !orbits.build(m_space, variant.fixed, variant.cycles)) {
-        return;
+        return false;
     }
     const std::vector<SetSystem::Index> greedy = GreedyCover(orbits.orbits());
-    offer(orbits.expand(greedy));
+    bool improved = offer(orbits.expand(greedy));
     WeightedSearch search(orbits.orbits(), variant.seed);
     search.load(greedy);
     search.dropOne();
@@ -82,11 +82,12 @@ void SearchWorker::searchOrbits(const OrbitVariant& variant)
             if (search.lines().size() < fewest) {
                 fewest = search.lines().size();
                 lastFound = search.movesDone();
-                offer(orbits.expand(search.lines()));
+                improved = offer(orbits.expand(search.lines())) || improved;
             }
             search.dropOne();
         }
     }
+    return improved;
 }
 
 void SearchWorker::searchLines(std::uint64_t until)
