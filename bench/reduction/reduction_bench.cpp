@@ -5,6 +5,8 @@
 // Families: quarte, bonus3, bonus4, multi6, multi7, 2sur4, couple-place (all when none is named); v from 8 to 20.
 // Time limits: 1 s for v <= 12, 5 s for 13 to 16, 10 s for 17 to 20 (times --scale). Options of the other benchmarks
 // (--benchmark_...) are ignored, so that scripts/run-benchmarks can run it with them: the whole table takes minutes.
+// The last column is the processor time the search threads got over the time they ran: on a shared machine it tells
+// how much of the two cores a row actually had.
 #include "combinationengine.h"
 #include "reducer.h"
 #include "verify.h"
