@@ -1,0 +1,268 @@
+#include "reducer.h"
+
+#include "arrivalspace.h"
+#include "bounds.h"
+#include "greedycover.h"
+#include "searchworker.h"
+#include "sharedbest.h"
+#include "verify.h"
+
+#include <algorithm>
+#include <bit>
+#include <memory>
+#include <new>
+#include <numeric>
+#include <system_error>
+#include <thread>
+
+namespace ornal {
+
+namespace {
+
+using Clock = SharedBest::Clock;
+using Index = ArrivalSpace::Index;
+
+constexpr auto kHeartbeat = std::chrono::milliseconds(250);
+
+std::chrono::milliseconds Millis(Clock::duration d)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(d);
+}
+
+Message Refusal(std::string text)
+{
+    return Message { std::move(text), MessageIcon::Information };
+}
+
+// The best of the bounds that apply. Schönheim's and the pair bound count every set of finishers, so they only
+// hold when no arrival is left outside the guarantee by a filtered list.
+std::uint64_t LowerBound(const ArrivalSpace& space)
+{
+    std::uint64_t bound = CountingBound(space.arrivalCount(), space.mostArrivalsOfALine());
+    if (space.arrivalCount() != space.possibleArrivals()) {
+        return bound;
+    }
+    int k = 0;
+    for (Index line = 0; line < space.lineCount(); ++line) {
+        k = std::max(k, std::popcount(space.lineMask(line)));
+    }
+    const Guarantee g = space.guarantee();
+    const int v = space.horseCount();
+    const int b = space.baseCount();
+    if (g.inLine == g.finishers) {
+        // Every line meeting an arrival holds all the bases; the rest of it covers the arrival's other horses.
+        bound = std::max(bound, SchonheimBound(v - b, k - b, g.finishers - b));
+    }
+    if (g.inLine == 2 && k == 2 && b == 0) {
+        bound = std::max(bound, PairCoverMinimum(v, g.finishers));
+    }
+    return bound;
+}
+
+std::vector<CombinationList::Count> ListIndexes(const ArrivalSpace& space, std::span<const Index> lines)
+{
+    std::vector<CombinationList::Count> indexes;
+    indexes.reserve(lines.size());
+    for (Index line : lines) {
+        indexes.push_back(space.listIndex(line));
+    }
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
+}
+
+unsigned ThreadCount(unsigned cap)
+{
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    return cap == 0 ? cores : std::min(cores, cap);
+}
+
+void Report(const ProgressCallback& progress, std::uint64_t size, std::uint64_t bound, Clock::time_point start)
+{
+    if (!progress) {
+        return;
+    }
+    try {
+        progress(ReductionProgress { size, bound, Millis(Clock::now() - start) });
+    } catch (...) {
+        // A failing report must not end the search.
+    }
+}
+
+// The rotations worth a try, most promising first: all turning horses in one cycle with 0 to 4 of them fixed, then
+// split into two or three cycles; then all of it again with other seeds, the orbit designs found varying from seed
+// to seed, as long as time allows.
+std::vector<OrbitVariant> OrbitVariants(const ArrivalSpace& space, std::uint64_t seed)
+{
+    constexpr int kMostFixed = 4;
+    constexpr int kRounds = 16;
+    const int others = space.horseCount() - space.baseCount();
+    std::vector<OrbitVariant> variants;
+    for (int round = 0; round < kRounds; ++round) {
+        for (int cycles = 1; cycles <= 3; ++cycles) {
+            for (int fixed = 0; fixed <= kMostFixed; ++fixed) {
+                const int turning = others - fixed;
+                if (turning % cycles == 0 && turning / cycles >= 3) {
+                    variants.push_back(OrbitVariant { fixed, cycles, seed + variants.size() });
+                }
+            }
+        }
+    }
+    return variants;
+}
+
+// Threads deal the orbit searches out among themselves, within the first half of the time, then go on from the
+// shared best with a swap search judging moves by counts (even threads) or weighing the arrivals left unmet long
+// (odd threads). From three threads on, the last one keeps instead to its own descent from the greedy reduction:
+// designs grown from an orbit design and from the greedy one end up apart, and either may be the better.
+WorkerPlan Plan(const ArrivalSpace& space, const ReductionRequest& request, const std::vector<Index>& greedy,
+    Clock::time_point start, unsigned thread, unsigned threads)
+{
+    WorkerPlan plan;
+    plan.seed = request.seed + 0x9E3779B97F4A7C15ull * thread;
+    plan.moveLimit = request.moveLimit;
+    plan.deadline = start + request.timeLimit;
+    plan.orbitDeadline = start + request.timeLimit / 2;
+    if (threads >= 3 && thread == threads - 1) {
+        plan.followBest = false;
+        plan.initial = greedy;
+        plan.swaps = SwapOptions { true, 0.01 };
+        return plan;
+    }
+    const unsigned orbitThreads = threads >= 3 ? threads - 1 : threads;
+    const std::vector<OrbitVariant> variants = OrbitVariants(space, request.seed);
+    for (std::size_t i = thread; i < variants.size(); i += orbitThreads) {
+        plan.orbitSearches.push_back(variants[i]);
+    }
+    plan.swaps = thread % 2 == 0 ? SwapOptions { false, 0.03 } : SwapOptions { true, 0.01 };
+    return plan;
+}
+
+// Runs the search threads from the greedy reduction and returns the best lines they reach.
+std::vector<Index> Search(const ArrivalSpace& space, const ReductionRequest& request, const std::vector<Index>& greedy,
+    std::stop_token stop, const ProgressCallback& progress, SharedBest& best, Clock::time_point start,
+    std::uint64_t bound, ReductionResult& result)
+{
+    const unsigned count = ThreadCount(request.maxThreads);
+    std::vector<std::unique_ptr<SearchWorker>> workers;
+    for (unsigned i = 0; i < count; ++i) {
+        workers.push_back(
+            std::make_unique<SearchWorker>(space, best, bound, Plan(space, request, greedy, start, i, count)));
+    }
+    std::stop_callback onStop(stop, [&best] { best.halt(); });
+    std::vector<std::jthread> threads;
+    for (auto& worker : workers) {
+        best.workerStarted();
+        try {
+            threads.emplace_back([&best, w = worker.get()] {
+                w->run();
+                best.workerFinished();
+            });
+        } catch (const std::system_error&) {
+            best.workerFinished();
+            break;
+        }
+    }
+    if (threads.empty()) {
+        workers.front()->run();
+    }
+    result.threads = threads.empty() ? 1u : static_cast<unsigned>(threads.size());
+
+    std::uint64_t seen = best.version();
+    Clock::time_point lastReport = Clock::now();
+    while (best.waitForChange(seen, kHeartbeat)) {
+        if (best.version() != seen || Clock::now() - lastReport >= kHeartbeat) {
+            seen = best.version();
+            lastReport = Clock::now();
+            Report(progress, best.size(), bound, start);
+        }
+    }
+    threads.clear(); // joins
+    std::vector<Index> lines;
+    best.copy(lines);
+    return lines;
+}
+
+ReductionOutcome ReduceUnguarded(
+    const ReductionRequest& request, std::stop_token stop, const ProgressCallback& progress)
+{
+    const Clock::time_point start = Clock::now();
+    ReductionOutcome outcome;
+    if (request.list == nullptr || request.list->empty()) {
+        outcome.refusal = Refusal(std::string(text::kEmptyList));
+        return outcome;
+    }
+    const CombinationList& list = *request.list;
+    ArrivalSpace space;
+    if (auto refusal = space.build(list, request.horses, request.bases, request.guarantee)) {
+        outcome.refusal = std::move(refusal);
+        return outcome;
+    }
+    ReductionResult& result = outcome.result;
+    result.listSize = list.size();
+    result.promised = space.arrivalCount();
+    result.outside = space.possibleArrivals() - space.arrivalCount();
+    result.bound = LowerBound(space);
+
+    const std::vector<Index> greedy = GreedyCover(space.meetings());
+    result.greedySize = greedy.size();
+    result.elapsed = Millis(Clock::now() - start);
+    result.timeToFinal = result.elapsed;
+    result.threads = 1;
+    Report(progress, greedy.size(), result.bound, start);
+
+    std::vector<Index> lines = greedy;
+    if (greedy.size() > result.bound && request.timeLimit.count() > 0 && !stop.stop_requested()) {
+        SharedBest best(greedy, start);
+        lines = Search(space, request, greedy, stop, progress, best, start, result.bound, result);
+        result.timeToFinal = Millis(best.foundAfter());
+    }
+    result.boundReached = lines.size() <= result.bound;
+    result.stoppedEarly = stop.stop_requested() && !result.boundReached;
+
+    // The last word belongs to the independent count: a reduction it rejects is never handed out.
+    result.kept = ListIndexes(space, lines);
+    VerifyReport check = Verify(list, result.kept, request.horses, request.bases, request.guarantee);
+    if (!check.holds() || check.reachable != result.promised) {
+        result.kept = ListIndexes(space, greedy);
+        check = Verify(list, result.kept, request.horses, request.bases, request.guarantee);
+        result.timeToFinal = Millis(Clock::now() - start);
+        if (!check.holds() || check.reachable != result.promised) {
+            result.kept.resize(list.size());
+            std::iota(result.kept.begin(), result.kept.end(), CombinationList::Count { 0 });
+            check.met = check.reachable;
+        }
+    }
+    result.met = check.met;
+    result.elapsed = Millis(Clock::now() - start);
+    Report(progress, result.kept.size(), result.bound, start);
+    return outcome;
+}
+
+} // namespace
+
+ReductionOutcome Reduce(const ReductionRequest& request, std::stop_token stop, const ProgressCallback& progress)
+{
+    try {
+        return ReduceUnguarded(request, std::move(stop), progress);
+    } catch (const std::bad_alloc&) {
+        return ReductionOutcome { Refusal("Mémoire insuffisante pour cette réduction."), {} };
+    } catch (...) {
+        return ReductionOutcome { Refusal("La réduction a échoué : erreur inattendue."), {} };
+    }
+}
+
+CombinationList KeptLines(const CombinationList& list, std::span<const CombinationList::Count> kept)
+{
+    CombinationList lines;
+    std::size_t bytes = 0;
+    for (CombinationList::Count index : kept) {
+        bytes += list.line(index).size();
+    }
+    lines.reserve(static_cast<CombinationList::Count>(kept.size()), bytes);
+    for (CombinationList::Count index : kept) {
+        lines.append(list.line(index));
+    }
+    return lines;
+}
+
+} // namespace ornal

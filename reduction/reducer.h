@@ -1,0 +1,70 @@
+#pragma once
+
+#include "combinationlist.h"
+#include "guarantee.h"
+#include "messages.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <stop_token>
+#include <vector>
+
+namespace ornal {
+
+// What to reduce and how long to search.
+struct ReductionRequest {
+    const CombinationList* list = nullptr; // the current list; must outlive the call
+    std::vector<double> horses; // the prediction's numbers, by value
+    std::vector<double> bases; // among the horses; every arrival holds them
+    Guarantee guarantee;
+    std::chrono::milliseconds timeLimit { 10000 };
+    unsigned maxThreads = 0; // at most this many search threads; 0 for one per core
+    std::uint64_t seed = 1;
+    // Moves per search thread, 0 for no limit. With one thread the search's path depends on the seed alone, so two
+    // runs stopped by the same move limit (or both reaching the bound) keep the same lines.
+    std::uint64_t moveLimit = 0;
+};
+
+// A report on the search under way.
+struct ReductionProgress {
+    std::uint64_t bestSize = 0; // lines of the best complete reduction so far
+    std::uint64_t bound = 0; // no reduction can keep fewer lines
+    std::chrono::milliseconds elapsed { 0 };
+};
+
+// Called on the thread running Reduce (for the window, a worker thread: post the report to the window's own
+// thread), at the start, at each smaller reduction and a few times a second; it must return quickly.
+using ProgressCallback = std::function<void(const ReductionProgress&)>;
+
+struct ReductionResult {
+    std::vector<CombinationList::Count> kept; // indexes into the list, in list order
+    CombinationList::Count listSize = 0;
+    std::uint64_t greedySize = 0; // lines of the first complete reduction
+    std::uint64_t promised = 0; // arrivals some line of the list meets
+    std::uint64_t met = 0; // of them, met by a kept line (all of them, the result being verified)
+    std::uint64_t outside = 0; // arrivals no line of the list meets: outside the guarantee
+    std::uint64_t bound = 0;
+    std::chrono::milliseconds timeToFinal { 0 }; // from the call to the finding of the kept lines
+    std::chrono::milliseconds elapsed { 0 };
+    bool stoppedEarly = false; // a stop request ended the search
+    bool boundReached = false; // the kept lines are provably as few as can be
+    unsigned threads = 0;
+};
+
+struct ReductionOutcome {
+    std::optional<Message> refusal; // set when nothing was reduced
+    ReductionResult result;
+};
+
+// Keeps as few lines of the list as the search finds while every promised arrival stays met; stops at the time
+// limit, on a stop request or at the lower bound. Never throws; never returns lines that Verify rejects.
+ReductionOutcome Reduce(
+    const ReductionRequest& request, std::stop_token stop = {}, const ProgressCallback& progress = {});
+
+// The lines of list at the indexes kept, in their order.
+CombinationList KeptLines(const CombinationList& list, std::span<const CombinationList::Count> kept);
+
+} // namespace ornal

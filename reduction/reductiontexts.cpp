@@ -1,0 +1,51 @@
+#include "reductiontexts.h"
+
+namespace ornal {
+
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+
+// A count with its noun, singular for 0 and 1 as French has it: "1 ligne", "0 arrivée", "2 arrivées".
+std::string Counted(std::uint64_t n, std::string_view singular)
+{
+    return GroupedNumber(n) + " " + std::string(singular) + (n > 1 ? "s" : "");
+}
+
+} // namespace
+
+std::string GroupedNumber(std::uint64_t n)
+{
+    const std::string digits = std::to_string(n);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += kNoBreakSpace;
+        }
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string GuaranteeLine(Guarantee g, std::uint64_t met, std::uint64_t promised)
+{
+    const std::string finishers = g.finishers == 1 ? "1 premier" : std::to_string(g.finishers) + " premiers";
+    return "Garantie : " + finishers + ", " + std::to_string(g.inLine) + " dans une ligne : " + Counted(met, "arrivée")
+        + (met > 1 ? " tenues" : " tenue") + " sur " + GroupedNumber(promised);
+}
+
+std::string OutsideLine(std::uint64_t outside)
+{
+    return "Hors du jeu : " + Counted(outside, "arrivée");
+}
+
+std::string ReductionAnswer(std::uint64_t listSize, std::uint64_t keptSize, std::uint64_t met, std::uint64_t promised)
+{
+    const std::string lines = Counted(listSize, "ligne") + " → " + Counted(keptSize, "ligne") + " ; ";
+    if (met == promised) {
+        return lines + "garantie tenue pour " + Counted(met, "arrivée") + " sur " + GroupedNumber(promised);
+    }
+    return lines + "garantie non tenue : " + Counted(met, "arrivée") + " sur " + GroupedNumber(promised);
+}
+
+} // namespace ornal

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "guarantee.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ornal {
+
+// The texts that tell the player what a reduction keeps, shared by the command line and the window.
+
+// n in decimal, thousands grouped by a no-break space (U+00A0) from 1,000 on: "1 234 567".
+std::string GroupedNumber(std::uint64_t n);
+
+// "Garantie : 4 premiers, 4 dans une ligne : 210 arrivées tenues sur 210".
+std::string GuaranteeLine(Guarantee g, std::uint64_t met, std::uint64_t promised);
+
+// "Hors du jeu : 12 arrivées": the arrivals no line of the list meets.
+std::string OutsideLine(std::uint64_t outside);
+
+// The answer of the reduction dialog: "252 lignes → 51 lignes ; garantie tenue pour 210 arrivées sur 210".
+std::string ReductionAnswer(std::uint64_t listSize, std::uint64_t keptSize, std::uint64_t met, std::uint64_t promised);
+
+} // namespace ornal

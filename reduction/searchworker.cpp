@@ -1,0 +1,130 @@
+#include "searchworker.h"
+
+#include "greedycover.h"
+#include "orbitspace.h"
+#include "weightedsearch.h"
+
+#include <algorithm>
+
+namespace ornal {
+
+namespace {
+
+// Moves between two looks at the halt flag, the clock and the shared best: well under a millisecond.
+constexpr std::uint64_t kChunk = 256;
+
+} // namespace
+
+SearchWorker::SearchWorker(const ArrivalSpace& space, SharedBest& best, std::uint64_t bound, WorkerPlan plan)
+    : m_space(space)
+    , m_best(best)
+    , m_bound(bound)
+    , m_plan(std::move(plan))
+{
+}
+
+void SearchWorker::run() noexcept
+{
+    try {
+        if (!m_plan.orbitSearches.empty()) {
+            searchLines(m_plan.firstSwapMoves);
+        }
+        for (const OrbitVariant& variant : m_plan.orbitSearches) {
+            if (SharedBest::Clock::now() < m_plan.orbitDeadline && searchOrbits(variant)) {
+                searchLines(m_moves + m_plan.followUpSwapMoves);
+            }
+        }
+        searchLines(0);
+    } catch (...) {
+        // The shared best stays complete and is verified later; this thread simply stops adding to it.
+    }
+}
+
+bool SearchWorker::finished()
+{
+    if (m_best.size() <= m_bound) {
+        m_best.halt();
+    }
+    return m_best.halted() || (m_plan.moveLimit != 0 && m_moves >= m_plan.moveLimit)
+        || SharedBest::Clock::now() >= m_plan.deadline;
+}
+
+bool SearchWorker::offer(std::span<const ArrivalSpace::Index> lines)
+{
+    const bool kept = m_best.offer(lines);
+    if (m_best.size() <= m_bound) {
+        m_best.halt();
+    }
+    return kept;
+}
+
+bool SearchWorker::searchOrbits(const OrbitVariant& variant)
+{
+    OrbitSpace orbits;
+    if (finished() || !orbits.build(m_space, variant.fixed, variant.cycles)) {
+        return false;
+    }
+    const std::vector<SetSystem::Index> greedy = GreedyCover(orbits.orbits());
+    bool improved = offer(orbits.expand(greedy));
+    WeightedSearch search(orbits.orbits(), variant.seed);
+    search.load(greedy);
+    search.dropOne();
+    std::uint64_t lastFound = 0;
+    std::size_t fewest = greedy.size();
+    const std::uint64_t start = m_moves;
+    const std::uint64_t stall = m_plan.orbitStallBase + m_plan.orbitStallPerOrbit * orbits.orbits().setCount();
+    while (!finished() && search.movesDone() - lastFound < stall && search.lines().size() > 0
+        && SharedBest::Clock::now() < m_plan.orbitDeadline) {
+        const bool met = search.search(kChunk);
+        m_moves = start + search.movesDone();
+        if (met) {
+            search.dropIdle();
+            if (search.lines().size() < fewest) {
+                fewest = search.lines().size();
+                lastFound = search.movesDone();
+                improved = offer(orbits.expand(search.lines())) || improved;
+            }
+            search.dropOne();
+        }
+    }
+    return improved;
+}
+
+void SearchWorker::searchLines(std::uint64_t until)
+{
+    SwapSearch search(m_space, m_plan.seed, m_plan.swaps);
+    std::vector<ArrivalSpace::Index> lines = m_plan.initial;
+    std::uint64_t seen = 0;
+    const std::uint64_t before = m_moves;
+    const auto over = [&] { return finished() || (until != 0 && m_moves >= until); };
+    while (!over()) {
+        if (m_plan.followBest) {
+            seen = m_best.copy(lines);
+        }
+        search.load(lines);
+        search.dropOne();
+        while (!over()) {
+            std::uint64_t moves = kChunk;
+            if (m_plan.moveLimit != 0) {
+                moves = std::min(moves, m_plan.moveLimit - m_moves);
+            }
+            if (until != 0) {
+                moves = std::min(moves, until - m_moves);
+            }
+            const bool met = search.search(moves);
+            m_moves = before + search.movesDone();
+            if (met) {
+                search.dropIdle();
+                lines.assign(search.lines().begin(), search.lines().end());
+                offer(lines);
+                break;
+            }
+            // Another thread met every arrival with as few lines as this one holds: go on from its reduction.
+            if (m_plan.followBest && m_best.version() != seen && m_best.size() <= search.lines().size()) {
+                break;
+            }
+        }
+    }
+}
+
+} // namespace ornal

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "combinationlist.h"
+#include "guarantee.h"
+#include "messages.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace ornal {
+
+// What a set of kept lines promises, counted from scratch.
+struct VerifyReport {
+    std::optional<Message> refusal; // the inputs make no sense; the counts are then 0
+    std::uint64_t arrivals = 0; // sets of `finishers` horses holding every base
+    std::uint64_t reachable = 0; // of them, met by some line of the list: the arrivals a reduction promises
+    std::uint64_t met = 0; // of them, met by some kept line
+
+    bool holds() const { return !refusal && met == reachable; }
+};
+
+// Counts, independently of the search, the arrivals of g over horses and bases that the list and the kept lines
+// (indexes into list) meet, a line meeting an arrival when it holds g.inLine of its horses.
+VerifyReport Verify(const CombinationList& list, std::span<const CombinationList::Count> kept,
+    std::span<const double> horses, std::span<const double> bases, Guarantee g);
+
+} // namespace ornal

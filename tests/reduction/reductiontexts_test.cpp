@@ -1,0 +1,46 @@
+#include "reductiontexts.h"
+
+#include <gtest/gtest.h>
+
+namespace ornal {
+namespace {
+
+const std::string kNbsp = "\u00A0";
+
+TEST(ReductionTexts, ThousandsTakeANoBreakSpace)
+{
+    EXPECT_EQ(GroupedNumber(0), "0");
+    EXPECT_EQ(GroupedNumber(999), "999");
+    EXPECT_EQ(GroupedNumber(1000), "1" + kNbsp + "000");
+    EXPECT_EQ(GroupedNumber(77520), "77" + kNbsp + "520");
+    EXPECT_EQ(GroupedNumber(1234567), "1" + kNbsp + "234" + kNbsp + "567");
+}
+
+TEST(ReductionTexts, GuaranteeLine)
+{
+    EXPECT_EQ(GuaranteeLine(Guarantee { 4, 4 }, 210, 210),
+        "Garantie : 4 premiers, 4 dans une ligne : 210 arrivées tenues sur 210");
+    EXPECT_EQ(GuaranteeLine(Guarantee { 4, 2 }, 4845, 4845),
+        "Garantie : 4 premiers, 2 dans une ligne : 4" + kNbsp + "845 arrivées tenues sur 4" + kNbsp + "845");
+    EXPECT_EQ(
+        GuaranteeLine(Guarantee { 1, 1 }, 1, 1), "Garantie : 1 premier, 1 dans une ligne : 1 arrivée tenue sur 1");
+}
+
+TEST(ReductionTexts, OutsideLine)
+{
+    EXPECT_EQ(OutsideLine(12), "Hors du jeu : 12 arrivées");
+    EXPECT_EQ(OutsideLine(1), "Hors du jeu : 1 arrivée");
+    EXPECT_EQ(OutsideLine(0), "Hors du jeu : 0 arrivée");
+}
+
+TEST(ReductionTexts, DialogAnswer)
+{
+    EXPECT_EQ(ReductionAnswer(252, 51, 210, 210), "252 lignes → 51 lignes ; garantie tenue pour 210 arrivées sur 210");
+    EXPECT_EQ(ReductionAnswer(77520, 198, 4845, 4845),
+        "77" + kNbsp + "520 lignes → 198 lignes ; garantie tenue pour 4" + kNbsp + "845 arrivées sur 4" + kNbsp
+            + "845");
+    EXPECT_EQ(ReductionAnswer(7, 6, 18, 21), "7 lignes → 6 lignes ; garantie non tenue : 18 arrivées sur 21");
+}
+
+} // namespace
+} // namespace ornal

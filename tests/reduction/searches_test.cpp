@@ -1,0 +1,101 @@
+#include "arrivalspace.h"
+#include "setsystem.h"
+#include "swapsearch.h"
+#include "weightedsearch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace ornal {
+namespace {
+
+SetSystem Build(SetSystem::Index elements, const std::vector<std::vector<SetSystem::Index>>& sets)
+{
+    std::vector<std::uint64_t> starts { 0 };
+    std::vector<SetSystem::Index> members;
+    for (const auto& set : sets) {
+        members.insert(members.end(), set.begin(), set.end());
+        starts.push_back(members.size());
+    }
+    SetSystem system;
+    system.assign(elements, std::move(starts), std::move(members));
+    return system;
+}
+
+TEST(SetSystem, HoldsBothWays)
+{
+    const SetSystem system = Build(4, { { 0, 1 }, { 1, 2, 3 }, { 3 } });
+    EXPECT_EQ(system.setCount(), 3u);
+    EXPECT_EQ(system.memberships(), 6u);
+    EXPECT_EQ(std::vector<SetSystem::Index>(system.setsOf(0).begin(), system.setsOf(0).end()),
+        std::vector<SetSystem::Index> { 0 });
+    EXPECT_EQ(std::vector<SetSystem::Index>(system.setsOf(1).begin(), system.setsOf(1).end()),
+        (std::vector<SetSystem::Index> { 0, 1 }));
+    EXPECT_EQ(std::vector<SetSystem::Index>(system.setsOf(3).begin(), system.setsOf(3).end()),
+        (std::vector<SetSystem::Index> { 1, 2 }));
+}
+
+TEST(WeightedSearch, FindsTheOnlyCoverOfTwo)
+{
+    // Six elements; the only two sets holding all six are the disjoint triples 0-1-2 and 3-4-5.
+    const SetSystem system = Build(6, { { 0, 1, 2 }, { 3, 4, 5 }, { 0, 3 }, { 1, 4 }, { 2, 5 }, { 0, 4 } });
+    WeightedSearch search(system, 3);
+    const std::vector<SetSystem::Index> three { 2, 3, 4 };
+    search.load(three);
+    EXPECT_EQ(search.unmet(), 0u);
+    search.dropOne();
+    EXPECT_EQ(search.lines().size(), 2u);
+    ASSERT_TRUE(search.search(1000));
+    std::vector<SetSystem::Index> found(search.lines().begin(), search.lines().end());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<SetSystem::Index> { 0, 1 }));
+}
+
+class SwapSearchTest : public testing::TestWithParam<bool> { };
+
+// Seven triples of 7 horses meet all 21 pairs only as a Fano plane (each pair in exactly one line). Starting from a
+// plane with one line spoiled, three pairs are unmet; the search, keeping 7 lines, must find a plane again.
+TEST_P(SwapSearchTest, RepairsASpoiledFanoPlane)
+{
+    CombinationList list;
+    std::vector<double> horses;
+    for (int a = 1; a <= 7; ++a) {
+        horses.push_back(a);
+        for (int b = a + 1; b <= 7; ++b) {
+            for (int c = b + 1; c <= 7; ++c) {
+                list.append("-" + std::to_string(a) + "-" + std::to_string(b) + "-" + std::to_string(c) + "-");
+            }
+        }
+    }
+    ArrivalSpace space;
+    ASSERT_FALSE(space.build(list, horses, {}, Guarantee { 2, 2 }));
+    // 1-2-4, 2-3-5, 3-4-6, 4-5-7, 1-5-6, 2-6-7 and, spoiling 1-3-7, the line 1-3-6.
+    const std::vector<ArrivalSpace::Mask> masks { 0b0001011, 0b0010110, 0b0101100, 0b1011000, 0b0110001, 0b1100010,
+        0b0100101 };
+    std::vector<ArrivalSpace::Index> lines;
+    for (ArrivalSpace::Mask m : masks) {
+        lines.push_back(space.lineWithMask(m));
+    }
+    SwapOptions options;
+    options.weighted = GetParam();
+    SwapSearch search(space, 11, options);
+    search.load(lines);
+    EXPECT_EQ(search.unmet(), 2u); // 1-7 and 3-7; 1-3 is still met by 1-3-6 (and 3-6 twice)
+    ASSERT_TRUE(search.search(20000));
+    ASSERT_EQ(search.lines().size(), 7u);
+    std::set<ArrivalSpace::Index> met;
+    for (ArrivalSpace::Index line : search.lines()) {
+        met.insert(space.arrivalsOf(line).begin(), space.arrivalsOf(line).end());
+    }
+    EXPECT_EQ(met.size(), 21u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scoring, SwapSearchTest, testing::Values(false, true),
+    [](const testing::TestParamInfo<bool>& info) { return info.param ? "Weighted" : "Counted"; });
+
+} // namespace
+} // namespace ornal
