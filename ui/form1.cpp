@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "accessibility.h"
+#include "allocation.h"
 #include "busycursor.h"
 #include "choicegate.h"
 #include "clickablelabel.h"
@@ -262,7 +263,13 @@ void Form1::ComputeCombinations()
 {
     const Selection sel = readSelection();
     BusyCursor busy;
-    ornal::ComputeResult result = ornal::ComputeCombinations(sel);
+    std::optional<ornal::ComputeResult> computed = TryAllocating([&sel] { return ornal::ComputeCombinations(sel); });
+    if (!computed) {
+        busy.restore();
+        showOutOfMemory();
+        return;
+    }
+    ornal::ComputeResult& result = *computed;
     // A refused bet size stops before the prediction is read: the selection text of the list shown stays.
     if (result.status != ornal::ComputeResult::Status::NoBetSize) {
         m_selectionText = result.selectionText;
@@ -273,8 +280,21 @@ void Form1::ComputeCombinations()
         showComputeRefusal(result);
         return;
     }
-    replaceList(std::move(result.list));
+    if (!TryAllocating([&] {
+            replaceList(std::move(result.list));
+            return true;
+        })) {
+        busy.restore();
+        showOutOfMemory();
+        return;
+    }
     m_ui.Command5->show();
+}
+
+void Form1::showOutOfMemory()
+{
+    showCount();
+    m_messages->show(Message { std::string(text::kOutOfMemory), MessageIcon::Critical });
 }
 
 void Form1::showComputeRefusal(const ComputeResult& result)
@@ -318,8 +338,15 @@ void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
     const double n = FilterNumber(chosen).value_or(0);
     filterBox->setCurrentIndex(-1);
     filterBox->setEditText(QString());
-    replaceList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
-                            : ornal::RemoveCombinationsWith(m_model->list(), n));
+    const bool done = TryAllocating([&] {
+        replaceList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
+                                : ornal::RemoveCombinationsWith(m_model->list(), n));
+        return true;
+    }).has_value();
+    if (!done) {
+        busy.restore();
+        showOutOfMemory();
+    }
 }
 
 void Form1::ShuffleWithinCombinations()
@@ -329,7 +356,14 @@ void Form1::ShuffleWithinCombinations()
     }
     BusyCursor busy;
     showBusyCaption();
-    replaceList(ornal::ShuffleWithinCombinations(m_model->list(), m_random));
+    const bool done = TryAllocating([this] {
+        replaceList(ornal::ShuffleWithinCombinations(m_model->list(), m_random));
+        return true;
+    }).has_value();
+    if (!done) {
+        busy.restore();
+        showOutOfMemory();
+    }
 }
 
 void Form1::SearchResult()

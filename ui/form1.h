@@ -132,6 +132,8 @@ private:
     void showSelection(const Selection& sel);
     void showFlowOutcome(const FlowOutcome& outcome);
     void showComputeRefusal(const ComputeResult& result);
+    // Memory ran short inside an operation: the list shown is kept and the player is told.
+    void showOutOfMemory();
     void connectControls();
     void runFilter(QComboBox* filterBox, bool keepHolders);
     // Every change of List1's lines goes through here, so the count, the cost and the history follow it.

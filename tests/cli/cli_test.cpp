@@ -387,4 +387,30 @@ TEST(CommandLine, ARestrictiveUmaskStillWritesTheWorkbook)
 
 } // namespace files
 
+namespace memory {
+
+// Numbers of a hundred digits make a list of 55 MB: under a 60 MB address space the computation runs short of
+// memory, which must end with the French message and nothing on standard output, never an abort.
+TEST(CommandLine, AComputationShortOfMemoryEndsWithTheMessage)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#endif
+#endif
+    std::string prediction = "|20|7";
+    for (int n = 1; n <= 20; ++n) {
+        const std::string number = std::to_string(n);
+        prediction += '|' + std::string(100 - number.size(), '0') + number;
+    }
+    const ProgramRun run = RunOrnal({ "--print", prediction }, "ulimit -v 60000; exec ");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err, "ornal : mémoire insuffisante.\n");
+    EXPECT_EQ(run.out, "");
+}
+
+} // namespace memory
+
 } // namespace
