@@ -21,6 +21,7 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target benchmarks
 	bash scripts/run-benchmarks build/release
+	bash scripts/time-startup build/release
 
 # The Debian package build/package/ornal_<version>_amd64.deb; scripts/check-package checks and installs it.
 package: deps

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "betoptions.h"
+
 #include <set>
 #include <string_view>
 
@@ -7,8 +9,10 @@ namespace ornal {
 
 namespace {
 
-// The options that may stand several times, each adding to the last.
-const std::set<std::string, std::less<>> kRepeatable = { "--base" };
+// The options that may stand several times, each adding to the last: bases, and filters and conditions that apply
+// one after the other.
+const std::set<std::string, std::less<>> kRepeatable
+    = { "--base", "--garde", "--supp", "--groupe", "--somme", "--pairs", "--suite" };
 
 } // namespace
 
@@ -18,16 +22,44 @@ const std::string& UsageText()
         = "Usage : ornal [PRELOAD]\n"
           "        ornal --print [--base NUMERO]... PRELOAD\n"
           "        ornal --xlsx FICHIER [--base NUMERO]... PRELOAD\n"
-          "        ornal --print [--base NUMERO]... --reduire P,T [--secondes S] [--graine N] PRELOAD\n"
+          "        ornal --print --jeu ID [--mise EUROS] [--arrivee A-B-C...] PRELOAD\n"
+          "        ornal --xlsx FICHIER --jeu ID [--mise EUROS] PRELOAD\n"
+          "        ornal --print [--base NUMERO]... [FILTRE]... PRELOAD\n"
+          "        ornal --xlsx FICHIER [--base NUMERO]... [FILTRE]... PRELOAD\n"
+          "        ornal [--print] [--enregistrer JEU] [--csv FICHIER] [--pdf FICHIER] PRELOAD|JEU.ornal\n"
+          "        ornal --print [--base NUMERO]... [FILTRE]... --reduire P,T [--secondes S] [--graine N] PRELOAD\n"
           "\n"
-          "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture.\n"
+          "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture, un JEU.ornal y est ouvert.\n"
           "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
+          "FILTRE : --garde, --supp, --groupe, --somme, --pairs ou --suite, appliqués à la liste calculée\n"
+          "dans l'ordre donné.\n"
+          "À la place de PRELOAD, un jeu enregistré (JEU.ornal) est ouvert tel qu'il a été enregistré.\n"
           "\n"
           "  --print         écrit les combinaisons sur la sortie standard, une par ligne,\n"
           "                  et le nombre de combinaisons sur la sortie d'erreur\n"
           "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER (jamais remplacé s'il existe)\n"
+          "  --enregistrer JEU\n"
+          "                  enregistre le jeu (la sélection et ses combinaisons) dans le fichier JEU\n"
+          "  --csv FICHIER   écrit les combinaisons en CSV pour un tableur (« ; » entre les champs)\n"
+          "  --pdf FICHIER   écrit les pages imprimées du jeu en PDF, sans ouvrir de fenêtre\n"
+          "                  (aucun de ces fichiers n'est jamais remplacé s'il existe)\n"
           "  --base NUMERO   le cheval NUMERO, pris parmi les premiers numéros du jeu, est une base\n"
           "                  (jusqu'à trois fois)\n"
+          "  --jeu ID        le type de pari : couple-gagnant, couple-place, couple-ordre, 2sur4, trio,\n"
+          "                  trio-ordre, tierce, quarte, quinte, multi ; ajoute le coût de la liste\n"
+          "                  à la sortie d'erreur\n"
+          "  --mise EUROS    la mise de base (\"2,50\" ou \"2.50\"), par défaut celle du type de pari\n"
+          "  --arrivee A-B-C...  avec --print et --jeu : n'écrit que les combinaisons payées par cette\n"
+          "                  arrivée, chacune suivie d'une tabulation et de sa classe, puis le nombre\n"
+          "                  de combinaisons payées par classe sur la sortie d'erreur\n"
+          "  --garde N       ne garde que les combinaisons qui contiennent N, comme « Uniquement le »\n"
+          "  --supp N        supprime les combinaisons qui contiennent N, comme « Supprimer le »\n"
+          "  --groupe N,N,...:MIN-MAX\n"
+          "                  ne garde que les combinaisons qui contiennent de MIN à MAX numéros du groupe\n"
+          "                  (jusqu'à cinq groupes)\n"
+          "  --somme MIN-MAX ne garde que les combinaisons dont la somme des numéros va de MIN à MAX\n"
+          "  --pairs MIN-MAX ne garde que les combinaisons qui contiennent de MIN à MAX numéros pairs\n"
+          "  --suite MAX     ne garde que les combinaisons sans suite de plus de MAX numéros consécutifs\n"
           "  --reduire P,T   garde aussi peu de combinaisons que possible en tenant la garantie : chaque\n"
           "                  fois que les P premiers sont parmi les numéros du jeu (bases comprises),\n"
           "                  une combinaison gardée en contient T ; ajoute « Garantie : ... » à la\n"
@@ -37,8 +69,9 @@ const std::string& UsageText()
           "  --help          affiche cette aide\n"
           "  --version       affiche la version\n"
           "\n"
-          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection ou la réduction, ou le\n"
-          "classeur n'est pas écrit (message sur la sortie d'erreur), 2 ligne de commande mal formée.\n";
+          "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection, un filtre, une condition,\n"
+          "le jeu ou la réduction, ou un fichier n'est pas écrit (message sur la sortie d'erreur), 2 ligne\n"
+          "de commande mal formée.\n";
     return usage;
 }
 
@@ -73,6 +106,15 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return misuse("--xlsx attend un nom de fichier.");
             }
             options.xlsx = arguments[++i];
+        } else if (argument == "--enregistrer" || argument == "--csv" || argument == "--pdf") {
+            parsed.headless = true;
+            if (!hasValue || arguments[i + 1].empty()) {
+                return misuse(argument + " attend un nom de fichier.");
+            }
+            std::optional<std::string>& file = argument == "--csv" ? options.csv
+                : argument == "--pdf"                              ? options.pdf
+                                                                   : options.saveGame;
+            file = arguments[++i];
         } else if (argument == "--help" || argument == "-h") {
             options.help = parsed.headless = true;
         } else if (argument == "--version") {
@@ -93,6 +135,24 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return misuse(*wrong);
             }
             needsOutput = needsOutput.empty() ? argument : needsOutput;
+        } else if (IsBetOption(argument)) {
+            parsed.headless = true;
+            if (!hasValue) {
+                return misuse(argument + " attend une valeur.");
+            }
+            if (std::optional<std::string> wrong = ReadBetOption(argument, arguments[++i], options)) {
+                return misuse(*wrong);
+            }
+            needsOutput = needsOutput.empty() ? argument : needsOutput;
+        } else if (IsListStepOption(argument)) {
+            parsed.headless = true;
+            if (!hasValue) {
+                return misuse(MissingStepValue(argument));
+            }
+            if (std::optional<std::string> problem = AddListStep(options.listSteps, argument, arguments[++i])) {
+                return misuse(*problem);
+            }
+            needsOutput = needsOutput.empty() ? argument : needsOutput;
         } else {
             return misuse("option inconnue « " + argument + " ».");
         }
@@ -103,17 +163,26 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     if (options.print && options.xlsx) {
         return misuse("--print et --xlsx ne vont pas ensemble.");
     }
-    if (!options.print && !options.xlsx) {
-        return misuse(needsOutput + " ne va qu'avec --print ou --xlsx.");
+    if (std::optional<std::string> wrong = CheckBetOptions(options)) {
+        return misuse(*wrong);
     }
     if (std::optional<std::string> wrong = CheckReductionChoice(options.reduction)) {
         return misuse(*wrong);
+    }
+    const char* firstOutput = options.print ? "--print"
+        : options.xlsx                      ? "--xlsx"
+        : options.saveGame                  ? "--enregistrer"
+        : options.csv                       ? "--csv"
+        : options.pdf                       ? "--pdf"
+                                            : nullptr;
+    if (!firstOutput) {
+        return misuse(needsOutput + " ne va qu'avec --print, --xlsx, --enregistrer, --csv ou --pdf.");
     }
     if (options.bases.size() > 3) {
         return misuse("trois bases au plus.");
     }
     if (options.preload.empty()) {
-        return misuse(options.print ? "--print attend un PRELOAD." : "--xlsx attend un PRELOAD.");
+        return misuse(std::string(firstOutput) + " attend un PRELOAD.");
     }
     return parsed;
 }

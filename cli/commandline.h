@@ -1,7 +1,9 @@
 #pragma once
 
+#include "liststeps.h"
 #include "reductionoptions.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,10 +14,17 @@ namespace ornal {
 struct CommandLineOptions {
     bool print = false;
     std::optional<std::string> xlsx;
+    std::optional<std::string> saveGame; // --enregistrer: the game file to write
+    std::optional<std::string> csv;
+    std::optional<std::string> pdf;
     bool help = false;
     bool version = false;
     std::vector<std::string> bases; // --base, in the order given
+    std::optional<std::string> betType; // --jeu: the id of a bet type, known to exist
+    std::optional<std::int64_t> stakeCents; // --mise
+    std::optional<std::string> arrival; // --arrivee, as typed: "3-8-12"
     std::vector<std::string> preload; // the arguments that are no option, joined later as the window joins them
+    std::vector<ListStep> listSteps; // --garde, --supp and the conditions, in the order given
     ReductionChoice reduction; // --reduire, --secondes, --graine
 };
 

@@ -1,5 +1,6 @@
 #include "headlessreduction.h"
 
+#include "guarantee.h"
 #include "numericvalue.h"
 #include "reducer.h"
 #include "reductiontexts.h"
@@ -14,12 +15,18 @@ constexpr int kDefaultSeconds = 5;
 
 } // namespace
 
-HeadlessReduction ReduceHeadless(
-    const ReductionChoice& choice, const Selection& sel, const std::vector<std::string>& bases, CombinationList& list)
+HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Selection& sel, CombinationList& list)
 {
     HeadlessReduction reduction;
+    const ReductionChoice& choice = options.reduction;
     if (!choice.guarantee) {
         return reduction;
+    }
+    if (options.betType) {
+        if (const GuaranteeOffer offer = OfferedGuarantees(*options.betType); offer.refusal) {
+            reduction.refusal = offer.refusal->text;
+            return reduction;
+        }
     }
     ReductionRequest request;
     request.list = &list;
@@ -27,9 +34,9 @@ HeadlessReduction ReduceHeadless(
         if (sel.shown[i]) {
             request.horses.push_back(NumericValue(sel.numbers[i]));
         }
-    }
-    for (const std::string& base : bases) {
-        request.bases.push_back(NumericValue(base));
+        if (sel.baseCount != -1 && sel.marks[i]) {
+            request.bases.push_back(NumericValue(sel.numbers[i]));
+        }
     }
     request.guarantee = *choice.guarantee;
     request.timeLimit = std::chrono::seconds(choice.seconds.value_or(kDefaultSeconds));

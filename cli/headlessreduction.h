@@ -1,7 +1,7 @@
 #pragma once
 
 #include "combinationlist.h"
-#include "reductionoptions.h"
+#include "commandline.h"
 #include "selection.h"
 
 #include <optional>
@@ -16,9 +16,9 @@ struct HeadlessReduction {
     std::vector<std::string> summary; // "Garantie : ..." and, with arrivals outside the list, "Hors du jeu : ..."
 };
 
-// When choice asks for a reduction, replaces list by its kept lines, in list order. The horses are the numbers of
-// the boxes sel shows, the bases the --base numbers; --graine makes one search thread with that seed.
-HeadlessReduction ReduceHeadless(
-    const ReductionChoice& choice, const Selection& sel, const std::vector<std::string>& bases, CombinationList& list);
+// When options ask for a reduction, replaces list by its kept lines, in list order. The horses are the numbers of
+// the boxes sel shows, the bases those of its ticked marks (the --base numbers, or a saved game's bases); a bet type
+// that pays only the whole combination is refused; --graine makes one search thread with that seed.
+HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Selection& sel, CombinationList& list);
 
 } // namespace ornal

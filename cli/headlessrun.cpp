@@ -1,6 +1,8 @@
 #include "headlessrun.h"
 
+#include "betsummary.h"
 #include "exportcommand.h"
+#include "gameoutputs.h"
 #include "headlessreduction.h"
 #include "selectionroad.h"
 #include "systemerrortext.h"
@@ -59,17 +61,29 @@ int print(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
     }
-    const HeadlessReduction reduction
-        = ReduceHeadless(options.reduction, road.selection, options.bases, road.result.list);
+    const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
     if (reduction.refusal) {
         say(err, *reduction.refusal);
         return 1;
     }
-    if (!writeLines(out, road.result.list)) {
+    const BetSummary bets = SummariseBets(options, road.result.list);
+    if (bets.refusal) {
+        say(err, *bets.refusal);
+        return 1;
+    }
+    if (options.print
+        && !(bets.arrival ? WritePayingLines(out, road.result.list, *bets.arrival)
+                          : writeLines(out, road.result.list))) {
         return reportUnwritable(err);
+    }
+    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
+        return status;
     }
     say(err, CountCaption(road.result.list.size()));
     for (const std::string& line : reduction.summary) {
+        say(err, line);
+    }
+    for (const std::string& line : bets.lines) {
         say(err, line);
     }
     return 0;
@@ -82,14 +96,18 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
     }
-    const HeadlessReduction reduction
-        = ReduceHeadless(options.reduction, road.selection, options.bases, road.result.list);
+    const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
     if (reduction.refusal) {
         say(err, *reduction.refusal);
         return 1;
     }
-    const std::string baseText
-        = options.bases.empty() ? std::string(text::kNoBase) : std::to_string(options.bases.size());
+    const BetSummary bets = SummariseBets(options, road.result.list);
+    if (bets.refusal) {
+        say(err, *bets.refusal);
+        return 1;
+    }
+    // The Base box's text: a base count for --base, what the game holds for a game opened.
+    const std::string baseText = road.selection.baseText;
     ExportRequest request {
         .list = road.result.list, .selectionText = road.result.selectionText, .baseText = baseText
     };
@@ -103,8 +121,14 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
     if (outcome.status != ExportOutcome::Status::Written) {
         return 1;
     }
+    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
+        return status;
+    }
     say(err, CountCaption(road.result.list.size()));
     for (const std::string& line : reduction.summary) {
+        say(err, line);
+    }
+    for (const std::string& line : bets.lines) {
         say(err, line);
     }
     return 0;

@@ -1,3 +1,4 @@
+#include "allocation.h"
 #include "commandline.h"
 #include "headlessrun.h"
 #include "windowlauncher.h"
@@ -20,5 +21,11 @@ int main(int argc, char* argv[])
     }
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-    return ornal::RunHeadless(parsed.options, stdout, stderr);
+    // Every operation builds its result before anything is written, so a shortage of memory ends cleanly.
+    if (const std::optional<int> status
+        = ornal::TryAllocating([&parsed] { return ornal::RunHeadless(parsed.options, stdout, stderr); })) {
+        return *status;
+    }
+    std::fputs("ornal : mémoire insuffisante.\n", stderr);
+    return 1;
 }

@@ -1,5 +1,6 @@
 #include "selectionroad.h"
 
+#include "liststeps.h"
 #include "numericvalue.h"
 #include "preload.h"
 #include "selectionflow.h"
@@ -31,6 +32,9 @@ int markFor(const Selection& sel, const std::string& base)
 
 SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
 {
+    if (std::optional<SelectionRoad> opened = OpenGameRoad(options)) {
+        return std::move(*opened);
+    }
     SelectionRoad road;
     const std::optional<PreloadFields> fields = ParsePreload(JoinCommandLine(options.preload));
     if (!fields) {
@@ -73,6 +77,16 @@ SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
     road.result = ComputeCombinations(sel);
     if (road.result.message) {
         return stop(std::move(road), SelectionRoad::Status::Refused, road.result.message->text);
+    }
+
+    std::vector<std::string> prediction;
+    for (int i = 0; i < kNumberBoxCount; ++i) {
+        if (sel.shown[i]) {
+            prediction.push_back(sel.numbers[i]);
+        }
+    }
+    if (const std::optional<Message> refusal = RunListSteps(options.listSteps, prediction, road.result.list)) {
+        return stop(std::move(road), SelectionRoad::Status::Refused, refusal->text);
     }
     return road;
 }

@@ -180,6 +180,14 @@ std::optional<std::string> CheckGame(const SavedGame& game)
             return problem;
         }
     }
+    if (game.view && game.view->logos) {
+        const std::string path = MemberPath(gamekey::kView, gamekey::kLogos);
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (Problem problem = CheckNumber((*game.view->logos)[i], 0, kBetTypeLogoCount - 1, ElementPath(path, i))) {
+                return problem;
+            }
+        }
+    }
     if (game.guarantee) {
         const std::string path = gamekey::kGuarantee;
         if (Problem problem = CheckNumber(game.guarantee->p, 1, kNumberBoxCount, MemberPath(path, gamekey::kP))) {

@@ -3,7 +3,10 @@
 #include "filereader.h"
 #include "gamecheck.h"
 #include "gamejson.h"
+#include "preload.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <new>
 
@@ -41,6 +44,26 @@ WriteOutcome SaveGame(const std::filesystem::path& file, const SavedGame& game, 
     AtomicWriteOptions options;
     options.existing = existing;
     return WriteFileAtomically(file, text, options);
+}
+
+std::optional<std::filesystem::path> GameFileNamed(const std::vector<std::string>& arguments)
+{
+    const std::string named = arguments.size() == 1 ? arguments.front() : JoinCommandLine(arguments);
+    if (named.size() <= kGameExtension.size()) {
+        return std::nullopt;
+    }
+    std::string extension = named.substr(named.size() - kGameExtension.size());
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension != kGameExtension) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const std::filesystem::path file(named);
+    if (std::filesystem::exists(std::filesystem::symlink_status(file, error)) || named.find('|') == std::string::npos) {
+        return file;
+    }
+    return std::nullopt;
 }
 
 GameLoadOutcome LoadGame(const std::filesystem::path& file)

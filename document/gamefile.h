@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ornal {
 
@@ -22,6 +23,10 @@ struct GameLoadOutcome {
 // again) is replaced, atomically once the new one is complete and synced, or kept and the save refused.
 WriteOutcome SaveGame(
     const std::filesystem::path& file, const SavedGame& game, ExistingFile existing = ExistingFile::Keep);
+
+// The game file that a program's arguments name: the one argument, or all of them joined as the preload joins
+// them, when it ends in ".ornal" and either is there or holds no "|" (every preload does); nullopt otherwise.
+std::optional<std::filesystem::path> GameFileNamed(const std::vector<std::string>& arguments);
 
 // Opens the game in file: at most kMaxGameFileBytes of a regular file, checked whole before it is returned.
 GameLoadOutcome LoadGame(const std::filesystem::path& file);

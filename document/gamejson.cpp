@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 namespace ornal {
@@ -21,6 +22,9 @@ using Problem = std::optional<std::string>;
 constexpr int kMaxDepth = 16;
 
 constexpr std::string_view kNotAGame = "ce fichier n'est pas un jeu Ornal";
+
+// The count caption's kinds as the file names them, in the order of SavedView::Caption.
+constexpr const char* kCaptionNames[] = { "combinaisons", "choisirChevaux", "choisirJeu" };
 
 OrderedJson RangeToJson(const SavedRange& range)
 {
@@ -278,6 +282,55 @@ Problem ReadArrival(const MemberReader& root, std::optional<SavedArrival>& arriv
     return std::nullopt;
 }
 
+Problem ReadView(const MemberReader& root, std::optional<SavedView>& view)
+{
+    if (!root.has(gamekey::kView)) {
+        return std::nullopt;
+    }
+    const Json* object = nullptr;
+    if (Problem problem = root.object(gamekey::kView, object)) {
+        return problem;
+    }
+    const MemberReader reader(*object, gamekey::kView);
+    view.emplace();
+    const Json* flag = nullptr;
+    Problem problem = reader.find(gamekey::kBetSizeShown, flag);
+    problem
+        = problem ? problem : MemberReader::FlagOf(*flag, reader.pathOf(gamekey::kBetSizeShown), view->betSizeShown);
+    problem = problem ? problem : reader.find(gamekey::kBaseShown, flag);
+    problem = problem ? problem : MemberReader::FlagOf(*flag, reader.pathOf(gamekey::kBaseShown), view->baseShown);
+    std::string caption;
+    problem = problem ? problem : reader.text(gamekey::kCaption, caption);
+    if (problem) {
+        return problem;
+    }
+    const auto known = std::find(std::begin(kCaptionNames), std::end(kCaptionNames), caption);
+    if (known == std::end(kCaptionNames)) {
+        return Quoted(reader.pathOf(gamekey::kCaption)) + " n'est pas une légende connue";
+    }
+    view->caption = static_cast<SavedView::Caption>(known - std::begin(kCaptionNames));
+    if (!reader.has(gamekey::kLogos)) {
+        return std::nullopt;
+    }
+    const Json* logos = nullptr;
+    if (Problem problem = reader.array(gamekey::kLogos, 2, logos)) {
+        return problem;
+    }
+    view->logos.emplace();
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Json& logo = (*logos)[i];
+        if (!logo.is_number_integer()) {
+            return Quoted(ElementPath(reader.pathOf(gamekey::kLogos), i)) + " doit être un nombre entier";
+        }
+        // A huge value saturates, so that CheckGame names it instead of a wrapped value passing.
+        constexpr std::int64_t kFar = 1000;
+        (*view->logos)[i] = static_cast<int>(logo.is_number_unsigned()
+                ? static_cast<std::int64_t>(std::min<std::uint64_t>(logo.get<std::uint64_t>(), kFar))
+                : std::clamp<std::int64_t>(logo.get<std::int64_t>(), -kFar, kFar));
+    }
+    return std::nullopt;
+}
+
 Problem ReadOptional(const MemberReader& root, SavedGame& game)
 {
     if (root.has(gamekey::kBet)) {
@@ -312,7 +365,7 @@ Problem ReadOptional(const MemberReader& root, SavedGame& game)
             return problem;
         }
     }
-    return std::nullopt;
+    return ReadView(root, game.view);
 }
 
 Problem ReadGame(const Json& root, SavedGame& game)
@@ -373,6 +426,15 @@ std::string GameToJson(const SavedGame& game)
         OrderedJson& guarantee = root[gamekey::kGuarantee];
         guarantee[gamekey::kP] = game.guarantee->p;
         guarantee[gamekey::kT] = game.guarantee->t;
+    }
+    if (game.view) {
+        OrderedJson& view = root[gamekey::kView];
+        view[gamekey::kBetSizeShown] = game.view->betSizeShown;
+        view[gamekey::kBaseShown] = game.view->baseShown;
+        if (game.view->logos) {
+            view[gamekey::kLogos] = *game.view->logos;
+        }
+        view[gamekey::kCaption] = kCaptionNames[static_cast<int>(game.view->caption)];
     }
     return Layout(root);
 }

@@ -39,6 +39,11 @@ inline constexpr const char* kRun = "suite";
 inline constexpr const char* kGuarantee = "garantie";
 inline constexpr const char* kP = "p";
 inline constexpr const char* kT = "t";
+inline constexpr const char* kView = "fenetre";
+inline constexpr const char* kBetSizeShown = "jeuVisible";
+inline constexpr const char* kBaseShown = "baseVisible";
+inline constexpr const char* kLogos = "logos";
+inline constexpr const char* kCaption = "legende";
 } // namespace gamekey
 
 // The path of member key inside parent ("selection.jeu").

@@ -26,6 +26,7 @@ inline constexpr std::size_t kMaxGameSelectionTextBytes = 8192;
 inline constexpr std::size_t kMaxGameLineBytes = 8192;
 inline constexpr std::size_t kMaxGameConditionGroups = 100;
 inline constexpr std::size_t kMaxGamePayoutClasses = 64;
+inline constexpr int kBetTypeLogoCount = 7; // the bet-type pictures beside Jeu
 inline constexpr std::int64_t kMaxGameCents = 100'000'000'000; // a thousand million euros
 
 // The selection controls as they stand, every text exactly as its control holds it.
@@ -100,6 +101,20 @@ struct SavedGuarantee {
     bool operator==(const SavedGuarantee&) const = default;
 };
 
+// What the window showed besides its controls' texts and ticks. Files written before it was kept lack it: the
+// window then works it out from the selection (see gameselection.h).
+struct SavedView {
+    // The count caption: the list's count, or one of the two prompts shown before any list.
+    enum class Caption { Count, ChooseHorseCount, ChooseBetType };
+
+    bool betSizeShown = false; // Jeu, its label and Valider
+    bool baseShown = false; // Base and its label
+    std::optional<std::array<int, 2>> logos; // the bet-type pictures shown, the first next to Jeu (0 to 6)
+    Caption caption = Caption::Count;
+
+    bool operator==(const SavedView&) const = default;
+};
+
 // Everything a game file holds. The optional members came with later features: a file without them still opens.
 struct SavedGame {
     SavedSelection selection;
@@ -109,6 +124,7 @@ struct SavedGame {
     std::optional<SavedArrival> arrival;
     std::vector<SavedConditionGroup> conditions; // empty when none
     std::optional<SavedGuarantee> guarantee;
+    std::optional<SavedView> view;
 
     bool operator==(const SavedGame&) const = default;
 };

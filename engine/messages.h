@@ -22,6 +22,8 @@ inline constexpr std::string_view kChooseBetTypeNow = "Choisir maintenant le typ
 inline constexpr std::string_view kKeepQuestion = "Garder uniquement les combinaisons avec le chiffre : ";
 inline constexpr std::string_view kRemoveQuestion = "Supprimer uniquement les combinaisons avec le chiffre : ";
 inline constexpr std::string_view kNoBase = "Sans Base";
+inline constexpr std::string_view kOutOfMemory
+    = "Mémoire insuffisante : l'opération est abandonnée, la liste affichée est conservée.";
 } // namespace text
 
 // The icons of the program's message boxes (style values 0, 16, 36 and 64).

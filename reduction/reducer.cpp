@@ -89,13 +89,15 @@ void Report(const ProgressCallback& progress, std::uint64_t size, std::uint64_t 
 }
 
 // The rotations worth a try, most promising first: all turning horses in one cycle with 0 to 4 of them fixed, then
-// split into two or three cycles, then all of it again with other seeds (orbit designs vary from seed to seed).
+// split into two or three cycles; then all of it again with other seeds, the orbit designs found varying from seed
+// to seed, as long as time allows.
 std::vector<OrbitVariant> OrbitVariants(const ArrivalSpace& space, std::uint64_t seed)
 {
     constexpr int kMostFixed = 4;
+    constexpr int kRounds = 16;
     const int others = space.horseCount() - space.baseCount();
     std::vector<OrbitVariant> variants;
-    for (int round = 0; round < 2; ++round) {
+    for (int round = 0; round < kRounds; ++round) {
         for (int cycles = 1; cycles <= 3; ++cycles) {
             for (int fixed = 0; fixed <= kMostFixed; ++fixed) {
                 const int turning = others - fixed;
@@ -108,11 +110,10 @@ std::vector<OrbitVariant> OrbitVariants(const ArrivalSpace& space, std::uint64_t
     return variants;
 }
 
-// Threads take turns at two parts. The first (and a single thread) runs the orbit searches, within the first half
-// of the time, then goes on from the shared best with a swap search judging moves by counts. The second keeps to its
-// own descent from the greedy reduction with a swap search weighing the arrivals left unmet long: designs grown from
-// an orbit design and from the greedy one end up apart, and either may be the better. With more threads, the orbit
-// searches are dealt out among the first kind.
+// Threads deal the orbit searches out among themselves, within the first half of the time, then go on from the
+// shared best with a swap search judging moves by counts (even threads) or weighing the arrivals left unmet long
+// (odd threads). From three threads on, the last one keeps instead to its own descent from the greedy reduction:
+// designs grown from an orbit design and from the greedy one end up apart, and either may be the better.
 WorkerPlan Plan(const ArrivalSpace& space, const ReductionRequest& request, const std::vector<Index>& greedy,
     Clock::time_point start, unsigned thread, unsigned threads)
 {
@@ -121,18 +122,18 @@ WorkerPlan Plan(const ArrivalSpace& space, const ReductionRequest& request, cons
     plan.moveLimit = request.moveLimit;
     plan.deadline = start + request.timeLimit;
     plan.orbitDeadline = start + request.timeLimit / 2;
-    if (thread % 2 == 0) {
-        const std::vector<OrbitVariant> variants = OrbitVariants(space, request.seed);
-        const unsigned orbitThreads = (threads + 1) / 2;
-        for (std::size_t i = thread / 2; i < variants.size(); i += orbitThreads) {
-            plan.orbitSearches.push_back(variants[i]);
-        }
-        plan.swaps = SwapOptions { false, 0.03 };
-    } else {
+    if (threads >= 3 && thread == threads - 1) {
         plan.followBest = false;
         plan.initial = greedy;
         plan.swaps = SwapOptions { true, 0.01 };
+        return plan;
     }
+    const unsigned orbitThreads = threads >= 3 ? threads - 1 : threads;
+    const std::vector<OrbitVariant> variants = OrbitVariants(space, request.seed);
+    for (std::size_t i = thread; i < variants.size(); i += orbitThreads) {
+        plan.orbitSearches.push_back(variants[i]);
+    }
+    plan.swaps = thread % 2 == 0 ? SwapOptions { false, 0.03 } : SwapOptions { true, 0.01 };
     return plan;
 }
 

@@ -26,12 +26,15 @@ SearchWorker::SearchWorker(const ArrivalSpace& space, SharedBest& best, std::uin
 void SearchWorker::run() noexcept
 {
     try {
+        if (!m_plan.orbitSearches.empty()) {
+            searchLines(m_plan.firstSwapMoves);
+        }
         for (const OrbitVariant& variant : m_plan.orbitSearches) {
-            if (SharedBest::Clock::now() < m_plan.orbitDeadline) {
-                searchOrbits(variant);
+            if (SharedBest::Clock::now() < m_plan.orbitDeadline && searchOrbits(variant)) {
+                searchLines(m_moves + m_plan.followUpSwapMoves);
             }
         }
-        searchLines();
+        searchLines(0);
     } catch (...) {
         // The shared best stays complete and is verified later; this thread simply stops adding to it.
     }
@@ -55,14 +58,14 @@ bool SearchWorker::offer(std::span<const ArrivalSpace::Index> lines)
     return kept;
 }
 
-void SearchWorker::searchOrbits(const OrbitVariant& variant)
+bool SearchWorker::searchOrbits(const OrbitVariant& variant)
 {
     OrbitSpace orbits;
     if (finished() || !orbits.build(m_space, variant.fixed, variant.cycles)) {
-        return;
+        return false;
     }
     const std::vector<SetSystem::Index> greedy = GreedyCover(orbits.orbits());
-    offer(orbits.expand(greedy));
+    bool improved = offer(orbits.expand(greedy));
     WeightedSearch search(orbits.orbits(), variant.seed);
     search.load(greedy);
     search.dropOne();
@@ -79,29 +82,34 @@ void SearchWorker::searchOrbits(const OrbitVariant& variant)
             if (search.lines().size() < fewest) {
                 fewest = search.lines().size();
                 lastFound = search.movesDone();
-                offer(orbits.expand(search.lines()));
+                improved = offer(orbits.expand(search.lines())) || improved;
             }
             search.dropOne();
         }
     }
+    return improved;
 }
 
-void SearchWorker::searchLines()
+void SearchWorker::searchLines(std::uint64_t until)
 {
     SwapSearch search(m_space, m_plan.seed, m_plan.swaps);
     std::vector<ArrivalSpace::Index> lines = m_plan.initial;
     std::uint64_t seen = 0;
     const std::uint64_t before = m_moves;
-    while (!finished()) {
+    const auto over = [&] { return finished() || (until != 0 && m_moves >= until); };
+    while (!over()) {
         if (m_plan.followBest) {
             seen = m_best.copy(lines);
         }
         search.load(lines);
         search.dropOne();
-        while (!finished()) {
+        while (!over()) {
             std::uint64_t moves = kChunk;
             if (m_plan.moveLimit != 0) {
                 moves = std::min(moves, m_plan.moveLimit - m_moves);
+            }
+            if (until != 0) {
+                moves = std::min(moves, until - m_moves);
             }
             const bool met = search.search(moves);
             m_moves = before + search.movesDone();

@@ -25,8 +25,12 @@ struct WorkerPlan {
     std::vector<OrbitVariant> orbitSearches;
     SharedBest::Clock::time_point orbitDeadline = SharedBest::Clock::time_point::max(); // no orbit search after it
     // An orbit search ends after this many moves per line orbit, plus orbitStallBase, without a smaller design.
-    std::uint64_t orbitStallPerOrbit = 10;
+    std::uint64_t orbitStallPerOrbit = 2;
     std::uint64_t orbitStallBase = 20000;
+    // Swap-search moves made before the orbit searches, which settle the easy cases at once, and after each orbit
+    // search that improved the best, which often trims a line or two off an orbit design.
+    std::uint64_t firstSwapMoves = 5000;
+    std::uint64_t followUpSwapMoves = 20000;
     SwapOptions swaps;
     // Whether the swap search goes on from the shared best whenever another thread gets below it; if not, it keeps
     // to its own line of descent from `initial`, only offering what it finds.
@@ -47,8 +51,10 @@ public:
 
 private:
     bool finished();
-    void searchOrbits(const OrbitVariant& variant);
-    void searchLines();
+    // Returns whether the orbit search improved the shared best.
+    bool searchOrbits(const OrbitVariant& variant);
+    // Runs the swap search until `until` moves in all (0: no end but the search's own).
+    void searchLines(std::uint64_t until);
     bool offer(std::span<const ArrivalSpace::Index> lines);
 
     const ArrivalSpace& m_space;

@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "accessibility.h"
+#include "allocation.h"
 #include "busycursor.h"
 #include "choicegate.h"
 #include "clickablelabel.h"
@@ -9,6 +10,8 @@
 #include "desktopfolders.h"
 #include "extensioncontrols.h"
 #include "filters.h"
+#include "gamefile.h"
+#include "gamefiledialogs.h"
 #include "messageboxes.h"
 #include "numberboxfilter.h"
 #include "numericvalue.h"
@@ -63,6 +66,7 @@ Form1Services WithDefaults(Form1Services services, Form1* window)
     if (!services.quit) {
         services.quit = [window] { window->close(); };
     }
+    AddGameFileDefaults(services, window);
     return services;
 }
 
@@ -100,6 +104,7 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     InitialiseMainWindow();
     connectControls();
     centreOnScreen();
+    m_startingGame = currentGame();
 }
 
 Form1::~Form1()
@@ -143,6 +148,9 @@ void Form1::connectControls()
     connect(m_ui.Command6, &QPushButton::clicked, this, [this] { OpenWebSite(); });
     connect(m_ui.Command8, &QPushButton::clicked, this, [this] { ShowVersionBox(); });
     connect(m_ui.Command1, &QPushButton::clicked, this, [this] { m_services.quit(); });
+    connectCosts();
+    connect(m_ext.ReduireJeu, &QPushButton::clicked, this, [this] { ReduceList(); });
+    connectGameControls();
 }
 
 void Form1::InitialiseMainWindow()
@@ -246,6 +254,7 @@ void Form1::ChooseBetSize()
     const FlowOutcome outcome = ornal::ChooseBetSize(sel);
     if (!outcome.message) {
         showSelection(sel);
+        chooseDefaultBetType();
     }
     showFlowOutcome(outcome);
 }
@@ -254,7 +263,13 @@ void Form1::ComputeCombinations()
 {
     const Selection sel = readSelection();
     BusyCursor busy;
-    ornal::ComputeResult result = ornal::ComputeCombinations(sel);
+    std::optional<ornal::ComputeResult> computed = TryAllocating([&sel] { return ornal::ComputeCombinations(sel); });
+    if (!computed) {
+        busy.restore();
+        showOutOfMemory();
+        return;
+    }
+    ornal::ComputeResult& result = *computed;
     // A refused bet size stops before the prediction is read: the selection text of the list shown stays.
     if (result.status != ornal::ComputeResult::Status::NoBetSize) {
         m_selectionText = result.selectionText;
@@ -265,8 +280,21 @@ void Form1::ComputeCombinations()
         showComputeRefusal(result);
         return;
     }
-    replaceList(std::move(result.list));
+    if (!TryAllocating([&] {
+            replaceList(std::move(result.list));
+            return true;
+        })) {
+        busy.restore();
+        showOutOfMemory();
+        return;
+    }
     m_ui.Command5->show();
+}
+
+void Form1::showOutOfMemory()
+{
+    showCount();
+    m_messages->show(Message { std::string(text::kOutOfMemory), MessageIcon::Critical });
 }
 
 void Form1::showComputeRefusal(const ComputeResult& result)
@@ -310,8 +338,15 @@ void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
     const double n = FilterNumber(chosen).value_or(0);
     filterBox->setCurrentIndex(-1);
     filterBox->setEditText(QString());
-    replaceList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
-                            : ornal::RemoveCombinationsWith(m_model->list(), n));
+    const bool done = TryAllocating([&] {
+        replaceList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
+                                : ornal::RemoveCombinationsWith(m_model->list(), n));
+        return true;
+    }).has_value();
+    if (!done) {
+        busy.restore();
+        showOutOfMemory();
+    }
 }
 
 void Form1::ShuffleWithinCombinations()
@@ -321,7 +356,14 @@ void Form1::ShuffleWithinCombinations()
     }
     BusyCursor busy;
     showBusyCaption();
-    replaceList(ornal::ShuffleWithinCombinations(m_model->list(), m_random));
+    const bool done = TryAllocating([this] {
+        replaceList(ornal::ShuffleWithinCombinations(m_model->list(), m_random));
+        return true;
+    }).has_value();
+    if (!done) {
+        busy.restore();
+        showOutOfMemory();
+    }
 }
 
 void Form1::SearchResult()
@@ -357,6 +399,10 @@ void Form1::PreloadFromCommandLine()
         arguments.push_back(ToStd(argument));
     }
     m_commandLineText = JoinCommandLine(arguments);
+    if (const std::optional<std::filesystem::path> game = GameFileNamed(arguments)) {
+        m_gameFile = openGameFile(*game) ? *game : std::filesystem::path();
+        return;
+    }
     const std::optional<PreloadFields> fields = ParsePreload(m_commandLineText);
     if (!fields) {
         return;
@@ -371,6 +417,9 @@ void Form1::PreloadFromCommandLine()
     showSelection(sel);
     m_ui.TotalComb->setText(ToQString(text::kChooseBetTypeNow));
     showFlowOutcome(betSizeChoice);
+    if (!betSizeChoice.message) {
+        chooseDefaultBetType();
+    }
     m_ui.Text1[0]->setFocus();
     ComputeCombinations();
 }
@@ -419,12 +468,14 @@ bool Form1::event(QEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Closing cannot be refused: the program ends at once, without a question.
+    // Closing cannot be refused: the program ends at once, without a question; the game is kept to reopen.
+    saveLastGame();
     event->accept();
 }
 
 void Form1::showBusyCaption()
 {
+    m_captionBeforeWork = m_ui.TotalComb->text();
     m_ui.TotalComb->setText(ToQString(text::kWorking));
     m_ui.TotalComb->repaint();
     m_ui.List1->viewport()->repaint();
@@ -432,8 +483,10 @@ void Form1::showBusyCaption()
 
 void Form1::replaceList(CombinationList list)
 {
+    rememberListState();
     m_model->setList(std::move(list));
     showCount();
+    showListCost();
 }
 
 void Form1::showCount()

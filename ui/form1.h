@@ -1,19 +1,25 @@
 #pragma once
 
+#include "betchoice.h"
 #include "combinationengine.h"
 #include "combinationlistmodel.h"
 #include "exportcommand.h"
 #include "extensioncontrols.h"
 #include "form1controls.h"
+#include "gameaccess.h"
 #include "guaranteeaccess.h"
+#include "listhistory.h"
 #include "messageboxes.h"
+#include "savedgame.h"
 #include "selectionflow.h"
 #include "shuffle.h"
 
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,7 +29,17 @@ class QComboBox;
 
 namespace ornal {
 
+class CoutGainsDialog;
 class NumberBoxFilter;
+class ReduceDialog;
+
+// A question for a file's name, as a file dialog asks it.
+struct FileNameQuestion {
+    bool save = false; // a name to write to (the dialog asks before an existing file is replaced) or to open
+    QString title; // "Ouvrir un jeu"
+    QString filter; // "Jeux Ornal (*.ornal)"
+    std::filesystem::path start; // the folder to open in, or the file suggested for a save
+};
 
 // What the window reaches outside itself; tests put recorders in their place.
 struct Form1Services {
@@ -33,6 +49,11 @@ struct Form1Services {
     std::function<ExportOutcome(const ExportRequest& request)> exportList;
     // Leaves the program (default: closes the window, which ends the event loop).
     std::function<void()> quit;
+    // Asks the player for a file's name; nullopt when the player gave up (default: a file dialog).
+    std::function<std::optional<std::filesystem::path>(const FileNameQuestion& question)> askFileName;
+    // Where the game is kept when the window closes, empty for nowhere (default:
+    // $XDG_DATA_HOME/ornal/dernier-jeu.ornal).
+    std::function<std::filesystem::path()> lastGameFile;
 };
 
 // Where a window of size goes on a screen's available area: centred, its top-left corner kept inside the area.
@@ -76,6 +97,32 @@ public:
     void ExportToSpreadsheet();
     void OpenWebSite();
     void ShowVersionBox();
+    void ReduceList();
+
+    // The bet type and the unit stakes that price the list.
+    const BetChoice& betChoice() const { return m_bets; }
+    // Plays the list on type (nullptr: no type) and shows its cost.
+    void ChooseBetType(const BetType* type);
+    // Sets the unit stake of type and shows the cost.
+    void SetUnitStake(const BetType& type, std::int64_t cents);
+    // Opens the dialog "Coût et gains", its arrival taken from the result boxes.
+    void ShowCostAndGains();
+    void OpenGame();
+    void ReopenLastGame();
+    void SaveCurrentGame();
+    void SaveCurrentGameAs();
+    void PrintGame();
+    void UndoListChange();
+    void RedoListChange();
+
+    // The game the window holds, every control as it stands, as it would be saved.
+    SavedGame currentGame() const;
+    // Shows the game in file: true when it is shown, otherwise its refusal is shown and nothing changed.
+    bool openGameFile(const std::filesystem::path& file);
+    // The file Ctrl+S saves to without asking: the last game saved or opened by name; empty before.
+    const std::filesystem::path& gameFile() const { return m_gameFile; }
+    // The list's undo and redo steps.
+    const ListHistory& listHistory() const { return m_history; }
 
     // The bet type the list is played on ("quinte", "multi"...), empty when none applies (form1guarantee.cpp).
     std::string betTypeId() const;
@@ -91,6 +138,8 @@ private:
     void showSelection(const Selection& sel);
     void showFlowOutcome(const FlowOutcome& outcome);
     void showComputeRefusal(const ComputeResult& result);
+    // Memory ran short inside an operation: the list shown is kept and the player is told.
+    void showOutOfMemory();
     void connectControls();
     void runFilter(QComboBox* filterBox, bool keepHolders);
     // Every change of List1's lines goes through here, so the count, the cost and the history follow it.
@@ -98,6 +147,20 @@ private:
     void showBusyCaption();
     void showCount();
     void centreOnScreen();
+    // Cost and gains (form1costs.cpp).
+    void connectCosts();
+    void chooseDefaultBetType();
+    void showListCost();
+    void showCost(bool listChanged = false);
+    void selectLine(CombinationList::Count line);
+    GameAccess gameAccess();
+    void connectGameControls();
+    void showGame(SavedGame game);
+    void saveGame(bool askName);
+    void saveLastGame();
+    void rememberListState();
+    void restoreListState(ListState state);
+    ListState listState() const;
 
     Form1Controls m_ui;
     ExtensionControls m_ext;
@@ -111,9 +174,19 @@ private:
     std::string m_selectionText;
     std::int16_t m_baseCount = -1;
     std::optional<std::pair<int, int>> m_logos; // the bet-type logos shown
+    BetChoice m_bets;
+    CoutGainsDialog* m_costDialog = nullptr; // made on first opening
     bool m_showingSelection = false;
     bool m_preloaded = false;
     bool m_closing = false;
+    ReduceDialog* m_reduceDialog = nullptr; // made on first use, kept so its tabs keep their settings
+    ListHistory m_history;
+    std::string m_listSelectionText; // the SelectionText that goes with the list shown
+    QString m_captionBeforeWork; // the count caption that "Traitement en cours..." stands in for
+    bool m_restoringList = false;
+    std::filesystem::path m_gameFile;
+    SavedGame m_keptParts; // what an opened game holds that the window does not show, saved again as it came
+    std::optional<SavedGame> m_startingGame; // the window as it opened, which is not worth keeping at the close
 };
 
 } // namespace ornal

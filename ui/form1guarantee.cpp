@@ -2,20 +2,13 @@
 
 #include "numericvalue.h"
 
-#include <array>
-
 namespace ornal {
 
 std::string Form1::betTypeId() const
 {
-    // Until the window has a bet type of its own, the default of each bet size stands for it; the size is read as
-    // the computation reads it.
-    static constexpr std::array<const char*, 8> kDefaults
-        = { "", "", "couple-gagnant", "tierce", "quarte", "quinte", "multi", "multi" };
-    const std::string betText = readSelection().betSizeText;
-    const std::optional<std::int16_t> size
-        = IsNumeric(TrimSpaces(betText)) ? RoundToInt16(NumericValue(betText)) : std::nullopt;
-    return size && *size >= 0 && *size < static_cast<int>(kDefaults.size()) ? kDefaults[*size] : "";
+    // The type the cost is shown for: the bet size's default, a logo's or the one picked in "Coût et gains".
+    const BetType* type = m_bets.type();
+    return type ? std::string(type->id) : std::string();
 }
 
 GuaranteeAccess Form1::guaranteeAccess()

@@ -1,5 +1,6 @@
 #include "guaranteetab.h"
 
+#include "bettype.h"
 #include "qtbridge.h"
 #include "reductiontexts.h"
 
@@ -88,6 +89,21 @@ void GuaranteeTab::buildControls()
     m_choiceGroup = new QButtonGroup(this);
     auto* choices = new QVBoxLayout(m_choices);
 
+    // One button for each guarantee a bet type may offer, made here so that the keyboard meets them before "Autre
+    // garantie"; those a type does not use stay hidden.
+    std::size_t mostOffers = 0;
+    for (const BetType& type : BetTypes()) {
+        mostOffers = std::max(mostOffers, OfferedGuarantees(type.id).offers.size());
+    }
+    for (std::size_t i = 0; i < mostOffers; ++i) {
+        const std::string name = "Garantie_" + std::to_string(i);
+        auto* button = Named(new QRadioButton(m_choices), name.c_str(),
+            "Garder le moins de lignes possible en tenant cette garantie", "Garantie offerte");
+        button->hide();
+        choices->addWidget(button);
+        m_choiceGroup->addButton(button);
+        m_offerButtons.push_back(button);
+    }
     m_other = Named(new QRadioButton(QStringLiteral("A&utre garantie :"), m_choices), "GarantieAutre",
         "Choisir vous-même le nombre de premiers et combien d'entre eux une ligne doit contenir", "Autre garantie");
     m_finishers = Named(new QSpinBox(m_choices), "PremiersAutre",
@@ -176,35 +192,21 @@ void GuaranteeTab::showOffers()
         return;
     }
     m_betTypeId = id;
-    for (QRadioButton* button : m_offerButtons) {
-        m_choiceGroup->removeButton(button);
-        delete button;
-    }
-    m_offerButtons.clear();
-
     GuaranteeOffer offer = id.empty() ? GuaranteeOffer { {},
         Message { "Aucun type de jeu : choisissez la taille du jeu avant de réduire.", MessageIcon::Information } }
                                       : OfferedGuarantees(id);
     m_offers = std::move(offer.offers);
+    m_offers.resize(std::min(m_offers.size(), m_offerButtons.size()));
     m_offered = !offer.refusal;
     m_refusal->setText(offer.refusal ? ToQString(offer.refusal->text) : QString());
     m_refusal->setVisible(offer.refusal.has_value());
-
-    auto* choices = static_cast<QVBoxLayout*>(m_choices->layout());
-    // The new buttons come before "Autre garantie" for the keyboard too.
-    QWidget* previous = m_other->previousInFocusChain();
-    for (std::size_t i = 0; i < m_offers.size(); ++i) {
-        const std::string name = "Garantie_" + std::to_string(i);
-        const std::string& sentence = m_offers[i].sentence;
-        auto* button = Named(new QRadioButton(ToQString(sentence), m_choices), name.c_str(),
-            "Garder le moins de lignes possible en tenant cette garantie", sentence.c_str());
-        choices->insertWidget(static_cast<int>(i), button);
-        m_choiceGroup->addButton(button);
-        m_offerButtons.push_back(button);
-        QWidget::setTabOrder(previous, button);
-        previous = button;
+    for (std::size_t i = 0; i < m_offerButtons.size(); ++i) {
+        QRadioButton* button = m_offerButtons[i];
+        const QString sentence = i < m_offers.size() ? ToQString(m_offers[i].sentence) : QString();
+        button->setText(sentence);
+        button->setAccessibleName(sentence);
+        button->setVisible(i < m_offers.size());
     }
-    QWidget::setTabOrder(previous, m_other);
     const Guarantee first = m_offers.empty() ? Guarantee { 3, 3 } : m_offers.front().guarantee;
     {
         const QSignalBlocker blockP(m_finishers);
@@ -212,8 +214,8 @@ void GuaranteeTab::showOffers()
         m_finishers->setValue(first.finishers);
         m_inLine->setValue(first.inLine);
     }
-    (m_offerButtons.empty() ? m_other : m_offerButtons.front())->setChecked(true);
-    chooseOther(m_offerButtons.empty());
+    (m_offers.empty() ? m_other : m_offerButtons.front())->setChecked(true);
+    chooseOther(m_offers.empty());
 }
 
 void GuaranteeTab::chooseOther(bool other)
@@ -239,7 +241,7 @@ void GuaranteeTab::choiceChanged()
 
 Guarantee GuaranteeTab::chosenGuarantee() const
 {
-    for (std::size_t i = 0; i < m_offerButtons.size(); ++i) {
+    for (std::size_t i = 0; i < m_offers.size(); ++i) {
         if (m_offerButtons[i]->isChecked()) {
             return m_offers[i].guarantee;
         }

@@ -1,4 +1,5 @@
 // Runs the built program as a script would: arguments in, standard output, standard error and status out.
+#include "programrun.h"
 #include "selectiontable.h"
 #include "workbookcheck.h"
 
@@ -21,61 +22,7 @@
 
 namespace {
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& argument)
-{
-    std::string quoted = "'";
-    for (char c : argument) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-// shellPrefix goes before the program in the shell's command line: a folder change, a limit, a trap...
-ProgramRun RunOrnal(const std::vector<std::string>& arguments, const std::string& shellPrefix = "")
-{
-    // ctest runs the cases in parallel processes: each needs its own file for standard error.
-    static int calls = 0;
-    const std::string errPath
-        = testing::TempDir() + "ornal_cli_err_" + std::to_string(getpid()) + "_" + std::to_string(++calls) + ".txt";
-    std::string command = shellPrefix + Quote(ORNAL_BINARY);
-    for (const std::string& argument : arguments) {
-        command += ' ' + Quote(argument);
-    }
-    command += " 2>" + Quote(errPath);
-    ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return run;
-    }
-    char buffer[65536];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        run.out.append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errPath);
-    std::stringstream text;
-    text << err.rdbuf();
-    run.err = text.str();
-    std::remove(errPath.c_str());
-    return run;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
+using namespace ornal::testing_support;
 
 TEST(CommandLine, PrintsFiftySixLinesInGenerationOrder)
 {
@@ -439,5 +386,31 @@ TEST(CommandLine, ARestrictiveUmaskStillWritesTheWorkbook)
 }
 
 } // namespace files
+
+namespace memory {
+
+// Numbers of a hundred digits make a list of 55 MB: under a 60 MB address space the computation runs short of
+// memory, which must end with the French message and nothing on standard output, never an abort.
+TEST(CommandLine, AComputationShortOfMemoryEndsWithTheMessage)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#endif
+#endif
+    std::string prediction = "|20|7";
+    for (int n = 1; n <= 20; ++n) {
+        const std::string number = std::to_string(n);
+        prediction += '|' + std::string(100 - number.size(), '0') + number;
+    }
+    const ProgramRun run = RunOrnal({ "--print", prediction }, "ulimit -v 60000; exec ");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err, "ornal : mémoire insuffisante.\n");
+    EXPECT_EQ(run.out, "");
+}
+
+} // namespace memory
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -96,6 +98,24 @@ TEST(CommandLineReduction, AWorkbookGetsTheKeptLines)
     std::filesystem::remove(file);
 }
 
+// The bet type decides what a reduction may keep: a Tiercé pays only the whole combination, a Quarté+ its bonus.
+TEST(CommandLineReduction, TheBetTypeMustOfferAReduction)
+{
+    const ProgramRun tierce = RunOrnal({ "--print", "--jeu", "tierce", "--reduire", "2,2", "|8|3|1|2|3|4|5|6|7|8" });
+    EXPECT_EQ(tierce.status, 1);
+    EXPECT_EQ(tierce.err, "Aucune réduction possible pour le Tiercé : seule la combinaison complète paie.\n");
+    EXPECT_EQ(tierce.out, "");
+
+    // The 14 kept quadruples priced at the Quarté+'s default stake, 1,30 €: 18,20 €.
+    const ProgramRun quarte
+        = RunOrnal({ "--print", "--jeu", "quarte", "--reduire", "3,3", "--graine", "1", kEightHorses });
+    EXPECT_EQ(quarte.status, 0) << quarte.err;
+    EXPECT_EQ(Lines(quarte.out).size(), 14u);
+    EXPECT_NE(
+        quarte.err.find("Garantie : 3 premiers, 3 dans une ligne : 56 arrivées tenues sur 56\n"), std::string::npos);
+    EXPECT_NE(quarte.err.find("18,20"), std::string::npos) << quarte.err;
+}
+
 struct ReductionRefusal {
     std::vector<std::string> arguments;
     int status;
@@ -139,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineReductionRefusal,
         ReductionRefusal { { "--print", "--reduire", "3,3", "--graine", "1e3" }, 2, "ornal : --graine attend" },
         ReductionRefusal { { "--print", "--secondes", "2" }, 2, "ornal : --secondes ne va qu'avec --reduire." },
         ReductionRefusal { { "--print", "--graine", "2" }, 2, "ornal : --graine ne va qu'avec --reduire." },
-        ReductionRefusal { { "--reduire", "3,3" }, 2, "ornal : --reduire ne va qu'avec --print ou --xlsx." },
+        ReductionRefusal { { "--reduire", "3,3" }, 2, "ornal : --reduire ne va qu'avec --print" },
         ReductionRefusal { { "--print", "--reduire" }, 2, "ornal : --reduire attend" }));
 
 } // namespace

@@ -63,11 +63,13 @@ std::vector<GameCase> Games()
         { "outsiders", {}, 0, 0, std::nullopt, SavedRange { 1, 1 }, std::nullopt },
     };
     everything.guarantee = SavedGuarantee { 3, 5 };
+    everything.view = SavedView { true, true, std::array { 5, 6 }, SavedView::Caption::Count };
     games.push_back({ "EveryOptionalMember", everything });
 
     SavedGame noPayouts;
     noPayouts.arrival = SavedArrival { { "1", "", "", "", "" }, {} };
     noPayouts.bet = SavedBet { "", 0 };
+    noPayouts.view = SavedView { false, true, std::nullopt, SavedView::Caption::ChooseHorseCount };
     games.push_back({ "OptionalMembersAtTheirSmallest", noPayouts });
 
     SavedGame largest;
@@ -153,6 +155,7 @@ TEST(GameFile, AFileWrittenBeforeTheOptionalMembersOpens)
     EXPECT_FALSE(game.arrival.has_value());
     EXPECT_TRUE(game.conditions.empty());
     EXPECT_FALSE(game.guarantee.has_value());
+    EXPECT_FALSE(game.view.has_value());
 }
 
 TEST(GameFile, SavingAgainKeepsOrReplacesThePreviousFileAsAsked)
@@ -207,23 +210,6 @@ TEST(GameFile, ANameWithAccentsAndSpacesIsKeptAndNamed)
         "Impossible d'ouvrir « Liste sans fin été.ornal » : le fichier est incomplet, coupé avant la fin.");
 }
 
-struct BadFile {
-    const char* name;
-    std::string content;
-    const char* reason;
-};
-
-class BadGameFile : public testing::TestWithParam<BadFile> { };
-
-TEST_P(BadGameFile, IsRefusedWithItsReason)
-{
-    ScratchFolder folder;
-    PutContent(folder / "jeu.ornal", GetParam().content);
-    const GameLoadOutcome loaded = LoadGame(folder / "jeu.ornal");
-    EXPECT_FALSE(loaded.ok());
-    EXPECT_EQ(loaded.message, std::string("Impossible d'ouvrir « jeu.ornal » : ") + GetParam().reason + ".");
-}
-
 // A game valid in every other way, written without the checks that a save makes.
 std::string LinesFile(std::size_t count)
 {
@@ -233,6 +219,24 @@ std::string LinesFile(std::size_t count)
         game.list.append("-1-2-");
     }
     return GameToJson(game);
+}
+
+struct BadFile {
+    const char* name;
+    std::string content;
+    const char* reason;
+    std::size_t lines = 0; // when set, the content is a game of that many lines, made when the case runs
+};
+
+class BadGameFile : public testing::TestWithParam<BadFile> { };
+
+TEST_P(BadGameFile, IsRefusedWithItsReason)
+{
+    ScratchFolder folder;
+    PutContent(folder / "jeu.ornal", GetParam().lines > 0 ? LinesFile(GetParam().lines) : GetParam().content);
+    const GameLoadOutcome loaded = LoadGame(folder / "jeu.ornal");
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message, std::string("Impossible d'ouvrir « jeu.ornal » : ") + GetParam().reason + ".");
 }
 
 std::string Binary()
@@ -267,8 +271,8 @@ INSTANTIATE_TEST_SUITE_P(Files, BadGameFile,
         BadFile { "VersionZero", R"({"format": "ornal-jeu", "version": 0})", "« version » manque ou n'est pas valide" },
         BadFile {
             "VersionAsText", R"({"format": "ornal-jeu", "version": "1"})", "« version » manque ou n'est pas valide" },
-        BadFile { "EightyThousandLines", LinesFile(80000), "la liste compte plus de 77 520 lignes" },
-        BadFile { "OneLineTooMany", LinesFile(77521), "la liste compte plus de 77 520 lignes" }),
+        BadFile { "EightyThousandLines", "", "la liste compte plus de 77 520 lignes", 80000 },
+        BadFile { "OneLineTooMany", "", "la liste compte plus de 77 520 lignes", 77521 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GameFile, AHugeFileIsRefusedWithoutReadingIt)
@@ -309,6 +313,26 @@ TEST(GameFile, AFileThePlayerMayNotReadIsRefused)
         GTEST_SKIP() << "running as root and unable to become user 65534: root reads any file";
     }
     EXPECT_EQ(*result, 0);
+}
+
+TEST(GameFile, TheArgumentsNameAGameWhenTheyEndInItsExtension)
+{
+    ScratchFolder folder;
+    PutContent(folder / "Mon jeu.ornal", "{}");
+    PutContent(folder / "|8|3|1.ornal", "{}");
+    const std::string in = folder.path().string() + "/";
+    using Arguments = std::vector<std::string>;
+    EXPECT_EQ(GameFileNamed(Arguments { in + "Mon jeu.ornal" }), folder / "Mon jeu.ornal");
+    // A file manager hands the name whole; a shell without quotes splits it, and the join puts it together.
+    EXPECT_EQ(GameFileNamed(Arguments { in + "Mon", "jeu.ornal" }), folder / "Mon jeu.ornal");
+    // A missing game is still a game's name, so that opening it says it is missing.
+    EXPECT_EQ(GameFileNamed(Arguments { in + "absent.ORNAL" }), folder / "absent.ORNAL");
+    EXPECT_EQ(GameFileNamed(Arguments { in + "|8|3|1.ornal" }), folder / "|8|3|1.ornal");
+    EXPECT_EQ(GameFileNamed(Arguments { "|8|3|1.ornal" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments { "|8|3|1|2|3|4|5|6|7|8" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments { in + "jeu.ornal.txt" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments { ".ornal" }), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments {}), std::nullopt);
 }
 
 } // namespace

@@ -122,7 +122,25 @@ INSTANTIATE_TEST_SUITE_P(Members, SpoiltMember,
             "max": 25}}])",
             "« conditions (élément 1).pairs.max » doit être compris entre 0 et 20" },
         Spoilt { "/garantie", R"({"p": 0, "t": 3})", "« garantie.p » doit être compris entre 1 et 20" },
-        Spoilt { "/garantie", R"({"p": 3})", "il manque « garantie.t »" }));
+        Spoilt { "/garantie", R"({"p": 3})", "il manque « garantie.t »" },
+        Spoilt { "/fenetre", R"({"jeuVisible": 1, "baseVisible": true, "legende": "combinaisons"})",
+            "« fenetre.jeuVisible » doit valoir true ou false" },
+        Spoilt {
+            "/fenetre", R"({"jeuVisible": true, "legende": "combinaisons"})", "il manque « fenetre.baseVisible »" },
+        Spoilt { "/fenetre", R"({"jeuVisible": true, "baseVisible": true, "legende": "Combinaisons : 12"})",
+            "« fenetre.legende » n'est pas une légende connue" },
+        Spoilt { "/fenetre", R"({"jeuVisible": true, "baseVisible": true, "legende": "choisirJeu", "logos": [1]})",
+            "« fenetre.logos » doit compter 2 éléments" },
+        Spoilt { "/fenetre", R"({"jeuVisible": true, "baseVisible": true, "legende": "choisirJeu", "logos": ["0", 1]})",
+            "« fenetre.logos (élément 1) » doit être un nombre entier" },
+        Spoilt { "/fenetre", R"({"jeuVisible": true, "baseVisible": true, "legende": "choisirJeu", "logos": [0, 7]})",
+            "« fenetre.logos (élément 2) » doit être compris entre 0 et 6" },
+        Spoilt { "/fenetre",
+            R"({"jeuVisible": true, "baseVisible": true, "legende": "choisirJeu", "logos": [4294967296, 1]})",
+            "« fenetre.logos (élément 1) » doit être compris entre 0 et 6" },
+        Spoilt { "/fenetre",
+            R"({"jeuVisible": true, "baseVisible": true, "legende": "choisirJeu", "logos": [-4294967296, 1]})",
+            "« fenetre.logos (élément 1) » doit être compris entre 0 et 6" }));
 
 TEST(GameToJson, PutsEachListLineOnALineOfItsOwn)
 {

@@ -1,3 +1,4 @@
+#include "allocation.h"
 #include "combinationengine.h"
 #include "testsupport.h"
 
@@ -317,6 +318,18 @@ TEST(CountCaption, PlainDecimalAfterTheLabel)
     EXPECT_EQ(CountCaption(0), "Combinaisons : 0");
     EXPECT_EQ(CountCaption(120), "Combinaisons : 120");
     EXPECT_EQ(CountCaption(77520), "Combinaisons : 77520");
+}
+
+} // namespace
+} // namespace ornal
+
+namespace ornal {
+namespace {
+
+TEST(TryAllocating, GivesTheResultOrNothingWhenMemoryRunsShort)
+{
+    EXPECT_EQ(TryAllocating([] { return 7; }), std::optional<int>(7));
+    EXPECT_EQ(TryAllocating([]() -> int { throw std::bad_alloc(); }), std::nullopt);
 }
 
 } // namespace

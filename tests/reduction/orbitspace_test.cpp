@@ -1,7 +1,7 @@
 #include "arrivalspace.h"
 #include "combinationengine.h"
-#include "testsupport.h"
 #include "orbitspace.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 

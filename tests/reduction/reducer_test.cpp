@@ -1,6 +1,6 @@
 #include "combinationengine.h"
-#include "testsupport.h"
 #include "reducer.h"
+#include "testsupport.h"
 #include "verify.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // end, stopped, cancelled and torn down while they run, and the kept lines checked against a slow count of arrivals.
 #include "windowfixture.h"
 
+#include "bettype.h"
 #include "guaranteetab.h"
 #include "qtbridge.h"
 
@@ -127,17 +128,19 @@ struct OfferCase {
     std::string refusal;
 };
 
-class OfferTest : public GuaranteeTabTest, public testing::WithParamInterface<OfferCase> { };
+class GuaranteeOfferTest : public GuaranteeTabTest, public testing::WithParamInterface<OfferCase> { };
 
 // The offers of each bet size's default bet type: Couplé gagnant, Tiercé, Quarté+, Quinté+, Multi, Multi.
-TEST_P(OfferTest, OffersFollowTheBetSize)
+TEST_P(GuaranteeOfferTest, OffersFollowTheBetSize)
 {
     const OfferCase& c = GetParam();
     openTab(8, c.bet);
     Texts offers;
     for (int i = 0; auto* button = m_tab->findChild<QRadioButton*>(QStringLiteral("Garantie_%1").arg(i)); ++i) {
-        offers.push_back(ToStd(button->text()));
-        EXPECT_EQ(button->isChecked(), i == 0);
+        if (!button->isHidden()) {
+            offers.push_back(ToStd(button->text()));
+            EXPECT_EQ(button->isChecked(), i == 0);
+        }
     }
     EXPECT_EQ(offers, c.offers);
     EXPECT_EQ(text("RefusGarantie"), c.refusal);
@@ -146,7 +149,7 @@ TEST_P(OfferTest, OffersFollowTheBetSize)
     EXPECT_FALSE(find<QPushButton>("Arreter")->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(GuaranteeTab, OfferTest,
+INSTANTIATE_TEST_SUITE_P(GuaranteeTab, GuaranteeOfferTest,
     testing::Values(OfferCase { 2, {},
                         "Aucune réduction possible pour le Couplé gagnant : seule la combinaison "
                         "complète paie." },
@@ -158,6 +161,21 @@ INSTANTIATE_TEST_SUITE_P(GuaranteeTab, OfferTest,
             "" },
         OfferCase { 6, { "Multi : si les 4 premiers sont dans votre jeu, une ligne les contient tous" }, "" },
         OfferCase { 7, { "Multi : si les 4 premiers sont dans votre jeu, une ligne les contient tous" }, "" }));
+
+// A type picked in the window after the bet size's default: Couplé placé pays a pair among the first three.
+TEST_F(GuaranteeTabTest, OffersFollowTheTypeChosenInTheWindow)
+{
+    openTab(8, 2);
+    ASSERT_TRUE(find<QRadioButton>("Garantie_0")->isHidden());
+    window().ChooseBetType(FindBetType("couple-place"));
+    m_tab->prepare();
+    const QRadioButton* pair = find<QRadioButton>("Garantie_0");
+    EXPECT_FALSE(pair->isHidden());
+    EXPECT_EQ(
+        ToStd(pair->text()), "Une paire payante : si les 3 premiers sont dans votre jeu, une ligne en contient 2");
+    EXPECT_EQ(m_tab->chosenGuarantee(), (Guarantee { 3, 2 }));
+    EXPECT_TRUE(find<QPushButton>("Reduire")->isEnabled());
+}
 
 // The 15 quadruples of 6 horses, Bonus (3 in a line): 20 triples, 4 in each line, so 5 lines at least; Schönheim's
 // bound, ceil(6/4 * ceil(5/3 * ceil(4/2))) = 6, is met by six quadruples (La Jolla: C(6,4,3) = 6).
@@ -178,6 +196,9 @@ TEST_F(GuaranteeTabTest, SmallReductionRunsToItsEndAndIsApplied)
     EXPECT_TRUE(InListOrder(kept, before));
     EXPECT_TRUE(EveryArrivalMet(kept, 6, 3, 3));
     EXPECT_EQ(caption(), "Combinaisons : 6");
+    // The reduction went through the window's one door: undo brings the whole list back.
+    window().UndoListChange();
+    EXPECT_EQ(lines(), before);
 }
 
 // Without horse 6, the 5 quadruples of 1..5 meet the 10 triples of 1..5; the 10 triples holding 6 are outside. A

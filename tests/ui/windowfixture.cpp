@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
+
 namespace ornal::testing_support {
 
 void RecordingMessageBoxes::show(const Message& message)
@@ -43,6 +45,22 @@ void WindowTest::open(const QStringList& arguments)
         return m_exportOutcome;
     };
     services.quit = [this] { ++m_quits; };
+    services.askFileName = [this](const FileNameQuestion& question) {
+        m_fileQuestions.push_back(question);
+        if (m_fileAnswers.empty()) {
+            return std::optional<std::filesystem::path>();
+        }
+        std::optional<std::filesystem::path> answer = m_fileAnswers.front();
+        m_fileAnswers.pop_front();
+        return answer;
+    };
+    if (m_lastGameFile.empty()) {
+        std::string folder = "ornal-dernier-" + std::to_string(QCoreApplication::applicationPid()) + "-"
+            + testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(folder.begin(), folder.end(), '/', '-');
+        m_lastGameFile = std::filesystem::path(testing::TempDir()) / folder / "dernier-jeu.ornal";
+    }
+    services.lastGameFile = [this] { return m_lastGameFile; };
     m_window = std::make_unique<Form1>(arguments, std::move(boxes), std::move(services));
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
@@ -53,6 +71,8 @@ void WindowTest::open(const QStringList& arguments)
 void WindowTest::TearDown()
 {
     m_window.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(m_lastGameFile.parent_path(), ignored);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy pointer was left on";
     while (QApplication::overrideCursor()) {
         QApplication::restoreOverrideCursor();

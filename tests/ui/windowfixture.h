@@ -14,7 +14,9 @@
 #include <QPushButton>
 
 #include <deque>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,11 @@ protected:
     std::vector<std::vector<std::string>> m_exportedLines;
     ExportOutcome m_exportOutcome;
     int m_quits = 0;
+    // The file dialogs' answers, in order (a give-up when the queue is empty), and the questions they answered.
+    std::deque<std::optional<std::filesystem::path>> m_fileAnswers;
+    std::vector<FileNameQuestion> m_fileQuestions;
+    // Where the window keeps the game when it closes: a fresh folder per test, removed at its end.
+    std::filesystem::path m_lastGameFile;
 
 private:
     std::unique_ptr<Form1> m_window;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "betcost.h"
+#include "bettype.h"
+#include "combinationlist.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace ornal {
+
+// The bet type a player plays and the unit stake set for each type, kept for the run of the program.
+class BetChoice {
+public:
+    // No type chosen; every stake at its type's default.
+    BetChoice();
+
+    // The type chosen, or nullptr.
+    const BetType* type() const { return m_type; }
+    // Chooses type (nullptr: none).
+    void choose(const BetType* type) { m_type = type; }
+    // Chooses the type proposed for lines of betSize numbers, or none when no type takes them.
+    void chooseDefaultFor(int betSize);
+
+    // The unit stake of type: the one set, or the type's default.
+    std::int64_t stakeCents(const BetType& type) const;
+    // Sets the unit stake of type; Cost refuses a stake out of range, so none is refused here.
+    void setStakeCents(const BetType& type, std::int64_t cents);
+    // Puts the unit stake of type back to its default.
+    void resetStake(const BetType& type);
+
+    // What list costs on the chosen type at its stake, or nullopt when no type is chosen.
+    std::optional<BetCost> cost(const CombinationList& list) const;
+
+private:
+    const BetType* m_type = nullptr;
+    std::vector<std::int64_t> m_stakes; // by position in BetTypes()
+};
+
+} // namespace ornal

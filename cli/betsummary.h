@@ -1,0 +1,27 @@
+#pragma once
+
+#include "arrivalcheck.h"
+#include "combinationlist.h"
+#include "commandline.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ornal {
+
+// What --jeu, --mise and --arrivee make of a computed list.
+struct BetSummary {
+    std::optional<std::string> refusal; // the program's refusal, for status 1; nothing else is set with it
+    std::vector<std::string> lines; // for standard error, after the count caption
+    std::optional<ArrivalOutcome> arrival; // with --arrivee: the paying lines, written in place of the list
+};
+
+// The cost of list on the bet type of options and, with an arrival, the lines it pays; empty without --jeu.
+BetSummary SummariseBets(const CommandLineOptions& options, const CombinationList& list);
+
+// Writes each paying line of list, a tab and its class, one a line; false when out could not take them.
+bool WritePayingLines(std::FILE* out, const CombinationList& list, const ArrivalOutcome& arrival);
+
+} // namespace ornal

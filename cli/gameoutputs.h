@@ -1,0 +1,19 @@
+#pragma once
+
+#include "commandline.h"
+#include "savedgame.h"
+#include "selectionroad.h"
+
+#include <cstdio>
+
+namespace ornal {
+
+// The game a headless run leaves, as the window would hold it after the same steps: the selection the road
+// walked, or the game opened with its list as the operations left it.
+SavedGame GameOfRoad(const SelectionRoad& road);
+
+// Writes the files options asks for (--enregistrer, --csv, --pdf, in that order), none replacing an existing file;
+// 0 when every one is written, otherwise 1 once the reason is on err.
+int WriteGameOutputs(const CommandLineOptions& options, const SelectionRoad& road, std::FILE* err);
+
+} // namespace ornal

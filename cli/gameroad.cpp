@@ -1,0 +1,33 @@
+#include "gamefile.h"
+#include "selectionroad.h"
+
+namespace ornal {
+
+std::optional<SelectionRoad> OpenGameRoad(const CommandLineOptions& options)
+{
+    const std::optional<std::filesystem::path> file = GameFileNamed(options.preload);
+    if (!file) {
+        return std::nullopt;
+    }
+    SelectionRoad road;
+    if (!options.bases.empty()) {
+        road.status = SelectionRoad::Status::Misused;
+        road.text = "--base ne va pas avec un jeu enregistré : ses bases sont dans le jeu.";
+        return road;
+    }
+    GameLoadOutcome loaded = LoadGame(*file);
+    if (!loaded.ok()) {
+        road.status = SelectionRoad::Status::Refused;
+        road.text = std::move(loaded.message);
+        return road;
+    }
+    const SavedGame& game = *loaded.game;
+    road.selection = OpenSelection(game.selection, ViewOf(game));
+    road.results = game.selection.results;
+    road.result.selectionText = game.selectionText;
+    road.result.list = game.list;
+    road.openedGame = std::move(loaded.game);
+    return road;
+}
+
+} // namespace ornal

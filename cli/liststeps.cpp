@@ -1,0 +1,125 @@
+#include "liststeps.h"
+
+#include "conditionoptions.h"
+#include "conditions.h"
+#include "filters.h"
+
+namespace ornal {
+
+namespace {
+
+int groupCount(const std::vector<ListStep>& steps)
+{
+    int count = 0;
+    for (const ListStep& step : steps) {
+        count += static_cast<int>(step.conditions.groups().size());
+    }
+    return count;
+}
+
+// The pass the next condition joins. Every filter and every condition keeps a line or drops it by looking at that
+// line alone, and keeps the lines in their order: the lines left are the same whether conditions run in one pass or
+// one after another, and whichever order the steps take. The order still decides which step meets a list already
+// emptied and refuses it, as the window would, so filters and passes follow the command line. A second bound of a
+// kind already in the pass would replace the first instead of adding to it: that bound opens a new pass.
+LineConditions& passFor(std::vector<ListStep>& steps, bool (*holdsKind)(const LineConditions&))
+{
+    if (steps.empty() || steps.back().kind != ListStep::Kind::Conditions || holdsKind(steps.back().conditions)) {
+        steps.push_back(ListStep {});
+    }
+    return steps.back().conditions;
+}
+
+template <typename T> std::optional<std::string> refusalOf(const OptionValue<T>& read)
+{
+    return read.value ? std::nullopt : std::optional<std::string>(read.refusal);
+}
+
+} // namespace
+
+bool IsListStepOption(std::string_view option)
+{
+    return option == "--garde" || option == "--supp" || option == "--groupe" || option == "--somme"
+        || option == "--pairs" || option == "--suite";
+}
+
+std::string MissingStepValue(std::string_view option)
+{
+    std::string expected = "MIN-MAX (par exemple 1-3)";
+    if (option == "--garde" || option == "--supp") {
+        expected = "un numéro";
+    } else if (option == "--groupe") {
+        expected = "des numéros séparés par des virgules, deux-points puis MIN-MAX (par exemple 1,2,5:1-2)";
+    } else if (option == "--somme") {
+        expected = "MIN-MAX (par exemple 20-40)";
+    } else if (option == "--suite") {
+        expected = "un nombre entier de 1 ou plus";
+    }
+    return std::string(option) + " attend " + expected + ".";
+}
+
+std::optional<std::string> AddListStep(std::vector<ListStep>& steps, std::string_view option, std::string_view value)
+{
+    if (option == "--garde" || option == "--supp") {
+        // The window's own checks ("Choisir un Nombre.") refuse the text when the step runs, with status 1.
+        steps.push_back(
+            ListStep { option == "--garde" ? ListStep::Kind::Keep : ListStep::Kind::Remove, std::string(value), {} });
+        return std::nullopt;
+    }
+    if (option == "--groupe") {
+        OptionValue<HorseGroup> group = ParseGroupOption(value);
+        if (!group.value) {
+            return group.refusal;
+        }
+        const int rank = groupCount(steps);
+        if (rank >= kMaxGroupCount) {
+            return "--groupe : cinq groupes au plus.";
+        }
+        // Named by their rank on the whole command line, so messages tell the groups apart across passes.
+        group.value->name = DefaultGroupName(rank);
+        passFor(steps, [](const LineConditions&) { return false; }).addGroup(std::move(*group.value));
+        return std::nullopt;
+    }
+    if (option == "--somme") {
+        const OptionValue<CountRange> sum = ParseSumOption(value);
+        if (sum.value) {
+            passFor(steps, [](const LineConditions& c) { return c.sum().has_value(); }).setSum(sum.value);
+        }
+        return refusalOf(sum);
+    }
+    if (option == "--pairs") {
+        const OptionValue<CountRange> even = ParseEvenOption(value);
+        if (even.value) {
+            passFor(steps, [](const LineConditions& c) { return c.evenCount().has_value(); }).setEvenCount(even.value);
+        }
+        return refusalOf(even);
+    }
+    const OptionValue<int> run = ParseRunOption(value);
+    if (run.value) {
+        passFor(steps, [](const LineConditions& c) { return c.longestRun().has_value(); }).setLongestRun(run.value);
+    }
+    return refusalOf(run);
+}
+
+std::optional<Message> RunListSteps(
+    const std::vector<ListStep>& steps, std::span<const std::string> prediction, CombinationList& list)
+{
+    for (const ListStep& step : steps) {
+        if (step.kind == ListStep::Kind::Conditions) {
+            if (std::optional<Message> refusal = CheckConditions(list, step.conditions, prediction)) {
+                return refusal;
+            }
+            list = ApplyConditions(list, step.conditions);
+            continue;
+        }
+        if (std::optional<Message> refusal = CheckFilter(list, step.filterText)) {
+            return refusal;
+        }
+        const double number = FilterNumber(step.filterText).value_or(0);
+        list = step.kind == ListStep::Kind::Keep ? KeepCombinationsWith(list, number)
+                                                 : RemoveCombinationsWith(list, number);
+    }
+    return std::nullopt;
+}
+
+} // namespace ornal

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "savedgame.h"
+#include "selection.h"
+
+#include <array>
+#include <string>
+
+namespace ornal {
+
+// The result boxes' texts, txtscan(0) to txtscan(4).
+using ResultTexts = std::array<std::string, kResultBoxCount>;
+
+// The saved form of sel, whose result boxes hold results.
+SavedSelection SaveSelection(const Selection& sel, const ResultTexts& results);
+
+// What the window shows of sel beyond its texts and ticks, with the count caption caption.
+SavedView SaveView(const Selection& sel, SavedView::Caption caption);
+
+// The view of game: its own, or for a file written before views were kept, what the window shows after the choices
+// and a computation: choices shown once a box is, the logos of the bet size, the count once there is a list.
+SavedView ViewOf(const SavedGame& game);
+
+// The selection flow's Selection for saved shown with view.
+Selection OpenSelection(const SavedSelection& saved, const SavedView& view);
+
+} // namespace ornal

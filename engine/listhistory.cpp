@@ -1,0 +1,73 @@
+#include "listhistory.h"
+
+#include <utility>
+
+namespace ornal {
+
+std::size_t ListState::memoryBytes() const
+{
+    return list.memoryBytes() + selectionText.capacity() + caption.capacity();
+}
+
+ListHistory::ListHistory(std::size_t maxBytes, std::size_t maxSteps)
+    : m_maxBytes(maxBytes)
+    , m_maxSteps(maxSteps)
+{
+}
+
+void ListHistory::record(ListState before)
+{
+    while (!m_redo.empty()) {
+        pop(m_redo);
+    }
+    push(m_undo, std::move(before));
+}
+
+std::optional<ListState> ListHistory::undo(ListState current)
+{
+    if (m_undo.empty()) {
+        return std::nullopt;
+    }
+    ListState previous = pop(m_undo);
+    push(m_redo, std::move(current));
+    return previous;
+}
+
+std::optional<ListState> ListHistory::redo(ListState current)
+{
+    if (m_redo.empty()) {
+        return std::nullopt;
+    }
+    ListState next = pop(m_redo);
+    push(m_undo, std::move(current));
+    return next;
+}
+
+void ListHistory::push(std::deque<ListState>& stack, ListState state)
+{
+    m_bytes += state.memoryBytes();
+    stack.push_back(std::move(state));
+    trim();
+}
+
+ListState ListHistory::pop(std::deque<ListState>& stack)
+{
+    ListState state = std::move(stack.back());
+    stack.pop_back();
+    m_bytes -= state.memoryBytes();
+    return state;
+}
+
+void ListHistory::trim()
+{
+    while (!m_undo.empty() && (m_bytes > m_maxBytes || m_undo.size() + m_redo.size() > m_maxSteps)) {
+        m_bytes -= m_undo.front().memoryBytes();
+        m_undo.pop_front();
+    }
+    while (!m_redo.empty() && (m_bytes > m_maxBytes || m_redo.size() > m_maxSteps)) {
+        m_bytes -= m_redo.front().memoryBytes();
+        m_redo.pop_front();
+    }
+}
+
+} // namespace ornal

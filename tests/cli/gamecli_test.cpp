@@ -1,0 +1,293 @@
+// The command line's games: a saved game in place of a PRELOAD, and the files --enregistrer, --csv and --pdf write.
+#include "filetesting.h"
+#include "gamefile.h"
+#include "gamejson.h"
+#include "gamerun.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace ornal::cli_testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Texts Lines(const std::string& text)
+{
+    Texts lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The README's example: base 7 in the second box, three numbers a line out of five.
+const Texts kBaseSevenLines { "-3-7-12-", "-3-7-1-", "-3-7-9-", "-12-7-1-", "-12-7-9-", "-1-7-9-" };
+
+TEST(GameCommandLine, ASavedGameIsPrintedInPlaceOfAPreload)
+{
+    ScratchFolder folder;
+    const std::string file = (folder / "jeu du 14 juillet.ornal").string();
+    const ProgramRun saved = RunProgram({ "--enregistrer", file, "--base", "7", "|5|3|3|7|12|1|9" });
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "");
+    EXPECT_EQ(saved.err, "Combinaisons : 6\n");
+
+    const ProgramRun printed = RunProgram({ "--print", file });
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(Lines(printed.out), kBaseSevenLines);
+    EXPECT_EQ(printed.err, "Combinaisons : 6\n");
+}
+
+TEST(GameCommandLine, TheSavedGameHoldsTheSelectionAsTheWindowWould)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder / "jeu.ornal";
+    ASSERT_EQ(RunProgram({ "--enregistrer", file.string(), "--base", "7", "|5|3|3|7|12|1|9" }).status, 0);
+    const GameLoadOutcome loaded = LoadGame(file);
+    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    const SavedGame& game = *loaded.game;
+    // The player's road: 5 horses, bet size 3, one base, the mark of box 2 (the 7) ticked.
+    EXPECT_EQ(game.selection.horseCountText, "5");
+    EXPECT_EQ(game.selection.betSizeText, "3");
+    EXPECT_EQ(game.selection.baseText, "1");
+    EXPECT_EQ(game.selection.baseCount, 1);
+    EXPECT_EQ(game.selection.numbers[1], "7");
+    EXPECT_EQ(game.selection.numbers[5], "");
+    EXPECT_TRUE(game.selection.numbersShown[4]);
+    EXPECT_FALSE(game.selection.numbersShown[5]);
+    EXPECT_EQ(game.selection.marks, (std::array<bool, 20> { false, true }));
+    EXPECT_EQ(game.selection.marksShown, (std::array<bool, 20> { true, true, true }));
+    EXPECT_EQ(game.selection.resultsShown, (std::array { true, true, true, false, false }));
+    EXPECT_EQ(game.selectionText, "-3-7-12-1-9");
+    ASSERT_TRUE(game.view.has_value());
+    // Bet size 3: the Tiercé and Trio pictures, 2 and 3.
+    EXPECT_EQ(game.view->logos, (std::array { 2, 3 }));
+    EXPECT_EQ(game.view->caption, SavedView::Caption::Count);
+    EXPECT_EQ(game.list.size(), 6u);
+}
+
+TEST(GameCommandLine, TheCsvHasAHeaderAndEveryLineWithItsNumbers)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder / "liste.csv";
+    const ProgramRun run = RunProgram({ "--csv", file.string(), "|4|2|1|2|3|4" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    // C(4, 2) in the order of the boxes, each line's text then its two numbers.
+    EXPECT_EQ(ContentOf(file),
+        "\xEF\xBB\xBF"
+        "Combinaison;Cheval 1;Cheval "
+        "2\r\n-1-2-;1;2\r\n-1-3-;1;3\r\n-1-4-;1;4\r\n-2-3-;2;3\r\n-2-4-;2;4\r\n-3-4-;3;4\r\n");
+}
+
+TEST(GameCommandLine, EveryOutputAtOnceInItsOrder)
+{
+    ScratchFolder folder;
+    const ProgramRun run = RunProgram({ "--print", "--enregistrer", (folder / "a.ornal").string(), "--csv",
+        (folder / "a.csv").string(), "--pdf", (folder / "a.pdf").string(), "--base", "7", "|5|3|3|7|12|1|9" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out), kBaseSevenLines);
+    // The window's program, asked for the PDF, says nothing on a run that goes well.
+    EXPECT_EQ(run.err, "Combinaisons : 6\n");
+    EXPECT_EQ(ContentOf(folder / "a.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(EntriesOf(folder.path()), (Texts { "a.csv", "a.ornal", "a.pdf" }));
+}
+
+struct OutputCase {
+    const char* option;
+    const char* file;
+};
+
+class ExistingOutput : public testing::TestWithParam<OutputCase> { };
+
+TEST_P(ExistingOutput, IsNeverReplaced)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder / GetParam().file;
+    PutContent(file, "à garder");
+    const ProgramRun run = RunProgram({ GetParam().option, file.string(), "|4|2|1|2|3|4" });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+        std::string("ornal : Impossible d'enregistrer « ") + GetParam().file + " » : le fichier existe déjà.\n");
+    EXPECT_EQ(ContentOf(file), "à garder");
+    EXPECT_EQ(EntriesOf(folder.path()), Texts { GetParam().file });
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, ExistingOutput,
+    testing::Values(OutputCase { "--enregistrer", "jeu.ornal" }, OutputCase { "--csv", "liste.csv" },
+        OutputCase { "--pdf", "pages.pdf" }),
+    [](const auto& info) { return std::string(info.param.option).substr(2); });
+
+struct MisuseCase {
+    Texts arguments;
+    const char* errStart;
+};
+
+class GameMisuse : public testing::TestWithParam<MisuseCase> { };
+
+TEST_P(GameMisuse, IsReportedWithTheUsage)
+{
+    const ProgramRun run = RunProgram(GetParam().arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.substr(0, std::string(GetParam().errStart).size()), GetParam().errStart) << run.err;
+    EXPECT_NE(run.err.find("Usage : ornal"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, GameMisuse,
+    testing::Values(MisuseCase { { "|4|2|1|2|3|4", "--csv" }, "ornal : --csv attend un nom de fichier." },
+        MisuseCase { { "--enregistrer" }, "ornal : --enregistrer attend un nom de fichier." },
+        MisuseCase { { "--pdf", "x.pdf" }, "ornal : --pdf attend un PRELOAD." },
+        MisuseCase { { "--base", "1", "/tmp/jeu.ornal" }, "ornal : --base ne va qu'avec" },
+        MisuseCase {
+            { "--print", "--base", "7", "/tmp/jeu.ornal" }, "ornal : --base ne va pas avec un jeu enregistré" }));
+
+struct BadGame {
+    const char* name;
+    const char* file;
+    std::function<void(const std::filesystem::path&)> make;
+    const char* reason;
+};
+
+class BadGameFile : public testing::TestWithParam<BadGame> { };
+
+TEST_P(BadGameFile, IsRefusedWithItsReason)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder / GetParam().file;
+    GetParam().make(file);
+    // A pipe must be refused, not waited on: the time limit turns a hang into status 124.
+    const ProgramRun run
+        = RunProgram({ "--print", "--csv", (folder / "x.csv").string(), file.string() }, "timeout 20 ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, std::string("Impossible d'ouvrir « ") + GetParam().file + " » : " + GetParam().reason + ".\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "x.csv"));
+}
+
+std::string GameOfLines(std::size_t count)
+{
+    SavedGame game;
+    for (std::size_t i = 0; i < count; ++i) {
+        game.list.append("-1-2-");
+    }
+    return GameToJson(game);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BadGameFile,
+    testing::Values(BadGame { "Empty", "vide.ornal", [](const auto& f) { PutContent(f, ""); }, "le fichier est vide" },
+        BadGame { "Truncated", "coupé.ornal", [](const auto& f) { PutContent(f, GameOfLines(2).substr(0, 120)); },
+            "le fichier est incomplet, coupé avant la fin" },
+        BadGame { "AnotherProgram", "autre.ornal", [](const auto& f) { PutContent(f, R"({"cells": [[1, 2]]})"); },
+            "ce fichier n'est pas un jeu Ornal" },
+        BadGame { "FromTheFuture", "futur.ornal",
+            [](const auto& f) { PutContent(f, R"({"format": "ornal-jeu", "version": 2})"); },
+            "ce jeu a été enregistré par une version plus récente d'Ornal" },
+        BadGame { "WrongType", "types.ornal",
+            [](const auto& f) {
+                std::string text = GameOfLines(1);
+                text.replace(text.find("\"lignes\": ["), 11, "\"lignes\": {\"a\": [");
+                text.replace(text.rfind(']'), 1, "]}");
+                PutContent(f, text);
+            },
+            "« lignes » doit être une liste" },
+        BadGame { "NotALine", "ligne.ornal",
+            [](const auto& f) {
+                std::string text = GameOfLines(3);
+                text.replace(text.find("\"-1-2-\""), 7, "\"-1-2\"");
+                PutContent(f, text);
+            },
+            "la ligne 1 n'est pas une combinaison" },
+        BadGame { "EightyThousandLines", "long.ornal", [](const auto& f) { PutContent(f, GameOfLines(80000)); },
+            "la liste compte plus de 77 520 lignes" },
+        BadGame { "HundredMegabytes", "énorme.ornal",
+            [](const auto& f) {
+                const int descriptor = ::open(f.c_str(), O_WRONLY | O_CREAT, 0644);
+                ASSERT_EQ(::ftruncate(descriptor, 100LL * 1024 * 1024), 0);
+                ::close(descriptor);
+            },
+            "le fichier dépasse 16 Mo" },
+        BadGame { "Binary", "binaire.ornal",
+            [](const auto& f) {
+                PutContent(f,
+                    std::string("\x7F"
+                                "ELF\x02\x01\x01\0\0\0",
+                        10));
+            },
+            "ce fichier n'est pas un jeu Ornal" },
+        BadGame { "Directory", "dossier.ornal", [](const auto& f) { std::filesystem::create_directory(f); },
+            "c'est un dossier" },
+        BadGame { "Fifo", "tube.ornal", [](const auto& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); },
+            "ce n'est pas un fichier ordinaire" },
+        BadGame { "SymlinkToDevZero", "zéro.ornal",
+            [](const auto& f) { std::filesystem::create_symlink("/dev/zero", f); },
+            "ce n'est pas un fichier ordinaire" },
+        BadGame { "Missing", "absent.ornal", [](const auto&) {}, "dossier ou fichier introuvable" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GameCommandLine, AGameThePlayerMayNotReadIsRefused)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder / "secret.ornal";
+    PutContent(file, GameOfLines(1));
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+    // Root reads any file: the program then runs as user 65534, who is not the file's owner.
+    const std::string asAnother = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(file, std::filesystem::perms::none);
+    }
+    const ProgramRun run = RunProgram({ "--print", file.string() }, asAnother);
+    if (run.status == 127 || run.err.find("setpriv") != std::string::npos) {
+        GTEST_SKIP() << "cannot run the program as another user: " << run.err;
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Impossible d'ouvrir « secret.ornal » : accès refusé.\n");
+}
+
+TEST(GameCommandLine, AKillDuringASaveLeavesNoGameOrAWholeOne)
+{
+    const std::string largest = "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20";
+    for (int attempt = 0; attempt < 12; ++attempt) {
+        ScratchFolder folder;
+        const std::filesystem::path file = folder / "jeu.ornal";
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, 2);
+            ::execl(ORNAL_BINARY, ORNAL_BINARY, "--enregistrer", file.c_str(), largest.c_str(), nullptr);
+            ::_exit(127);
+        }
+        ASSERT_GT(child, 0);
+        // From straight away to well past the end of the save, a few milliseconds apart.
+        std::this_thread::sleep_for(std::chrono::milliseconds(attempt * attempt * 2));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (std::filesystem::exists(file)) {
+            const GameLoadOutcome loaded = LoadGame(file);
+            ASSERT_TRUE(loaded.ok()) << attempt << ": " << loaded.message;
+            EXPECT_EQ(loaded.game->list.size(), 77520u) << attempt;
+        }
+    }
+}
+
+TEST(GameCommandLine, AGameWithAccentsAndSpacesInItsNameOpens)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder / "Prix d'Été – réunion 1.ornal";
+    ASSERT_EQ(RunProgram({ "--enregistrer", file.string(), "|4|2|1|2|3|4" }).status, 0);
+    const ProgramRun run = RunProgram({ "--print", file.string() });
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out).size(), 6u);
+    EXPECT_EQ(run.err, "Combinaisons : 6\n");
+}
+
+} // namespace
+} // namespace ornal::cli_testing

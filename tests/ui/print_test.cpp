@@ -1,0 +1,90 @@
+// The printed game: its page grid, its heading and the print preview with its PDF button.
+#include "filetesting.h"
+#include "gameprintout.h"
+#include "windowfixture.h"
+
+#include <QAction>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+
+namespace ornal::testing_support {
+namespace {
+
+struct GridCase {
+    PageGrid grid;
+    std::size_t lines;
+    int pages;
+};
+
+class PageGridCount : public testing::TestWithParam<GridCase> { };
+
+TEST_P(PageGridCount, FillsTheFirstPageThenWholePages)
+{
+    EXPECT_EQ(GetParam().grid.pageCount(GetParam().lines), GetParam().pages);
+}
+
+// 3 columns of 10 rows under the heading (30 lines), then 3 of 20 on each page after (60 lines).
+INSTANTIATE_TEST_SUITE_P(Grids, PageGridCount,
+    testing::Values(GridCase { { 3, 10, 20 }, 0, 1 }, GridCase { { 3, 10, 20 }, 30, 1 },
+        GridCase { { 3, 10, 20 }, 31, 2 }, GridCase { { 3, 10, 20 }, 90, 2 }, GridCase { { 3, 10, 20 }, 91, 3 },
+        // A heading that fills the first page sends every line to the next ones.
+        GridCase { { 2, 0, 5 }, 0, 1 }, GridCase { { 2, 0, 5 }, 1, 2 }, GridCase { { 2, 0, 5 }, 11, 3 },
+        // 77,520 lines at 3 by 70 after 3 by 60: 180 on page 1, then 77,340 / 210 = 368.3 pages.
+        GridCase { { 3, 60, 70 }, 77520, 370 }));
+
+TEST(PageGrid, PagesStartWhereThePreviousOnesEnd)
+{
+    const PageGrid grid { 3, 10, 20 };
+    EXPECT_EQ(grid.firstLine(0), 0u);
+    EXPECT_EQ(grid.firstLine(1), 30u);
+    EXPECT_EQ(grid.firstLine(2), 90u);
+    EXPECT_EQ(grid.capacity(0), 30u);
+    EXPECT_EQ(grid.capacity(5), 60u);
+}
+
+TEST(GamePrintout, TheHeadingIsTheExportsBlock)
+{
+    SavedGame game;
+    game.selection.baseText = "2";
+    game.selectionText = "-3-7-12";
+    game.list = MakeList({ "-3-7-", "-3-12-", "-7-12-" });
+    const GamePrintout printout(game, "14/07/2024");
+    EXPECT_EQ(printout.headingLines(),
+        (std::vector<std::string> {
+            " Programme Ornal", " 2 ", " La sélection : -3-7-12", " Nombre de combinaisons : 3" }));
+}
+
+TEST_F(WindowTest, PrintOpensAPreviewThatSavesAPdf)
+{
+    prepare(12, 5, { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12" });
+    click(ui().Picture10);
+    click(window().extensions().ImprimerJeu);
+    auto* preview = window().findChild<QPrintPreviewDialog*>(QStringLiteral("ApercuImpression"));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(window().windowTitle(), "Programme Ornal");
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    // C(12, 5) = 792 lines do not fit one page.
+    EXPECT_GT(pages->pageCount(), 1);
+
+    ScratchFolder folder;
+    auto* pdf = preview->findChild<QAction*>(QStringLiteral("EnregistrerPdf"));
+    ASSERT_NE(pdf, nullptr);
+    m_fileAnswers.push_back(folder / "course du jour");
+    pdf->trigger();
+    ASSERT_EQ(m_fileQuestions.size(), 1u);
+    EXPECT_EQ(m_fileQuestions[0].filter, "Documents PDF (*.pdf)");
+    const std::string written = ContentOf(folder / "course du jour.pdf");
+    EXPECT_EQ(written.substr(0, 5), "%PDF-");
+    EXPECT_NE(written.rfind("%%EOF"), std::string::npos);
+    // The dialog never asked about "course du jour.pdf": a second save there is refused.
+    m_fileAnswers.push_back(folder / "course du jour");
+    pdf->trigger();
+    EXPECT_EQ(takeMessages(),
+        std::vector<std::string> { "Impossible d'enregistrer « course du jour.pdf » : le fichier existe déjà." });
+    preview->close();
+}
+
+} // namespace
+} // namespace ornal::testing_support

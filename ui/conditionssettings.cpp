@@ -1,0 +1,120 @@
+#include "conditionssettings.h"
+
+#include "linefields.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace ornal {
+
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+
+bool contains(const std::vector<double>& values, double value)
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+// The sum of the lineSize first values of sorted, clamped to what a spin box holds.
+int sumOfFirst(const std::vector<double>& sorted, int lineSize)
+{
+    double sum = 0;
+    for (int i = 0; i < lineSize && i < static_cast<int>(sorted.size()); ++i) {
+        sum += sorted[static_cast<std::size_t>(i)];
+    }
+    return static_cast<int>(std::clamp(std::round(sum), 0.0, 99999.0));
+}
+
+} // namespace
+
+ConditionsSettings::ConditionsSettings()
+{
+    for (int i = 0; i < kMaxGroupCount; ++i) {
+        groups[static_cast<std::size_t>(i)].name = DefaultGroupName(i);
+    }
+    sum.range = CountRange { 0, 99999 };
+    even.range = CountRange { 0, 7 };
+    run.range = CountRange { 1, 7 };
+}
+
+LineConditions ConditionsSettings::conditions() const
+{
+    LineConditions conditions;
+    for (const GroupSetting& group : groups) {
+        if (!group.numbers.empty()) {
+            conditions.addGroup(HorseGroup { group.name, group.numbers, CountRange { group.atLeast, group.atMost } });
+        }
+    }
+    if (sum.on) {
+        conditions.setSum(sum.range);
+    }
+    if (even.on) {
+        conditions.setEvenCount(even.range);
+    }
+    if (run.on) {
+        conditions.setLongestRun(run.range.maximum);
+    }
+    return conditions;
+}
+
+void ConditionsSettings::keepOnly(const std::vector<double>& prediction)
+{
+    for (GroupSetting& group : groups) {
+        std::erase_if(group.numbers, [&](double number) { return !contains(prediction, number); });
+    }
+}
+
+void ConditionsSettings::widenUnused(const std::vector<double>& prediction, int lineSize)
+{
+    for (GroupSetting& group : groups) {
+        if (group.numbers.empty()) {
+            group.atLeast = 0;
+            group.atMost = lineSize;
+        }
+    }
+    if (!sum.on) {
+        std::vector<double> sorted = prediction;
+        std::sort(sorted.begin(), sorted.end());
+        const int smallest = sumOfFirst(sorted, lineSize);
+        std::sort(sorted.begin(), sorted.end(), std::greater<>());
+        sum.range = CountRange { smallest, std::max(smallest, sumOfFirst(sorted, lineSize)) };
+    }
+    if (!even.on) {
+        even.range = CountRange { 0, lineSize };
+    }
+    if (!run.on) {
+        run.range.maximum = lineSize;
+    }
+}
+
+std::string GroupedCount(CombinationList::Count count)
+{
+    const std::string digits = std::to_string(count);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            text += kNoBreakSpace;
+        }
+        text += digits[i];
+    }
+    return text;
+}
+
+std::string RemainingCaption(CombinationList::Count meeting, CombinationList::Count total)
+{
+    return "Combinaisons restantes : " + GroupedCount(meeting) + " sur " + GroupedCount(total);
+}
+
+int LineSize(const CombinationList& list, int fallback)
+{
+    if (list.empty()) {
+        return fallback;
+    }
+    int count = 0;
+    ForEachLineNumber(list.line(0), [&](std::string_view) { ++count; });
+    return count;
+}
+
+} // namespace ornal

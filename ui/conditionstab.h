@@ -1,0 +1,77 @@
+#pragma once
+
+#include "conditionssettings.h"
+#include "gameaccess.h"
+#include "reducetab.h"
+#include "selection.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+
+namespace ornal {
+
+// The tab "Conditions": up to five named groups of the prediction's numbers with how many of each a line may hold,
+// bounds on the sum, on the even numbers and on the longest run, and the count of the lines meeting them, kept
+// live. Appliquer keeps those lines; the settings last applied come back at the next opening.
+class ConditionsTab : public ReduceTab {
+    Q_OBJECT
+
+public:
+    explicit ConditionsTab(GameAccess game, QWidget* parent = nullptr);
+
+    // Shows the settings last applied, without the numbers the prediction no longer holds, and counts.
+    void prepare() override;
+
+    // Checks the conditions shown (a refusal goes to the window's message boxes), then keeps the lines meeting them.
+    bool apply() override;
+
+    // The settings as the controls show them now.
+    ConditionsSettings shownSettings() const;
+
+private:
+    struct PredictionNumber {
+        QString text;
+        double value = 0;
+    };
+    struct GroupRow {
+        QLineEdit* name = nullptr;
+        std::array<QToolButton*, kNumberBoxCount> numbers {};
+        QSpinBox* atLeast = nullptr;
+        QSpinBox* atMost = nullptr;
+    };
+    struct BoundsRow {
+        QCheckBox* on = nullptr;
+        QSpinBox* minimum = nullptr; // none for the run, which has a maximum only
+        QSpinBox* maximum = nullptr;
+    };
+
+    void buildGroups(QGridLayout* grid);
+    void buildBounds(QGridLayout* grid);
+    BoundsRow boundsRow(QGridLayout* grid, int row, const char* name, const QString& caption, const QString& tip,
+        int limit, bool withMinimum);
+    void showSettings(const ConditionsSettings& settings);
+    void scheduleCount();
+    void showCount();
+
+    GameAccess m_game;
+    ConditionsSettings m_kept;
+    std::vector<PredictionNumber> m_prediction; // the shown boxes' numbers, each value once, in box order
+    std::array<GroupRow, kMaxGroupCount> m_groups;
+    BoundsRow m_sum;
+    BoundsRow m_even;
+    BoundsRow m_run;
+    QLabel* m_remaining = nullptr;
+    QLabel* m_problem = nullptr;
+    QTimer* m_countTimer = nullptr;
+};
+
+} // namespace ornal

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "arrivalcheck.h"
+#include "betchoice.h"
+#include "combinationlist.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace ornal {
+
+// The dialog "Coût et gains": the bet type and unit stake of the list, what it costs, and which lines an arrival
+// pays and what they bring back. It changes nothing itself: the window hears its signals and shows the result
+// back through showGame.
+class CoutGainsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kArrivalPlaces = 5;
+
+    explicit CoutGainsDialog(QWidget* parent);
+
+    // Shows list priced on choice. An earlier check of the arrival stays only while the list and the type stay.
+    void showGame(const CombinationList& list, const BetChoice& choice, bool listChanged);
+    // Puts the finish into the arrival boxes, first place first.
+    void setArrival(const std::array<std::string, kArrivalPlaces>& places);
+
+signals:
+    void betTypeChosen(const ornal::BetType* type);
+    void stakeChosen(const ornal::BetType* type, qint64 cents);
+    void lineToSelect(qint64 line);
+
+private:
+    QGroupBox* buildTypeAndStake();
+    QGroupBox* buildArrival();
+    void showCostFigures();
+    void chooseType(int index);
+    void readStake();
+    void checkArrival();
+    void forgetCheck();
+    void showCheck();
+    void showWinnings();
+    void selectPayingLine();
+
+    QComboBox* m_type = nullptr;
+    QDoubleSpinBox* m_stake = nullptr;
+    QPushButton* m_defaultStake = nullptr;
+    QLabel* m_lines = nullptr;
+    QLabel* m_units = nullptr;
+    QLabel* m_total = nullptr;
+    QLabel* m_costMessage = nullptr;
+    std::array<QLineEdit*, kArrivalPlaces> m_arrival {};
+    QPushButton* m_check = nullptr;
+    QLabel* m_arrivalMessage = nullptr;
+    std::array<QLabel*, kMaxPayClasses> m_classNames {};
+    std::array<QLabel*, kMaxPayClasses> m_classCounts {};
+    std::array<QLineEdit*, kMaxPayClasses> m_rapports {};
+    QLabel* m_payingCount = nullptr;
+    QLabel* m_gains = nullptr;
+    QLabel* m_net = nullptr;
+    QListWidget* m_payingLines = nullptr;
+    QPushButton* m_select = nullptr;
+
+    const CombinationList* m_list = nullptr;
+    BetChoice m_choice;
+    std::optional<BetCost> m_cost;
+    std::optional<ArrivalOutcome> m_outcome; // the last check, while it still holds
+    bool m_showing = false; // showGame is filling the boxes: their signals are not the player's
+};
+
+} // namespace ornal

@@ -1,0 +1,57 @@
+// Undo and redo of the list's changes.
+#include "form1.h"
+
+#include "qtbridge.h"
+
+#include <QLabel>
+
+namespace ornal {
+
+ListState Form1::listState() const
+{
+    std::string caption = ToStd(m_ui.TotalComb->text());
+    // A change in progress has put its own caption up already; the one it replaced is the state's.
+    if (caption == text::kWorking) {
+        caption = ToStd(m_captionBeforeWork);
+    }
+    return ListState { m_model->list(), m_listSelectionText, std::move(caption) };
+}
+
+void Form1::rememberListState()
+{
+    if (!m_restoringList) {
+        m_history.record(listState());
+    }
+    m_listSelectionText = m_selectionText;
+}
+
+void Form1::restoreListState(ListState state)
+{
+    m_restoringList = true;
+    m_selectionText = std::move(state.selectionText);
+    replaceList(std::move(state.list));
+    m_restoringList = false;
+    m_ui.TotalComb->setText(ToQString(state.caption));
+}
+
+void Form1::UndoListChange()
+{
+    if (m_history.undoSteps() == 0) {
+        return;
+    }
+    if (std::optional<ListState> previous = m_history.undo(listState())) {
+        restoreListState(std::move(*previous));
+    }
+}
+
+void Form1::RedoListChange()
+{
+    if (m_history.redoSteps() == 0) {
+        return;
+    }
+    if (std::optional<ListState> next = m_history.redo(listState())) {
+        restoreListState(std::move(*next));
+    }
+}
+
+} // namespace ornal

@@ -1,0 +1,36 @@
+#include "form1.h"
+
+#include "conditionstab.h"
+#include "reducedialog.h"
+
+namespace ornal {
+
+void Form1::ReduceList()
+{
+    if (!m_reduceDialog) {
+        m_reduceDialog = new ReduceDialog(this);
+        m_reduceDialog->addTab(new ConditionsTab(gameAccess()), QStringLiteral("Conditions"));
+    }
+    m_reduceDialog->open();
+}
+
+GameAccess Form1::gameAccess()
+{
+    GameAccess game;
+    game.list = [this]() -> const CombinationList& { return m_model->list(); };
+    game.prediction = [this] {
+        const Selection sel = readSelection();
+        std::vector<std::string> numbers;
+        for (int i = 0; i < kNumberBoxCount; ++i) {
+            if (sel.shown[i]) {
+                numbers.push_back(sel.numbers[i]);
+            }
+        }
+        return numbers;
+    };
+    game.replaceList = [this](CombinationList list) { replaceList(std::move(list)); };
+    game.showMessage = [this](const Message& message) { m_messages->show(message); };
+    return game;
+}
+
+} // namespace ornal

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "combinationlist.h"
+#include "messages.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ornal {
+
+// What a dialog of the window may read and change of the game; the window fills it, tests may fill it too.
+struct GameAccess {
+    // The lines of List1.
+    std::function<const CombinationList&()> list;
+    // The texts of the shown number boxes, in box order, as they stand (blank ones included).
+    std::function<std::vector<std::string>()> prediction;
+    // Replaces List1's lines through the window's one door, so the count and the cost follow.
+    std::function<void(CombinationList)> replaceList;
+    // Shows a message through the window's message boxes.
+    std::function<void(const Message&)> showMessage;
+};
+
+} // namespace ornal
