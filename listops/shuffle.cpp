@@ -124,14 +124,16 @@ bool ShuffleShortFields(std::string_view source, std::size_t firstDash, char* ou
         return true;
     }
     DrawOrder(fields.data(), count, random);
-    // Each word is laid down whole and the next one overlaps its unused bytes; the line goes out in one copy.
-    std::array<char, kMax * 4 + 4> line;
-    std::size_t length = 0;
-    for (std::size_t f = 0; f < count; ++f) {
-        std::memcpy(line.data() + length, fields[f].bytes.data(), fields[f].bytes.size());
-        length += fields[f].length;
+    // Each field but the last is laid down as a whole word, the next one overwriting its unused bytes; the last
+    // goes byte by byte, since a whole word could run past the line into the next one.
+    for (std::size_t f = 0; f + 1 < count; ++f) {
+        std::memcpy(out, fields[f].bytes.data(), fields[f].bytes.size());
+        out += fields[f].length;
     }
-    std::memcpy(out, line.data(), length);
+    const ShortField& last = fields[count - 1];
+    for (std::uint32_t c = 0; c < last.length; ++c) {
+        out[c] = last.bytes[c];
+    }
     return true;
 }
 
