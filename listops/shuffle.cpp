@@ -124,15 +124,22 @@ bool ShuffleShortFields(std::string_view source, std::size_t firstDash, char* ou
         return true;
     }
     DrawOrder(fields.data(), count, random);
-    // Each field but the last is laid down as a whole word, the next one overwriting its unused bytes; the last
-    // goes byte by byte, since a whole word could run past the line into the next one.
-    for (std::size_t f = 0; f + 1 < count; ++f) {
-        std::memcpy(out, fields[f].bytes.data(), fields[f].bytes.size());
-        out += fields[f].length;
+    // A field is laid down as a whole word, the next one overwriting its unused bytes, while the word stays within
+    // the line; near the line's end it goes byte by byte, since a word could run into the next line.
+    std::size_t total = 0;
+    for (std::size_t f = 0; f < count; ++f) {
+        total += fields[f].length;
     }
-    const ShortField& last = fields[count - 1];
-    for (std::uint32_t c = 0; c < last.length; ++c) {
-        out[c] = last.bytes[c];
+    std::size_t at = 0;
+    for (std::size_t f = 0; f < count; ++f) {
+        if (at + fields[f].bytes.size() <= total) {
+            std::memcpy(out + at, fields[f].bytes.data(), fields[f].bytes.size());
+        } else {
+            for (std::uint32_t c = 0; c < fields[f].length; ++c) {
+                out[at + c] = fields[f].bytes[c];
+            }
+        }
+        at += fields[f].length;
     }
     return true;
 }
