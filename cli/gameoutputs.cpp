@@ -3,6 +3,7 @@
 #include "csvfile.h"
 #include "gamefile.h"
 #include "gameselection.h"
+#include "systemerrortext.h"
 #include "windowlauncher.h"
 
 #include <spawn.h>
@@ -114,7 +115,7 @@ int WritePdf(const std::filesystem::path& pdf, const SavedGame& game, std::FILE*
     pid_t child = 0;
     if (const int spawned = ::posix_spawn(&child, window.c_str(), nullptr, nullptr, argv.data(), envp.data())) {
         return Fail(err,
-            "la fenêtre « " + window.string() + " » n'a pas pu être lancée pour le PDF : " + std::strerror(spawned)
+            "la fenêtre « " + window.string() + " » n'a pas pu être lancée pour le PDF : " + SystemErrorText(spawned)
                 + ".");
     }
     int status = 0;

@@ -124,14 +124,23 @@ bool ShuffleShortFields(std::string_view source, std::size_t firstDash, char* ou
         return true;
     }
     DrawOrder(fields.data(), count, random);
-    // Each word is laid down whole and the next one overlaps its unused bytes; the line goes out in one copy.
-    std::array<char, kMax * 4 + 4> line;
-    std::size_t length = 0;
+    // A field is laid down as a whole word, the next one overwriting its unused bytes, while the word stays within
+    // the line; near the line's end it goes byte by byte, since a word could run into the next line.
+    std::size_t total = 0;
     for (std::size_t f = 0; f < count; ++f) {
-        std::memcpy(line.data() + length, fields[f].bytes.data(), fields[f].bytes.size());
-        length += fields[f].length;
+        total += fields[f].length;
     }
-    std::memcpy(out, line.data(), length);
+    std::size_t at = 0;
+    for (std::size_t f = 0; f < count; ++f) {
+        if (at + fields[f].bytes.size() <= total) {
+            std::memcpy(out + at, fields[f].bytes.data(), fields[f].bytes.size());
+        } else {
+            for (std::uint32_t c = 0; c < fields[f].length; ++c) {
+                out[at + c] = fields[f].bytes[c];
+            }
+        }
+        at += fields[f].length;
+    }
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "conditionstab.h"
 
+#include "allocation.h"
+
 #include "busycursor.h"
 #include "conditions.h"
 #include "numericvalue.h"
@@ -300,9 +302,17 @@ bool ConditionsTab::apply()
         m_game.showMessage(*refusal);
         return false;
     }
+    bool applied = false;
     {
         BusyCursor busy;
-        m_game.replaceList(ApplyConditions(m_game.list(), conditions));
+        applied = TryAllocating([&] {
+            m_game.replaceList(ApplyConditions(m_game.list(), conditions));
+            return true;
+        }).has_value();
+    }
+    if (!applied) {
+        m_game.showMessage(Message { std::string(text::kOutOfMemory), MessageIcon::Critical });
+        return false;
     }
     m_kept = settings;
     return true;

@@ -75,6 +75,31 @@ TEST(ShuffleWithinCombinations, LinesOfAnyLengthKeepTheirNumbers)
     EXPECT_EQ(after.line(3), "-");
 }
 
+// Lines of typed numbers move their fields as whole words: fields shorter or longer than a word (empty ones, long
+// texts a program put in a box), and a line ending on them, must never spill into the line that follows.
+TEST(ShuffleWithinCombinations, FieldsOfEveryWidthStayInsideTheirLine)
+{
+    const CombinationList before
+        = MakeList({ "-1--", "-2-3-", "--7-", "-12-", "-1234-5-", "-9--8-", "x-4-05-", "-0-00-000-", "-6-" });
+    for (std::uint64_t seed = 1; seed <= 50; ++seed) {
+        ClockSeededSource random(seed);
+        const CombinationList after = ShuffleWithinCombinations(before, random);
+        ASSERT_EQ(after.size(), before.size());
+        for (CombinationList::Count i = 0; i < before.size(); ++i) {
+            const std::string_view was = before.line(i);
+            const std::string_view now = after.line(i);
+            ASSERT_EQ(now.size(), was.size()) << was;
+            // Up to the first dash a line is not the shuffle's.
+            EXPECT_EQ(now.substr(0, was.find('-') + 1), was.substr(0, was.find('-') + 1)) << was << " -> " << now;
+            std::vector<std::string> wasFields = Fields(was.substr(was.find('-')));
+            std::vector<std::string> nowFields = Fields(now.substr(now.find('-')));
+            std::sort(wasFields.begin(), wasFields.end());
+            std::sort(nowFields.begin(), nowFields.end());
+            EXPECT_EQ(nowFields, wasFields) << "seed " << seed << ": " << was << " -> " << now;
+        }
+    }
+}
+
 TEST(ShuffleWithinCombinations, EmptyListStaysEmpty)
 {
     ClockSeededSource random(1);
