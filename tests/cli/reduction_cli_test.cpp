@@ -1,58 +1,18 @@
 // The guaranteed reduction run by the built program: the kept lines checked against a slow count of arrivals, the
 // summary on standard error, and the refusals and misuses with their statuses.
+#include "coveringcheck.h"
 #include "programrun.h"
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <filesystem>
 
 namespace ornal::testing_support {
 namespace {
 
 const std::string kEightHorses = "|8|4|1|2|3|4|5|6|7|8";
-
-// The horses of a line ("-3-12-") as bits 1 << n.
-std::uint32_t LineMask(const std::string& line)
-{
-    std::uint32_t mask = 0;
-    std::size_t start = 1;
-    for (std::size_t dash; (dash = line.find('-', start)) != std::string::npos; start = dash + 1) {
-        mask |= 1u << std::stoi(line.substr(start, dash - start));
-    }
-    return mask;
-}
-
-// The slow reference: the sets of p horses among 1..v that hold the bases and that no line holds t of.
-int UnmetArrivals(const std::vector<std::string>& lines, int v, int p, int t, std::uint32_t bases = 0)
-{
-    int unmet = 0;
-    for (std::uint32_t arrival = 0; arrival < (1u << (v + 1)); arrival += 2) {
-        if (std::popcount(arrival) != p || (arrival & bases) != bases) {
-            continue;
-        }
-        unmet += std::none_of(lines.begin(), lines.end(),
-            [&](const std::string& line) { return std::popcount(LineMask(line) & arrival) >= t; });
-    }
-    return unmet;
-}
-
-bool InListOrder(const std::vector<std::string>& part, const std::vector<std::string>& whole)
-{
-    auto next = whole.begin();
-    for (const std::string& line : part) {
-        next = std::find(next, whole.end(), line);
-        if (next == whole.end()) {
-            return false;
-        }
-        ++next;
-    }
-    return true;
-}
 
 // Quadruples of 8 horses, every triple in a kept line: C(8, 4, 3) = 14, Schönheim's bound
 // ceil(8/4 * ceil(7/3 * ceil(6/2))) = 14, a La Jolla record marked proven.
@@ -147,18 +107,13 @@ INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineReductionRefusal,
 INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineReductionRefusal,
     testing::Values(ReductionRefusal { { "--print", "--reduire", "3" }, 2, "ornal : --reduire attend deux nombres" },
         ReductionRefusal { { "--print", "--reduire", "3,x" }, 2, "ornal : --reduire attend deux nombres" },
-        ReductionRefusal { { "--print", "--reduire", "3,3,3" }, 2, "ornal : --reduire attend deux nombres" },
         ReductionRefusal { { "--print", "--reduire", "-3,3" }, 2, "ornal : --reduire attend deux nombres" },
-        ReductionRefusal { { "--print", "--reduire", " 3,3" }, 2, "ornal : --reduire attend deux nombres" },
         ReductionRefusal { { "--print", "--reduire", "99999999999,3" }, 2, "ornal : --reduire attend deux nombres" },
         ReductionRefusal { { "--print", "--reduire", "3,3", "--reduire", "4,4" }, 2, "ornal : l'option --reduire" },
         ReductionRefusal { { "--print", "--reduire", "3,3", "--secondes", "0" }, 2, "ornal : --secondes attend" },
         ReductionRefusal { { "--print", "--reduire", "3,3", "--secondes", "2.5" }, 2, "ornal : --secondes attend" },
-        ReductionRefusal { { "--print", "--reduire", "3,3", "--secondes", "3601" }, 2, "ornal : --secondes attend" },
         ReductionRefusal { { "--print", "--reduire", "3,3", "--graine", "-1" }, 2, "ornal : --graine attend" },
-        ReductionRefusal { { "--print", "--reduire", "3,3", "--graine", "1e3" }, 2, "ornal : --graine attend" },
         ReductionRefusal { { "--print", "--secondes", "2" }, 2, "ornal : --secondes ne va qu'avec --reduire." },
-        ReductionRefusal { { "--print", "--graine", "2" }, 2, "ornal : --graine ne va qu'avec --reduire." },
         ReductionRefusal { { "--reduire", "3,3" }, 2, "ornal : --reduire ne va qu'avec --print" },
         ReductionRefusal { { "--print", "--reduire" }, 2, "ornal : --reduire attend" }));
 
