@@ -47,6 +47,20 @@ TEST(CommandLineReduction, TheBasesAreTheBaseOptions)
     EXPECT_EQ(run.err, "Combinaisons : 6\nGarantie : 3 premiers, 3 dans une ligne : 15 arrivées tenues sur 15\n");
 }
 
+// --supp 8 runs first and leaves the quadruples of 1..7: of the C(8, 3) = 56 triples, the C(7, 2) = 21 holding 8 are
+// met by no line any more, the other 35 stay promised.
+TEST(CommandLineReduction, ArrivalsTheFiltersLeftOutAreCounted)
+{
+    const ProgramRun run
+        = RunOrnal({ "--print", "--reduire", "3,3", "--supp", "8", "--graine", "1", "--secondes", "1", kEightHorses });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> kept = Lines(run.out);
+    EXPECT_EQ(UnmetArrivals(kept, 7, 3, 3), 0);
+    EXPECT_EQ(run.err,
+        "Combinaisons : " + std::to_string(kept.size())
+            + "\nGarantie : 3 premiers, 3 dans une ligne : 35 arrivées tenues sur 35\nHors du jeu : 21 arrivées\n");
+}
+
 TEST(CommandLineReduction, AWorkbookGetsTheKeptLines)
 {
     const std::filesystem::path file = testing::TempDir() + "ornal_reduction_" + std::to_string(getpid()) + ".xlsx";
