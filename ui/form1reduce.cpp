@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "conditionstab.h"
+#include "guaranteetab.h"
 #include "reducedialog.h"
 
 namespace ornal {
@@ -10,6 +11,7 @@ void Form1::ReduceList()
     if (!m_reduceDialog) {
         m_reduceDialog = new ReduceDialog(this);
         m_reduceDialog->addTab(new ConditionsTab(gameAccess()), QStringLiteral("Conditions"));
+        m_reduceDialog->addTab(new GuaranteeTab(guaranteeAccess()), QStringLiteral("Garantie"));
     }
     m_reduceDialog->open();
 }

@@ -100,8 +100,9 @@ TEST_F(ConditionsDialogTest, OpensFromTheButtonWithItsTabAndTheWholeListCounted)
     EXPECT_EQ(dialog->parent(), &window());
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     auto* tabs = control<QTabWidget>("ReduireJeuOnglets");
-    ASSERT_EQ(tabs->count(), 1);
+    ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(0), "Conditions");
+    EXPECT_EQ(tabs->tabText(1), "Garantie");
     EXPECT_EQ(remaining(), Remaining("20", "20"));
     EXPECT_EQ(problem(), "Aucune condition n'est choisie.");
     const Texts names { "Favoris", "Outsiders", "Tocards", "Groupe 4", "Groupe 5" };
