@@ -4,6 +4,8 @@
 #include "guaranteetab.h"
 #include "reducedialog.h"
 
+#include <QTabWidget>
+
 namespace ornal {
 
 void Form1::ReduceList()
@@ -12,6 +14,8 @@ void Form1::ReduceList()
         m_reduceDialog = new ReduceDialog(this);
         m_reduceDialog->addTab(new ConditionsTab(gameAccess()), QStringLiteral("Conditions"));
         m_reduceDialog->addTab(new GuaranteeTab(guaranteeAccess()), QStringLiteral("Garantie"));
+        // The dialog first opens on the guarantee; later it comes back on the tab the player left it on.
+        m_reduceDialog->tabs()->setCurrentIndex(1);
     }
     m_reduceDialog->open();
 }

@@ -42,6 +42,10 @@ protected:
             return dialog && dialog->isVisible();
         });
         EXPECT_TRUE(opened) << "Ctrl+R did not open the dialog";
+        if (opened) {
+            // The dialog opens on the guarantee: the player turns to the conditions.
+            dialog->findChild<QTabWidget*>(QStringLiteral("ReduireJeuOnglets"))->setCurrentIndex(0);
+        }
         settle();
         return opened ? dialog : nullptr;
     }
@@ -103,6 +107,9 @@ TEST_F(ConditionsDialogTest, OpensFromTheButtonWithItsTabAndTheWholeListCounted)
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(0), "Conditions");
     EXPECT_EQ(tabs->tabText(1), "Garantie");
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    tabs->setCurrentIndex(0);
+    settle();
     EXPECT_EQ(remaining(), Remaining("20", "20"));
     EXPECT_EQ(problem(), "Aucune condition n'est choisie.");
     const Texts names { "Favoris", "Outsiders", "Tocards", "Groupe 4", "Groupe 5" };
