@@ -190,32 +190,6 @@ void Form1::InitialiseMainWindow()
     m_ui.List2->hide();
 }
 
-Selection Form1::readSelection() const
-{
-    return ReadSelection(m_ui, m_baseCount, m_logos);
-}
-
-void Form1::showSelection(const Selection& sel)
-{
-    // Unticking a mark reports a toggle; the flow has already judged these ticks.
-    m_showingSelection = true;
-    ShowSelection(m_ui, sel);
-    m_showingSelection = false;
-    m_baseCount = sel.baseCount;
-    m_logos = sel.logos;
-}
-
-void Form1::showFlowOutcome(const FlowOutcome& outcome)
-{
-    if (!outcome.message) {
-        return;
-    }
-    m_messages->show(*outcome.message);
-    if (outcome.status == FlowOutcome::Status::NoHorseCount) {
-        m_ui.NombreChevaux->setFocus();
-    }
-}
-
 void Form1::ChooseHorseCount()
 {
     Selection sel = readSelection();
