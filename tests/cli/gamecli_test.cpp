@@ -2,17 +2,23 @@
 #include "filetesting.h"
 #include "gamefile.h"
 #include "gamejson.h"
-#include "gamerun.h"
+#include "programrun.h"
+
+#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <thread>
 
-namespace ornal::cli_testing {
+namespace ornal::testing_support {
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -34,12 +40,12 @@ TEST(GameCommandLine, ASavedGameIsPrintedInPlaceOfAPreload)
 {
     ScratchFolder folder;
     const std::string file = (folder / "jeu du 14 juillet.ornal").string();
-    const ProgramRun saved = RunProgram({ "--enregistrer", file, "--base", "7", "|5|3|3|7|12|1|9" });
+    const ProgramRun saved = RunOrnal({ "--enregistrer", file, "--base", "7", "|5|3|3|7|12|1|9" });
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(saved.out, "");
     EXPECT_EQ(saved.err, "Combinaisons : 6\n");
 
-    const ProgramRun printed = RunProgram({ "--print", file });
+    const ProgramRun printed = RunOrnal({ "--print", file });
     EXPECT_EQ(printed.status, 0) << printed.err;
     EXPECT_EQ(Lines(printed.out), kBaseSevenLines);
     EXPECT_EQ(printed.err, "Combinaisons : 6\n");
@@ -49,7 +55,7 @@ TEST(GameCommandLine, TheSavedGameHoldsTheSelectionAsTheWindowWould)
 {
     ScratchFolder folder;
     const std::filesystem::path file = folder / "jeu.ornal";
-    ASSERT_EQ(RunProgram({ "--enregistrer", file.string(), "--base", "7", "|5|3|3|7|12|1|9" }).status, 0);
+    ASSERT_EQ(RunOrnal({ "--enregistrer", file.string(), "--base", "7", "|5|3|3|7|12|1|9" }).status, 0);
     const GameLoadOutcome loaded = LoadGame(file);
     ASSERT_TRUE(loaded.ok()) << loaded.message;
     const SavedGame& game = *loaded.game;
@@ -77,7 +83,7 @@ TEST(GameCommandLine, TheCsvHasAHeaderAndEveryLineWithItsNumbers)
 {
     ScratchFolder folder;
     const std::filesystem::path file = folder / "liste.csv";
-    const ProgramRun run = RunProgram({ "--csv", file.string(), "|4|2|1|2|3|4" });
+    const ProgramRun run = RunOrnal({ "--csv", file.string(), "|4|2|1|2|3|4" });
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     // C(4, 2) in the order of the boxes, each line's text then its two numbers.
@@ -90,7 +96,7 @@ TEST(GameCommandLine, TheCsvHasAHeaderAndEveryLineWithItsNumbers)
 TEST(GameCommandLine, EveryOutputAtOnceInItsOrder)
 {
     ScratchFolder folder;
-    const ProgramRun run = RunProgram({ "--print", "--enregistrer", (folder / "a.ornal").string(), "--csv",
+    const ProgramRun run = RunOrnal({ "--print", "--enregistrer", (folder / "a.ornal").string(), "--csv",
         (folder / "a.csv").string(), "--pdf", (folder / "a.pdf").string(), "--base", "7", "|5|3|3|7|12|1|9" });
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Lines(run.out), kBaseSevenLines);
@@ -112,7 +118,7 @@ TEST_P(ExistingOutput, IsNeverReplaced)
     ScratchFolder folder;
     const std::filesystem::path file = folder / GetParam().file;
     PutContent(file, "à garder");
-    const ProgramRun run = RunProgram({ GetParam().option, file.string(), "|4|2|1|2|3|4" });
+    const ProgramRun run = RunOrnal({ GetParam().option, file.string(), "|4|2|1|2|3|4" });
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err,
         std::string("ornal : Impossible d'enregistrer « ") + GetParam().file + " » : le fichier existe déjà.\n");
@@ -134,7 +140,7 @@ class GameMisuse : public testing::TestWithParam<MisuseCase> { };
 
 TEST_P(GameMisuse, IsReportedWithTheUsage)
 {
-    const ProgramRun run = RunProgram(GetParam().arguments);
+    const ProgramRun run = RunOrnal(GetParam().arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.substr(0, std::string(GetParam().errStart).size()), GetParam().errStart) << run.err;
     EXPECT_NE(run.err.find("Usage : ornal"), std::string::npos);
@@ -163,8 +169,7 @@ TEST_P(BadGameFile, IsRefusedWithItsReason)
     const std::filesystem::path file = folder / GetParam().file;
     GetParam().make(file);
     // A pipe must be refused, not waited on: the time limit turns a hang into status 124.
-    const ProgramRun run
-        = RunProgram({ "--print", "--csv", (folder / "x.csv").string(), file.string() }, "timeout 20 ");
+    const ProgramRun run = RunOrnal({ "--print", "--csv", (folder / "x.csv").string(), file.string() }, "timeout 20 ");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, std::string("Impossible d'ouvrir « ") + GetParam().file + " » : " + GetParam().reason + ".\n");
@@ -243,7 +248,7 @@ TEST(GameCommandLine, AGameThePlayerMayNotReadIsRefused)
     if (::geteuid() != 0) {
         std::filesystem::permissions(file, std::filesystem::perms::none);
     }
-    const ProgramRun run = RunProgram({ "--print", file.string() }, asAnother);
+    const ProgramRun run = RunOrnal({ "--print", file.string() }, asAnother);
     if (run.status == 127 || run.err.find("setpriv") != std::string::npos) {
         GTEST_SKIP() << "cannot run the program as another user: " << run.err;
     }
@@ -282,12 +287,12 @@ TEST(GameCommandLine, AGameWithAccentsAndSpacesInItsNameOpens)
 {
     ScratchFolder folder;
     const std::filesystem::path file = folder / "Prix d'Été – réunion 1.ornal";
-    ASSERT_EQ(RunProgram({ "--enregistrer", file.string(), "|4|2|1|2|3|4" }).status, 0);
-    const ProgramRun run = RunProgram({ "--print", file.string() });
+    ASSERT_EQ(RunOrnal({ "--enregistrer", file.string(), "|4|2|1|2|3|4" }).status, 0);
+    const ProgramRun run = RunOrnal({ "--print", file.string() });
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Lines(run.out).size(), 6u);
     EXPECT_EQ(run.err, "Combinaisons : 6\n");
 }
 
 } // namespace
-} // namespace ornal::cli_testing
+} // namespace ornal::testing_support
