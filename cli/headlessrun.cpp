@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <string_view>
 
 namespace ornal {
@@ -55,61 +56,13 @@ int reportRoad(const SelectionRoad& road, std::FILE* err)
     return 1;
 }
 
-int print(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
+// The workbook the window's export writes, into a file of the caller's choosing and opened by nobody; the status
+// to end with when it is not written.
+std::optional<int> exportWorkbook(const CommandLineOptions& options, const SelectionRoad& road, std::FILE* err)
 {
-    SelectionRoad road = WalkSelectionRoad(options);
-    if (road.status != SelectionRoad::Status::Computed) {
-        return reportRoad(road, err);
-    }
-    const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
-    if (reduction.refusal) {
-        say(err, *reduction.refusal);
-        return 1;
-    }
-    const BetSummary bets = SummariseBets(options, road.result.list);
-    if (bets.refusal) {
-        say(err, *bets.refusal);
-        return 1;
-    }
-    if (options.print
-        && !(bets.arrival ? WritePayingLines(out, road.result.list, *bets.arrival)
-                          : writeLines(out, road.result.list))) {
-        return reportUnwritable(err);
-    }
-    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
-        return status;
-    }
-    say(err, CountCaption(road.result.list.size()));
-    for (const std::string& line : reduction.summary) {
-        say(err, line);
-    }
-    for (const std::string& line : bets.lines) {
-        say(err, line);
-    }
-    return 0;
-}
-
-// The workbook the window's export writes, into a file of the caller's choosing and opened by nobody.
-int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
-{
-    SelectionRoad road = WalkSelectionRoad(options);
-    if (road.status != SelectionRoad::Status::Computed) {
-        return reportRoad(road, err);
-    }
-    const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
-    if (reduction.refusal) {
-        say(err, *reduction.refusal);
-        return 1;
-    }
-    const BetSummary bets = SummariseBets(options, road.result.list);
-    if (bets.refusal) {
-        say(err, *bets.refusal);
-        return 1;
-    }
     // The Base box's text: a base count for --base, what the game holds for a game opened.
-    const std::string baseText = road.selection.baseText;
     ExportRequest request {
-        .list = road.result.list, .selectionText = road.result.selectionText, .baseText = baseText
+        .list = road.result.list, .selectionText = road.result.selectionText, .baseText = road.selection.baseText
     };
     request.file = *options.xlsx;
     const ExportOutcome outcome = ExportCombinationList(request);
@@ -118,8 +71,34 @@ int exportWorkbook(const CommandLineOptions& options, std::FILE* err)
         std::replace(text.begin(), text.end(), '\r', '\n');
         say(err, text);
     }
-    if (outcome.status != ExportOutcome::Status::Written) {
+    return outcome.status == ExportOutcome::Status::Written ? std::nullopt : std::optional<int>(1);
+}
+
+// Computation, filters and conditions, reduction, then the outputs asked for and the summaries.
+int run(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
+{
+    SelectionRoad road = WalkSelectionRoad(options);
+    if (road.status != SelectionRoad::Status::Computed) {
+        return reportRoad(road, err);
+    }
+    const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
+    if (reduction.refusal) {
+        say(err, *reduction.refusal);
         return 1;
+    }
+    const BetSummary bets = SummariseBets(options, road.result.list);
+    if (bets.refusal) {
+        say(err, *bets.refusal);
+        return 1;
+    }
+    if (options.xlsx) {
+        if (const std::optional<int> status = exportWorkbook(options, road, err)) {
+            return *status;
+        }
+    } else if (options.print
+        && !(bets.arrival ? WritePayingLines(out, road.result.list, *bets.arrival)
+                          : writeLines(out, road.result.list))) {
+        return reportUnwritable(err);
     }
     if (const int status = WriteGameOutputs(options, road, err); status != 0) {
         return status;
@@ -150,7 +129,7 @@ int RunHeadless(const CommandLineOptions& options, std::FILE* out, std::FILE* er
     if (options.version) {
         return writeWhole(out, std::string("ornal ") + ORNAL_VERSION + "\n") ? 0 : reportUnwritable(err);
     }
-    return options.xlsx ? exportWorkbook(options, err) : print(options, out, err);
+    return run(options, out, err);
 }
 
 } // namespace ornal
