@@ -15,14 +15,6 @@ namespace ornal {
 
 namespace {
 
-std::uint64_t splitmix64(std::uint64_t& x)
-{
-    std::uint64_t z = (x += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
 std::uint64_t rotl(std::uint64_t x, int k)
 {
     return (x << k) | (x >> (64 - k));
@@ -43,23 +35,13 @@ ClockSeededSource::ClockSeededSource()
 }
 
 ClockSeededSource::ClockSeededSource(std::uint64_t seed)
+    : m_generator(seed)
 {
-    for (std::uint64_t& word : m_state) {
-        word = splitmix64(seed);
-    }
 }
 
 std::uint64_t ClockSeededSource::nextBits()
 {
-    const std::uint64_t result = rotl(m_state[1] * 5, 7) * 9;
-    const std::uint64_t t = m_state[1] << 17;
-    m_state[2] ^= m_state[0];
-    m_state[3] ^= m_state[1];
-    m_state[1] ^= m_state[2];
-    m_state[0] ^= m_state[3];
-    m_state[2] ^= t;
-    m_state[3] = rotl(m_state[3], 45);
-    return result;
+    return m_generator.next();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "combinationlist.h"
+#include "xoshiro256.h"
 
 #include <cstdint>
 
@@ -25,7 +26,7 @@ public:
     std::uint64_t nextBits() override;
 
 private:
-    std::uint64_t m_state[4];
+    Xoshiro256 m_generator;
 };
 
 // Each line's own numbers in a new, uniformly drawn order; the lines keep their order and their numbers' texts.

@@ -1,47 +1,21 @@
 #pragma once
 
+#include "xoshiro256.h"
+
 #include <cstdint>
 
 namespace ornal {
 
-// xoshiro256** seeded through splitmix64: fast, and the same draws for the same seed on every platform, which the
-// search's reproducibility rests on (std::uniform_int_distribution differs between standard libraries).
-class RandomStream {
+// The search's draws: the program's generator, with the ranges the search asks for.
+class RandomStream : public Xoshiro256 {
 public:
-    explicit RandomStream(std::uint64_t seed)
-    {
-        for (std::uint64_t& word : m_state) {
-            seed += 0x9E3779B97F4A7C15ull;
-            std::uint64_t z = seed;
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            word = z ^ (z >> 31);
-        }
-    }
-
-    std::uint64_t next()
-    {
-        const std::uint64_t result = rotl(m_state[1] * 5, 7) * 9;
-        const std::uint64_t t = m_state[1] << 17;
-        m_state[2] ^= m_state[0];
-        m_state[3] ^= m_state[1];
-        m_state[1] ^= m_state[2];
-        m_state[0] ^= m_state[3];
-        m_state[2] ^= t;
-        m_state[3] = rotl(m_state[3], 45);
-        return result;
-    }
+    using Xoshiro256::Xoshiro256;
 
     // A draw in [0, n) for 0 < n < 2^32 (multiply-shift; the bias is far below anything the search can notice).
     std::uint32_t below(std::uint32_t n) { return static_cast<std::uint32_t>(((next() >> 32) * n) >> 32); }
 
     // A draw in [0, 1).
     double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-
-private:
-    static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-
-    std::uint64_t m_state[4] {};
 };
 
 } // namespace ornal
