@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <chrono>
 #include <cstring>
 #include <string>
@@ -72,57 +73,67 @@ struct ShortField {
     std::uint32_t length;
 };
 
-// Rewrites one line whose fields all have at most three characters, the lines of typed numbers: fields move as
-// whole words, without going back to the source. False, with nothing written, when the line has a longer field.
-template <typename Source>
-bool ShuffleShortFields(std::string_view source, std::size_t firstDash, char* out, Source& random)
+// The lines of typed numbers are rewritten as one block of bytes from their first dash: the dashes are found a word
+// at a time and the fields move as whole words. The block reaches past short lines into the next one, and a field's
+// word past its dash, so the fast road needs this many bytes after the first dash and gives way near the end.
+constexpr std::size_t kBlock = 32;
+constexpr std::size_t kBlockReach = kBlock + 4;
+
+std::uint64_t LoadWord(const char* p)
 {
-    constexpr std::size_t kMax = 24;
-    std::array<ShortField, kMax> fields;
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// Bit i set when byte i of the block is a dash, in the little-endian order of the loads.
+std::uint64_t DashBits(const char* block)
+{
+    constexpr std::uint64_t kDashes = 0x2d2d2d2d2d2d2d2dull;
+    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7full;
+    std::uint64_t bits = 0;
+    for (std::size_t w = 0; w < kBlock / 8; ++w) {
+        const std::uint64_t x = LoadWord(block + 8 * w) ^ kDashes;
+        // 0x80 in exactly the bytes that were dashes, then gathered one bit per byte into the top byte.
+        const std::uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);
+        bits |= (((zero >> 7) * 0x0102040810204080ull) >> 56) << (8 * w);
+    }
+    return bits;
+}
+
+// Rewrites one line whose fields all have at most three characters and fit in the block starting at its first dash,
+// from: false, with nothing written and nothing drawn, when a field is longer.
+template <typename Source> bool ShuffleShortFields(const char* from, std::size_t span, char* out, Source& random)
+{
+    std::uint64_t dashes = DashBits(from) & ((std::uint64_t { 1 } << span) - 1);
+    dashes &= dashes - 1; // the first dash opens the fields
+    std::array<ShortField, kBlock> fields;
     std::size_t count = 0;
-    std::size_t p = firstDash + 1;
-    const std::size_t end = source.size();
-    while (p < end) {
-        std::size_t q = p;
-        std::array<char, 4> bytes {};
-        while (q < end && source[q] != '-') {
-            if (q - p == 3) {
-                return false;
-            }
-            bytes[q - p] = source[q];
-            ++q;
-        }
-        if (q == end) {
-            break; // text after the last dash is no field
-        }
-        if (count == kMax) {
+    std::uint32_t previous = 0;
+    for (; dashes != 0; dashes &= dashes - 1) {
+        const auto dash = static_cast<std::uint32_t>(std::countr_zero(dashes));
+        const std::uint32_t length = dash - previous;
+        if (length > fields[0].bytes.size()) {
             return false;
         }
-        bytes[q - p] = '-';
-        fields[count++] = { bytes, static_cast<std::uint32_t>(q - p + 1) };
-        p = q + 1;
+        std::memcpy(fields[count].bytes.data(), from + previous + 1, fields[count].bytes.size());
+        fields[count++].length = length;
+        previous = dash;
     }
     if (count < 2) {
         return true;
     }
     DrawOrder(fields.data(), count, random);
-    // A field is laid down as a whole word, the next one overwriting its unused bytes, while the word stays within
-    // the line; near the line's end it goes byte by byte, since a word could run into the next line.
-    std::size_t total = 0;
+    // Each word carries bytes past its field that the next field overwrites; those of the last word are put back.
+    std::array<char, kBlockReach> block;
+    std::memcpy(block.data(), from, block.size());
+    std::size_t at = 1;
     for (std::size_t f = 0; f < count; ++f) {
-        total += fields[f].length;
-    }
-    std::size_t at = 0;
-    for (std::size_t f = 0; f < count; ++f) {
-        if (at + fields[f].bytes.size() <= total) {
-            std::memcpy(out + at, fields[f].bytes.data(), fields[f].bytes.size());
-        } else {
-            for (std::uint32_t c = 0; c < fields[f].length; ++c) {
-                out[at + c] = fields[f].bytes[c];
-            }
-        }
+        std::memcpy(block.data() + at, fields[f].bytes.data(), fields[f].bytes.size());
         at += fields[f].length;
     }
+    std::memcpy(block.data() + at, from + at, fields[0].bytes.size());
+    std::memcpy(out, block.data(), kBlock);
     return true;
 }
 
@@ -150,17 +161,27 @@ template <typename Source> void ShuffleAnyFields(std::string_view source, char* 
 // instead of being a virtual call.
 template <typename Source> CombinationList Shuffle(const CombinationList& list, Source& random)
 {
-    // The lines keep their lengths, so the copy is rewritten in place.
+    // The lines keep their lengths, so the copy is rewritten in place; the block written for a line reaches into
+    // lines not yet shuffled with their own bytes, which the copy still holds.
     CombinationList result = list;
+    if (list.size() == 0) {
+        return result;
+    }
+    const std::string_view last = list.line(list.size() - 1);
+    const char* const textEnd = last.data() + last.size();
     for (CombinationList::Count i = 0; i < result.size(); ++i) {
         const std::string_view source = list.line(i);
-        const std::size_t firstDash = source.find('-');
+        const std::size_t firstDash = !source.empty() && source[0] == '-' ? 0 : source.find('-');
         if (firstDash == std::string_view::npos) {
             continue;
         }
-        char* out = result.mutableLine(i).data() + firstDash + 1;
-        if (!ShuffleShortFields(source, firstDash, out, random)) {
-            ShuffleAnyFields(source, out, random);
+        const char* from = source.data() + firstDash;
+        const std::size_t span = source.size() - firstDash;
+        char* out = result.mutableLine(i).data() + firstDash;
+        const bool blockFits = std::endian::native == std::endian::little && span <= kBlock
+            && static_cast<std::size_t>(textEnd - from) >= kBlockReach;
+        if (!blockFits || !ShuffleShortFields(from, span, out, random)) {
+            ShuffleAnyFields(source, out + 1, random);
         }
     }
     return result;

@@ -100,6 +100,29 @@ TEST(ShuffleWithinCombinations, FieldsOfEveryWidthStayInsideTheirLine)
     }
 }
 
+// A line followed by enough text is rewritten as one block of bytes, the list's last lines field by field: both
+// roads must take the same draws to the same order, and the block must leave the next line as it was. The widths
+// around the block's size (31, 32 and 33 bytes from the first dash) and fields too long for a word are there.
+TEST(ShuffleWithinCombinations, BlockAndFieldByFieldRoadsDrawTheSameOrders)
+{
+    const std::string next(40, 'x');
+    const char* lines[] = { "-1--", "-2-3-", "--7-", "-1234-5-", "-9--8-", "x-4-05-", "-0-00-000-", "-6-",
+        "-13-14-15-16-17-18-19-", "-10-11-12-13-14-15-16-17-18-19-", "-100-101-102-103-104-105-106-10-",
+        "-100-101-102-103-104-105-106-107-", "ab-1-2-3-4-5-6-7-8-9-10-11-12-13-" };
+    for (const char* line : lines) {
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            ClockSeededSource aloneDraws(seed);
+            ClockSeededSource followedDraws(seed);
+            const CombinationList alone = ShuffleWithinCombinations(MakeList({ line }), aloneDraws);
+            const CombinationList followed = ShuffleWithinCombinations(MakeList({ line, next }), followedDraws);
+            ASSERT_EQ(followed.size(), 2u);
+            EXPECT_EQ(followed.line(0), alone.line(0)) << line << ", seed " << seed;
+            EXPECT_EQ(followed.line(1), next) << line << ", seed " << seed;
+            EXPECT_EQ(aloneDraws.nextBits(), followedDraws.nextBits()) << line << ", seed " << seed;
+        }
+    }
+}
+
 TEST(ShuffleWithinCombinations, EmptyListStaysEmpty)
 {
     ClockSeededSource random(1);
