@@ -30,16 +30,16 @@ QPushButton* ToolbarButton(QWidget* window, const char* name, int leftTwips, con
 
 void ExtensionControls::build(QWidget* window, const QLabel* countCaption)
 {
-    OuvrirJeu = ToolbarButton(window, "OuvrirJeu", 2100, ":/folder.svg", " Ouvrir un jeu ", QKeySequence::Open);
+    OuvrirJeu = ToolbarButton(window, "OuvrirJeu", 2100, ":/folder.png", " Ouvrir un jeu ", QKeySequence::Open);
     EnregistrerJeu
-        = ToolbarButton(window, "EnregistrerJeu", 2590, ":/disk.svg", " Enregistrer le jeu ", QKeySequence::Save);
-    ImprimerJeu = ToolbarButton(window, "ImprimerJeu", 3080, ":/printer.svg", " Imprimer le jeu ", QKeySequence::Print);
+        = ToolbarButton(window, "EnregistrerJeu", 2590, ":/disk.png", " Enregistrer le jeu ", QKeySequence::Save);
+    ImprimerJeu = ToolbarButton(window, "ImprimerJeu", 3080, ":/printer.png", " Imprimer le jeu ", QKeySequence::Print);
     AnnulerJeu = ToolbarButton(
-        window, "AnnulerJeu", 3570, ":/undo.svg", " Annuler la dernière opération ", QKeySequence::Undo);
+        window, "AnnulerJeu", 3570, ":/undo.png", " Annuler la dernière opération ", QKeySequence::Undo);
     CoutGains = ToolbarButton(
-        window, "CoutGains", 4060, ":/coins.svg", " Coût et gains ", QKeySequence(Qt::CTRL | Qt::Key_G));
+        window, "CoutGains", 4060, ":/coins.png", " Coût et gains ", QKeySequence(Qt::CTRL | Qt::Key_G));
     ReduireJeu = ToolbarButton(
-        window, "ReduireJeu", 4550, ":/funnel.svg", " Réduire le jeu ", QKeySequence(Qt::CTRL | Qt::Key_R));
+        window, "ReduireJeu", 4550, ":/funnel.png", " Réduire le jeu ", QKeySequence(Qt::CTRL | Qt::Key_R));
 
     CoutJeu = new QLabel(window);
     CoutJeu->setObjectName(QStringLiteral("CoutJeu"));

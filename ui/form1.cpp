@@ -39,7 +39,7 @@
 
 static void InitialiseResources()
 {
-    Q_INIT_RESOURCE(ornal);
+    Q_INIT_RESOURCE(pictures);
 }
 
 namespace ornal {
@@ -84,7 +84,7 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(text::kProgramTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/hammer.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/hammer.png")));
     setFixedSize(TwipsToPixels(5325), TwipsToPixels(8610));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -113,12 +113,12 @@ int TwipsToPixels(int twips)
 
 void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
 {
-    Command1 = PictureButton(window, "Command1", 0, 0, 495, ":/door.svg", 32, " Sortir du programme ");
+    Command1 = PictureButton(window, "Command1", 0, 0, 495, ":/door.png", 32, " Sortir du programme ");
     SetBackground(Command1, QColor(0xFF, 0xE0, 0xC0));
     Command7
-        = PictureButton(window, "Command7", 490, 0, 495, ":/spreadsheet.svg", 32, " Exporter vers Microsoft Excel ");
-    Command6 = PictureButton(window, "Command6", 990, 0, 495, ":/globe.svg", 32, " Site Galopia ");
-    Command8 = PictureButton(window, "Command8", 1480, 0, 495, ":/bulb.svg", 32, " Version programme ");
+        = PictureButton(window, "Command7", 490, 0, 495, ":/spreadsheet.png", 32, " Exporter vers Microsoft Excel ");
+    Command6 = PictureButton(window, "Command6", 990, 0, 495, ":/globe.png", 32, " Site Galopia ");
+    Command8 = PictureButton(window, "Command8", 1480, 0, 495, ":/bulb.png", 32, " Version programme ");
 
     Frame1 = new QFrame(window);
     Place(Frame1, "Frame1", 10, 500, 5295, 7770);
@@ -142,7 +142,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         auto* logo = new ClickableLabel(Frame3);
         Place(logo, "", logoLefts[i], 1920, 285, 285);
         logo->setObjectName(QStringLiteral("PictureJeux_%1").arg(i));
-        logo->setPixmap(QIcon(QStringLiteral(":/logo_%1.svg").arg(i)).pixmap(17, 17));
+        logo->setPixmap(QIcon(QStringLiteral(":/logo_%1.png").arg(i)).pixmap(17, 17));
         logo->setAlignment(Qt::AlignCenter);
         logo->setFrameShape(QFrame::Box);
         logo->setLineWidth(1);
@@ -185,16 +185,16 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
     Label2 = GreyLabel(Frame1, "Label2", 120, 5880, 1290, 210,
         "Uniquement le :", "Garder uniquement les combinaisons avec ce chiffre", ArialFont(8.25, true));
     garde = DropDown(Frame1, "garde", 1440, 5880, 615, 315);
-    Command3 = PictureButton(Frame1, "Command3", 2040, 5880, 300, ":/tick.svg", 16, " Valider ");
+    Command3 = PictureButton(Frame1, "Command3", 2040, 5880, 300, ":/tick.png", 16, " Valider ");
     Picture10 = new ClickableLabel(Frame1);
     Place(Picture10, "Picture10", 3880, 5880, 1290, 510);
-    Picture10->setPixmap(QIcon(QStringLiteral(":/valider.svg")).pixmap(86, 29));
+    Picture10->setPixmap(QIcon(QStringLiteral(":/valider.png")).pixmap(86, 29));
     Picture10->setToolTip(QStringLiteral(" Valider le calcul "));
-    Picture10->setCursor(QCursor(QIcon(QStringLiteral(":/pointinghand.svg")).pixmap(32, 32), 12, 1));
+    Picture10->setCursor(QCursor(QIcon(QStringLiteral(":/pointinghand.png")).pixmap(32, 32), 12, 1));
     Label7 = GreyLabel(Frame1, "Label7", 120, 6240, 1170, 210,
         "Supprimer le :", "Supprimer uniquement les combinaisons avec ce chiffre", ArialFont(8.25, true));
     supp = DropDown(Frame1, "supp", 1440, 6240, 615, 315);
-    Command4 = PictureButton(Frame1, "Command4", 2040, 6240, 300, ":/tick.svg", 16, " Valider ");
+    Command4 = PictureButton(Frame1, "Command4", 2040, 6240, 300, ":/tick.png", 16, " Valider ");
 
     Frame4 = CaptionedFrame(Frame1, "Frame4", 120, 6600, 5055, 1095, "Rechercher un résultat");
     for (int i = 0; i < 5; ++i) {
@@ -205,7 +205,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         SetBackground(box, QColor(0xE0, 0xE0, 0xE0));
         txtscan[i] = box;
     }
-    Command2 = PictureButton(Frame4, "Command2", 120, 720, 300, ":/search.svg", 16, " Lancer la recherche ");
+    Command2 = PictureButton(Frame4, "Command2", 120, 720, 300, ":/search.png", 16, " Lancer la recherche ");
 
     TotalComb = new QLabel(window);
     Place(TotalComb, "TotalComb", 10, 8280, 5310, 315);
@@ -213,15 +213,15 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
     SetTextColour(TotalComb, QColor(0x80, 0x80, 0x80));
     SetBackground(TotalComb, Qt::white);
 
-    Valider = PictureButton(window, "Valider", 2760, 10440, 495, ":/redtick.svg", 32, "");
+    Valider = PictureButton(window, "Valider", 2760, 10440, 495, ":/redtick.png", 32, "");
     SetBackground(Valider, QColor(0xFF, 0xE0, 0xC0));
     Command5 = PictureButton(
-        window, "Command5", 2160, 10440, 495, ":/shuffle.svg", 32, "Mélange les combinaisons après calcul");
+        window, "Command5", 2160, 10440, 495, ":/shuffle.png", 32, "Mélange les combinaisons après calcul");
     List2 = new QListView(window);
     Place(List2, "List2", 3720, 10800, 1575, 255);
     Image1 = new QLabel(window);
     Place(Image1, "Image1", 6840, 10800, 480, 480);
-    Image1->setPixmap(QIcon(QStringLiteral(":/horse.svg")).pixmap(32, 32));
+    Image1->setPixmap(QIcon(QStringLiteral(":/horse.png")).pixmap(32, 32));
 
     nameForAssistiveTechnologies();
     chainKeyboardFocus();
