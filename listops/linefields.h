@@ -28,8 +28,8 @@ template <typename Visit> void ForEachLineNumber(std::string_view line, Visit&& 
     }
 }
 
-// NumericValue of a line's field, with the one- and two-digit numbers that lines nearly always hold read inline.
-inline double FieldValue(std::string_view field)
+// A field of one or two digits as its number, read inline: lines nearly always hold such fields. -1 for any other.
+inline int ShortFieldNumber(std::string_view field)
 {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (field.size() == 1 && digit(field[0])) {
@@ -38,7 +38,14 @@ inline double FieldValue(std::string_view field)
     if (field.size() == 2 && digit(field[0]) && digit(field[1])) {
         return (field[0] - '0') * 10 + (field[1] - '0');
     }
-    return NumericValue(field);
+    return -1;
+}
+
+// NumericValue of a line's field, the short fields read inline.
+inline double FieldValue(std::string_view field)
+{
+    const int number = ShortFieldNumber(field);
+    return number >= 0 ? number : NumericValue(field);
 }
 
 } // namespace ornal
