@@ -1,5 +1,6 @@
 #include "combinationengine.h"
 
+#include "binomial.h"
 #include "numericvalue.h"
 
 #include <algorithm>
@@ -15,18 +16,6 @@ namespace {
 
 // A bound far above the largest list of typed numbers (77,520 lines of at most 22 characters, 1.7 MB).
 constexpr std::uint64_t kMaxListTextBytes = 64ull << 20;
-
-std::uint64_t binomial(int n, int k)
-{
-    if (k < 0 || n < k) {
-        return 0;
-    }
-    std::uint64_t result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
-    }
-    return result;
-}
 
 // One enumeration: boucle walks the ascending box tuples in lexicographic order, addlist keeps and arranges them.
 class CombinationGenerator {
@@ -198,7 +187,7 @@ ComputeResult ComputeCombinations(const Selection& sel)
             return refuse(
                 std::move(result), ComputeResult::Status::InvalidChoice, text::kInvalidChoice, MessageIcon::None);
         }
-        const std::uint64_t lines = binomial(lastBox + 1, *k);
+        const std::uint64_t lines = Binomial(lastBox + 1, *k);
         std::size_t bytes = 1;
         for (int i = 0; i <= lastBox; ++i) {
             bytes += sel.numbers[i].size() + 1;
