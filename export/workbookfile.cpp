@@ -13,26 +13,11 @@ namespace ornal {
 
 namespace {
 
+// Why a folder or a file name cannot serve: stat and lstat fail only for reasons the system's text says well, apart
+// from a missing folder, which the player knows better under that name.
 std::string frenchReason(int error)
 {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "accès refusé";
-    case ENOENT:
-    case ENOTDIR:
-        return "dossier introuvable";
-    case ENOSPC:
-        return "disque plein";
-    case EDQUOT:
-        return "quota de disque dépassé";
-    case EROFS:
-        return "support en lecture seule";
-    case EEXIST:
-        return "le fichier existe déjà";
-    default:
-        return SystemErrorText(error);
-    }
+    return error == ENOENT || error == ENOTDIR ? "dossier introuvable" : SystemErrorText(error);
 }
 
 } // namespace
@@ -68,8 +53,10 @@ ServiceError FreeWorkbookName(
     const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt, std::filesystem::path& file)
 {
     struct stat status { };
-    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-        const int error = S_ISDIR(status.st_mode) ? errno : (errno == 0 ? ENOTDIR : errno);
+    const bool found = ::stat(folder.c_str(), &status) == 0;
+    if (!found || !S_ISDIR(status.st_mode)) {
+        // A file standing where the folder should be leaves errno as an earlier call left it.
+        const int error = found ? ENOTDIR : errno;
         return { serviceerror::kFileAccess,
             "Le classeur n'a pas pu être créé dans le dossier « " + folder.string() + " » : " + frenchReason(error)
                 + "." };

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -138,6 +139,22 @@ TEST(ExportCombinationList, AnUnusableFolderIsReportedAndLeavesNoFile)
         EXPECT_NE(outcome.message->text.find("dossier introuvable"), std::string::npos) << outcome.message->text;
         EXPECT_TRUE(outcome.path.empty());
         EXPECT_TRUE(e.opened.empty());
+    }
+}
+
+// stat succeeding on a plain file sets no errno: the reason must not be whatever an earlier call left there.
+TEST(FreeWorkbookName, AFileStandingForTheFolderIsAMissingFolderWhateverErrnoHeld)
+{
+    TestFolder scratch;
+    const std::filesystem::path notAFolder = scratch.path() / "un-fichier";
+    std::ofstream(notAFolder) << "x";
+    for (const int leftOver : { 0, EACCES, EIO }) {
+        std::filesystem::path file;
+        errno = leftOver;
+        const ServiceError error = FreeWorkbookName(notAFolder, LocalDateTime {}, 1, file);
+        EXPECT_EQ(error.number, serviceerror::kFileAccess) << leftOver;
+        EXPECT_NE(error.description.find("dossier introuvable"), std::string::npos) << error.description;
+        EXPECT_TRUE(file.empty());
     }
 }
 
