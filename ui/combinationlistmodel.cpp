@@ -24,9 +24,15 @@ QVariant CombinationListModel::data(const QModelIndex& index, int role) const
 
 void CombinationListModel::setList(CombinationList list)
 {
+    exchangeList(std::move(list));
+}
+
+CombinationList CombinationListModel::exchangeList(CombinationList list)
+{
     beginResetModel();
-    m_list = std::move(list);
+    std::swap(m_list, list);
     endResetModel();
+    return list;
 }
 
 } // namespace ornal

@@ -20,6 +20,8 @@ public:
     const CombinationList& list() const { return m_list; }
     // Replaces every line at once (one reset, no repaint per line).
     void setList(CombinationList list);
+    // Replaces every line at once and hands back the lines replaced, moved rather than copied.
+    CombinationList exchangeList(CombinationList list);
 
 private:
     CombinationList m_list;

@@ -457,8 +457,14 @@ void Form1::showBusyCaption()
 
 void Form1::replaceList(CombinationList list)
 {
-    rememberListState();
-    m_model->setList(std::move(list));
+    // The lines replaced move into the history as they are: a change never copies the whole list, so nothing large
+    // is asked for here once the new list exists.
+    std::string caption = listCaption();
+    CombinationList replaced = m_model->exchangeList(std::move(list));
+    if (!m_restoringList) {
+        m_history.record(ListState { std::move(replaced), m_listSelectionText, std::move(caption) });
+    }
+    m_listSelectionText = m_selectionText;
     showCount();
     showListCost();
 }

@@ -158,9 +158,9 @@ private:
     void showGame(SavedGame game);
     void saveGame(bool askName);
     void saveLastGame();
-    void rememberListState();
+    std::string listCaption() const;
+    ListState takeListState();
     void restoreListState(ListState state);
-    ListState listState() const;
 
     Form1Controls m_ui;
     ExtensionControls m_ext;

@@ -7,22 +7,20 @@
 
 namespace ornal {
 
-ListState Form1::listState() const
+std::string Form1::listCaption() const
 {
     std::string caption = ToStd(m_ui.TotalComb->text());
     // A change in progress has put its own caption up already; the one it replaced is the state's.
     if (caption == text::kWorking) {
         caption = ToStd(m_captionBeforeWork);
     }
-    return ListState { m_model->list(), m_listSelectionText, std::move(caption) };
+    return caption;
 }
 
-void Form1::rememberListState()
+ListState Form1::takeListState()
 {
-    if (!m_restoringList) {
-        m_history.record(listState());
-    }
-    m_listSelectionText = m_selectionText;
+    std::string caption = listCaption();
+    return ListState { m_model->exchangeList({}), m_listSelectionText, std::move(caption) };
 }
 
 void Form1::restoreListState(ListState state)
@@ -39,7 +37,7 @@ void Form1::UndoListChange()
     if (m_history.undoSteps() == 0) {
         return;
     }
-    if (std::optional<ListState> previous = m_history.undo(listState())) {
+    if (std::optional<ListState> previous = m_history.undo(takeListState())) {
         restoreListState(std::move(*previous));
     }
 }
@@ -49,7 +47,7 @@ void Form1::RedoListChange()
     if (m_history.redoSteps() == 0) {
         return;
     }
-    if (std::optional<ListState> next = m_history.redo(listState())) {
+    if (std::optional<ListState> next = m_history.redo(takeListState())) {
         restoreListState(std::move(*next));
     }
 }
