@@ -1,5 +1,6 @@
 #include "guaranteetab.h"
 
+#include "allocation.h"
 #include "bettype.h"
 #include "qtbridge.h"
 #include "reductiontexts.h"
@@ -269,8 +270,14 @@ void GuaranteeTab::reduce()
     if (searching() || !m_offered) {
         return;
     }
-    Inputs inputs { std::make_shared<const CombinationList>(m_game.list()), m_game.horses(), m_game.bases(),
-        chosenGuarantee() };
+    // The search reads its own copy of the lines while the player may change the window's.
+    std::optional<std::shared_ptr<const CombinationList>> lines
+        = TryAllocating([this] { return std::make_shared<const CombinationList>(m_game.list()); });
+    if (!lines) {
+        m_state->setText(ToQString(text::kOutOfMemory));
+        return;
+    }
+    Inputs inputs { std::move(*lines), m_game.horses(), m_game.bases(), chosenGuarantee() };
     ReductionRequest request;
     request.horses = inputs.horses;
     request.bases = inputs.bases;
@@ -315,8 +322,7 @@ bool GuaranteeTab::apply()
         return false;
     }
     if (reductionIsCurrent()) {
-        applyReduction();
-        return true;
+        return applyReduction();
     }
     if (!m_offered) {
         return false;
@@ -375,8 +381,7 @@ void GuaranteeTab::finish(const ReductionOutcome& outcome)
     m_answer->setText(ToQString(answer));
     m_reduction = Reduction { std::move(*inputs), result };
     enableControls();
-    if (applyNow && reductionIsCurrent()) {
-        applyReduction();
+    if (applyNow && reductionIsCurrent() && applyReduction()) {
         if (auto* dialog = qobject_cast<QDialog*>(window())) {
             dialog->accept();
         }
@@ -390,14 +395,21 @@ bool GuaranteeTab::reductionIsCurrent() const
         && *m_reduction->inputs.list == m_game.list();
 }
 
-void GuaranteeTab::applyReduction()
+bool GuaranteeTab::applyReduction()
 {
-    const Reduction reduction = std::move(*m_reduction);
-    m_reduction.reset();
     // Every line kept: the list stays as it is, with no change for the history to record.
-    if (reduction.result.kept.size() < reduction.inputs.list->size()) {
-        m_game.replaceList(KeptLines(*reduction.inputs.list, reduction.result.kept));
+    if (m_reduction->result.kept.size() < m_reduction->inputs.list->size()) {
+        const bool applied = TryAllocating([this] {
+            m_game.replaceList(KeptLines(*m_reduction->inputs.list, m_reduction->result.kept));
+            return true;
+        }).has_value();
+        if (!applied) {
+            m_state->setText(ToQString(text::kOutOfMemory));
+            return false;
+        }
     }
+    m_reduction.reset();
+    return true;
 }
 
 void GuaranteeTab::enableControls()

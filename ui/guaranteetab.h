@@ -72,7 +72,8 @@ private:
     void showProgress(const ReductionProgress& progress);
     void finish(const ReductionOutcome& outcome);
     bool reductionIsCurrent() const;
-    void applyReduction();
+    // Puts the current reduction in List1; false, with the list kept and the reason shown, when memory runs short.
+    bool applyReduction();
     void enableControls();
 
     GuaranteeAccess m_game;
