@@ -1,6 +1,6 @@
 #include "conditionssettings.h"
 
-#include "linefields.h"
+#include "reductiontexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +9,6 @@
 namespace ornal {
 
 namespace {
-
-constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 
 bool contains(const std::vector<double>& values, double value)
 {
@@ -89,32 +87,9 @@ void ConditionsSettings::widenUnused(const std::vector<double>& prediction, int 
     }
 }
 
-std::string GroupedCount(CombinationList::Count count)
-{
-    const std::string digits = std::to_string(count);
-    std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            text += kNoBreakSpace;
-        }
-        text += digits[i];
-    }
-    return text;
-}
-
 std::string RemainingCaption(CombinationList::Count meeting, CombinationList::Count total)
 {
-    return "Combinaisons restantes : " + GroupedCount(meeting) + " sur " + GroupedCount(total);
-}
-
-int LineSize(const CombinationList& list, int fallback)
-{
-    if (list.empty()) {
-        return fallback;
-    }
-    int count = 0;
-    ForEachLineNumber(list.line(0), [&](std::string_view) { ++count; });
-    return count;
+    return "Combinaisons restantes : " + GroupedNumber(meeting) + " sur " + GroupedNumber(total);
 }
 
 } // namespace ornal

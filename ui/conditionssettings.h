@@ -51,13 +51,7 @@ struct ConditionsSettings {
     bool operator==(const ConditionsSettings&) const = default;
 };
 
-// count with its thousands apart, the French way: "77 520" with a no-break space.
-std::string GroupedCount(CombinationList::Count count);
-
 // "Combinaisons restantes : 1 234 sur 77 520".
 std::string RemainingCaption(CombinationList::Count meeting, CombinationList::Count total);
-
-// How many numbers the first line of list holds, or fallback when list is empty.
-int LineSize(const CombinationList& list, int fallback);
 
 } // namespace ornal

@@ -2,6 +2,7 @@
 
 #include "allocation.h"
 
+#include "betcost.h"
 #include "busycursor.h"
 #include "conditions.h"
 #include "numericvalue.h"
@@ -215,7 +216,8 @@ void ConditionsTab::prepare()
         }
     }
     m_kept.keepOnly(values);
-    m_kept.widenUnused(values, LineSize(m_game.list(), kMaxLineSize));
+    const CombinationList& list = m_game.list();
+    m_kept.widenUnused(values, list.empty() ? kMaxLineSize : LineSize(list.line(0)));
     showSettings(m_kept);
     showCount();
 }
