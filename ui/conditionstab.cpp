@@ -327,6 +327,8 @@ void ConditionsTab::scheduleCount()
 
 void ConditionsTab::showCount()
 {
+    // A count asked for by a change of the settings is this one: the whole list is walked once.
+    m_countTimer->stop();
     const ConditionsSettings settings = shownSettings();
     const LineConditions conditions = settings.conditions();
     const CombinationList& list = m_game.list();
