@@ -100,13 +100,10 @@ public:
 
     int operator()(std::string_view field) const
     {
-        if (field.size() == 1 && isDigit(field[0])) {
-            return m_small[static_cast<std::size_t>(field[0] - '0')];
+        if (const int number = ShortFieldNumber(field); number >= 0) {
+            return m_small[static_cast<std::size_t>(number)];
         }
-        if (field.size() == 2 && isDigit(field[0]) && isDigit(field[1])) {
-            return m_small[static_cast<std::size_t>((field[0] - '0') * 10 + (field[1] - '0'))];
-        }
-        const double value = FieldValue(field);
+        const double value = NumericValue(field);
         for (int p = 0; p < m_places.count; ++p) {
             if (m_places.values[static_cast<std::size_t>(p)] == value) {
                 return p;

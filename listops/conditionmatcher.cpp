@@ -22,19 +22,6 @@ int bitCount(std::uint64_t x)
     return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
 }
 
-// The value of a field of one or two digits, the form of nearly every horse number, or -1 for any other field.
-int shortFieldValue(std::string_view field)
-{
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (field.size() == 1 && digit(field[0])) {
-        return field[0] - '0';
-    }
-    if (field.size() == 2 && digit(field[0]) && digit(field[1])) {
-        return (field[0] - '0') * 10 + (field[1] - '0');
-    }
-    return -1;
-}
-
 bool isWhole(double value)
 {
     return std::isfinite(value) && value == std::floor(value);
@@ -91,7 +78,7 @@ bool ConditionMatcher::meets(std::string_view line) const
     int sum = 0;
     std::vector<double> others; // stays unallocated for the lines the mask can hold
     ForEachLineNumber(line, [&](std::string_view field) {
-        const int whole = shortFieldValue(field);
+        const int whole = ShortFieldNumber(field);
         if (whole >= 0 && whole < 64) {
             const std::uint64_t bit = std::uint64_t { 1 } << whole;
             if ((mask & bit) == 0) {
@@ -100,7 +87,7 @@ bool ConditionMatcher::meets(std::string_view line) const
                 return;
             }
         }
-        others.push_back(whole >= 0 ? whole : FieldValue(field));
+        others.push_back(whole >= 0 ? whole : NumericValue(field));
     });
     if (others.empty()) {
         return meetsMask(mask, sum);

@@ -78,7 +78,9 @@ HorseNumbers::LineHorses HorseNumbers::read(std::string_view line) const
     LineHorses result;
     ForEachLineNumber(line, [&](std::string_view field) {
         ++result.numbers;
-        const int b = bit(FieldValue(field));
+        // Read once for every line of the list and again in every check: the short fields skip the double.
+        const int number = ShortFieldNumber(field);
+        const int b = number >= 0 ? m_direct[static_cast<std::size_t>(number)] : bit(NumericValue(field));
         if (b >= 0) {
             result.mask |= 1u << b;
         }
