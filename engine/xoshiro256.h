@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 namespace ornal {
@@ -22,20 +23,18 @@ public:
     // The next 64 uniformly random bits.
     std::uint64_t next()
     {
-        const std::uint64_t result = rotl(m_state[1] * 5, 7) * 9;
+        const std::uint64_t result = std::rotl(m_state[1] * 5, 7) * 9;
         const std::uint64_t t = m_state[1] << 17;
         m_state[2] ^= m_state[0];
         m_state[3] ^= m_state[1];
         m_state[1] ^= m_state[2];
         m_state[0] ^= m_state[3];
         m_state[2] ^= t;
-        m_state[3] = rotl(m_state[3], 45);
+        m_state[3] = std::rotl(m_state[3], 45);
         return result;
     }
 
 private:
-    static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-
     std::uint64_t m_state[4] {};
 };
 

@@ -16,16 +16,11 @@ namespace ornal {
 
 namespace {
 
-std::uint64_t rotl(std::uint64_t x, int k)
-{
-    return (x << k) | (x >> (64 - k));
-}
-
 std::uint64_t clockSeed()
 {
     const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
     const auto steady = std::chrono::steady_clock::now().time_since_epoch().count();
-    return static_cast<std::uint64_t>(wall) ^ rotl(static_cast<std::uint64_t>(steady), 32);
+    return static_cast<std::uint64_t>(wall) ^ std::rotl(static_cast<std::uint64_t>(steady), 32);
 }
 
 } // namespace
@@ -138,9 +133,11 @@ template <typename Source> bool ShuffleShortFields(const char* from, std::size_t
 }
 
 // Any line: fields of any length, taken back from the source once drawn.
-template <typename Source> void ShuffleAnyFields(std::string_view source, char* out, Source& random)
+// fields is the caller's, kept from line to line so that a list of long fields allocates once.
+template <typename Source>
+void ShuffleAnyFields(std::string_view source, char* out, std::vector<Field>& fields, Source& random)
 {
-    std::vector<Field> fields;
+    fields.clear();
     ForEachLineNumber(source, [&](std::string_view field) {
         fields.push_back(
             { static_cast<std::uint32_t>(field.data() - source.data()), static_cast<std::uint32_t>(field.size()) });
@@ -169,6 +166,7 @@ template <typename Source> CombinationList Shuffle(const CombinationList& list, 
     }
     const std::string_view last = list.line(list.size() - 1);
     const char* const textEnd = last.data() + last.size();
+    std::vector<Field> longFields;
     for (CombinationList::Count i = 0; i < result.size(); ++i) {
         const std::string_view source = list.line(i);
         const std::size_t firstDash = !source.empty() && source[0] == '-' ? 0 : source.find('-');
@@ -181,7 +179,7 @@ template <typename Source> CombinationList Shuffle(const CombinationList& list, 
         const bool blockFits = std::endian::native == std::endian::little && span <= kBlock
             && static_cast<std::size_t>(textEnd - from) >= kBlockReach;
         if (!blockFits || !ShuffleShortFields(from, span, out, random)) {
-            ShuffleAnyFields(source, out + 1, random);
+            ShuffleAnyFields(source, out + 1, longFields, random);
         }
     }
     return result;
