@@ -122,6 +122,10 @@ SavedGame Form1::currentGame() const
     game.view = ReadSavedView(m_ui, m_baseCount, m_logos);
     game.selectionText = m_selectionText;
     game.list = m_model->list();
+    game.bet.reset();
+    if (const BetType* type = m_bets.type()) {
+        game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type) };
+    }
     return game;
 }
 
@@ -139,6 +143,11 @@ void Form1::showGame(SavedGame game)
     replaceList(std::move(game.list));
     m_ui.TotalComb->setText(ToQString(CaptionText(view.caption, count)));
     m_ui.Command5->setVisible(count > 0);
+    // A bet the program no longer knows leaves the type the selection proposes.
+    if (const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr) {
+        m_bets.setStakeCents(*type, game.bet->unitStakeCents);
+        ChooseBetType(type);
+    }
     game.selection = {};
     game.list = {};
     game.view.reset();

@@ -1,7 +1,10 @@
 #include "gameprintout.h"
 
+#include "bettexts.h"
+#include "bettype.h"
 #include "combinationlist.h"
 #include "messages.h"
+#include "money.h"
 #include "qtbridge.h"
 #include "version.h"
 
@@ -83,10 +86,17 @@ int PageGrid::pageCount(std::size_t count) const
     return 1 + static_cast<int>((count - first + other - 1) / other);
 }
 
-std::string PrintedBetText(const SavedGame&)
+std::string PrintedBetText(const SavedGame& game)
 {
-    // The cost of a game comes with its bet type, which the window does not choose yet.
-    return {};
+    const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr;
+    if (!type || game.list.empty()) {
+        return {};
+    }
+    const BetCost cost = Cost(game.list, *type, game.bet->unitStakeCents);
+    if (cost.message) {
+        return {};
+    }
+    return cost.unitName + " : " + CostTooltip(cost) + " = " + FormatEuros(cost.totalCents);
 }
 
 GamePrintout::GamePrintout(SavedGame game, std::string date)

@@ -1,4 +1,6 @@
 // Games kept in files from the window: save, open, the last game and the command line's game.
+#include "../betting/nobreak.h"
+#include "bettype.h"
 #include "filetesting.h"
 #include "gamefile.h"
 #include "gamejson.h"
@@ -171,6 +173,30 @@ TEST_F(GameFilesTest, AFileWrittenBeforeTheWindowsViewWasKeptOpens)
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(ui().PictureJeux[i]->isHidden(), i > 1) << i;
     }
+}
+
+// The bet type and its stake are the game's: another window opening it prices it the same (56 × 3,50 € = 196 €).
+TEST_F(GameFilesTest, TheBetTypeAndStakeComeBackWithTheGame)
+{
+    prepare(8, 3, { "1", "2", "3", "4", "5", "6", "7", "8" });
+    click(ui().Picture10);
+    const BetType* tierce = FindBetType("tierce");
+    ASSERT_NE(tierce, nullptr);
+    window().ChooseBetType(tierce);
+    window().SetUnitStake(*tierce, 350);
+    const QString label = ext().CoutJeu->text();
+    ASSERT_EQ(label.toStdString(), NoBreak("Tiercé : 196,00_€"));
+    const std::filesystem::path file = m_folder / "tierce.ornal";
+    saveAs(file);
+
+    open({});
+    prepare(8, 3, { "1", "2", "3", "4", "5", "6", "7", "8" });
+    click(ui().Picture10);
+    ASSERT_NE(ext().CoutJeu->text(), label) << "the other window starts on its default type and stake";
+    openFile(file);
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(ext().CoutJeu->text(), label);
+    EXPECT_EQ(ext().CoutJeu->toolTip().toStdString(), NoBreak("56 mises de 3,50_€"));
 }
 
 TEST_F(GameFilesTest, ANameWithAccentsAndSpacesSavesAndOpens)

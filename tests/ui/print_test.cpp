@@ -1,4 +1,5 @@
 // The printed game: its page grid, its heading and the print preview with its PDF button.
+#include "../betting/nobreak.h"
 #include "filetesting.h"
 #include "gameprintout.h"
 #include "windowfixture.h"
@@ -52,6 +53,29 @@ TEST(GamePrintout, TheHeadingIsTheExportsBlock)
     EXPECT_EQ(printout.headingLines(),
         (std::vector<std::string> {
             " Programme Ornal", " 2 ", " La sélection : -3-7-12", " Nombre de combinaisons : 3" }));
+}
+
+// The bet line under the heading: 56 lines of the Tiercé at 3,50 € cost 196,00 € (56 × 3,50); a type the program
+// does not know, or lines the type does not take, print no cost.
+TEST(GamePrintout, TheBetTypeAndCostFollowTheHeading)
+{
+    SavedGame game;
+    for (int a = 1; a <= 8; ++a) {
+        for (int b = a + 1; b <= 8; ++b) {
+            for (int c = b + 1; c <= 8; ++c) {
+                game.list.append("-" + std::to_string(a) + "-" + std::to_string(b) + "-" + std::to_string(c) + "-");
+            }
+        }
+    }
+    ASSERT_EQ(game.list.size(), 56u); // C(8, 3)
+    EXPECT_EQ(PrintedBetText(game), "") << "no bet";
+    game.bet = SavedBet { "tierce", 350 };
+    EXPECT_EQ(PrintedBetText(game), NoBreak("Tiercé : 56 mises de 3,50_€ = 196,00_€"));
+    EXPECT_EQ(GamePrintout(game, "14/07/2024").headingLines().back(), " " + PrintedBetText(game));
+    game.bet = SavedBet { "quinte", 200 };
+    EXPECT_EQ(PrintedBetText(game), "") << "lines of 3 are no Quinté+";
+    game.bet = SavedBet { "inconnu", 200 };
+    EXPECT_EQ(PrintedBetText(game), "");
 }
 
 TEST_F(WindowTest, PrintOpensAPreviewThatSavesAPdf)
