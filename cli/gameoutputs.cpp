@@ -1,5 +1,6 @@
 #include "gameoutputs.h"
 
+#include "bettype.h"
 #include "csvfile.h"
 #include "gamefile.h"
 #include "gameselection.h"
@@ -161,7 +162,10 @@ int WriteGameOutputs(const CommandLineOptions& options, const SelectionRoad& roa
     if (!options.saveGame && !options.csv && !options.pdf) {
         return 0;
     }
-    const SavedGame game = GameOfRoad(road);
+    SavedGame game = GameOfRoad(road);
+    if (const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr) {
+        game.bet = SavedBet { std::string(type->id), options.stakeCents.value_or(type->defaultStakeCents) };
+    }
     if (options.saveGame) {
         if (const WriteOutcome outcome = SaveGame(*options.saveGame, game); !outcome.written()) {
             return Fail(err, outcome.message);

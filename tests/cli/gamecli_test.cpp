@@ -79,6 +79,22 @@ TEST(GameCommandLine, TheSavedGameHoldsTheSelectionAsTheWindowWould)
     EXPECT_EQ(game.list.size(), 6u);
 }
 
+// The bet priced on the command line is the game's: opened in the window or printed, it costs the same.
+TEST(GameCommandLine, TheSavedGameKeepsTheBetTypeAndStakeGiven)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder / "jeu.ornal";
+    const ProgramRun run = RunOrnal(
+        { "--print", "--enregistrer", file.string(), "--jeu", "tierce", "--mise", "3,50", "|5|3|3|7|12|1|9" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const GameLoadOutcome loaded = LoadGame(file);
+    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    EXPECT_EQ(loaded.game->bet, (SavedBet { "tierce", 350 }));
+
+    ASSERT_EQ(RunOrnal({ "--enregistrer", (folder / "sans.ornal").string(), "|5|3|3|7|12|1|9" }).status, 0);
+    EXPECT_FALSE(LoadGame(folder / "sans.ornal").game->bet.has_value()) << "no --jeu, no bet";
+}
+
 TEST(GameCommandLine, TheCsvHasAHeaderAndEveryLineWithItsNumbers)
 {
     ScratchFolder folder;
