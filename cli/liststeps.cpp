@@ -45,17 +45,9 @@ bool IsListStepOption(std::string_view option)
 
 std::string MissingStepValue(std::string_view option)
 {
-    std::string expected = "MIN-MAX (par exemple 1-3)";
-    if (option == "--garde" || option == "--supp") {
-        expected = "un numéro";
-    } else if (option == "--groupe") {
-        expected = "des numéros séparés par des virgules, deux-points puis MIN-MAX (par exemple 1,2,5:1-2)";
-    } else if (option == "--somme") {
-        expected = "MIN-MAX (par exemple 20-40)";
-    } else if (option == "--suite") {
-        expected = "un nombre entier de 1 ou plus";
-    }
-    return std::string(option) + " attend " + expected + ".";
+    const bool filter = option == "--garde" || option == "--supp";
+    return std::string(option) + " attend " + (filter ? std::string("un numéro") : ExpectedConditionValue(option))
+        + ".";
 }
 
 std::optional<std::string> AddListStep(std::vector<ListStep>& steps, std::string_view option, std::string_view value)

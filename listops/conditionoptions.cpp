@@ -46,22 +46,33 @@ template <typename T> OptionValue<T> refused(std::string_view option, std::strin
         std::string(option) + " attend " + std::string(expected) + ", pas « " + std::string(text) + " »." };
 }
 
-OptionValue<CountRange> rangeOption(std::string_view text, std::string_view option, std::string_view example)
+OptionValue<CountRange> rangeOption(std::string_view text, std::string_view option)
 {
     if (const std::optional<CountRange> bounds = range(text)) {
         return { bounds, {} };
     }
-    return refused<CountRange>(option, "MIN-MAX (par exemple " + std::string(example) + ")", text);
+    return refused<CountRange>(option, ExpectedConditionValue(option), text);
 }
 
 } // namespace
 
+std::string ExpectedConditionValue(std::string_view option)
+{
+    if (option == "--groupe") {
+        return "des numéros séparés par des virgules, deux-points puis MIN-MAX (par exemple 1,2,5:1-2)";
+    }
+    if (option == "--somme") {
+        return "MIN-MAX (par exemple 20-40)";
+    }
+    if (option == "--suite") {
+        return "un nombre entier de 1 ou plus";
+    }
+    return "MIN-MAX (par exemple 1-3)";
+}
+
 OptionValue<HorseGroup> ParseGroupOption(std::string_view text)
 {
-    const auto bad = [&] {
-        return refused<HorseGroup>(
-            "--groupe", "des numéros séparés par des virgules, deux-points puis MIN-MAX (par exemple 1,2,5:1-2)", text);
-    };
+    const auto bad = [&] { return refused<HorseGroup>("--groupe", ExpectedConditionValue("--groupe"), text); };
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos) {
         return bad();
@@ -90,19 +101,19 @@ OptionValue<HorseGroup> ParseGroupOption(std::string_view text)
 
 OptionValue<CountRange> ParseSumOption(std::string_view text)
 {
-    return rangeOption(text, "--somme", "20-40");
+    return rangeOption(text, "--somme");
 }
 
 OptionValue<CountRange> ParseEvenOption(std::string_view text)
 {
-    return rangeOption(text, "--pairs", "1-3");
+    return rangeOption(text, "--pairs");
 }
 
 OptionValue<int> ParseRunOption(std::string_view text)
 {
     const std::optional<int> maximum = wholeNumber(text);
     if (!maximum || *maximum < 1) {
-        return refused<int>("--suite", "un nombre entier de 1 ou plus", text);
+        return refused<int>("--suite", ExpectedConditionValue("--suite"), text);
     }
     return { maximum, {} };
 }

@@ -27,4 +27,8 @@ OptionValue<CountRange> ParseEvenOption(std::string_view text);
 // "--suite MAX", e.g. "3".
 OptionValue<int> ParseRunOption(std::string_view text);
 
+// What the value of the condition option --groupe, --somme, --pairs or --suite must look like, as its refusals and
+// the command line's missing-value message say it: "MIN-MAX (par exemple 20-40)".
+std::string ExpectedConditionValue(std::string_view option);
+
 } // namespace ornal
