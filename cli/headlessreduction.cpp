@@ -9,12 +9,6 @@
 
 namespace ornal {
 
-namespace {
-
-constexpr int kDefaultSeconds = 5;
-
-} // namespace
-
 HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Selection& sel, CombinationList& list)
 {
     HeadlessReduction reduction;
@@ -39,7 +33,7 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
         }
     }
     request.guarantee = *choice.guarantee;
-    request.timeLimit = std::chrono::seconds(choice.seconds.value_or(kDefaultSeconds));
+    request.timeLimit = std::chrono::seconds(choice.seconds.value_or(kDefaultReductionSeconds));
     // A seed asks for the same run again: one thread follows one path; several would race each other.
     request.maxThreads = choice.seed ? 1 : 0;
     request.seed = choice.seed.value_or(1);

@@ -1,12 +1,12 @@
 #include "reductionoptions.h"
 
+#include "reducer.h"
+
 #include <charconv>
 
 namespace ornal {
 
 namespace {
-
-constexpr int kMostSeconds = 3600;
 
 // The whole of text as a number in decimal digits only: no sign, no blank, no fraction.
 template <typename Number> std::optional<Number> WholeNumber(std::string_view text)
@@ -43,9 +43,9 @@ std::optional<std::string> ReadReductionOption(std::string_view option, std::str
         choice.guarantee = Guarantee { *finishers, *inLine };
     } else if (option == "--secondes") {
         const std::optional<int> seconds = WholeNumber<int>(value);
-        if (!seconds || *seconds < 1 || *seconds > kMostSeconds) {
-            return "--secondes attend un nombre entier de secondes, de 1 à " + std::to_string(kMostSeconds) + ", pas « "
-                + std::string(value) + " ».";
+        if (!seconds || *seconds < 1 || *seconds > kMostReductionSeconds) {
+            return "--secondes attend un nombre entier de secondes, de 1 à " + std::to_string(kMostReductionSeconds)
+                + ", pas « " + std::string(value) + " ».";
         }
         choice.seconds = seconds;
     } else if (option == "--graine") {

@@ -14,6 +14,10 @@
 
 namespace ornal {
 
+// The search's time limit offered first, and the longest a player may ask for, in seconds.
+inline constexpr int kDefaultReductionSeconds = 5;
+inline constexpr int kMostReductionSeconds = 3600;
+
 // What to reduce and how long to search.
 struct ReductionRequest {
     const CombinationList* list = nullptr; // the current list; must outlive the call

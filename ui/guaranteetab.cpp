@@ -25,8 +25,6 @@ namespace ornal {
 
 namespace {
 
-constexpr int kDefaultSeconds = 5;
-constexpr int kMostSeconds = 3600;
 constexpr int kMostFinishers = 20;
 constexpr int kMostInLine = 7;
 
@@ -134,8 +132,8 @@ void GuaranteeTab::buildControls()
     m_seconds = Named(new QSpinBox(this), "TempsRecherche",
         "Le temps laissé à la recherche, en secondes : la meilleure réduction trouvée dans ce temps est gardée",
         "Temps de recherche en secondes");
-    m_seconds->setRange(1, kMostSeconds);
-    m_seconds->setValue(kDefaultSeconds);
+    m_seconds->setRange(1, kMostReductionSeconds);
+    m_seconds->setValue(kDefaultReductionSeconds);
     m_seconds->setSuffix(QStringLiteral(" s"));
     auto* secondsLabel = Named(new QLabel(QStringLiteral("&Temps de recherche :"), this), "LibelleTemps",
         "Le temps laissé à la recherche (Alt+T)", "Temps de recherche");
