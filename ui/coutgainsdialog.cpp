@@ -206,7 +206,8 @@ QGroupBox* CoutGainsDialog::buildArrival()
     return group;
 }
 
-void CoutGainsDialog::showGame(const CombinationList& list, const BetChoice& choice, bool listChanged)
+void CoutGainsDialog::showGame(
+    const CombinationList& list, const BetChoice& choice, const std::optional<BetCost>& cost, bool listChanged)
 {
     m_showing = true;
     const bool typeChanged = choice.type() != m_choice.type();
@@ -257,7 +258,7 @@ void CoutGainsDialog::showGame(const CombinationList& list, const BetChoice& cho
     if (shown.message || shown.cents != stakeCents) {
         m_stake->setValue(static_cast<double>(stakeCents) / 100);
     }
-    m_cost = choice.cost(list);
+    m_cost = cost;
     showCostFigures();
     showWinnings();
     m_showing = false;

@@ -32,8 +32,10 @@ public:
 
     explicit CoutGainsDialog(QWidget* parent);
 
-    // Shows list priced on choice. An earlier check of the arrival stays only while the list and the type stay.
-    void showGame(const CombinationList& list, const BetChoice& choice, bool listChanged);
+    // Shows list priced on choice, cost being what it costs there (worked out once, by the window). An earlier check
+    // of the arrival stays only while the list and the type stay.
+    void showGame(
+        const CombinationList& list, const BetChoice& choice, const std::optional<BetCost>& cost, bool listChanged);
     // Puts the finish into the arrival boxes, first place first.
     void setArrival(const std::array<std::string, kArrivalPlaces>& places);
 

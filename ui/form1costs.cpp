@@ -83,7 +83,7 @@ void Form1::showCost(bool listChanged)
         m_ui.PictureJeux[i]->setChosen(m_bets.type() && m_bets.type()->id == kLogoTypes[i]);
     }
     if (m_costDialog) {
-        m_costDialog->showGame(list, m_bets, listChanged);
+        m_costDialog->showGame(list, m_bets, cost, listChanged);
     }
 }
 
@@ -103,7 +103,7 @@ void Form1::ShowCostAndGains()
                 selectLine(static_cast<CombinationList::Count>(line));
             }
         });
-        m_costDialog->showGame(m_model->list(), m_bets, true);
+        m_costDialog->showGame(m_model->list(), m_bets, m_bets.cost(m_model->list()), true);
     }
     if (!m_costDialog->isVisible()) {
         // The player types the finish in the result boxes first; the dialog starts from there.
