@@ -1,7 +1,7 @@
 #include "exportcommand.h"
 
+#include "filetesting.h"
 #include "recordingservice.h"
-#include "testfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ std::string MessageText(const ExportOutcome& outcome)
 }
 
 struct Fixture {
-    TestFolder folder;
+    ScratchFolder folder;
     const CombinationList noLines {};
     RecordingService service { ExportRequest { .list = noLines, .folder = folder.path(), .moment = kMoment } };
 

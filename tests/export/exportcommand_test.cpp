@@ -2,8 +2,8 @@
 #include "testsupport.h"
 
 #include "combinationengine.h"
+#include "filetesting.h"
 #include "recordingservice.h"
-#include "testfolder.h"
 #include "workbookcheck.h"
 #include "workbookfile.h"
 #include "workbookservice.h"
@@ -37,7 +37,7 @@ std::string ReadFile(const std::filesystem::path& file)
 
 // An export into a test folder whose opener only notes what it was asked to open.
 struct Export {
-    TestFolder folder;
+    ScratchFolder folder;
     CombinationList list = TwoLines();
     std::vector<std::filesystem::path> opened;
     std::optional<std::string> openFailure;
@@ -145,7 +145,7 @@ TEST(ExportCombinationList, AnUnusableFolderIsReportedAndLeavesNoFile)
 // stat succeeding on a plain file sets no errno: the reason must not be whatever an earlier call left there.
 TEST(FreeWorkbookName, AFileStandingForTheFolderIsAMissingFolderWhateverErrnoHeld)
 {
-    TestFolder scratch;
+    ScratchFolder scratch;
     const std::filesystem::path notAFolder = scratch.path() / "un-fichier";
     std::ofstream(notAFolder) << "x";
     for (const int leftOver : { 0, EACCES, EIO }) {
@@ -242,7 +242,7 @@ TEST(RunExportCalls, TheLargestListExportsWhole)
     const ComputeResult computed = ComputeCombinations(LargestSelection());
     ASSERT_EQ(computed.list.size(), 77520u);
 
-    TestFolder folder;
+    ScratchFolder folder;
     const ExportRequest request { .list = computed.list,
         .selectionText = computed.selectionText,
         .file = folder.path() / "grand.xlsx",

@@ -2,7 +2,7 @@
 // reported as written that a spreadsheet then refuses to open.
 #include "combinationengine.h"
 #include "exportcommand.h"
-#include "testfolder.h"
+#include "filetesting.h"
 #include "workbookcheck.h"
 
 #include <zip.h>
@@ -65,7 +65,7 @@ TEST_P(InvalidTextTest, IsWrittenAsReplacementCharactersIntoAWellFormedWorkbook)
     const ComputeResult computed = ComputeCombinations(sel);
     ASSERT_EQ(computed.list.size(), 6u) << (computed.message ? computed.message->text : "");
 
-    TestFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path file = folder.path() / "texte.xlsx";
     const ExportOutcome outcome
         = ExportCombinationList({ .list = computed.list, .selectionText = computed.selectionText, .file = file });

@@ -2,7 +2,7 @@
 // French message and leave no file, never crash inside the workbook library nor abort on std::bad_alloc.
 #include "combinationengine.h"
 #include "exportcommand.h"
-#include "testfolder.h"
+#include "filetesting.h"
 #include "testsupport.h"
 #include "workbookservice.h"
 #include "workbookwriter.h"
@@ -99,7 +99,7 @@ protected:
         ASSERT_EQ(LargestComputation().list.size(), 77520u);
     }
 
-    TestFolder m_folder;
+    ScratchFolder m_folder;
     std::filesystem::path m_file = m_folder.path() / "memoire.xlsx";
 };
 

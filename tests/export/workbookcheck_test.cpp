@@ -1,6 +1,6 @@
 #include "workbookcheck.h"
 
-#include "testfolder.h"
+#include "filetesting.h"
 #include "workbookwriter.h"
 
 #include <zlib.h>
@@ -139,7 +139,7 @@ class FindDamagedPartTest : public testing::TestWithParam<ArchiveCase> { };
 
 TEST_P(FindDamagedPartTest, ReportsTheFirstFaultyPartOrTheArchive)
 {
-    TestFolder folder;
+    ScratchFolder folder;
     const std::optional<std::string> found
         = FindDamagedPart(WriteFile(folder.path() / "classeur.xlsx", GetParam().bytes));
     const std::optional<std::string>& faulty = GetParam().faultyPart;
@@ -210,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(HandBuilt, FindDamagedPartTest,
 
 TEST(FindDamagedPart, AMissingFileIsReported)
 {
-    TestFolder folder;
+    ScratchFolder folder;
     EXPECT_TRUE(FindDamagedPart(folder.path() / "absent.xlsx").has_value());
 }
 
@@ -229,7 +229,7 @@ protected:
         ASSERT_GT(m_bytes.size(), 1000u);
     }
 
-    TestFolder m_folder;
+    ScratchFolder m_folder;
     std::filesystem::path m_file = m_folder.path() / "classeur.xlsx";
     std::string m_bytes;
 };

@@ -1,6 +1,6 @@
 #include "workbookwriter.h"
 
-#include "testfolder.h"
+#include "filetesting.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ class UnwritableDestinationTest : public testing::TestWithParam<UnwritableCase> 
 
 TEST_P(UnwritableDestinationTest, IsAFileAccessErrorNamingTheFile)
 {
-    TestFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path file = GetParam().destination(folder.path());
     const ServiceError error = WriteWorkbook(SheetOfLines(500), file);
     EXPECT_EQ(error.number, serviceerror::kFileAccess) << error.description;
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Destinations, UnwritableDestinationTest,
 
 TEST(WriteWorkbook, AWritableDestinationGetsTheWorkbook)
 {
-    TestFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path file = folder.path() / "classeur.xlsx";
     const ServiceError error = WriteWorkbook(SheetOfLines(500), file);
     EXPECT_FALSE(error) << error.description;
