@@ -1,11 +1,12 @@
 #include "headlessreduction.h"
 
+#include "gamehorses.h"
 #include "guarantee.h"
-#include "numericvalue.h"
 #include "reducer.h"
 #include "reductiontexts.h"
 
 #include <chrono>
+#include <utility>
 
 namespace ornal {
 
@@ -24,14 +25,9 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
     }
     ReductionRequest request;
     request.list = &list;
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        if (sel.shown[i]) {
-            request.horses.push_back(NumericValue(sel.numbers[i]));
-        }
-        if (sel.baseCount != -1 && sel.marks[i]) {
-            request.bases.push_back(NumericValue(sel.numbers[i]));
-        }
-    }
+    GameHorses game = HorsesOfSelection(sel);
+    request.horses = std::move(game.horses);
+    request.bases = std::move(game.bases);
     request.guarantee = *choice.guarantee;
     request.timeLimit = std::chrono::seconds(choice.seconds.value_or(kDefaultReductionSeconds));
     // A seed asks for the same run again: one thread follows one path; several would race each other.

@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "numericvalue.h"
+#include "gamehorses.h"
 
 namespace ornal {
 
@@ -15,26 +15,8 @@ GuaranteeAccess Form1::guaranteeAccess()
 {
     GuaranteeAccess game;
     game.list = [this]() -> const CombinationList& { return m_model->list(); };
-    game.horses = [this] {
-        const Selection sel = readSelection();
-        std::vector<double> horses;
-        for (int i = 0; i < kNumberBoxCount; ++i) {
-            if (sel.shown[i] && StartsWithNumber(sel.numbers[i])) {
-                horses.push_back(NumericValue(sel.numbers[i]));
-            }
-        }
-        return horses;
-    };
-    game.bases = [this] {
-        const Selection sel = readSelection();
-        std::vector<double> bases;
-        for (int i = 0; m_baseCount != -1 && i < kNumberBoxCount; ++i) {
-            if (sel.marks[i]) {
-                bases.push_back(NumericValue(sel.numbers[i]));
-            }
-        }
-        return bases;
-    };
+    game.horses = [this] { return HorsesOfSelection(readSelection()).horses; };
+    game.bases = [this] { return HorsesOfSelection(readSelection()).bases; };
     game.betTypeId = [this] { return betTypeId(); };
     game.replaceList = [this](CombinationList list) { replaceList(std::move(list)); };
     return game;

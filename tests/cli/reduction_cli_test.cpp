@@ -47,6 +47,15 @@ TEST(CommandLineReduction, TheBasesAreTheBaseOptions)
     EXPECT_EQ(run.err, "Combinaisons : 6\nGarantie : 3 premiers, 3 dans une ligne : 15 arrivées tenues sur 15\n");
 }
 
+// A box of text is horse 0, as the filters and the window's reduction read it: the game plays as 1 to 6 would, 20
+// triples in 6 lines (the window's own test runs this game too).
+TEST(CommandLineReduction, ABoxOfTextIsAHorseByItsValueAsInTheWindow)
+{
+    const ProgramRun run = RunOrnal({ "--print", "--reduire", "3,3", "--graine", "1", "|6|4|1|2|abc|4|5|6" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "Combinaisons : 6\nGarantie : 3 premiers, 3 dans une ligne : 20 arrivées tenues sur 20\n");
+}
+
 // --supp 8 runs first and leaves the quadruples of 1..7: of the C(8, 3) = 56 triples, the C(7, 2) = 21 holding 8 are
 // met by no line any more, the other 35 stay promised.
 TEST(CommandLineReduction, ArrivalsTheFiltersLeftOutAreCounted)

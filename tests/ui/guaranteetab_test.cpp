@@ -35,9 +35,10 @@ QString Preload(int horses, int bet)
 class GuaranteeTabTest : public WindowTest {
 protected:
     // The tab in a dialog of the window, as the dialog "Réduire le jeu" holds it, prepared as on its opening.
-    void openTab(int horses, int bet)
+    void openTab(int horses, int bet) { openTab(Preload(horses, bet)); }
+    void openTab(const QString& preload)
     {
-        open({ Preload(horses, bet) });
+        open({ preload });
         takeMessages();
         m_dialog = new QDialog(&window());
         auto* layout = new QVBoxLayout(m_dialog);
@@ -152,6 +153,18 @@ TEST_F(GuaranteeTabTest, SmallReductionRunsToItsEndAndIsApplied)
     // The reduction went through the window's one door: undo brings the whole list back.
     window().UndoListChange();
     EXPECT_EQ(lines(), before);
+}
+
+// A box of text is a horse by its value, 0, as the filters and the command line read it: the same 20 triples and
+// the same 6 lines as with 1 to 6 (the command line's own test runs this game too). Were it left out, the 10 triples
+// of the other five would be all the search had to keep.
+TEST_F(GuaranteeTabTest, ABoxOfTextIsAHorseByItsValueAsOnTheCommandLine)
+{
+    openTab(QStringLiteral("|6|4|1|2|abc|4|5|6"));
+    ASSERT_EQ(lines().size(), 15u);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(text("ReponseReduction"), "15 lignes → 6 lignes ; garantie tenue pour 20 arrivées sur 20");
 }
 
 // Without horse 6, the 5 quadruples of 1..5 meet the 10 triples of 1..5; the 10 triples holding 6 are outside. A
