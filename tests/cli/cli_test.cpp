@@ -217,6 +217,38 @@ TEST(CommandLine, TheHeadlessProgramLoadsNoQtNorGio)
     EXPECT_EQ(run.out.find("libglib"), std::string::npos) << run.out;
 }
 
+// The export's libraries come with its module, on the first workbook: printing or asking the version loads none.
+TEST(CommandLine, TheExportLibrariesWaitForTheFirstWorkbook)
+{
+    const ProgramRun run = RunOrnal({ "--version" }, "LD_TRACE_LOADED_OBJECTS=1 exec ");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("libc.so"), std::string::npos) << run.out;
+    for (const char* library : { "libxlsxwriter", "libzip", "libexpat" }) {
+        EXPECT_EQ(run.out.find(library), std::string::npos) << library << " in\n" << run.out;
+    }
+}
+
+// A copy of the program away from its module still prints, and says why it writes no workbook.
+TEST(CommandLine, WithoutItsModuleTheProgramSaysWhyNoWorkbookIsWritten)
+{
+    const std::filesystem::path folder = testing::TempDir() + "ornal_alone_" + std::to_string(getpid());
+    std::filesystem::create_directories(folder / "bin");
+    const std::filesystem::path program = folder / "bin" / "ornal";
+    std::filesystem::copy_file(ORNAL_BINARY, program, std::filesystem::copy_options::overwrite_existing);
+    const std::filesystem::path workbook = folder / "jeu.xlsx";
+
+    EXPECT_EQ(Lines(RunProgram(program, { "--print", "|5|3|1|2|3|4|5" }).out).size(), 10u);
+    const ProgramRun run = RunProgram(program, { "--xlsx", workbook.string(), "|5|3|1|2|3|4|5" });
+    EXPECT_EQ(run.status, 1);
+    const std::string module = (folder / "lib").string();
+    EXPECT_NE(
+        run.err.find("Le classeur n'a pas pu être écrit : le module des classeurs « " + module), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("» est introuvable."), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(workbook));
+    std::filesystem::remove_all(folder);
+}
+
 namespace shared {
 
 class SharedSelectionTest : public testing::TestWithParam<ornal::SelectionCase> { };

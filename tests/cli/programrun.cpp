@@ -22,11 +22,17 @@ std::string Quote(const std::string& argument)
 
 ProgramRun RunOrnal(const std::vector<std::string>& arguments, const std::string& shellPrefix)
 {
+    return RunProgram(ORNAL_BINARY, arguments, shellPrefix);
+}
+
+ProgramRun RunProgram(
+    const std::string& program, const std::vector<std::string>& arguments, const std::string& shellPrefix)
+{
     // ctest runs the cases in parallel processes: each needs its own file for standard error.
     static int calls = 0;
     const std::string errPath
         = testing::TempDir() + "ornal_cli_err_" + std::to_string(getpid()) + "_" + std::to_string(++calls) + ".txt";
-    std::string command = shellPrefix + Quote(ORNAL_BINARY);
+    std::string command = shellPrefix + Quote(program);
     for (const std::string& argument : arguments) {
         command += ' ' + Quote(argument);
     }
