@@ -1,6 +1,7 @@
 #include "extensioncontrols.h"
 
 #include "form1controls.h"
+#include "picture.h"
 
 #include <QIcon>
 #include <QKeySequence>
@@ -17,7 +18,7 @@ QPushButton* ToolbarButton(QWidget* window, const char* name, int leftTwips, con
     auto* button = new QPushButton(window);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(TwipsToPixels(leftTwips), 0, TwipsToPixels(495), TwipsToPixels(495));
-    button->setIcon(QIcon(QString::fromLatin1(picture)));
+    button->setIcon(Picture(QString::fromLatin1(picture)));
     button->setIconSize(QSize(32, 32));
     const QString tip = QString::fromUtf8(tooltip);
     button->setToolTip(tip);

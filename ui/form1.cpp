@@ -15,6 +15,7 @@
 #include "messageboxes.h"
 #include "numberboxfilter.h"
 #include "numericvalue.h"
+#include "picture.h"
 #include "preload.h"
 #include "qtbridge.h"
 #include "search.h"
@@ -84,7 +85,7 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(text::kProgramTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/hammer.png")));
+    setWindowIcon(Picture(QStringLiteral(":/hammer.png")));
     setFixedSize(TwipsToPixels(5325), TwipsToPixels(8610));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

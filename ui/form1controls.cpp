@@ -3,6 +3,7 @@
 #include "clickablelabel.h"
 #include "markstyle.h"
 #include "numberboxfilter.h"
+#include "picture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,7 +59,7 @@ QPushButton* PictureButton(QWidget* parent, const char* name, int left, int top,
 {
     auto* button = new QPushButton(parent);
     Place(button, name, left, top, size, size);
-    button->setIcon(QIcon(QString::fromLatin1(picture)));
+    button->setIcon(Picture(QString::fromLatin1(picture)));
     button->setIconSize(QSize(pictureSize, pictureSize));
     button->setToolTip(QString::fromUtf8(tooltip));
     return button;
@@ -142,7 +143,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
         auto* logo = new ClickableLabel(Frame3);
         Place(logo, "", logoLefts[i], 1920, 285, 285);
         logo->setObjectName(QStringLiteral("PictureJeux_%1").arg(i));
-        logo->setPixmap(QIcon(QStringLiteral(":/logo_%1.png").arg(i)).pixmap(17, 17));
+        logo->setPixmap(Picture(QStringLiteral(":/logo_%1.png").arg(i)).pixmap(17, 17));
         logo->setAlignment(Qt::AlignCenter);
         logo->setFrameShape(QFrame::Box);
         logo->setLineWidth(1);
@@ -188,9 +189,9 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
     Command3 = PictureButton(Frame1, "Command3", 2040, 5880, 300, ":/tick.png", 16, " Valider ");
     Picture10 = new ClickableLabel(Frame1);
     Place(Picture10, "Picture10", 3880, 5880, 1290, 510);
-    Picture10->setPixmap(QIcon(QStringLiteral(":/valider.png")).pixmap(86, 29));
+    Picture10->setPixmap(Picture(QStringLiteral(":/valider.png")).pixmap(86, 29));
     Picture10->setToolTip(QStringLiteral(" Valider le calcul "));
-    Picture10->setCursor(QCursor(QIcon(QStringLiteral(":/pointinghand.png")).pixmap(32, 32), 12, 1));
+    Picture10->setCursor(QCursor(Picture(QStringLiteral(":/pointinghand.png")).pixmap(32, 32), 12, 1));
     Label7 = GreyLabel(Frame1, "Label7", 120, 6240, 1170, 210,
         "Supprimer le :", "Supprimer uniquement les combinaisons avec ce chiffre", ArialFont(8.25, true));
     supp = DropDown(Frame1, "supp", 1440, 6240, 615, 315);
@@ -221,7 +222,7 @@ void Form1Controls::build(QWidget* window, NumberBoxFilter* numberFilter)
     Place(List2, "List2", 3720, 10800, 1575, 255);
     Image1 = new QLabel(window);
     Place(Image1, "Image1", 6840, 10800, 480, 480);
-    Image1->setPixmap(QIcon(QStringLiteral(":/horse.png")).pixmap(32, 32));
+    Image1->setPixmap(Picture(QStringLiteral(":/horse.png")).pixmap(32, 32));
 
     nameForAssistiveTechnologies();
     chainKeyboardFocus();

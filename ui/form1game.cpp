@@ -9,6 +9,7 @@
 #include "gameselection.h"
 #include "gamestate.h"
 #include "localdatetime.h"
+#include "picture.h"
 #include "qtbridge.h"
 
 #include <QAction>
@@ -259,7 +260,7 @@ void Form1::PrintGame()
     // Printing to a PDF file is in the print dialog; a button in the preview's own bar says it outright.
     if (auto* bar = preview->findChild<QToolBar*>()) {
         bar->addSeparator();
-        QAction* pdf = bar->addAction(QIcon(QStringLiteral(":/disk.png")), QStringLiteral("Enregistrer en PDF…"));
+        QAction* pdf = bar->addAction(Picture(QStringLiteral(":/disk.png")), QStringLiteral("Enregistrer en PDF…"));
         pdf->setObjectName(QStringLiteral("EnregistrerPdf"));
         pdf->setToolTip(QStringLiteral("Enregistrer ces pages dans un fichier PDF"));
         if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(pdf))) {

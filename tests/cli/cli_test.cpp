@@ -228,6 +228,19 @@ TEST(CommandLine, TheExportLibrariesWaitForTheFirstWorkbook)
     }
 }
 
+// The window's start pays for what it shows: no image plugin (its pictures are read as the PNGs they are), no export
+// library (those wait for the first workbook).
+TEST(CommandLine, TheWindowStartsWithoutImagePluginsNorExportLibraries)
+{
+    const ProgramRun run = RunOrnal(
+        { "|8|3|1|2|3|4|5|6|7|8" }, "QT_QPA_PLATFORM=offscreen ORNAL_QUIT_WHEN_SHOWN=1 LD_DEBUG=files exec ");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_NE(run.err.find("libQt6Widgets"), std::string::npos) << "the loader's report is missing";
+    for (const char* library : { "imageformats/", "libxlsxwriter", "libzip" }) {
+        EXPECT_EQ(run.err.find(library), std::string::npos) << library;
+    }
+}
+
 // A copy of the program away from its module still prints, and says why it writes no workbook.
 TEST(CommandLine, WithoutItsModuleTheProgramSaysWhyNoWorkbookIsWritten)
 {
