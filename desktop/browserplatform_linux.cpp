@@ -1,15 +1,12 @@
-// The launcher's system functions on freedesktop systems: the default application for text/html through GIO, its
-// desktop entry launched by GIO.
+// The launcher's system functions on freedesktop systems: the default application for text/html, its desktop entry
+// launched as the desktop would.
 #ifndef _WIN32
 
+#include "desktopapplications.h"
 #include "desktopfolders.h"
 #include "weblauncher.h"
 
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
-
 #include <filesystem>
-#include <memory>
 
 namespace ornal {
 
@@ -18,10 +15,6 @@ namespace {
 constexpr std::int32_t kFound = 42;
 constexpr std::int32_t kFileNotFound = 2;
 constexpr std::int32_t kNoAssociation = 31;
-
-template <typename T> struct GFree {
-    void operator()(T* p) const { g_object_unref(p); }
-};
 
 class FreedesktopPlatform final : public BrowserPlatform {
 public:
@@ -42,9 +35,8 @@ public:
         }
         // The document is empty, so its content says nothing: its name makes it an HTML document. The answer is
         // the desktop entry itself, which knows its field codes and whether it needs a terminal.
-        std::unique_ptr<GAppInfo, GFree<GAppInfo>> app(g_app_info_get_default_for_type("text/html", FALSE));
-        const char* id = app ? g_app_info_get_id(app.get()) : nullptr;
-        if (!id || !*id) {
+        const std::string id = DefaultHtmlApplication();
+        if (id.empty()) {
             return kNoAssociation;
         }
         command = id;
@@ -53,15 +45,7 @@ public:
 
     bool createProcess(const std::string& command, std::string_view address) override
     {
-        // GIO starts the entry as the desktop would: field codes filled, a terminal around it when it asks for
-        // one, and without waiting for it.
-        std::unique_ptr<GDesktopAppInfo, GFree<GDesktopAppInfo>> app(g_desktop_app_info_new(command.c_str()));
-        if (!app) {
-            return false;
-        }
-        const std::string uri(address);
-        GList uris { const_cast<char*>(uri.c_str()), nullptr, nullptr };
-        return g_app_info_launch_uris(G_APP_INFO(app.get()), &uris, nullptr, nullptr);
+        return LaunchDesktopEntry(command, address);
     }
 };
 

@@ -25,6 +25,7 @@ share/man/man1/ornal.1.gz
 share/metainfo/fr.galopia.Ornal.metainfo.xml
 share/mime/packages/fr.galopia.Ornal.xml
 LIST
+    echo "$module_dir/ornal-bureau.so"
     echo "$module_dir/ornal-classeur.so"
     if [ "$with_window" = 1 ]; then
         echo libexec/ornal/ornal-fenetre
