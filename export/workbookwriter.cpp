@@ -107,8 +107,13 @@ std::string reason(lxw_error error)
         return "l'écriture du fichier s'est interrompue (disque plein ?)";
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
         return kOutOfMemory;
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return "un texte dépasse la longueur qu'une cellule de classeur admet";
+    case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
+        return "une cellule sort des limites d'une feuille de classeur";
     default:
-        return std::string("erreur de la bibliothèque de classeurs : ") + lxw_strerror(error);
+        // The library's own text is English; its number is what a report needs.
+        return "la bibliothèque de classeurs a refusé une opération (erreur " + std::to_string(error) + ")";
     }
 }
 

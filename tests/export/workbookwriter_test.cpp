@@ -61,5 +61,22 @@ TEST(WriteWorkbook, AWritableDestinationGetsTheWorkbook)
     EXPECT_GT(std::filesystem::file_size(file), 0u);
 }
 
+// A cell holds at most 32,767 characters in the workbook format; the library refuses more, and the reason is French.
+TEST(WriteWorkbook, ATextLongerThanACellHoldsIsRefusedInFrench)
+{
+    ScratchFolder folder;
+    const std::filesystem::path file = folder.path() / "classeur.xlsx";
+    Worksheet sheet = SheetOfLines(3);
+    sheet.setValue({ 2, 2, 2, 2 }, std::string(32768, '7'));
+    const ServiceError error = WriteWorkbook(sheet, file);
+    EXPECT_EQ(error.description,
+        "Le classeur n'a pas pu être écrit dans « " + file.string()
+            + " » : un texte dépasse la longueur qu'une cellule de classeur admet.");
+    EXPECT_EQ(error.number, serviceerror::kFileAccess);
+
+    sheet.setValue({ 2, 2, 2, 2 }, std::string(32767, '7'));
+    EXPECT_FALSE(WriteWorkbook(sheet, file)) << "the longest text a cell holds is written";
+}
+
 } // namespace
 } // namespace ornal
