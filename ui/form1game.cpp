@@ -10,6 +10,7 @@
 #include "gamestate.h"
 #include "localdatetime.h"
 #include "picture.h"
+#include "printpreview.h"
 #include "qtbridge.h"
 
 #include <QAction>
@@ -17,12 +18,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QToolBar>
-#include <QToolButton>
 
 #include <algorithm>
 #include <cctype>
@@ -249,42 +246,32 @@ void Form1::saveLastGame()
 void Form1::PrintGame()
 {
     auto printout = std::make_shared<const GamePrintout>(currentGame(), Today());
-    auto* preview = new QPrintPreviewDialog(this);
-    preview->setObjectName(QStringLiteral("ApercuImpression"));
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(QStringLiteral("Aperçu avant impression"));
-    UsePrintoutPage(preview->printer());
-    connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-        [printout](QPrinter* printer) { printout->paint(printer); });
-
-    // Printing to a PDF file is in the print dialog; a button in the preview's own bar says it outright.
-    if (auto* bar = preview->findChild<QToolBar*>()) {
-        bar->addSeparator();
-        QAction* pdf = bar->addAction(Picture(QStringLiteral(":/disk.png")), QStringLiteral("Enregistrer en PDF…"));
-        pdf->setObjectName(QStringLiteral("EnregistrerPdf"));
-        pdf->setToolTip(QStringLiteral("Enregistrer ces pages dans un fichier PDF"));
-        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(pdf))) {
-            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    PrintPreviewRequest request;
+    request.parent = this;
+    request.size = QSize(TwipsToPixels(14400), TwipsToPixels(11520));
+    request.setUpPage = [](QPagedPaintDevice* device) { UsePrintoutPage(device); };
+    request.paint = [printout](QPagedPaintDevice* device) { printout->paint(device); };
+    request.pdfIcon = Picture(QStringLiteral(":/disk.png"));
+    request.saveAsPdf = [this, printout] {
+        std::filesystem::path suggested = m_gameFile.empty() ? GameDocumentsFolder() / "jeu.pdf" : m_gameFile;
+        suggested.replace_extension(".pdf");
+        const std::optional<std::filesystem::path> chosen = m_services.askFileName(
+            { true, QStringLiteral("Enregistrer en PDF"), QStringLiteral("Documents PDF (*.pdf)"), suggested });
+        if (!chosen) {
+            return;
         }
-        connect(pdf, &QAction::triggered, preview, [this, printout] {
-            std::filesystem::path suggested = m_gameFile.empty() ? GameDocumentsFolder() / "jeu.pdf" : m_gameFile;
-            suggested.replace_extension(".pdf");
-            const std::optional<std::filesystem::path> chosen = m_services.askFileName(
-                { true, QStringLiteral("Enregistrer en PDF"), QStringLiteral("Documents PDF (*.pdf)"), suggested });
-            if (!chosen) {
-                return;
-            }
-            const auto [target, existing] = CompletedName(*chosen, ".pdf");
-            BusyCursor busy;
-            const WriteOutcome outcome = WriteGamePdf(target, *printout, existing);
-            busy.restore();
-            if (!outcome.written()) {
-                m_messages->show(Refusal(outcome.message));
-            }
-        });
+        const auto [target, existing] = CompletedName(*chosen, ".pdf");
+        BusyCursor busy;
+        const WriteOutcome outcome = WriteGamePdf(target, *printout, existing);
+        busy.restore();
+        if (!outcome.written()) {
+            m_messages->show(Refusal(outcome.message));
+        }
+    };
+    std::string failure;
+    if (!OpenPrintPreview(request, failure)) {
+        m_messages->show(Refusal("L'aperçu avant impression n'a pas pu être ouvert : " + failure + "."));
     }
-    preview->resize(TwipsToPixels(14400), TwipsToPixels(11520));
-    preview->open();
 }
 
 } // namespace ornal

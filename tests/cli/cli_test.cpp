@@ -229,14 +229,15 @@ TEST(CommandLine, TheExportLibrariesWaitForTheFirstWorkbook)
 }
 
 // The window's start pays for what it shows: no image plugin (its pictures are read as the PNGs they are), no export
-// library (those wait for the first workbook), no GIO (it waits for the first workbook opened or the web site).
+// library (those wait for the first workbook), no GIO (it waits for the first workbook opened or the web site), no
+// print support (it waits for the first print preview).
 TEST(CommandLine, TheWindowStartLoadsOnlyWhatItShows)
 {
     const ProgramRun run = RunOrnal(
         { "|8|3|1|2|3|4|5|6|7|8" }, "QT_QPA_PLATFORM=offscreen ORNAL_QUIT_WHEN_SHOWN=1 LD_DEBUG=files exec ");
     EXPECT_EQ(run.status, 0);
     ASSERT_NE(run.err.find("libQt6Widgets"), std::string::npos) << "the loader's report is missing";
-    for (const char* library : { "imageformats/", "libxlsxwriter", "libzip", "libgio" }) {
+    for (const char* library : { "imageformats/", "libxlsxwriter", "libzip", "libgio", "libQt6PrintSupport" }) {
         EXPECT_EQ(run.err.find(library), std::string::npos) << library;
     }
 }

@@ -29,6 +29,7 @@ LIST
     echo "$module_dir/ornal-classeur.so"
     if [ "$with_window" = 1 ]; then
         echo libexec/ornal/ornal-fenetre
+        echo "$module_dir/ornal-impression.so"
     fi
 }
 
