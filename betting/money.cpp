@@ -1,5 +1,6 @@
 #include "money.h"
 
+#include "groupednumber.h"
 #include "numericvalue.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@ namespace ornal {
 
 namespace {
 
-constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 constexpr std::string_view kEuroSign = "€";
 
 bool isDigit(char c)
@@ -47,16 +47,10 @@ std::string FormatEuros(std::int64_t cents)
     const bool negative = cents < 0;
     const std::uint64_t magnitude
         = negative ? ~static_cast<std::uint64_t>(cents) + 1 : static_cast<std::uint64_t>(cents);
-    const std::string euros = std::to_string(magnitude / 100);
     const std::uint64_t rest = magnitude % 100;
 
     std::string text = negative ? "-" : "";
-    for (std::size_t i = 0; i < euros.size(); ++i) {
-        if (i > 0 && (euros.size() - i) % 3 == 0) {
-            text += kNoBreakSpace;
-        }
-        text += euros[i];
-    }
+    text += GroupedNumber(magnitude / 100);
     text += ',';
     text += static_cast<char>('0' + rest / 10);
     text += static_cast<char>('0' + rest % 10);

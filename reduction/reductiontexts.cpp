@@ -4,8 +4,6 @@ namespace ornal {
 
 namespace {
 
-constexpr std::string_view kNoBreakSpace = "\u00A0";
-
 // A count with its noun, singular for 0 and 1 as French has it: "1 ligne", "0 arrivée", "2 arrivées".
 std::string Counted(std::uint64_t n, std::string_view singular)
 {
@@ -13,19 +11,6 @@ std::string Counted(std::uint64_t n, std::string_view singular)
 }
 
 } // namespace
-
-std::string GroupedNumber(std::uint64_t n)
-{
-    const std::string digits = std::to_string(n);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            grouped += kNoBreakSpace;
-        }
-        grouped += digits[i];
-    }
-    return grouped;
-}
 
 std::string GuaranteeLine(Guarantee g, std::uint64_t met, std::uint64_t promised)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "groupednumber.h"
 #include "guarantee.h"
 
 #include <cstdint>
@@ -8,9 +9,6 @@
 namespace ornal {
 
 // The texts that tell the player what a reduction keeps, shared by the command line and the window.
-
-// n in decimal, thousands grouped by a no-break space (U+00A0) from 1,000 on: "1 234 567".
-std::string GroupedNumber(std::uint64_t n);
 
 // "Garantie : 4 premiers, 4 dans une ligne : 210 arrivées tenues sur 210".
 std::string GuaranteeLine(Guarantee g, std::uint64_t met, std::uint64_t promised);

@@ -1,6 +1,6 @@
 #include "conditionssettings.h"
 
-#include "reductiontexts.h"
+#include "groupednumber.h"
 
 #include <algorithm>
 #include <cmath>
