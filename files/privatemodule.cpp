@@ -1,4 +1,5 @@
 #include "privatemodule.h"
+#include "systemerrortext.h"
 
 #include <dlfcn.h>
 
@@ -12,7 +13,8 @@ ModuleSymbol OpenModuleSymbol(std::string_view fromProgram, const char* symbol)
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
-        return { nullptr, "le programme ne trouve pas son propre emplacement (" + error.message() + ")" };
+        return { nullptr,
+            "le programme ne trouve pas son propre emplacement (" + SystemErrorText(error.value()) + ")" };
     }
     const std::filesystem::path file = (self.parent_path() / fromProgram).lexically_normal();
     if (!std::filesystem::exists(file, error)) {
