@@ -4,16 +4,18 @@
 #include "csvfile.h"
 #include "gamefile.h"
 #include "gameselection.h"
+#include "pdfcheck.h"
+#include "pdfchild.h"
 #include "systemerrortext.h"
 #include "windowlauncher.h"
 
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -32,36 +34,12 @@ int Fail(std::FILE* err, const std::string& message)
     return 1;
 }
 
-// A private folder for the game handed to the window's program, removed with its content when done.
-class PrivateFolder {
-public:
-    PrivateFolder()
-    {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/ornal-pdf-XXXXXX";
-        if (::mkdtemp(pattern.data())) {
-            m_path = pattern;
-        } else {
-            m_error = errno;
-        }
-    }
-    ~PrivateFolder()
-    {
-        std::error_code ignored;
-        if (!m_path.empty()) {
-            std::filesystem::remove_all(m_path, ignored);
-        }
-    }
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-    int error() const { return m_error; }
-
-private:
-    std::filesystem::path m_path;
-    int m_error = 0;
-};
+// The folder for the private folder that hands the game over.
+std::filesystem::path TemporaryFolder()
+{
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp ? tmp : "/tmp";
+}
 
 // The environment of this process with Qt's display set to none: the window's program paints pages, not windows.
 std::vector<std::string> OffscreenEnvironment()
@@ -74,16 +52,6 @@ std::vector<std::string> OffscreenEnvironment()
     }
     variables.emplace_back("QT_QPA_PLATFORM=offscreen");
     return variables;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts)
-{
-    std::vector<char*> pointers;
-    for (std::string& text : texts) {
-        pointers.push_back(text.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
 }
 
 // Printing needs Qt, which this program does without: the window's program writes the PDF of the game, handed
@@ -100,39 +68,45 @@ int WritePdf(const std::filesystem::path& pdf, const SavedGame& game, std::FILE*
         std::fputs((failure + "\n").c_str(), err);
         return 1;
     }
-    const PrivateFolder folder;
-    if (folder.path().empty()) {
-        return Fail(err, CannotSaveSentence(pdf, FileProblem::FromErrno(folder.error()).reason));
+    // The child writes the PDF into the temporary that this process made, synced, checked and renamed by this
+    // process: however the child ends, no file of its own stays behind.
+    PdfChild child;
+    if (const int error = child.makeFolder(TemporaryFolder())) {
+        return Fail(err, CannotSaveSentence(pdf, FileProblem::FromErrno(error).reason));
     }
-    const std::filesystem::path handed = folder.path() / "jeu.ornal";
+    child.holdFile("jeu.ornal");
+    const std::filesystem::path handed = child.folder() / "jeu.ornal";
     if (const WriteOutcome saved = SaveGame(handed, game); !saved.written()) {
         return Fail(err, CannotSaveSentence(pdf, saved.problem->reason));
     }
-    std::vector<std::string> arguments { window.string(), std::string(kPdfOption), pdf.string(), handed.string() };
-    std::vector<std::string> environment = OffscreenEnvironment();
-    std::vector<char*> argv = Pointers(arguments);
-    std::vector<char*> envp = Pointers(environment);
+    const std::vector<std::string> arguments { window.string(), std::string(kPdfOption), "-", handed.string() };
+    const std::vector<std::string> environment = OffscreenEnvironment();
     std::fflush(err);
-    pid_t child = 0;
-    if (const int spawned = ::posix_spawn(&child, window.c_str(), nullptr, nullptr, argv.data(), envp.data())) {
-        return Fail(err,
-            "la fenêtre « " + window.string() + " » n'a pas pu être lancée pour le PDF : " + SystemErrorText(spawned)
-                + ".");
+    std::optional<std::string> notStarted;
+    AtomicWriteOptions options;
+    options.check = CheckPdfComplete;
+    const WriteOutcome outcome = WriteFileThroughDescriptor(
+        pdf,
+        [&](int descriptor) -> FileStep {
+            const int status = child.run(window.string(), arguments, environment, descriptor);
+            if (status < 0) {
+                const int error = errno;
+                notStarted = "la fenêtre « " + window.string()
+                    + " » n'a pas pu être lancée pour le PDF : " + SystemErrorText(error) + ".";
+                return FileProblem::FromErrno(error);
+            }
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+                return std::nullopt;
+            }
+            return FileProblem { WIFEXITED(status) ? "les pages n'ont pas pu être dessinées"
+                                                   : "l'impression s'est arrêtée avant la fin",
+                0 };
+        },
+        options);
+    if (notStarted) {
+        return Fail(err, *notStarted);
     }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return Fail(err, CannotSaveSentence(pdf, FileProblem::FromErrno(errno).reason));
-        }
-    }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
-        return 0;
-    }
-    // The window's program said why, unless it was stopped before it could.
-    if (!WIFEXITED(status)) {
-        return Fail(err, CannotSaveSentence(pdf, "l'impression s'est arrêtée avant la fin"));
-    }
-    return 1;
+    return outcome.written() ? 0 : Fail(err, outcome.message);
 }
 
 } // namespace

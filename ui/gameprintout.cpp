@@ -1,14 +1,13 @@
 #include "gameprintout.h"
 
-#include "bettexts.h"
-#include "bettype.h"
 #include "combinationlist.h"
 #include "messages.h"
-#include "money.h"
+#include "pdfcheck.h"
 #include "qtbridge.h"
 #include "version.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -16,7 +15,6 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <fstream>
 
 namespace ornal {
 
@@ -49,21 +47,52 @@ QFont FootFont()
     return font;
 }
 
-// A complete PDF ends with its end-of-file marker; a file cut short by a full disk does not.
-FileStep CheckPdfComplete(const std::string& path)
+// The PDF's own description and page, then the pages.
+bool DrawPdf(QPdfWriter& writer, const GamePrintout& printout)
 {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = file.tellg();
-    const std::streamoff tail = std::min<std::streamoff>(size, 1024);
-    std::string end(static_cast<std::size_t>(std::max<std::streamoff>(tail, 0)), '\0');
-    file.seekg(size - tail);
-    if (!file || !file.read(end.data(), tail) || end.rfind("%%EOF") == std::string::npos) {
-        return FileProblem { "le PDF écrit est incomplet", 0 };
-    }
-    return std::nullopt;
+    writer.setTitle(ToQString(text::kProgramTitle));
+    writer.setCreator(QStringLiteral("Ornal " ORNAL_VERSION));
+    writer.setResolution(300);
+    UsePrintoutPage(&writer);
+    return printout.paint(&writer);
 }
 
+// One printed row of a line cut to the page's width: the piece of line from start, length UTF-16 units long.
+struct LineRow {
+    CombinationList::Count line = 0;
+    int start = 0;
+    int length = 0;
+    bool continued = false; // not the line's first piece: printed indented
+};
+
 } // namespace
+
+std::vector<std::pair<int, int>> CutToWidth(const QString& text, const QFontMetrics& metrics, int width, int indent)
+{
+    // Advances summed unrounded, as the metrics sum them for a whole text.
+    const QFontMetricsF exact(metrics);
+    std::vector<std::pair<int, int>> pieces;
+    int start = 0;
+    qreal used = 0;
+    qreal room = width;
+    for (int i = 0; i < text.size();) {
+        // A character outside the basic plane is two units, measured and kept together.
+        const int units = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const qreal advance = exact.horizontalAdvance(text.mid(i, units));
+        if (used + advance > room && i > start) {
+            pieces.emplace_back(start, i - start);
+            start = i;
+            used = 0;
+            room = std::max(width - indent, 1);
+        }
+        used += advance;
+        i += units;
+    }
+    if (start < text.size() || pieces.empty()) {
+        pieces.emplace_back(start, static_cast<int>(text.size()) - start);
+    }
+    return pieces;
+}
 
 std::size_t PageGrid::capacity(int page) const
 {
@@ -86,19 +115,6 @@ int PageGrid::pageCount(std::size_t count) const
     return 1 + static_cast<int>((count - first + other - 1) / other);
 }
 
-std::string PrintedBetText(const SavedGame& game)
-{
-    const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr;
-    if (!type || game.list.empty()) {
-        return {};
-    }
-    const BetCost cost = Cost(game.list, *type, game.bet->unitStakeCents);
-    if (cost.message) {
-        return {};
-    }
-    return cost.unitName + " : " + CostTooltip(cost) + " = " + FormatEuros(cost.totalCents);
-}
-
 GamePrintout::GamePrintout(SavedGame game, std::string date)
     : m_game(std::move(game))
     , m_date(std::move(date))
@@ -109,8 +125,8 @@ std::vector<std::string> GamePrintout::headingLines() const
 {
     std::vector<std::string> lines { " " + std::string(text::kProgramTitle), " " + m_game.selection.baseText + " ",
         " La sélection : " + m_game.selectionText, " Nombre de combinaisons : " + std::to_string(m_game.list.size()) };
-    if (std::string bet = PrintedBetText(m_game); !bet.empty()) {
-        lines.push_back(" " + bet);
+    for (const std::string& note : GameNotes(m_game)) {
+        lines.push_back(" " + note);
     }
     return lines;
 }
@@ -146,14 +162,29 @@ bool GamePrintout::paint(QPagedPaintDevice* device) const
     for (CombinationList::Count i = 0; i < list.size(); ++i) {
         widest = std::max(widest, lineMetrics.horizontalAdvance(ToQString(list.line(i))));
     }
-    const int columnWidth = std::min(widest + gap, area.width());
+    // Lines flow as rows down the columns. Only when a line is wider than the page are rows and lines apart: each
+    // line then takes as many rows as its pieces, in a single column of the page's width.
+    const bool cut = widest > area.width();
+    const int indent = lineMetrics.horizontalAdvance(QStringLiteral("  "));
+    std::vector<LineRow> rowsOfLines;
+    if (cut) {
+        for (CombinationList::Count i = 0; i < list.size(); ++i) {
+            bool continued = false;
+            for (const auto& [start, length] : CutToWidth(ToQString(list.line(i)), lineMetrics, area.width(), indent)) {
+                rowsOfLines.push_back({ i, start, length, continued });
+                continued = true;
+            }
+        }
+    }
+    const std::size_t rowCount = cut ? rowsOfLines.size() : list.size();
+    const int columnWidth = cut ? area.width() : std::min(widest + gap, area.width());
     const int bodyTop = headingBottom + lineHeight;
     const int bodyBottom = area.height() - footHeight;
     PageGrid grid;
     grid.columns = std::max(1, (area.width() + gap) / std::max(columnWidth, 1));
     grid.rowsFirstPage = std::max(0, (bodyBottom - bodyTop) / lineHeight);
     grid.rowsOtherPages = std::max(1, bodyBottom / lineHeight);
-    const int pages = grid.pageCount(list.size());
+    const int pages = grid.pageCount(rowCount);
 
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !device->newPage()) {
@@ -174,13 +205,20 @@ bool GamePrintout::paint(QPagedPaintDevice* device) const
         const int top = page == 0 ? bodyTop : 0;
         const int rows = page == 0 ? grid.rowsFirstPage : grid.rowsOtherPages;
         const std::size_t first = grid.firstLine(page);
-        const std::size_t last = std::min<std::size_t>(first + grid.capacity(page), list.size());
+        const std::size_t last = std::min<std::size_t>(first + grid.capacity(page), rowCount);
         for (std::size_t i = first; i < last; ++i) {
             const int slot = static_cast<int>(i - first);
-            const int x = area.left() + (slot / rows) * columnWidth;
+            int x = area.left() + (slot / rows) * columnWidth;
             const int y = top + (slot % rows) * lineHeight + lineMetrics.ascent();
-            const QString text = ToQString(list.line(static_cast<CombinationList::Count>(i)));
-            painter.drawText(QPoint(x, y), lineMetrics.elidedText(text, Qt::ElideRight, columnWidth));
+            if (!cut) {
+                painter.drawText(QPoint(x, y), ToQString(list.line(static_cast<CombinationList::Count>(i))));
+                continue;
+            }
+            const LineRow& row = rowsOfLines[i];
+            if (row.continued) {
+                x += indent;
+            }
+            painter.drawText(QPoint(x, y), ToQString(list.line(row.line)).mid(row.start, row.length));
         }
         painter.setFont(FootFont());
         const QRect foot(area.left(), area.height() - footHeight, area.width(), footHeight);
@@ -206,16 +244,23 @@ WriteOutcome WriteGamePdf(const std::filesystem::path& file, const GamePrintout&
         file,
         [&printout](const std::string& temporary) -> FileStep {
             QPdfWriter writer(ToQString(temporary));
-            writer.setTitle(ToQString(text::kProgramTitle));
-            writer.setCreator(QStringLiteral("Ornal " ORNAL_VERSION));
-            writer.setResolution(300);
-            UsePrintoutPage(&writer);
-            if (!printout.paint(&writer)) {
+            if (!DrawPdf(writer, printout)) {
                 return FileProblem { "les pages n'ont pas pu être dessinées", 0 };
             }
             return std::nullopt;
         },
         options);
+}
+
+bool WriteGamePdfTo(QIODevice* device, const GamePrintout& printout)
+{
+    bool drawn = false;
+    {
+        // The writer finishes the document when it goes.
+        QPdfWriter writer(device);
+        drawn = DrawPdf(writer, printout);
+    }
+    return drawn;
 }
 
 } // namespace ornal

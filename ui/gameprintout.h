@@ -1,13 +1,18 @@
 #pragma once
 
 #include "atomicwriter.h"
+#include "gamenotes.h"
 #include "savedgame.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
+class QFontMetrics;
+class QIODevice;
+class QString;
 class QPagedPaintDevice;
 
 namespace ornal {
@@ -27,13 +32,11 @@ struct PageGrid {
     int pageCount(std::size_t count) const;
 };
 
-// The bet type and cost printed under the heading block ("Quinté+ : 56 mises de 2,00 € = 112,00 €"), empty when no
-// bet type applies to the game.
-std::string PrintedBetText(const SavedGame& game);
-
 // A game laid out on paper: the heading block of the spreadsheet export (" Programme Ornal", the Base text,
-// " La sélection : ", " Nombre de combinaisons : "), the bet and its cost when there is one, the lines in as many
-// columns as fit, and the date and "Page n / N" at the foot of each page.
+// " La sélection : ", " Nombre de combinaisons : "), the bet with its cost and the bases when there are (see
+// GameNotes), the lines in as many columns as fit, and the date and "Page n / N" at the foot of each page. Every
+// line prints whole: one wider than the page is cut into rows of the page's width, the rows after its first
+// indented.
 class GamePrintout {
 public:
     // date is printed as given ("14/07/2024").
@@ -53,11 +56,19 @@ private:
     std::string m_date;
 };
 
+// The pieces, as (start, length) in UTF-16 units, that text is cut into so that each fits width in the font of
+// metrics, the pieces after the first within width - indent (they are printed indented): one piece when it fits,
+// an empty piece only for an empty text, never a character cut in two.
+std::vector<std::pair<int, int>> CutToWidth(const QString& text, const QFontMetrics& metrics, int width, int indent);
+
 // Gives device the page every printout starts from: A4 upright, 15 mm margins.
 void UsePrintoutPage(QPagedPaintDevice* device);
 
 // Writes printout as a PDF file, whole or not at all; an existing file is refused unless existing is Replace.
 WriteOutcome WriteGamePdf(
     const std::filesystem::path& file, const GamePrintout& printout, ExistingFile existing = ExistingFile::Keep);
+
+// Writes printout as a PDF into device, open for writing; false when the pages could not be drawn.
+bool WriteGamePdfTo(QIODevice* device, const GamePrintout& printout);
 
 } // namespace ornal

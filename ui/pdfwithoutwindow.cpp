@@ -5,6 +5,10 @@
 #include "localdatetime.h"
 #include "qtbridge.h"
 
+#include <QFile>
+
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
@@ -30,6 +34,15 @@ int RunPdfWithoutWindow(const QStringList& arguments)
         return Fail(loaded.message);
     }
     const GamePrintout printout(std::move(*loaded.game), ShortDate(CurrentLocalDateTime()));
+    if (arguments[1] == QLatin1String(kToStandardOutput)) {
+        // The caller owns the file behind the descriptor, and says what went wrong with it.
+        QFile out;
+        if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+            return 1;
+        }
+        const bool drawn = WriteGamePdfTo(&out, printout);
+        return drawn && out.flush() && out.error() == QFileDevice::NoError ? 0 : 1;
+    }
     const WriteOutcome outcome = WriteGamePdf(ToStd(arguments[1]), printout);
     if (!outcome.written()) {
         return Fail(outcome.message);

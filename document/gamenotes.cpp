@@ -1,0 +1,53 @@
+#include "gamenotes.h"
+
+#include "betcost.h"
+#include "bettexts.h"
+#include "bettype.h"
+#include "money.h"
+
+namespace ornal {
+
+std::string PrintedBetText(const SavedGame& game)
+{
+    const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr;
+    if (!type || game.list.empty()) {
+        return {};
+    }
+    const BetCost cost = Cost(game.list, *type, game.bet->unitStakeCents);
+    if (cost.message) {
+        return {};
+    }
+    return cost.unitName + " : " + CostTooltip(cost) + " = " + FormatEuros(cost.totalCents);
+}
+
+std::string PrintedBasesText(const SavedSelection& selection)
+{
+    // The computation's own reading: a base is a ticked box while a base mode is chosen.
+    if (selection.baseCount == -1) {
+        return {};
+    }
+    std::string numbers;
+    int count = 0;
+    for (std::size_t i = 0; i < selection.marks.size(); ++i) {
+        if (selection.marks[i]) {
+            numbers += (count++ == 0 ? "" : ", ") + selection.numbers[i];
+        }
+    }
+    if (count == 0) {
+        return {};
+    }
+    return (count == 1 ? "Base : " : "Bases : ") + numbers;
+}
+
+std::vector<std::string> GameNotes(const SavedGame& game)
+{
+    std::vector<std::string> notes;
+    for (std::string note : { PrintedBetText(game), PrintedBasesText(game.selection) }) {
+        if (!note.empty()) {
+            notes.push_back(std::move(note));
+        }
+    }
+    return notes;
+}
+
+} // namespace ornal

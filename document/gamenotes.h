@@ -1,0 +1,24 @@
+#pragma once
+
+#include "savedgame.h"
+
+#include <string>
+#include <vector>
+
+namespace ornal {
+
+// What a game's printout and workbook say of it besides the heading block of the export: the bet in force and the
+// bases in force.
+
+// The bet type and cost ("Quinté+ : 20 mises de 2,50 € = 50,00 €"), empty when no bet type the program knows
+// applies to the game's lines.
+std::string PrintedBetText(const SavedGame& game);
+
+// The bases in force, the texts of their boxes in box order: "Bases : 7, 12", "Base : 7" for one; empty without
+// bases in force.
+std::string PrintedBasesText(const SavedSelection& selection);
+
+// The two above, in that order, leaving out those that are empty.
+std::vector<std::string> GameNotes(const SavedGame& game);
+
+} // namespace ornal
