@@ -2,6 +2,7 @@
 
 #include "bettype.h"
 #include "money.h"
+#include "oddsoption.h"
 
 namespace ornal {
 
@@ -20,7 +21,7 @@ std::string knownIds()
 
 bool IsBetOption(const std::string& option)
 {
-    return option == "--jeu" || option == "--mise" || option == "--arrivee";
+    return option == "--jeu" || option == "--mise" || option == "--arrivee" || option == "--cotes";
 }
 
 std::optional<std::string> ReadBetOption(
@@ -39,6 +40,8 @@ std::optional<std::string> ReadBetOption(
         options.stakeCents = stake.cents;
     } else if (option == "--arrivee") {
         options.arrival = value;
+    } else if (option == "--cotes") {
+        return ReadOddsOption(value, options.odds);
     }
     return std::nullopt;
 }
@@ -51,6 +54,9 @@ std::optional<std::string> CheckBetOptions(const CommandLineOptions& options)
         }
         if (options.stakeCents) {
             return "--mise ne va qu'avec --jeu.";
+        }
+        if (options.odds.given) {
+            return "--cotes ne va qu'avec --jeu.";
         }
         return std::nullopt;
     }

@@ -7,7 +7,7 @@
 
 namespace ornal {
 
-// True for the options that price the list and check an arrival: --jeu, --mise, --arrivee.
+// True for the options that price the list and check an arrival: --jeu, --mise, --arrivee, --cotes.
 bool IsBetOption(const std::string& option);
 
 // Reads the value of one of those options into options, or says in French why it cannot be read.

@@ -2,6 +2,8 @@
 
 #include "betcost.h"
 #include "bettexts.h"
+#include "chancetexts.h"
+#include "ticketchances.h"
 
 namespace ornal {
 
@@ -29,7 +31,8 @@ std::vector<std::string> arrivalTexts(std::string_view arrival)
 
 } // namespace
 
-BetSummary SummariseBets(const CommandLineOptions& options, const CombinationList& list)
+BetSummary SummariseBets(
+    const CommandLineOptions& options, const CombinationList& list, std::span<const double> predictionHorses)
 {
     BetSummary summary;
     const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr;
@@ -42,6 +45,19 @@ BetSummary SummariseBets(const CommandLineOptions& options, const CombinationLis
         return summary;
     }
     summary.lines.push_back(CostLine(cost));
+    if (options.odds.given) {
+        const OddsRunners runners = LoadOddsRunners(options.odds);
+        if (runners.refusal) {
+            return BetSummary { runners.refusal, {}, std::nullopt };
+        }
+        const TicketChances chances = ComputeTicketChances(list, *type, runners.runners, predictionHorses);
+        if (chances.message) {
+            return BetSummary { chances.message->text, {}, std::nullopt };
+        }
+        for (std::string& line : ChanceLines(chances)) {
+            summary.lines.push_back(std::move(line));
+        }
+    }
     if (!options.arrival) {
         return summary;
     }

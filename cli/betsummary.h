@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,10 @@ struct BetSummary {
     std::optional<ArrivalOutcome> arrival; // with --arrivee: the paying lines, written in place of the list
 };
 
-// The cost of list on the bet type of options and, with an arrival, the lines it pays; empty without --jeu.
-BetSummary SummariseBets(const CommandLineOptions& options, const CombinationList& list);
+// The cost of list on the bet type of options, with --cotes the chances of the list (the prediction's horses must
+// all be runners) and, with an arrival, the lines it pays; empty without --jeu.
+BetSummary SummariseBets(
+    const CommandLineOptions& options, const CombinationList& list, std::span<const double> predictionHorses = {});
 
 // Writes each paying line of list, a tab and its class, one a line; false when out could not take them.
 bool WritePayingLines(std::FILE* out, const CombinationList& list, const ArrivalOutcome& arrival);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "liststeps.h"
+#include "oddsoption.h"
 #include "reductionoptions.h"
 
 #include <cstdint>
@@ -23,6 +24,7 @@ struct CommandLineOptions {
     std::optional<std::string> betType; // --jeu: the id of a bet type, known to exist
     std::optional<std::int64_t> stakeCents; // --mise
     std::optional<std::string> arrival; // --arrivee, as typed: "3-8-12"
+    OddsChoice odds; // --cotes
     std::vector<std::string> preload; // the arguments that are no option, joined later as the window joins them
     std::vector<ListStep> listSteps; // --garde, --supp and the conditions, in the order given
     ReductionChoice reduction; // --reduire, --secondes, --graine

@@ -2,6 +2,7 @@
 
 #include "betsummary.h"
 #include "exportcommand.h"
+#include "gamehorses.h"
 #include "gameoutputs.h"
 #include "headlessreduction.h"
 #include "selectionroad.h"
@@ -86,7 +87,7 @@ int run(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
         say(err, *reduction.refusal);
         return 1;
     }
-    const BetSummary bets = SummariseBets(options, road.result.list);
+    const BetSummary bets = SummariseBets(options, road.result.list, HorsesOfSelection(road.selection).horses);
     if (bets.refusal) {
         say(err, *bets.refusal);
         return 1;

@@ -1,0 +1,66 @@
+#include "oddsoption.h"
+
+#include "filereader.h"
+#include "runnerpaste.h"
+
+#include <string_view>
+
+namespace ornal {
+
+namespace {
+
+// A runners' file is a few lines a runner; anything this large is not one.
+constexpr std::size_t kMaxOddsFileBytes = 64 * 1024;
+
+} // namespace
+
+std::optional<std::string> ReadOddsOption(const std::string& value, OddsChoice& choice)
+{
+    choice.given = true;
+    if (value.find('=') == std::string::npos) {
+        if (value.empty()) {
+            return "--cotes attend N=COTE,N=COTE,... ou un fichier.";
+        }
+        choice.file = value;
+        return std::nullopt;
+    }
+    std::string_view rest = value;
+    for (;;) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view pair = rest.substr(0, comma);
+        const std::size_t equals = pair.find('=');
+        const std::optional<int> number
+            = equals == std::string_view::npos ? std::nullopt : ParseRunnerNumber(pair.substr(0, equals));
+        // The comma separates the runners here: the odds take a full stop.
+        const std::string_view oddsText
+            = equals == std::string_view::npos ? std::string_view {} : pair.substr(equals + 1);
+        const std::optional<double> odds
+            = oddsText.find(',') == std::string_view::npos ? ParseOdds(oddsText) : std::nullopt;
+        if (!number || !odds) {
+            return "--cotes « " + std::string(pair) + " » : attendu N=COTE, par exemple 3=5.2.";
+        }
+        choice.runners.push_back(Runner { *number, *odds });
+        if (comma == std::string_view::npos) {
+            return std::nullopt;
+        }
+        rest.remove_prefix(comma + 1);
+    }
+}
+
+OddsRunners LoadOddsRunners(const OddsChoice& choice)
+{
+    if (!choice.file) {
+        return OddsRunners { choice.runners, std::nullopt };
+    }
+    const ReadOutcome read = ReadFileLimited(*choice.file, kMaxOddsFileBytes);
+    if (!read.ok()) {
+        return OddsRunners { {}, read.message };
+    }
+    PastedRunners pasted = ReadRunnerLines(read.bytes);
+    if (!pasted.unreadableLines.empty()) {
+        return OddsRunners { {}, "« " + *choice.file + " » : " + UnreadableLinesText(pasted.unreadableLines) };
+    }
+    return OddsRunners { std::move(pasted.runners), std::nullopt };
+}
+
+} // namespace ornal

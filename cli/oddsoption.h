@@ -1,0 +1,30 @@
+#pragma once
+
+#include "runners.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ornal {
+
+// --cotes as given: the runners typed on the line, or the text file that lists them.
+struct OddsChoice {
+    std::vector<Runner> runners; // from N=COTE,N=COTE,...
+    std::optional<std::string> file; // a value without "=": read like the dialog's paste
+    bool given = false;
+};
+
+// Reads the value of --cotes, or says in French why it is malformed (a misuse). Odds of 1 or below are read: the
+// model refuses them later, with its own status.
+std::optional<std::string> ReadOddsOption(const std::string& value, OddsChoice& choice);
+
+// The runners of choice: those typed, or those of its file. refusal is set, for status 1, when the file cannot be
+// read or holds a line that names no runner and odds.
+struct OddsRunners {
+    std::vector<Runner> runners;
+    std::optional<std::string> refusal;
+};
+OddsRunners LoadOddsRunners(const OddsChoice& choice);
+
+} // namespace ornal
