@@ -1,5 +1,6 @@
 #include "fileproblem.h"
 
+#include "printabletext.h"
 #include "systemerrortext.h"
 
 namespace ornal {
@@ -32,7 +33,7 @@ std::string DisplayName(const std::filesystem::path& file)
         trimmed = trimmed.parent_path();
     }
     const std::string name = trimmed.filename().string();
-    return name.empty() ? file.string() : name;
+    return PrintableText(name.empty() ? file.string() : name);
 }
 
 std::string CannotSaveSentence(const std::filesystem::path& file, std::string_view reason)

@@ -22,7 +22,8 @@ struct FileProblem {
 // What a write callback or a check returns: nullopt when the step went well.
 using FileStep = std::optional<FileProblem>;
 
-// The name the player knows a file by: its last path component, or the whole path when it has none.
+// The name the player knows a file by: its last path component, or the whole path when it has none, with its
+// control characters escaped (see PrintableText).
 std::string DisplayName(const std::filesystem::path& file);
 
 // "Impossible d'enregistrer « name » : reason."
