@@ -49,18 +49,23 @@ WriteOutcome SaveGame(const std::filesystem::path& file, const SavedGame& game, 
 std::optional<std::filesystem::path> GameFileNamed(const std::vector<std::string>& arguments)
 {
     const std::string named = arguments.size() == 1 ? arguments.front() : JoinCommandLine(arguments);
-    if (named.size() <= kGameExtension.size()) {
+    if (named.empty()) {
+        return std::nullopt;
+    }
+    // A file that is there is read as a game whatever its name: its content decides, and a file that is no game is
+    // refused as such rather than taken for a prediction that means nothing.
+    std::error_code error;
+    const std::filesystem::path file(named);
+    if (std::filesystem::exists(std::filesystem::symlink_status(file, error))) {
+        return file;
+    }
+    if (named.size() < kGameExtension.size()) {
         return std::nullopt;
     }
     std::string extension = named.substr(named.size() - kGameExtension.size());
     std::transform(extension.begin(), extension.end(), extension.begin(),
         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension != kGameExtension) {
-        return std::nullopt;
-    }
-    std::error_code error;
-    const std::filesystem::path file(named);
-    if (std::filesystem::exists(std::filesystem::symlink_status(file, error)) || named.find('|') == std::string::npos) {
+    if (extension == kGameExtension && named.find('|') == std::string::npos) {
         return file;
     }
     return std::nullopt;

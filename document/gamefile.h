@@ -25,7 +25,8 @@ WriteOutcome SaveGame(
     const std::filesystem::path& file, const SavedGame& game, ExistingFile existing = ExistingFile::Keep);
 
 // The game file that a program's arguments name: the one argument, or all of them joined as the preload joins
-// them, when it ends in ".ornal" and either is there or holds no "|" (every preload does); nullopt otherwise.
+// them, when a file of that name is there (whatever the name), or when it ends in ".ornal" and holds no "|" (every
+// preload does), so that a missing game is reported missing; nullopt otherwise.
 std::optional<std::filesystem::path> GameFileNamed(const std::vector<std::string>& arguments);
 
 // Opens the game in file: at most kMaxGameFileBytes of a regular file, checked whole before it is returned.

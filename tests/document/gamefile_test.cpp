@@ -331,8 +331,27 @@ TEST(GameFile, TheArgumentsNameAGameWhenTheyEndInItsExtension)
     EXPECT_EQ(GameFileNamed(Arguments { "|8|3|1.ornal" }), std::nullopt);
     EXPECT_EQ(GameFileNamed(Arguments { "|8|3|1|2|3|4|5|6|7|8" }), std::nullopt);
     EXPECT_EQ(GameFileNamed(Arguments { in + "jeu.ornal.txt" }), std::nullopt);
-    EXPECT_EQ(GameFileNamed(Arguments { ".ornal" }), std::nullopt);
+    // A name that is the extension alone is still a game's name, never a prediction.
+    EXPECT_EQ(GameFileNamed(Arguments { ".ornal" }), std::filesystem::path(".ornal"));
     EXPECT_EQ(GameFileNamed(Arguments {}), std::nullopt);
+    EXPECT_EQ(GameFileNamed(Arguments { "" }), std::nullopt);
+}
+
+// Whatever its name, a file that is there is read as a game, so that its content decides what it is.
+TEST(GameFile, AnExistingFileNamesAGameWhateverItsName)
+{
+    ScratchFolder folder;
+    const std::string in = folder.path().string() + "/";
+    using Arguments = std::vector<std::string>;
+    for (const char* name : { "course2", "jeu.ornal.txt", "|8|3|1|2|3|4|5|6|7|8", "liste.csv" }) {
+        EXPECT_EQ(GameFileNamed(Arguments { in + name }), std::nullopt) << name << " is not there yet";
+        PutContent(folder / name, "{}");
+        EXPECT_EQ(GameFileNamed(Arguments { in + name }), folder / name) << name;
+    }
+    std::filesystem::create_directory(folder / "dossier");
+    EXPECT_EQ(GameFileNamed(Arguments { in + "dossier" }), folder / "dossier");
+    std::filesystem::create_symlink(folder / "nulle part", folder / "lien");
+    EXPECT_EQ(GameFileNamed(Arguments { in + "lien" }), folder / "lien");
 }
 
 } // namespace
