@@ -1,6 +1,8 @@
 #pragma once
 
+#include "combinationlist.h"
 #include "commandline.h"
+#include "savedgame.h"
 
 #include <optional>
 #include <string>
@@ -14,7 +16,15 @@ bool IsBetOption(const std::string& option);
 std::optional<std::string> ReadBetOption(
     const std::string& option, const std::string& value, CommandLineOptions& options);
 
-// The misuse of those options once the whole line is read (a stake or an arrival without a bet type...), or nullopt.
+// The misuse of those options once the whole line is read (a bet type without an output that shows its cost...), or
+// nullopt. Whether a stake or an arrival has a bet to go with is known once the game, if any, is read.
 std::optional<std::string> CheckBetOptions(const CommandLineOptions& options);
+
+// Puts the bet of the game opened (null when the list was computed) into options, with --print or --xlsx, where
+// --jeu and --mise leave it open: the game's type when --jeu is not given, and the game's stake for that type when
+// --mise is not given. A saved bet the program cannot price on list (a type it no longer knows, lines of another size)
+// is left out, as the window leaves it. Returns the misuse of a stake or an arrival that no bet goes with, or nullopt.
+std::optional<std::string> TakeSavedBet(
+    CommandLineOptions& options, const SavedGame* game, const CombinationList& list);
 
 } // namespace ornal

@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "betoptions.h"
+#include "printabletext.h"
 
 #include <set>
 #include <string_view>
@@ -19,38 +20,37 @@ const std::set<std::string, std::less<>> kRepeatable
 const std::string& UsageText()
 {
     static const std::string usage
-        = "Usage : ornal [PRELOAD]\n"
-          "        ornal --print [--base NUMERO]... PRELOAD\n"
-          "        ornal --xlsx FICHIER [--base NUMERO]... PRELOAD\n"
-          "        ornal --print --jeu ID [--mise EUROS] [--cotes N=COTE,...|FICHIER] [--arrivee A-B-C...]\n"
-          "              PRELOAD\n"
-          "        ornal --xlsx FICHIER --jeu ID [--mise EUROS] PRELOAD\n"
-          "        ornal --print [--base NUMERO]... [FILTRE]... PRELOAD\n"
-          "        ornal --xlsx FICHIER [--base NUMERO]... [FILTRE]... PRELOAD\n"
-          "        ornal [--print] [--enregistrer JEU] [--csv FICHIER] [--pdf FICHIER] PRELOAD|JEU.ornal\n"
-          "        ornal --print [--base NUMERO]... [FILTRE]... --reduire P,T [--secondes S] [--graine N] PRELOAD\n"
+        = "Usage : ornal [PRONOSTIC | JEU]\n"
+          "        ornal --print [--base NUMERO]... [FILTRE]... [--jeu ID] [--mise EUROS]\n"
+          "              [--cotes N=COTE,...|FICHIER] [--arrivee A-B-C...] [--reduire P,T [--secondes S]\n"
+          "              [--graine N]] [--enregistrer JEU] [--csv FICHIER] [--pdf FICHIER] PRONOSTIC | JEU\n"
+          "        ornal --xlsx FICHIER [les mêmes options, sauf --arrivee] PRONOSTIC | JEU\n"
+          "        ornal [--enregistrer JEU] [--csv FICHIER] [--pdf FICHIER] PRONOSTIC | JEU\n"
+          "        ornal --help | -h | --version\n"
           "\n"
-          "Sans option, ouvre la fenêtre ; PRELOAD y est calculé à l'ouverture, un JEU.ornal y est ouvert.\n"
-          "PRELOAD : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
-          "FILTRE : --garde, --supp, --groupe, --somme, --pairs ou --suite, appliqués à la liste calculée\n"
-          "dans l'ordre donné.\n"
-          "À la place de PRELOAD, un jeu enregistré (JEU.ornal) est ouvert tel qu'il a été enregistré.\n"
+          "Sans option, ouvre la fenêtre ; le PRONOSTIC y est calculé à l'ouverture, le JEU y est ouvert.\n"
+          "PRONOSTIC : |chevaux|taille du jeu|numéro|numéro|... (par exemple '|8|3|1|2|3|4|5|6|7|8')\n"
+          "JEU : un jeu enregistré ; tout fichier existant est lu comme un jeu, quel que soit son nom.\n"
+          "FILTRE : --garde, --supp, --groupe, --somme, --pairs ou --suite, appliqués dans l'ordre donné\n"
+          "à la liste calculée ou à celle du jeu.\n"
           "\n"
           "  --print         écrit les combinaisons sur la sortie standard, une par ligne,\n"
           "                  et le nombre de combinaisons sur la sortie d'erreur\n"
-          "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER (jamais remplacé s'il existe)\n"
+          "  --xlsx FICHIER  écrit les combinaisons dans le classeur FICHIER\n"
           "  --enregistrer JEU\n"
           "                  enregistre le jeu (la sélection et ses combinaisons) dans le fichier JEU\n"
           "  --csv FICHIER   écrit les combinaisons en CSV pour un tableur (« ; » entre les champs)\n"
           "  --pdf FICHIER   écrit les pages imprimées du jeu en PDF, sans ouvrir de fenêtre\n"
-          "                  (aucun de ces fichiers n'est jamais remplacé s'il existe)\n"
+          "                  (aucun de ces fichiers n'est jamais remplacé : si l'un existe ou ne peut\n"
+          "                  pas être écrit, rien n'est écrit)\n"
           "  --base NUMERO   le cheval NUMERO, pris parmi les premiers numéros du jeu, est une base\n"
           "                  (jusqu'à trois fois)\n"
           "  --jeu ID        le type de pari : couple-gagnant, couple-place, couple-ordre, 2sur4, trio,\n"
           "                  trio-ordre, tierce, quarte, quinte, multi ; ajoute le coût de la liste\n"
-          "                  à la sortie d'erreur\n"
+          "                  à la sortie d'erreur (un JEU apporte son propre pari, que --jeu remplace)\n"
           "  --mise EUROS    la mise de base (\"2,50\" ou \"2.50\"), par défaut celle du type de pari\n"
-          "  --arrivee A-B-C...  avec --print et --jeu : n'écrit que les combinaisons payées par cette\n"
+          "                  (ou celle du JEU)\n"
+          "  --arrivee A-B-C...  avec --print et un pari : n'écrit que les combinaisons payées par cette\n"
           "                  arrivée, chacune suivie d'une tabulation et de sa classe, puis le nombre\n"
           "                  de combinaisons payées par classe sur la sortie d'erreur\n"
           "  --cotes N=COTE,N=COTE,...  avec --jeu : les partants de la course et leurs cotes (3=5.2) ;\n"
@@ -71,7 +71,7 @@ const std::string& UsageText()
           "                  sortie d'erreur (après les filtres, avant les sorties)\n"
           "  --secondes S    le temps laissé à la recherche de la réduction, de 1 à 3600 (5 par défaut)\n"
           "  --graine N      une réduction reproductible : un seul fil de recherche, avec la graine N\n"
-          "  --help          affiche cette aide\n"
+          "  --help, -h      affiche cette aide\n"
           "  --version       affiche la version\n"
           "\n"
           "Codes de sortie : 0 calcul fait, 1 le programme refuse la sélection, un filtre, une condition,\n"
@@ -94,15 +94,17 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        const bool option = !optionsEnded && argument.rfind("--", 0) == 0 && argument != "--";
+        const bool option = !optionsEnded && (argument == "-h" || (argument.rfind("--", 0) == 0 && argument != "--"));
         // A second --xlsx would silently win over the first: every option but the repeatable ones is taken once.
         if (option && !kRepeatable.contains(argument) && !seen.insert(argument).second) {
             return misuse("l'option " + argument + " est donnée deux fois.");
         }
-        if (optionsEnded || argument.rfind("--", 0) != 0) {
-            options.preload.push_back(argument);
-        } else if (argument == "--") {
-            optionsEnded = true;
+        if (!option) {
+            if (!optionsEnded && argument == "--") {
+                optionsEnded = true;
+            } else {
+                options.preload.push_back(argument);
+            }
         } else if (argument == "--print") {
             options.print = parsed.headless = true;
         } else if (argument == "--xlsx") {
@@ -159,7 +161,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             }
             needsOutput = needsOutput.empty() ? argument : needsOutput;
         } else {
-            return misuse("option inconnue « " + argument + " ».");
+            return misuse("option inconnue « " + PrintableText(argument) + " ».");
         }
     }
     if (!parsed.headless || options.help || options.version) {
@@ -187,7 +189,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return misuse("trois bases au plus.");
     }
     if (options.preload.empty()) {
-        return misuse(std::string(firstOutput) + " attend un PRELOAD.");
+        return misuse(std::string(firstOutput) + " attend un PRONOSTIC ou un JEU.");
     }
     return parsed;
 }

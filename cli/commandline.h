@@ -40,7 +40,7 @@ struct ParsedCommandLine {
 // Reads arguments (without the program's path); "--" ends the options.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The usage text that --help prints and every misuse ends with.
+// The usage text that --help and -h print.
 const std::string& UsageText();
 
 } // namespace ornal

@@ -6,6 +6,7 @@
 #include "gameselection.h"
 #include "pdfcheck.h"
 #include "pdfchild.h"
+#include "printabletext.h"
 #include "systemerrortext.h"
 #include "windowlauncher.h"
 
@@ -71,8 +72,17 @@ int WritePdf(const std::filesystem::path& pdf, const SavedGame& game, std::FILE*
     // The child writes the PDF into the temporary that this process made, synced, checked and renamed by this
     // process: however the child ends, no file of its own stays behind.
     PdfChild child;
-    if (const int error = child.makeFolder(TemporaryFolder())) {
-        return Fail(err, CannotSaveSentence(pdf, FileProblem::FromErrno(error).reason));
+    const std::filesystem::path temporary = TemporaryFolder();
+    int folderError = child.makeFolder(temporary);
+    // A TMPDIR left pointing at a folder that is gone must not cost the PDF: /tmp is there on every system.
+    if (folderError && temporary != "/tmp" && child.makeFolder("/tmp") == 0) {
+        folderError = 0;
+    }
+    if (folderError) {
+        return Fail(err,
+            CannotSaveSentence(pdf,
+                "le dossier temporaire « " + PrintableText(temporary.string())
+                    + " » : " + SystemErrorText(folderError)));
     }
     child.holdFile("jeu.ornal");
     const std::filesystem::path handed = child.folder() / "jeu.ornal";
@@ -91,7 +101,7 @@ int WritePdf(const std::filesystem::path& pdf, const SavedGame& game, std::FILE*
             const int status = child.run(window.string(), arguments, environment, descriptor);
             if (status < 0) {
                 const int error = errno;
-                notStarted = "la fenêtre « " + window.string()
+                notStarted = "la fenêtre « " + PrintableText(window.string())
                     + " » n'a pas pu être lancée pour le PDF : " + SystemErrorText(error) + ".";
                 return FileProblem::FromErrno(error);
             }

@@ -1,10 +1,13 @@
 #include "headlessrun.h"
 
+#include "betoptions.h"
 #include "betsummary.h"
 #include "exportcommand.h"
 #include "gamehorses.h"
 #include "gameoutputs.h"
 #include "headlessreduction.h"
+#include "outputdestinations.h"
+#include "printabletext.h"
 #include "selectionroad.h"
 #include "systemerrortext.h"
 #include "version.h"
@@ -69,6 +72,12 @@ std::optional<int> exportWorkbook(const CommandLineOptions& options, const Selec
     const ExportOutcome outcome = ExportCombinationList(request);
     if (outcome.message) {
         std::string text = outcome.message->text;
+        // The export names the file as given; a line break in the name must not pass for one of the message's.
+        const std::string printable = PrintableText(*options.xlsx);
+        for (std::size_t at = 0; printable != *options.xlsx && (at = text.find(*options.xlsx, at)) != text.npos;
+             at += printable.size()) {
+            text.replace(at, options.xlsx->size(), printable);
+        }
         std::replace(text.begin(), text.end(), '\r', '\n');
         say(err, text);
     }
@@ -76,11 +85,25 @@ std::optional<int> exportWorkbook(const CommandLineOptions& options, const Selec
 }
 
 // Computation, filters and conditions, reduction, then the outputs asked for and the summaries.
-int run(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
+int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
 {
-    SelectionRoad road = WalkSelectionRoad(options);
+    if (const DestinationCheck destinations = CheckDestinations(given);
+        destinations.status != DestinationCheck::Status::Free) {
+        if (destinations.status == DestinationCheck::Status::Misused) {
+            return ReportMisuse(destinations.text, err);
+        }
+        say(err, "ornal : " + destinations.text);
+        return 1;
+    }
+    SelectionRoad road = WalkSelectionRoad(given);
     if (road.status != SelectionRoad::Status::Computed) {
         return reportRoad(road, err);
+    }
+    // From here on, the bet in force is the one given or the one of the game opened.
+    CommandLineOptions options = given;
+    if (const std::optional<std::string> wrong
+        = TakeSavedBet(options, road.openedGame ? &*road.openedGame : nullptr, road.result.list)) {
+        return ReportMisuse(*wrong, err);
     }
     const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
     if (reduction.refusal) {
@@ -118,7 +141,8 @@ int run(const CommandLineOptions& options, std::FILE* out, std::FILE* err)
 
 int ReportMisuse(const std::string& what, std::FILE* err)
 {
-    std::fputs(("ornal : " + what + "\n\n" + UsageText()).c_str(), err);
+    // One line says what is wrong; the whole usage would push it out of sight.
+    std::fputs(("ornal : " + what + "\nPour l'aide : ornal --help\n").c_str(), err);
     return 2;
 }
 

@@ -10,7 +10,7 @@ namespace ornal {
 // summaries to err. Returns the exit status: 0 done, 1 refused by the program or not written, 2 misused.
 int RunHeadless(const CommandLineOptions& options, std::FILE* out, std::FILE* err);
 
-// Reports a misuse on err, followed by the usage; returns 2.
+// Reports a misuse on err, followed by where the help is; returns 2.
 int ReportMisuse(const std::string& what, std::FILE* err);
 
 } // namespace ornal

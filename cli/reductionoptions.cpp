@@ -1,5 +1,6 @@
 #include "reductionoptions.h"
 
+#include "printabletext.h"
 #include "reducer.h"
 
 #include <charconv>
@@ -38,20 +39,20 @@ std::optional<std::string> ReadReductionOption(std::string_view option, std::str
         const std::optional<int> inLine
             = comma == std::string_view::npos ? std::nullopt : WholeNumber<int>(value.substr(comma + 1));
         if (!finishers || !inLine) {
-            return "--reduire attend deux nombres « P,T » (par exemple 3,3), pas « " + std::string(value) + " ».";
+            return "--reduire attend deux nombres « P,T » (par exemple 3,3), pas « " + PrintableText(value) + " ».";
         }
         choice.guarantee = Guarantee { *finishers, *inLine };
     } else if (option == "--secondes") {
         const std::optional<int> seconds = WholeNumber<int>(value);
         if (!seconds || *seconds < 1 || *seconds > kMostReductionSeconds) {
             return "--secondes attend un nombre entier de secondes, de 1 à " + std::to_string(kMostReductionSeconds)
-                + ", pas « " + std::string(value) + " ».";
+                + ", pas « " + PrintableText(value) + " ».";
         }
         choice.seconds = seconds;
     } else if (option == "--graine") {
         const std::optional<std::uint64_t> seed = WholeNumber<std::uint64_t>(value);
         if (!seed) {
-            return "--graine attend un nombre entier positif, pas « " + std::string(value) + " ».";
+            return "--graine attend un nombre entier positif, pas « " + PrintableText(value) + " ».";
         }
         choice.seed = seed;
     }

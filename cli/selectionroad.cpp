@@ -3,6 +3,7 @@
 #include "liststeps.h"
 #include "numericvalue.h"
 #include "preload.h"
+#include "printabletext.h"
 #include "selectionflow.h"
 
 namespace ornal {
@@ -28,18 +29,15 @@ int markFor(const Selection& sel, const std::string& base)
     return -1;
 }
 
-} // namespace
-
-SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
+// The preload read, the bases ticked and the list computed, before any filter.
+SelectionRoad computedRoad(const CommandLineOptions& options)
 {
-    if (std::optional<SelectionRoad> opened = OpenGameRoad(options)) {
-        return std::move(*opened);
-    }
     SelectionRoad road;
     const std::optional<PreloadFields> fields = ParsePreload(JoinCommandLine(options.preload));
     if (!fields) {
         return stop(std::move(road), SelectionRoad::Status::Misused,
-            "PRELOAD ne donne pas de nombre de chevaux utilisable (champ 1, de plus de 0 à 20).");
+            "PRONOSTIC ne donne pas de nombre de chevaux utilisable (champ 1, de plus de 0 à 20) et ne nomme aucun "
+            "fichier.");
     }
     Selection& sel = road.selection;
     if (const FlowOutcome betSize = ApplyPreload(sel, *fields); betSize.message) {
@@ -54,7 +52,7 @@ SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
         for (const std::string& base : options.bases) {
             if (!IsNumeric(base)) {
                 return stop(std::move(road), SelectionRoad::Status::Misused,
-                    "--base attend un numéro de cheval, pas « " + base + " ».");
+                    "--base attend un numéro de cheval, pas « " + PrintableText(base) + " ».");
             }
             const int box = markFor(sel, base);
             if (box < 0) {
@@ -78,7 +76,21 @@ SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
     if (road.result.message) {
         return stop(std::move(road), SelectionRoad::Status::Refused, road.result.message->text);
     }
+    return road;
+}
 
+} // namespace
+
+SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
+{
+    // A game opened takes the place of the computation; the filters and conditions then work on its list as they
+    // would on a computed one, against the prediction the game shows.
+    std::optional<SelectionRoad> opened = OpenGameRoad(options);
+    SelectionRoad road = opened ? std::move(*opened) : computedRoad(options);
+    if (road.status != SelectionRoad::Status::Computed) {
+        return road;
+    }
+    const Selection& sel = road.selection;
     std::vector<std::string> prediction;
     for (int i = 0; i < kNumberBoxCount; ++i) {
         if (sel.shown[i]) {

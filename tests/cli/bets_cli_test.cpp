@@ -121,8 +121,9 @@ TEST_P(BetRefusalTest, WritesNoLineAndSaysWhy)
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_TRUE(run.out.empty()) << run.out;
     EXPECT_EQ(run.err.substr(0, GetParam().errStart.size()), GetParam().errStart) << run.err;
-    // A misuse ends with the usage; a refusal of the program is its message alone.
-    EXPECT_EQ(run.err.find("Usage : ornal") != std::string::npos, GetParam().status == 2) << run.err;
+    // A misuse ends with where the help is; a refusal of the program is its message alone.
+    EXPECT_EQ(run.err.find("\nPour l'aide : ornal --help\n") != std::string::npos, GetParam().status == 2) << run.err;
+    EXPECT_EQ(run.err.find("Usage : ornal"), std::string::npos) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BetRefusalTest,
@@ -132,9 +133,9 @@ INSTANTIATE_TEST_SUITE_P(Table, BetRefusalTest,
         BetRefusalCase { "StakeNotAnAmount", { "--print", "--jeu", "tierce", "--mise", "deux", "|8|3|" + kEight }, 2,
             "ornal : --mise « deux » : Montant invalide" },
         BetRefusalCase { "ArrivalWithoutJeu", { "--print", "--arrivee", "1-2-3", "|8|3|" + kEight }, 2,
-            "ornal : --arrivee ne va qu'avec --jeu." },
+            "ornal : --arrivee ne va qu'avec --jeu ou un jeu enregistré avec son pari." },
         BetRefusalCase { "StakeWithoutJeu", { "--print", "--mise", "2", "|8|3|" + kEight }, 2,
-            "ornal : --mise ne va qu'avec --jeu." },
+            "ornal : --mise ne va qu'avec --jeu ou un jeu enregistré avec son pari." },
         BetRefusalCase { "JeuWithoutOutput", { "--jeu", "tierce", "|8|3|" + kEight }, 2,
             "ornal : --jeu ne va qu'avec --print ou --xlsx." },
         BetRefusalCase { "ArrivalWithXlsx",

@@ -78,6 +78,12 @@ TEST_P(CommandLineRefusalTest, PrintsTheMessageAndNothingElse)
     EXPECT_EQ(run.status, GetParam().status) << run.err;
     EXPECT_EQ(run.err.substr(0, GetParam().errStart.size()), GetParam().errStart) << run.err;
     EXPECT_EQ(run.out, "");
+    // A misuse is its one line and where the help is, as command-line tools say it; never the whole usage.
+    if (GetParam().status == 2) {
+        const std::vector<std::string> lines = Lines(run.err);
+        ASSERT_EQ(lines.size(), 2u) << run.err;
+        EXPECT_EQ(lines[1], "Pour l'aide : ornal --help");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineRefusalTest,
@@ -92,8 +98,11 @@ INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineRefusalTest,
         RefusalCase { { "--print", PredictionOfLongNumbers() }, 1, "Choix invalide.\n" }));
 
 INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineRefusalTest,
-    testing::Values(RefusalCase { { "--print", "x" }, 2, "ornal : PRELOAD" },
-        RefusalCase { { "--print", "|21|3" }, 2, "ornal : PRELOAD" },
+    testing::Values(RefusalCase { { "--print", "x" }, 2, "ornal : PRONOSTIC" },
+        RefusalCase { { "--print", "|21|3" }, 2, "ornal : PRONOSTIC" },
+        // After "--", "-h" is an argument like any other, not the help.
+        RefusalCase { { "--print", "--", "-h" }, 2, "ornal : PRONOSTIC" },
+        RefusalCase { { "--print", "--xlsx", "a.xlsx", "|4|2|1|2|3|4" }, 2, "ornal : --print et --xlsx" },
         RefusalCase { { "--print" }, 2, "ornal : --print attend" },
         RefusalCase { { "--bogus" }, 2, "ornal : option inconnue" },
         RefusalCase { { "--print", "--base" }, 2, "ornal : --base attend" },
@@ -111,6 +120,17 @@ TEST(CommandLine, HelpAndVersion)
     const ProgramRun help = RunOrnal({ "--help" });
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--print"), std::string::npos);
+    // The prediction is named in French, as everywhere else the program speaks.
+    EXPECT_NE(help.out.find("PRONOSTIC"), std::string::npos);
+    EXPECT_EQ(help.out.find("PRELOAD"), std::string::npos);
+    // -h is the help, alone or among other options, and never a prediction for the window.
+    for (const std::vector<std::string>& arguments :
+        std::vector<std::vector<std::string>> { { "-h" }, { "--print", "-h", "|4|2|1|2|3|4" } }) {
+        const ProgramRun shortHelp = RunOrnal(arguments);
+        EXPECT_EQ(shortHelp.status, 0);
+        EXPECT_EQ(shortHelp.out, help.out);
+        EXPECT_EQ(shortHelp.err, "");
+    }
     const ProgramRun version = RunOrnal({ "--version" });
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("ornal ", 0), 0u);

@@ -1,4 +1,4 @@
-// The command line's games: a saved game in place of a PRELOAD, and the files --enregistrer, --csv and --pdf write.
+// The command line's games: a saved game in place of a prediction, and the files --enregistrer, --csv and --pdf write.
 #include "filetesting.h"
 #include "gamefile.h"
 #include "gamejson.h"
@@ -154,18 +154,19 @@ struct MisuseCase {
 
 class GameMisuse : public testing::TestWithParam<MisuseCase> { };
 
-TEST_P(GameMisuse, IsReportedWithTheUsage)
+TEST_P(GameMisuse, IsReportedInOneLineWithWhereTheHelpIs)
 {
     const ProgramRun run = RunOrnal(GetParam().arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.substr(0, std::string(GetParam().errStart).size()), GetParam().errStart) << run.err;
-    EXPECT_NE(run.err.find("Usage : ornal"), std::string::npos);
+    EXPECT_EQ(Lines(run.err).size(), 2u) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\nPour l'aide : ornal --help\n")) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, GameMisuse,
     testing::Values(MisuseCase { { "|4|2|1|2|3|4", "--csv" }, "ornal : --csv attend un nom de fichier." },
         MisuseCase { { "--enregistrer" }, "ornal : --enregistrer attend un nom de fichier." },
-        MisuseCase { { "--pdf", "x.pdf" }, "ornal : --pdf attend un PRELOAD." },
+        MisuseCase { { "--pdf", "x.pdf" }, "ornal : --pdf attend un PRONOSTIC ou un JEU." },
         MisuseCase { { "--base", "1", "/tmp/jeu.ornal" }, "ornal : --base ne va qu'avec" },
         MisuseCase {
             { "--print", "--base", "7", "/tmp/jeu.ornal" }, "ornal : --base ne va pas avec un jeu enregistré" }));

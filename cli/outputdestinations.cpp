@@ -1,0 +1,84 @@
+#include "outputdestinations.h"
+
+#include "fileproblem.h"
+#include "printabletext.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace ornal {
+
+namespace {
+
+struct Destination {
+    const char* option;
+    std::filesystem::path file;
+    std::filesystem::path resolved;
+};
+
+// The path that names the same file whichever way it is written: absolute, its folders' links followed.
+std::filesystem::path resolvedPath(const std::filesystem::path& file)
+{
+    std::error_code error;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(file, error), error);
+    return error ? std::filesystem::absolute(file, error).lexically_normal() : resolved;
+}
+
+// The system error that keeps a new file named file from being created, or 0 when nothing does.
+int creationError(const std::filesystem::path& file)
+{
+    struct stat status { };
+    if (::lstat(file.c_str(), &status) == 0) {
+        return S_ISDIR(status.st_mode) ? EISDIR : EEXIST;
+    }
+    if (errno != ENOENT) {
+        return errno;
+    }
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    if (::stat(folder.c_str(), &status) != 0) {
+        return errno;
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return ENOTDIR;
+    }
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+DestinationCheck CheckDestinations(const CommandLineOptions& options)
+{
+    std::vector<Destination> destinations;
+    const auto add = [&destinations](const char* option, const std::optional<std::string>& file) {
+        if (file) {
+            destinations.push_back({ option, *file, resolvedPath(*file) });
+        }
+    };
+    add("--xlsx", options.xlsx);
+    add("--enregistrer", options.saveGame);
+    add("--csv", options.csv);
+    add("--pdf", options.pdf);
+    for (std::size_t i = 0; i < destinations.size(); ++i) {
+        for (std::size_t j = i + 1; j < destinations.size(); ++j) {
+            if (destinations[i].resolved == destinations[j].resolved) {
+                return { DestinationCheck::Status::Misused,
+                    std::string(destinations[i].option) + " et " + destinations[j].option
+                        + " nomment le même fichier « " + PrintableText(destinations[j].file.string()) + " »." };
+            }
+        }
+    }
+    for (const Destination& destination : destinations) {
+        if (const int error = creationError(destination.file)) {
+            return { DestinationCheck::Status::Refused,
+                CannotSaveSentence(destination.file, FileProblem::FromErrno(error).reason) };
+        }
+    }
+    return {};
+}
+
+} // namespace ornal
