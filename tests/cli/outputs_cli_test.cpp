@@ -80,6 +80,28 @@ INSTANTIATE_TEST_SUITE_P(Destinations, BlockedDestination,
             "Impossible d'enregistrer « jeu2.csv » : un élément du chemin n'est pas un dossier." }),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A folder without write permission is known before the lines are printed, not after.
+TEST(Destinations, AFolderThePlayerMayNotWriteRefusesTheCommand)
+{
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder / "lecture");
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+    std::filesystem::permissions(folder / "lecture",
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec | std::filesystem::perms::group_read
+            | std::filesystem::perms::group_exec | std::filesystem::perms::others_read
+            | std::filesystem::perms::others_exec);
+    // Root writes into any folder: the program then runs as user 65534, who may not.
+    const std::string asAnother = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const ProgramRun run = RunOrnal({ "--print", "--csv", (folder / "lecture" / "x.csv").string(), kFive }, asAnother);
+    if (run.status == 127 || run.err.find("setpriv") != std::string::npos) {
+        GTEST_SKIP() << "cannot run the program as another user: " << run.err;
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "ornal : Impossible d'enregistrer « x.csv » : accès refusé.\n");
+    EXPECT_EQ(EntriesOf(folder / "lecture"), Texts {});
+}
+
 TEST(Destinations, AnExistingWorkbookRefusesTheOtherOutputsToo)
 {
     ScratchFolder folder;
