@@ -2,6 +2,8 @@
 
 #include "arrivalspace.h"
 #include "bounds.h"
+#include "budgetchoice.h"
+#include "budgetreduction.h"
 #include "greedycover.h"
 #include "searchworker.h"
 #include "sharedbest.h"
@@ -182,6 +184,64 @@ std::vector<Index> Search(const ArrivalSpace& space, const ReductionRequest& req
     return lines;
 }
 
+// The counts of the arrivals the lines hold, by the space and by the independent check; the lines stand when both
+// agree, the check finds the same promised arrivals and they keep within the budget.
+bool BudgetHolds(
+    const ArrivalSpace& space, const ReductionRequest& request, std::span<const Index> lines, ReductionResult& result)
+{
+    result.kept = ListIndexes(space, lines);
+    std::vector<std::uint8_t> held(space.arrivalCount(), 0);
+    std::uint64_t count = 0;
+    for (Index line : lines) {
+        for (Index arrival : space.arrivalsOf(line)) {
+            count += held[arrival] == 0 ? 1 : 0;
+            held[arrival] = 1;
+        }
+    }
+    const VerifyReport check = Verify(*request.list, result.kept, request.horses, request.bases, request.guarantee);
+    result.met = check.met;
+    return !check.refusal && check.reachable == result.promised && check.met == count
+        && result.kept.size() <= request.lineBudget;
+}
+
+// The reduction to a line budget below a complete reduction: the heaviest lines found, checked like any other.
+std::optional<Message> ReduceToBudget(const ArrivalSpace& space, const ReductionRequest& request, std::stop_token stop,
+    const ProgressCallback& progress, Clock::time_point start, ReductionResult& result)
+{
+    std::vector<double> weights;
+    if (auto refusal = ArrivalWeights(space, request, weights)) {
+        return refusal;
+    }
+    result.partial = true;
+    result.promisedWeight = std::accumulate(weights.begin(), weights.end(), 0.0);
+    BudgetLines found = SearchBudget(space, weights, request, stop, progress, start);
+    result.threads = found.threads;
+    result.timeToFinal = Millis(found.foundAfter);
+    result.bestChoice = found.proven;
+    if (!BudgetHolds(space, request, found.lines, result)) {
+        found.lines = GreedyChoice(space.meetings(), weights, static_cast<std::size_t>(request.lineBudget));
+        result.bestChoice = false;
+        result.timeToFinal = Millis(Clock::now() - start);
+        if (!BudgetHolds(space, request, found.lines, result)) {
+            result = ReductionResult {};
+            return Refusal("La réduction a échoué : erreur inattendue.");
+        }
+    }
+    result.heldWeight = HeldWeight(space.meetings(), weights, found.lines);
+    result.partial = result.met < result.promised;
+    result.stoppedEarly = stop.stop_requested() && !result.bestChoice && result.partial;
+    result.elapsed = Millis(Clock::now() - start);
+    if (progress) {
+        try {
+            progress(
+                ReductionProgress { result.kept.size(), result.bound, result.elapsed, result.met, result.promised });
+        } catch (...) {
+            // A failing report must not end the search.
+        }
+    }
+    return std::nullopt;
+}
+
 ReductionOutcome ReduceUnguarded(
     const ReductionRequest& request, std::stop_token stop, const ProgressCallback& progress)
 {
@@ -208,6 +268,13 @@ ReductionOutcome ReduceUnguarded(
     result.elapsed = Millis(Clock::now() - start);
     result.timeToFinal = result.elapsed;
     result.threads = 1;
+    result.lineBudget = request.lineBudget;
+    if (request.lineBudget > 0 && request.lineBudget < greedy.size()) {
+        if (auto refusal = ReduceToBudget(space, request, stop, progress, start, result)) {
+            outcome.refusal = std::move(refusal);
+        }
+        return outcome;
+    }
     Report(progress, greedy.size(), result.bound, start);
 
     std::vector<Index> lines = greedy;
@@ -232,6 +299,8 @@ ReductionOutcome ReduceUnguarded(
             check.met = check.reachable;
         }
     }
+    result.heldWeight = static_cast<double>(check.met);
+    result.promisedWeight = static_cast<double>(result.promised);
     result.met = check.met;
     result.elapsed = Millis(Clock::now() - start);
     Report(progress, result.kept.size(), result.bound, start);
