@@ -23,7 +23,8 @@ const std::string& UsageText()
         = "Usage : ornal [PRONOSTIC | JEU]\n"
           "        ornal --print [--base NUMERO]... [FILTRE]... [--jeu ID] [--mise EUROS]\n"
           "              [--cotes N=COTE,...|FICHIER] [--arrivee A-B-C...] [--reduire P,T [--secondes S]\n"
-          "              [--graine N]] [--enregistrer JEU] [--csv FICHIER] [--pdf FICHIER] PRONOSTIC | JEU\n"
+          "              [--graine N] [--lignes N | --budget EUROS]] [--enregistrer JEU] [--csv FICHIER]\n"
+          "              [--pdf FICHIER] PRONOSTIC | JEU\n"
           "        ornal --xlsx FICHIER [les mêmes options, sauf --arrivee] PRONOSTIC | JEU\n"
           "        ornal [--enregistrer JEU] [--csv FICHIER] [--pdf FICHIER] PRONOSTIC | JEU\n"
           "        ornal --help | -h | --version\n"
@@ -71,6 +72,11 @@ const std::string& UsageText()
           "                  sortie d'erreur (après les filtres, avant les sorties)\n"
           "  --secondes S    le temps laissé à la recherche de la réduction, de 1 à 3600 (5 par défaut)\n"
           "  --graine N      une réduction reproductible : un seul fil de recherche, avec la graine N\n"
+          "  --lignes N      avec --reduire : garde N combinaisons qui tiennent le plus d'arrivées possible\n"
+          "                  (la garantie entière si N suffit) ; ajoute « Couverture : ... » à la sortie\n"
+          "                  d'erreur\n"
+          "  --budget EUROS  avec --reduire et --jeu : comme --lignes, autant de combinaisons que le budget\n"
+          "                  en paie à la mise du type de pari\n"
           "  --help, -h      affiche cette aide\n"
           "  --version       affiche la version\n"
           "\n"
@@ -173,7 +179,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     if (std::optional<std::string> wrong = CheckBetOptions(options)) {
         return misuse(*wrong);
     }
-    if (std::optional<std::string> wrong = CheckReductionChoice(options.reduction)) {
+    if (std::optional<std::string> wrong = CheckReductionChoice(options.reduction, options.betType.has_value())) {
         return misuse(*wrong);
     }
     const char* firstOutput = options.print ? "--print"

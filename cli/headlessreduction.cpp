@@ -1,7 +1,9 @@
 #include "headlessreduction.h"
 
+#include "bettype.h"
 #include "gamehorses.h"
 #include "guarantee.h"
+#include "money.h"
 #include "reducer.h"
 #include "reductiontexts.h"
 
@@ -24,6 +26,23 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
         }
     }
     ReductionRequest request;
+    if (choice.lines) {
+        if (*choice.lines < 1) {
+            reduction.refusal = "Nombre de lignes invalide : gardez au moins une ligne.";
+            return reduction;
+        }
+        request.lineBudget = *choice.lines;
+    } else if (choice.budgetCents) {
+        // The command line only lets --budget through with --jeu, whose type exists.
+        const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr;
+        const std::int64_t stake = type ? options.stakeCents.value_or(type->defaultStakeCents) : 0;
+        if (stake <= 0 || *choice.budgetCents < stake) {
+            reduction.refusal = "Budget insuffisant : " + FormatEuros(*choice.budgetCents) + " ne paie pas une ligne à "
+                + FormatEuros(stake) + ".";
+            return reduction;
+        }
+        request.lineBudget = static_cast<std::uint64_t>(*choice.budgetCents / stake);
+    }
     request.list = &list;
     GameHorses game = HorsesOfSelection(sel);
     request.horses = std::move(game.horses);
@@ -42,6 +61,9 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
     const ReductionResult& result = outcome.result;
     list = KeptLines(list, result.kept);
     reduction.summary.push_back(GuaranteeLine(request.guarantee, result.met, result.promised));
+    if (request.lineBudget > 0) {
+        reduction.summary.push_back(CoverageLine(result.met, result.promised));
+    }
     if (result.outside > 0) {
         reduction.summary.push_back(OutsideLine(result.outside));
     }

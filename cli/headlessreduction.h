@@ -13,12 +13,15 @@ namespace ornal {
 // What the reduction of a headless run leaves: a refusal, or the summary lines that follow the count caption.
 struct HeadlessReduction {
     std::optional<std::string> refusal; // the program's message (status 1); the list is then unchanged
-    std::vector<std::string> summary; // "Garantie : ..." and, with arrivals outside the list, "Hors du jeu : ..."
+    // "Garantie : ...", "Couverture : ..." for a budget and, with arrivals outside the list, "Hors du jeu : ..."
+    std::vector<std::string> summary;
 };
 
 // When options ask for a reduction, replaces list by its kept lines, in list order. The horses are the numbers of
 // the boxes sel shows, the bases those of its ticked marks (the --base numbers, or a saved game's bases); a bet type
-// that pays only the whole combination is refused; --graine makes one search thread with that seed.
+// that pays only the whole combination is refused; --graine makes one search thread with that seed. --lignes N keeps
+// N lines (0 is refused), --budget as many as it pays at the stake of --jeu (--mise, or the type's own; a budget
+// below one stake is refused).
 HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Selection& sel, CombinationList& list);
 
 } // namespace ornal

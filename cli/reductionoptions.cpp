@@ -1,5 +1,6 @@
 #include "reductionoptions.h"
 
+#include "money.h"
 #include "printabletext.h"
 #include "reducer.h"
 
@@ -27,7 +28,8 @@ template <typename Number> std::optional<Number> WholeNumber(std::string_view te
 
 bool IsReductionOption(std::string_view option)
 {
-    return option == "--reduire" || option == "--secondes" || option == "--graine";
+    return option == "--reduire" || option == "--secondes" || option == "--graine" || option == "--lignes"
+        || option == "--budget";
 }
 
 std::optional<std::string> ReadReductionOption(std::string_view option, std::string_view value, ReductionChoice& choice)
@@ -55,17 +57,42 @@ std::optional<std::string> ReadReductionOption(std::string_view option, std::str
             return "--graine attend un nombre entier positif, pas « " + PrintableText(value) + " ».";
         }
         choice.seed = seed;
+    } else if (option == "--lignes") {
+        // 0 is read here and refused with the other budgets that cannot be kept, as the program's message.
+        const std::optional<std::uint64_t> lines = WholeNumber<std::uint64_t>(value);
+        if (!lines) {
+            return "--lignes attend un nombre entier de lignes, pas « " + PrintableText(value) + " ».";
+        }
+        choice.lines = lines;
+    } else if (option == "--budget") {
+        const EurosOutcome budget = ParseEuros(value);
+        if (budget.message) {
+            return "--budget « " + PrintableText(value) + " » : " + budget.message->text;
+        }
+        choice.budgetCents = budget.cents;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> CheckReductionChoice(const ReductionChoice& choice)
+std::optional<std::string> CheckReductionChoice(const ReductionChoice& choice, bool hasBetType)
 {
+    if (choice.lines && choice.budgetCents) {
+        return "--lignes et --budget ne vont pas ensemble.";
+    }
     if (!choice.guarantee && choice.seconds) {
         return "--secondes ne va qu'avec --reduire.";
     }
     if (!choice.guarantee && choice.seed) {
         return "--graine ne va qu'avec --reduire.";
+    }
+    if (!choice.guarantee && choice.lines) {
+        return "--lignes ne va qu'avec --reduire.";
+    }
+    if (!choice.guarantee && choice.budgetCents) {
+        return "--budget ne va qu'avec --reduire.";
+    }
+    if (choice.budgetCents && !hasBetType) {
+        return "--budget ne va qu'avec --jeu : la mise du type de pari fixe le prix d'une ligne.";
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "reductiontexts.h"
 
+#include <algorithm>
+
 namespace ornal {
 
 namespace {
@@ -17,6 +19,24 @@ std::string GuaranteeLine(Guarantee g, std::uint64_t met, std::uint64_t promised
     const std::string finishers = g.finishers == 1 ? "1 premier" : std::to_string(g.finishers) + " premiers";
     return "Garantie : " + finishers + ", " + std::to_string(g.inLine) + " dans une ligne : " + Counted(met, "arrivée")
         + (met > 1 ? " tenues" : " tenue") + " sur " + GroupedNumber(promised);
+}
+
+std::string CoverageShare(std::uint64_t met, std::uint64_t promised)
+{
+    // Arrivals are numbered in 32 bits: met * 1000 stays far within 64.
+    const std::uint64_t tenths = promised == 0 ? 0 : std::min(met, promised) * 1000 / promised;
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + std::string(kNoBreakSpace) + "%";
+}
+
+std::string CoverageLine(std::uint64_t met, std::uint64_t promised)
+{
+    return "Couverture : " + CoverageShare(met, promised);
+}
+
+std::string PartialGuaranteeLine(std::uint64_t met, std::uint64_t promised)
+{
+    return "Garantie partielle : " + Counted(met, "arrivée") + (met > 1 ? " tenues" : " tenue") + " sur "
+        + GroupedNumber(promised) + " (" + CoverageShare(met, promised) + ")";
 }
 
 std::string OutsideLine(std::uint64_t outside)

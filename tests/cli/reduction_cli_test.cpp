@@ -99,6 +99,57 @@ TEST(CommandLineReduction, TheBetTypeMustOfferAReduction)
     EXPECT_NE(quarte.err.find("18,20"), std::string::npos) << quarte.err;
 }
 
+// Seven quadruples hold at most 7 * 4 = 28 of the 56 triples, reached by half of the Steiner system of 8 points (two
+// of its blocks share at most two horses); the exhaustive choice finds it.
+TEST(CommandLineReduction, SevenLinesHoldTheMostTriplesTheyCan)
+{
+    const ProgramRun run = RunOrnal({ "--print", "--reduire", "3,3", "--lignes", "7", "--graine", "1", kEightHorses });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> kept = Lines(run.out);
+    EXPECT_EQ(kept.size(), 7u);
+    EXPECT_EQ(UnmetArrivals(kept, 8, 3, 3), 56 - 28);
+    EXPECT_EQ(run.err,
+        "Combinaisons : 7\nGarantie : 3 premiers, 3 dans une ligne : 28 arrivées tenues sur 56\nCouverture : "
+        "50,0\u00A0%\n");
+}
+
+// 9,10 € at the Quarté+'s 1,30 € pays the same seven lines; the cost line follows the reduction's.
+TEST(CommandLineReduction, ABudgetPaysAsManyLinesAsTheStakeAllows)
+{
+    const ProgramRun run = RunOrnal(
+        { "--print", "--jeu", "quarte", "--reduire", "3,3", "--budget", "9,10", "--graine", "1", kEightHorses });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> kept = Lines(run.out);
+    EXPECT_EQ(kept.size(), 7u);
+    EXPECT_EQ(UnmetArrivals(kept, 8, 3, 3), 28);
+    EXPECT_NE(run.err.find("Garantie : 3 premiers, 3 dans une ligne : 28 arrivées tenues sur 56\nCouverture : "
+                           "50,0\u00A0%\n"),
+        std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("9,10"), std::string::npos) << run.err;
+
+    // At a stake of 3 €, 9,10 € pays three lines: 12 triples at most, and three blocks of the system reach it.
+    const ProgramRun dear = RunOrnal({ "--print", "--jeu", "quarte", "--mise", "3", "--reduire", "3,3", "--budget",
+        "9,10", "--graine", "1", kEightHorses });
+    ASSERT_EQ(dear.status, 0) << dear.err;
+    EXPECT_EQ(Lines(dear.out).size(), 3u);
+    EXPECT_EQ(UnmetArrivals(Lines(dear.out), 8, 3, 3), 56 - 12);
+}
+
+// Twenty lines are more than the 14 a complete reduction needs: the full guarantee, in at most 20 lines.
+TEST(CommandLineReduction, EnoughLinesGiveTheFullGuarantee)
+{
+    const ProgramRun run = RunOrnal({ "--print", "--reduire", "3,3", "--lignes", "20", "--graine", "1", kEightHorses });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> kept = Lines(run.out);
+    EXPECT_LE(kept.size(), 20u);
+    EXPECT_EQ(UnmetArrivals(kept, 8, 3, 3), 0);
+    EXPECT_NE(run.err.find("Garantie : 3 premiers, 3 dans une ligne : 56 arrivées tenues sur 56\nCouverture : "
+                           "100,0\u00A0%\n"),
+        std::string::npos)
+        << run.err;
+}
+
 struct ReductionRefusal {
     std::vector<std::string> arguments;
     int status;
@@ -125,7 +176,13 @@ INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineReductionRefusal,
         ReductionRefusal {
             { "--print", "--reduire", "3,4" }, 1, "Nombre de chevaux par ligne invalide : choisissez entre 1 et 3.\n" },
         ReductionRefusal { { "--print", "--base", "1", "--base", "2", "--reduire", "1,1" }, 1,
-            "Nombre de premiers invalide : choisissez entre 2 et 8 (le jeu a 2 bases).\n" }));
+            "Nombre de premiers invalide : choisissez entre 2 et 8 (le jeu a 2 bases).\n" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--lignes", "0" }, 1,
+            "Nombre de lignes invalide : gardez au moins une ligne.\n" },
+        ReductionRefusal { { "--print", "--jeu", "quarte", "--reduire", "3,3", "--budget", "1,29" }, 1,
+            "Budget insuffisant : 1,29\u00A0€ ne paie pas une ligne à 1,30\u00A0€.\n" },
+        ReductionRefusal { { "--print", "--jeu", "quarte", "--mise", "0", "--reduire", "3,3", "--budget", "5" }, 1,
+            "Budget insuffisant : 5,00\u00A0€ ne paie pas une ligne à 0,00\u00A0€.\n" }));
 
 INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineReductionRefusal,
     testing::Values(ReductionRefusal { { "--print", "--reduire", "3" }, 2, "ornal : --reduire attend deux nombres" },
@@ -138,7 +195,18 @@ INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineReductionRefusal,
         ReductionRefusal { { "--print", "--reduire", "3,3", "--graine", "-1" }, 2, "ornal : --graine attend" },
         ReductionRefusal { { "--print", "--secondes", "2" }, 2, "ornal : --secondes ne va qu'avec --reduire." },
         ReductionRefusal { { "--reduire", "3,3" }, 2, "ornal : --reduire ne va qu'avec --print" },
-        ReductionRefusal { { "--print", "--reduire" }, 2, "ornal : --reduire attend" }));
+        ReductionRefusal { { "--print", "--reduire" }, 2, "ornal : --reduire attend" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--lignes", "x" }, 2, "ornal : --lignes attend" },
+        ReductionRefusal { { "--print", "--reduire", "3,3", "--lignes", "-2" }, 2, "ornal : --lignes attend" },
+        ReductionRefusal {
+            { "--print", "--jeu", "quarte", "--reduire", "3,3", "--budget", "cher" }, 2, "ornal : --budget « cher »" },
+        ReductionRefusal {
+            { "--print", "--reduire", "3,3", "--budget", "20" }, 2, "ornal : --budget ne va qu'avec --jeu" },
+        ReductionRefusal { { "--print", "--jeu", "quarte", "--reduire", "3,3", "--lignes", "5", "--budget", "20" }, 2,
+            "ornal : --lignes et --budget ne vont pas ensemble." },
+        ReductionRefusal { { "--print", "--lignes", "5" }, 2, "ornal : --lignes ne va qu'avec --reduire." },
+        ReductionRefusal {
+            { "--print", "--jeu", "quarte", "--budget", "5" }, 2, "ornal : --budget ne va qu'avec --reduire." }));
 
 } // namespace
 } // namespace ornal::testing_support
