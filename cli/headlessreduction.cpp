@@ -3,7 +3,7 @@
 #include "bettype.h"
 #include "gamehorses.h"
 #include "guarantee.h"
-#include "money.h"
+#include "linebudget.h"
 #include "reducer.h"
 #include "reductiontexts.h"
 
@@ -26,22 +26,16 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
         }
     }
     ReductionRequest request;
-    if (choice.lines) {
-        if (*choice.lines < 1) {
-            reduction.refusal = "Nombre de lignes invalide : gardez au moins une ligne.";
-            return reduction;
-        }
-        request.lineBudget = *choice.lines;
-    } else if (choice.budgetCents) {
+    if (choice.lines || choice.budgetCents) {
         // The command line only lets --budget through with --jeu, whose type exists.
         const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr;
         const std::int64_t stake = type ? options.stakeCents.value_or(type->defaultStakeCents) : 0;
-        if (stake <= 0 || *choice.budgetCents < stake) {
-            reduction.refusal = "Budget insuffisant : " + FormatEuros(*choice.budgetCents) + " ne paie pas une ligne à "
-                + FormatEuros(stake) + ".";
+        const LineBudget budget = choice.lines ? LinesAsked(*choice.lines) : LinesOfBudget(*choice.budgetCents, stake);
+        if (budget.refusal) {
+            reduction.refusal = budget.refusal->text;
             return reduction;
         }
-        request.lineBudget = static_cast<std::uint64_t>(*choice.budgetCents / stake);
+        request.lineBudget = budget.lines;
     }
     request.list = &list;
     GameHorses game = HorsesOfSelection(sel);

@@ -53,4 +53,9 @@ std::string ReductionAnswer(std::uint64_t listSize, std::uint64_t keptSize, std:
     return lines + "garantie non tenue : " + Counted(met, "arrivée") + " sur " + GroupedNumber(promised);
 }
 
+std::string BudgetAnswer(std::uint64_t listSize, std::uint64_t keptSize, std::uint64_t met, std::uint64_t promised)
+{
+    return Counted(listSize, "ligne") + " → " + Counted(keptSize, "ligne") + "\n" + PartialGuaranteeLine(met, promised);
+}
+
 } // namespace ornal

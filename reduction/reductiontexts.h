@@ -29,4 +29,8 @@ std::string OutsideLine(std::uint64_t outside);
 // The answer of the reduction dialog: "252 lignes → 51 lignes ; garantie tenue pour 210 arrivées sur 210".
 std::string ReductionAnswer(std::uint64_t listSize, std::uint64_t keptSize, std::uint64_t met, std::uint64_t promised);
 
+// The answer of the reduction dialog for lines that hold only some arrivals: "4 845 lignes → 50 lignes", then on a
+// line of its own the partial guarantee.
+std::string BudgetAnswer(std::uint64_t listSize, std::uint64_t keptSize, std::uint64_t met, std::uint64_t promised);
+
 } // namespace ornal

@@ -18,6 +18,10 @@ GuaranteeAccess Form1::guaranteeAccess()
     game.horses = [this] { return HorsesOfSelection(readSelection()).horses; };
     game.bases = [this] { return HorsesOfSelection(readSelection()).bases; };
     game.betTypeId = [this] { return betTypeId(); };
+    game.stakeCents = [this] {
+        const BetType* type = m_bets.type();
+        return type ? m_bets.stakeCents(*type) : std::int64_t { 0 };
+    };
     game.replaceList = [this](CombinationList list) { replaceList(std::move(list)); };
     return game;
 }

@@ -2,6 +2,7 @@
 
 #include "combinationlist.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ struct GuaranteeAccess {
     std::function<std::vector<double>()> bases;
     // The bet type's id ("quinte", "multi"...), empty when none applies.
     std::function<std::string()> betTypeId;
+    // The unit stake of that bet type, in cents (the one set in "Coût et gains", or its default); 0 without a type.
+    std::function<std::int64_t()> stakeCents;
     // Replaces List1's lines through the window's one door, so the count and the cost follow.
     std::function<void(CombinationList)> replaceList;
 };

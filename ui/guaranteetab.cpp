@@ -2,6 +2,7 @@
 
 #include "allocation.h"
 #include "bettype.h"
+#include "linebudgetbox.h"
 #include "qtbridge.h"
 #include "reductiontexts.h"
 
@@ -128,6 +129,7 @@ void GuaranteeTab::buildControls()
     choices->addWidget(m_otherRule);
 
     m_refusal = WrappingLabel(this, "RefusGarantie", "Pourquoi ce jeu ne se réduit pas", "Réduction impossible");
+    m_budget = new LineBudgetBox(m_game.stakeCents, this);
 
     m_seconds = Named(new QSpinBox(this), "TempsRecherche",
         "Le temps laissé à la recherche, en secondes : la meilleure réduction trouvée dans ce temps est gardée",
@@ -165,6 +167,7 @@ void GuaranteeTab::buildControls()
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_choices);
+    layout->addWidget(m_budget);
     layout->addWidget(m_refusal);
     layout->addLayout(run);
     layout->addWidget(m_clock);
@@ -180,6 +183,7 @@ void GuaranteeTab::buildControls()
     for (QSpinBox* box : { m_finishers, m_inLine }) {
         connect(box, &QSpinBox::valueChanged, this, [this] { choiceChanged(); });
     }
+    connect(m_budget, &LineBudgetBox::changed, this, [this] { choiceChanged(); });
     connect(m_reduce, &QPushButton::clicked, this, [this] { reduce(); });
     connect(m_stop, &QPushButton::clicked, this, [this] { stop(); });
 }
@@ -230,8 +234,10 @@ void GuaranteeTab::choiceChanged()
     const Guarantee other { m_finishers->value(), m_inLine->value() };
     const std::string rule = GuaranteeRule(other);
     m_otherRule->setText(ToQString("Garantie : " + rule));
-    // A reduction shown for another guarantee would be applied by mistake.
-    if (!searching() && m_reduction && m_reduction->inputs.guarantee != chosenGuarantee()) {
+    // A reduction shown for another guarantee or another number of lines would be applied by mistake.
+    if (!searching() && m_reduction
+        && (m_reduction->inputs.guarantee != chosenGuarantee()
+            || m_reduction->inputs.lineBudget != m_budget->chosen().lines)) {
         m_reduction.reset();
         m_state->clear();
         m_answer->clear();
@@ -254,6 +260,7 @@ void GuaranteeTab::prepare()
         return; // the search keeps the inputs it started with
     }
     showOffers();
+    m_budget->refresh(); // the stake may have changed
     if (m_reduction && !reductionIsCurrent()) {
         m_reduction.reset();
         m_state->clear();
@@ -268,6 +275,14 @@ void GuaranteeTab::reduce()
     if (searching() || !m_offered) {
         return;
     }
+    const LineBudget budget = m_budget->chosen();
+    if (budget.refusal) {
+        m_applyWhenDone = false;
+        m_reduction.reset();
+        m_answer->clear();
+        m_state->setText(ToQString(budget.refusal->text));
+        return;
+    }
     // The search reads its own copy of the lines while the player may change the window's.
     std::optional<std::shared_ptr<const CombinationList>> lines
         = TryAllocating([this] { return std::make_shared<const CombinationList>(m_game.list()); });
@@ -275,11 +290,12 @@ void GuaranteeTab::reduce()
         m_state->setText(ToQString(text::kOutOfMemory));
         return;
     }
-    Inputs inputs { std::move(*lines), m_game.horses(), m_game.bases(), chosenGuarantee() };
+    Inputs inputs { std::move(*lines), m_game.horses(), m_game.bases(), chosenGuarantee(), budget.lines };
     ReductionRequest request;
     request.horses = inputs.horses;
     request.bases = inputs.bases;
     request.guarantee = inputs.guarantee;
+    request.lineBudget = inputs.lineBudget;
     request.timeLimit = std::chrono::seconds(m_seconds->value());
     request.maxThreads = 0;
     request.seed = ++m_runs;
@@ -346,6 +362,11 @@ void GuaranteeTab::hideEvent(QHideEvent* event)
 void GuaranteeTab::showProgress(const ReductionProgress& progress)
 {
     m_clock->setValue(static_cast<int>(std::min<std::int64_t>(progress.elapsed.count(), m_clock->maximum())));
+    if (progress.promised > 0) {
+        m_state->setText(ToQString("Meilleur choix trouvé : " + GroupedNumber(progress.held) + " arrivées tenues sur "
+            + GroupedNumber(progress.promised) + " ; " + Seconds(progress.elapsed) + " écoulées"));
+        return;
+    }
     m_state->setText(ToQString("Meilleure réduction trouvée : " + Lines(progress.bestSize) + " ; il en faut au moins "
         + GroupedNumber(progress.bound) + " ; " + Seconds(progress.elapsed) + " écoulées"));
 }
@@ -363,7 +384,12 @@ void GuaranteeTab::finish(const ReductionOutcome& outcome)
     }
     const ReductionResult& result = outcome.result;
     std::string state;
-    if (result.boundReached) {
+    if (result.partial && result.bestChoice) {
+        state = "Aucun choix de " + Lines(result.lineBudget) + " ne tient plus d'arrivées ; trouvé en "
+            + Seconds(result.timeToFinal) + ".";
+    } else if (result.partial && !result.stoppedEarly) {
+        state = "Temps écoulé : meilleur choix trouvé en " + Seconds(result.timeToFinal) + ".";
+    } else if (result.boundReached) {
         state = "Aucune réduction ne garde moins de lignes ; trouvée en " + Seconds(result.timeToFinal) + ".";
     } else if (result.stoppedEarly) {
         state = "Recherche arrêtée après " + Seconds(result.elapsed) + " : la meilleure réduction trouvée est gardée.";
@@ -372,7 +398,9 @@ void GuaranteeTab::finish(const ReductionOutcome& outcome)
             + " ; il en faut au moins " + GroupedNumber(result.bound) + ".";
     }
     m_state->setText(ToQString(state));
-    std::string answer = ReductionAnswer(result.listSize, result.kept.size(), result.met, result.promised);
+    std::string answer = result.partial
+        ? BudgetAnswer(result.listSize, result.kept.size(), result.met, result.promised)
+        : ReductionAnswer(result.listSize, result.kept.size(), result.met, result.promised);
     if (result.outside > 0) {
         answer += "\n" + OutsideLine(result.outside);
     }
@@ -389,6 +417,7 @@ void GuaranteeTab::finish(const ReductionOutcome& outcome)
 bool GuaranteeTab::reductionIsCurrent() const
 {
     return m_reduction && m_reduction->inputs.guarantee == chosenGuarantee()
+        && m_reduction->inputs.lineBudget == m_budget->chosen().lines && !m_budget->chosen().refusal
         && m_reduction->inputs.horses == m_game.horses() && m_reduction->inputs.bases == m_game.bases()
         && *m_reduction->inputs.list == m_game.list();
 }
@@ -415,6 +444,8 @@ void GuaranteeTab::enableControls()
     const bool running = searching();
     m_choices->setVisible(m_offered);
     m_choices->setEnabled(!running);
+    m_budget->setVisible(m_offered);
+    m_budget->setEnabled(!running);
     m_seconds->setEnabled(m_offered && !running);
     m_reduce->setEnabled(m_offered && !running);
     m_stop->setEnabled(running);

@@ -22,8 +22,11 @@ class QSpinBox;
 
 namespace ornal {
 
-// The tab "Garantie" of the dialog "Réduire le jeu": the guarantees the bet type offers or another one, a time
-// limit, and a search outside the window's thread keeping as few lines as it finds while the guarantee holds.
+class LineBudgetBox;
+
+// The tab "Garantie" of the dialog "Réduire le jeu": the guarantees the bet type offers or another one, how many
+// lines to keep, a time limit, and a search outside the window's thread keeping as few lines as it finds while the
+// guarantee holds, or the lines asked for (a number, or what a budget pays) holding as many arrivals as it finds.
 // Appliquer puts the kept lines in List1; nothing else changes the list.
 class GuaranteeTab : public ReduceTab {
     Q_OBJECT
@@ -59,6 +62,7 @@ private:
         std::vector<double> horses;
         std::vector<double> bases;
         Guarantee guarantee;
+        std::uint64_t lineBudget = 0; // 0 for the full guarantee
     };
     struct Reduction {
         Inputs inputs;
@@ -89,6 +93,7 @@ private:
     QSpinBox* m_inLine = nullptr;
     QLabel* m_otherRule = nullptr;
     QLabel* m_refusal = nullptr;
+    LineBudgetBox* m_budget = nullptr;
     QSpinBox* m_seconds = nullptr;
     QPushButton* m_reduce = nullptr;
     QPushButton* m_stop = nullptr;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -184,8 +185,8 @@ TEST_F(GuaranteeTabTest, ArrivalsOutsideAFilteredListAreReported)
         "5 lignes → 4 lignes ; garantie tenue pour 10 arrivées sur 10\nHors du jeu : 10 arrivées");
 }
 
-// Keyboard only: the arrow picks "Autre garantie", Tab reaches the two numbers and Réduire, Space presses it. Pairs
-// of 6 horses in quadruples: 15 pairs, 6 in a line, and 1234, 1256, 3456 hold them all: 3 lines.
+// Keyboard only: the arrow picks "Autre garantie", Tab reaches the two numbers, the lines kept and Réduire, Space
+// presses it. Pairs of 6 horses in quadruples: 15 pairs, 6 in a line, and 1234, 1256, 3456 hold them all: 3 lines.
 TEST_F(GuaranteeTabTest, AnotherGuaranteeChosenWithTheKeyboard)
 {
     openTab(6, 4);
@@ -201,6 +202,8 @@ TEST_F(GuaranteeTabTest, AnotherGuaranteeChosenWithTheKeyboard)
     ASSERT_EQ(QApplication::focusWidget(), find<QSpinBox>("PremiersAutre"));
     typeInto("7");
     typeInto("2");
+    ASSERT_EQ(QApplication::focusWidget(), find<QRadioButton>("GarantieEntiere"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the lines kept
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the time
     ASSERT_EQ(QApplication::focusWidget(), find<QPushButton>("Reduire"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -316,6 +319,66 @@ TEST_F(GuaranteeTabTest, TearingDownWhileSearchingStopsAndWaits)
     QTest::qWait(50);
 }
 
+// Three of the 15 quadruples of 6 horses hold at most 3 * 4 = 12 of the 20 triples, as 1-2-3-4, 1-2-5-6, 3-4-5-6 do;
+// the search keeps such three, Appliquer puts them in the list and undo brings the whole list back.
+TEST_F(GuaranteeTabTest, ANumberOfLinesKeepsThoseHoldingTheMostArrivals)
+{
+    openTab(6, 4);
+    const Texts before = lines();
+    click(find<QRadioButton>("NombreDeLignes"));
+    EXPECT_TRUE(find<QSpinBox>("LignesVoulues")->isEnabled());
+    find<QSpinBox>("LignesVoulues")->setValue(3);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    const std::string nbsp = "\u00A0";
+    EXPECT_EQ(text("ReponseReduction"),
+        "15 lignes → 3 lignes\nGarantie partielle : 12 arrivées tenues sur 20 (60,0" + nbsp + "%)");
+    EXPECT_TRUE(text("EtatRecherche").starts_with("Aucun choix de 3 lignes ne tient plus d'arrivées"))
+        << text("EtatRecherche");
+    EXPECT_EQ(lines(), before);
+
+    EXPECT_TRUE(m_tab->apply());
+    const Texts kept = lines();
+    EXPECT_EQ(kept.size(), 3u);
+    EXPECT_TRUE(InListOrder(kept, before));
+    EXPECT_EQ(UnmetArrivals(kept, 6, 3, 3), 20 - 12);
+    window().UndoListChange();
+    EXPECT_EQ(lines(), before);
+}
+
+// The Quarté+ of 6 horses costs 1,30 € a line: 4 € pay three lines, 1 € none, and enough for every line the full
+// guarantee, in its 6 lines.
+TEST_F(GuaranteeTabTest, ABudgetPaysLinesAtTheStakeInForce)
+{
+    openTab(6, 4);
+    const Texts before = lines();
+    const std::string nbsp = "\u00A0";
+    click(find<QRadioButton>("Budget"));
+    auto* euros = find<QDoubleSpinBox>("BudgetEuros");
+    euros->setValue(4);
+    EXPECT_EQ(text("PrixBudget"), "3 lignes à 1,30" + nbsp + "€");
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(text("ReponseReduction"),
+        "15 lignes → 3 lignes\nGarantie partielle : 12 arrivées tenues sur 20 (60,0" + nbsp + "%)");
+
+    // A budget changed after the search: its reduction is not the one asked for any more.
+    euros->setValue(1);
+    EXPECT_EQ(text("ReponseReduction"), "");
+    EXPECT_EQ(text("PrixBudget"), "Budget insuffisant : 1,00" + nbsp + "€ ne paie pas une ligne à 1,30" + nbsp + "€.");
+    EXPECT_FALSE(m_tab->apply());
+    EXPECT_FALSE(m_tab->searching());
+    EXPECT_EQ(text("EtatRecherche"), text("PrixBudget"));
+    EXPECT_EQ(lines(), before);
+
+    euros->setValue(50);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(text("ReponseReduction"), "15 lignes → 6 lignes ; garantie tenue pour 20 arrivées sur 20");
+    EXPECT_TRUE(m_tab->apply());
+    EXPECT_EQ(UnmetArrivals(lines(), 6, 3, 3), 0);
+}
+
 TEST_F(GuaranteeTabTest, EveryControlIsNamedAndTabGoesThroughThemInOrder)
 {
     openTab(8, 5);
@@ -333,7 +396,8 @@ TEST_F(GuaranteeTabTest, EveryControlIsNamedAndTabGoesThroughThemInOrder)
         walk.push_back(ToStd(focus->objectName()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(walk, (Texts { "Garantie_0", "TempsRecherche", "Reduire", "Garantie_0", "TempsRecherche", "Reduire" }));
+    EXPECT_EQ(walk,
+        (Texts { "Garantie_0", "GarantieEntiere", "TempsRecherche", "Reduire", "Garantie_0", "GarantieEntiere" }));
 }
 
 } // namespace
