@@ -5,7 +5,8 @@ it prints what the page shows.
 How a page shows an example:
 - README (Markdown): a code block, indented by four spaces or fenced with ```, whose first line starts with "$ ".
   Manual page (roff): a block between .EX and .EE whose first line starts with "$ "; its escapes (\\- \\(aq \\e \\~
-  \\(Fo \\(Fc \\& ...) are read as groff prints them.
+  \\(Fo \\(Fc \\& \\fB ...) are read as groff prints them; an escape not in ROFF_ESCAPES stays as written, and so
+  makes its example fail rather than pass unread.
 - In such a block, each line starting with "$ " is a command, continued on the next lines while it ends with a
   backslash; the lines after it, up to the next "$ " line or the end of the block, are what it prints: its standard
   output, then its standard error, as a terminal shows them when the program writes its lines before its summaries.
@@ -14,6 +15,8 @@ How a page shows an example:
 - The commands of one block run one after the other in one fresh folder, so that a command can read what an earlier
   one wrote (a saved game, then its PDF). Each block gets its own folder.
 - A block whose first line has no "$ " (a synopsis such as "ornal --print [--base N]... PRONOSTIC") is not run.
+  Every "$ " command must start with "ornal": a page showing another tool's command (make, apt-get) writes it
+  without "$ ", so that it is not taken for an example.
 
 How it is run: by bash, as typed, with the built program first on PATH; the window, when an example opens it, runs
 offscreen and quits as soon as it is shown. Blanks at line ends and the no-break spaces of French amounts (U+00A0,
@@ -30,6 +33,12 @@ import sys
 import tempfile
 
 ROFF_ESCAPES = [
+    ("\\fB", ""),
+    ("\\fI", ""),
+    ("\\fR", ""),
+    ("\\fP", ""),
+    ("\\(rs", "\\"),
+    ("\\(dq", '"'),
     ("\\(aq", "'"),
     ("\\(Fo", "«"),
     ("\\(Fc", "»"),
