@@ -92,7 +92,7 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
         if (destinations.status == DestinationCheck::Status::Misused) {
             return ReportMisuse(destinations.text, err);
         }
-        say(err, "ornal : " + destinations.text);
+        say(err, destinations.text);
         return 1;
     }
     SelectionRoad road = WalkSelectionRoad(given);

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -73,10 +74,20 @@ DestinationCheck CheckDestinations(const CommandLineOptions& options)
         }
     }
     for (const Destination& destination : destinations) {
-        if (const int error = creationError(destination.file)) {
-            return { DestinationCheck::Status::Refused,
-                CannotSaveSentence(destination.file, FileProblem::FromErrno(error).reason) };
+        const int error = creationError(destination.file);
+        if (error == 0) {
+            continue;
         }
+        // The workbook keeps the words its export has always used for the same refusals.
+        if (destination.option == std::string_view("--xlsx")) {
+            const std::string named = "Le fichier « " + PrintableText(destination.file.string()) + " » ";
+            return { DestinationCheck::Status::Refused,
+                named
+                    + (error == EEXIST ? std::string("existe déjà : il n'est pas remplacé.")
+                                       : "n'a pas pu être créé : " + FileProblem::FromErrno(error).reason + ".") };
+        }
+        return { DestinationCheck::Status::Refused,
+            "ornal : " + CannotSaveSentence(destination.file, FileProblem::FromErrno(error).reason) };
     }
     return {};
 }

@@ -15,7 +15,7 @@ struct DestinationCheck {
     };
 
     Status status = Status::Free;
-    std::string text; // the sentence or the misuse, without the "ornal : " prefix
+    std::string text; // Refused: the line to print; Misused: the misuse, without the "ornal : " prefix
 };
 
 // Checks every destination of options before anything is computed, written or printed, so that a command either

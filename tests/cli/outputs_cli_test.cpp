@@ -109,7 +109,7 @@ TEST(Destinations, AnExistingWorkbookRefusesTheOtherOutputsToo)
     const ProgramRun run = RunOrnal(
         { "--xlsx", workbook.string(), "--enregistrer", (folder / "jeu.ornal").string(), "--jeu", "trio", kFive });
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "ornal : Impossible d'enregistrer « old.xlsx » : le fichier existe déjà.\n");
+    EXPECT_EQ(run.err, "Le fichier « " + workbook.string() + " » existe déjà : il n'est pas remplacé.\n");
     EXPECT_EQ(EntriesOf(folder.path()), Texts { "old.xlsx" });
 }
 
@@ -176,11 +176,15 @@ TEST(Destinations, APdfIsWrittenWhenTmpdirIsMissing)
 TEST(Destinations, ControlCharactersInANameArePrintedAsEscapes)
 {
     ScratchFolder folder;
-    for (const char* option : { "--csv", "--enregistrer", "--pdf", "--xlsx" }) {
+    for (const char* option : { "--csv", "--enregistrer", "--pdf" }) {
         const ProgramRun run = RunOrnal({ option, Existing(folder, "a\nb\x1B[2J").string(), kFive });
         EXPECT_EQ(run.status, 1) << option;
         EXPECT_EQ(run.err, "ornal : Impossible d'enregistrer « a\\nb\\x1B[2J » : le fichier existe déjà.\n") << option;
     }
+    const ProgramRun workbook = RunOrnal({ "--xlsx", (folder / "a\nb\x1B[2J").string(), kFive });
+    EXPECT_EQ(workbook.status, 1);
+    EXPECT_EQ(workbook.err,
+        "Le fichier « " + folder.path().string() + "/a\\nb\\x1B[2J » existe déjà : il n'est pas remplacé.\n");
     const ProgramRun opened = RunOrnal({ "--print", Existing(folder, "jeu\n.ornal").string() });
     EXPECT_EQ(opened.status, 1);
     EXPECT_EQ(opened.err, "Impossible d'ouvrir « jeu\\n.ornal » : ce fichier n'est pas un jeu Ornal.\n");
