@@ -25,12 +25,13 @@ struct SelectionRoad {
     std::optional<SavedGame> openedGame; // the game file opened in place of a computation, as it was read
 };
 
-// Opens the game file a PRELOAD names in place of a computation, when it does (see GameFileNamed); nullopt when
-// the PRELOAD is a prediction.
+// Opens the game file the arguments name in place of a computation, when they do (see GameFileNamed); nullopt when
+// they are a prediction.
 std::optional<SelectionRoad> OpenGameRoad(const CommandLineOptions& options);
 
 // Walks the preload as the window does (horse count, bet size, numbers), then picks the base mode and ticks the
-// mark of each --base number as a player would, then computes and runs the filters and conditions in their order.
+// mark of each --base number as a player would, and computes; or opens the game the arguments name. Then runs the
+// filters and conditions in their order over the list.
 SelectionRoad WalkSelectionRoad(const CommandLineOptions& options);
 
 } // namespace ornal
