@@ -1,6 +1,7 @@
 #include "coutgainsdialog.h"
 
 #include "bettexts.h"
+#include "chancespanel.h"
 #include "money.h"
 #include "qtbridge.h"
 #include "winnings.h"
@@ -80,7 +81,10 @@ CoutGainsDialog::CoutGainsDialog(QWidget* parent)
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Fermer"));
     buttons->button(QDialogButtonBox::Close)->setToolTip(QStringLiteral(" Fermer la fenêtre Coût et gains "));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_chances = new ChancesPanel(this);
+    connect(m_chances, &ChancesPanel::runnersRequested, this, [this] { emit runnersRequested(); });
     layout->addWidget(cost);
+    layout->addWidget(m_chances);
     layout->addWidget(arrival);
     layout->addWidget(buttons);
     forgetCheck();
@@ -269,6 +273,11 @@ void CoutGainsDialog::setArrival(const std::array<std::string, kArrivalPlaces>& 
     for (int i = 0; i < kArrivalPlaces; ++i) {
         m_arrival[static_cast<std::size_t>(i)]->setText(ToQString(places[static_cast<std::size_t>(i)]));
     }
+}
+
+void CoutGainsDialog::showChances(const std::optional<TicketChances>& chances)
+{
+    m_chances->showChances(chances);
 }
 
 void CoutGainsDialog::showCostFigures()

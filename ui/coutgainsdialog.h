@@ -3,6 +3,7 @@
 #include "arrivalcheck.h"
 #include "betchoice.h"
 #include "combinationlist.h"
+#include "ticketchances.h"
 
 #include <QDialog>
 
@@ -21,6 +22,8 @@ class QPushButton;
 
 namespace ornal {
 
+class ChancesPanel;
+
 // The dialog "Coût et gains": the bet type and unit stake of the list, what it costs, and which lines an arrival
 // pays and what they bring back. It changes nothing itself: the window hears its signals and shows the result
 // back through showGame.
@@ -38,11 +41,14 @@ public:
         const CombinationList& list, const BetChoice& choice, const std::optional<BetCost>& cost, bool listChanged);
     // Puts the finish into the arrival boxes, first place first.
     void setArrival(const std::array<std::string, kArrivalPlaces>& places);
+    // Shows how likely the list is to pay from the runners' odds; nullopt while no runner is given.
+    void showChances(const std::optional<TicketChances>& chances);
 
 signals:
     void betTypeChosen(const ornal::BetType* type);
     void stakeChosen(const ornal::BetType* type, qint64 cents);
     void lineToSelect(qint64 line);
+    void runnersRequested();
 
 private:
     QGroupBox* buildTypeAndStake();
@@ -74,6 +80,7 @@ private:
     QLabel* m_net = nullptr;
     QListWidget* m_payingLines = nullptr;
     QPushButton* m_select = nullptr;
+    ChancesPanel* m_chances = nullptr;
 
     const CombinationList* m_list = nullptr;
     BetChoice m_choice;

@@ -26,9 +26,11 @@
 #include "workbookopener.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +68,9 @@ Form1Services WithDefaults(Form1Services services, Form1* window)
     }
     if (!services.quit) {
         services.quit = [window] { window->close(); };
+    }
+    if (!services.clipboardText) {
+        services.clipboardText = [] { return QGuiApplication::clipboard()->text().toStdString(); };
     }
     AddGameFileDefaults(services, window);
     return services;

@@ -10,6 +10,7 @@
 #include "guaranteeaccess.h"
 #include "listhistory.h"
 #include "messageboxes.h"
+#include "runners.h"
 #include "savedgame.h"
 #include "selectionflow.h"
 #include "shuffle.h"
@@ -32,6 +33,7 @@ namespace ornal {
 class CoutGainsDialog;
 class NumberBoxFilter;
 class ReduceDialog;
+class RunnersDialog;
 
 // A question for a file's name, as a file dialog asks it.
 struct FileNameQuestion {
@@ -54,6 +56,8 @@ struct Form1Services {
     // Where the game is kept when the window closes, empty for nowhere (default:
     // $XDG_DATA_HOME/ornal/dernier-jeu.ornal).
     std::function<std::filesystem::path()> lastGameFile;
+    // The text the clipboard holds, for "Coller" in "Partants et cotes" (default: the system clipboard's text).
+    std::function<std::string()> clipboardText;
 };
 
 // Where a window of size goes on a screen's available area: centred, its top-left corner kept inside the area.
@@ -107,6 +111,12 @@ public:
     void SetUnitStake(const BetType& type, std::int64_t cents);
     // Opens the dialog "Coût et gains", its arrival taken from the result boxes.
     void ShowCostAndGains();
+    // Opens the dialog "Partants et cotes".
+    void ShowRunners();
+    // The runners of the race and their odds, as last given; empty when none.
+    const std::vector<Runner>& runners() const { return m_runners; }
+    // Takes runners (sound, as CheckRunners accepts them) and shows the chances they give the list.
+    void SetRunners(std::vector<Runner> runners);
     void OpenGame();
     void ReopenLastGame();
     void SaveCurrentGame();
@@ -176,6 +186,8 @@ private:
     std::optional<std::pair<int, int>> m_logos; // the bet-type logos shown
     BetChoice m_bets;
     CoutGainsDialog* m_costDialog = nullptr; // made on first opening
+    RunnersDialog* m_runnersDialog = nullptr; // made on first opening
+    std::vector<Runner> m_runners;
     bool m_showingSelection = false;
     bool m_preloaded = false;
     bool m_closing = false;

@@ -3,10 +3,14 @@
 #include "form1.h"
 
 #include "bettexts.h"
+#include "chancetexts.h"
 #include "clickablelabel.h"
 #include "coutgainsdialog.h"
+#include "gamehorses.h"
 #include "numericvalue.h"
 #include "qtbridge.h"
+#include "runnersdialog.h"
+#include "ticketchances.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace ornal {
 
@@ -40,6 +45,30 @@ void Form1::connectCosts()
     }
     connect(m_ext.CoutGains, &QPushButton::clicked, this, [this] { ShowCostAndGains(); });
     m_ext.CoutJeu->setToolTip(QStringLiteral("Coût du jeu"));
+    auto* runners = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    runners->setObjectName(QStringLiteral("RaccourciPartantsCotes"));
+    connect(runners, &QShortcut::activated, this, [this] { ShowRunners(); });
+}
+
+void Form1::SetRunners(std::vector<Runner> runners)
+{
+    m_runners = std::move(runners);
+    showCost();
+}
+
+void Form1::ShowRunners()
+{
+    if (!m_runnersDialog) {
+        m_runnersDialog = new RunnersDialog(m_services.clipboardText, this);
+        connect(m_runnersDialog, &RunnersDialog::runnersChosen, this,
+            [this](const std::vector<Runner>& runners) { SetRunners(runners); });
+    }
+    if (!m_runnersDialog->isVisible()) {
+        m_runnersDialog->showRunners(m_runners);
+    }
+    m_runnersDialog->show();
+    m_runnersDialog->raise();
+    m_runnersDialog->activateWindow();
 }
 
 void Form1::ChooseBetType(const BetType* type)
@@ -72,9 +101,23 @@ void Form1::showCost(bool listChanged)
 {
     const CombinationList& list = m_model->list();
     const std::optional<BetCost> cost = m_bets.cost(list);
-    if (!list.empty() && cost && !cost->message) {
+    const bool priced = !list.empty() && cost && !cost->message;
+    std::optional<TicketChances> chances;
+    if (priced && !m_runners.empty()) {
+        chances = ComputeTicketChances(list, *m_bets.type(), m_runners, HorsesOfSelection(readSelection()).horses);
+    } else if (!m_runners.empty()) {
+        chances = TicketChances {};
+        chances->message = Message { "Les chances viennent avec le coût : il faut une liste et un type de jeu qui "
+                                     "prend ses lignes.",
+            MessageIcon::Information };
+    }
+    if (priced) {
         m_ext.CoutJeu->setText(ToQString(CostLabel(*cost)));
-        m_ext.CoutJeu->setToolTip(ToQString(CostTooltip(*cost)));
+        std::string tooltip = CostTooltip(*cost);
+        if (chances && !chances->message) {
+            tooltip += "\n" + GainChanceLine(*chances);
+        }
+        m_ext.CoutJeu->setToolTip(ToQString(tooltip));
     } else {
         m_ext.CoutJeu->clear();
         m_ext.CoutJeu->setToolTip(QStringLiteral("Coût du jeu"));
@@ -84,6 +127,7 @@ void Form1::showCost(bool listChanged)
     }
     if (m_costDialog) {
         m_costDialog->showGame(list, m_bets, cost, listChanged);
+        m_costDialog->showChances(chances);
     }
 }
 
@@ -103,7 +147,9 @@ void Form1::ShowCostAndGains()
                 selectLine(static_cast<CombinationList::Count>(line));
             }
         });
+        connect(m_costDialog, &CoutGainsDialog::runnersRequested, this, [this] { ShowRunners(); });
         m_costDialog->showGame(m_model->list(), m_bets, m_bets.cost(m_model->list()), true);
+        showCost();
     }
     if (!m_costDialog->isVisible()) {
         // The player types the finish in the result boxes first; the dialog starts from there.

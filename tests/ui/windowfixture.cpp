@@ -61,6 +61,7 @@ void WindowTest::open(const QStringList& arguments)
         m_lastGameFile = std::filesystem::path(testing::TempDir()) / folder / "dernier-jeu.ornal";
     }
     services.lastGameFile = [this] { return m_lastGameFile; };
+    services.clipboardText = [this] { return m_clipboard; };
     m_window = std::make_unique<Form1>(arguments, std::move(boxes), std::move(services));
     m_window->show();
     QApplication::setActiveWindow(m_window.get());

@@ -78,6 +78,8 @@ protected:
     std::vector<FileNameQuestion> m_fileQuestions;
     // Where the window keeps the game when it closes: a fresh folder per test, removed at its end.
     std::filesystem::path m_lastGameFile;
+    // What the clipboard holds for the window's "Coller".
+    std::string m_clipboard;
 
 private:
     std::unique_ptr<Form1> m_window;
