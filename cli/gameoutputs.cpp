@@ -141,15 +141,21 @@ SavedGame GameOfRoad(const SelectionRoad& road)
     return game;
 }
 
+SavedGame GameOfRun(const CommandLineOptions& options, const SelectionRoad& road)
+{
+    SavedGame game = GameOfRoad(road);
+    if (const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr) {
+        game.bet = SavedBet { std::string(type->id), options.stakeCents.value_or(type->defaultStakeCents) };
+    }
+    return game;
+}
+
 int WriteGameOutputs(const CommandLineOptions& options, const SelectionRoad& road, std::FILE* err)
 {
     if (!options.saveGame && !options.csv && !options.pdf) {
         return 0;
     }
-    SavedGame game = GameOfRoad(road);
-    if (const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr) {
-        game.bet = SavedBet { std::string(type->id), options.stakeCents.value_or(type->defaultStakeCents) };
-    }
+    const SavedGame game = GameOfRun(options, road);
     if (options.saveGame) {
         if (const WriteOutcome outcome = SaveGame(*options.saveGame, game); !outcome.written()) {
             return Fail(err, outcome.message);

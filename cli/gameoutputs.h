@@ -12,6 +12,9 @@ namespace ornal {
 // walked, or the game opened with its list as the operations left it.
 SavedGame GameOfRoad(const SelectionRoad& road);
 
+// The game of a run: GameOfRoad, with the bet of --jeu and --mise in place of the one it holds when they are given.
+SavedGame GameOfRun(const CommandLineOptions& options, const SelectionRoad& road);
+
 // Writes the files options asks for (--enregistrer, --csv, --pdf, in that order), none replacing an existing file;
 // 0 when every one is written, otherwise 1 once the reason is on err.
 int WriteGameOutputs(const CommandLineOptions& options, const SelectionRoad& road, std::FILE* err);

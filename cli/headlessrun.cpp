@@ -4,6 +4,7 @@
 #include "betsummary.h"
 #include "exportcommand.h"
 #include "gamehorses.h"
+#include "gamenotes.h"
 #include "gameoutputs.h"
 #include "headlessreduction.h"
 #include "outputdestinations.h"
@@ -69,6 +70,7 @@ std::optional<int> exportWorkbook(const CommandLineOptions& options, const Selec
         .list = road.result.list, .selectionText = road.result.selectionText, .baseText = road.selection.baseText
     };
     request.file = *options.xlsx;
+    request.notes = GameNotes(GameOfRun(options, road));
     const ExportOutcome outcome = ExportCombinationList(request);
     if (outcome.message) {
         std::string text = outcome.message->text;

@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace ornal {
 
@@ -169,12 +170,25 @@ bool writeLines(Calls& calls, const CombinationList& list, ExportOutcome& outcom
     return true;
 }
 
-bool writeSignature(Calls& calls, std::string_view date)
+// The signature goes where the service's Offset(1, 3) puts it, aligned to the right of its cell so that it runs
+// over the empty cells on its left rather than past the used columns; the notes follow it, one a row in column A.
+bool writeSignature(Calls& calls, std::string_view date, const std::vector<std::string>& notes)
 {
     CellRange below;
     CellRange signature;
-    return calls.ok(calls->activecell(below)) && calls.ok(calls->Offset(below, 1, 3, signature))
-        && calls.ok(calls->SetValue(signature, join({ "Galopia Le : ", date })));
+    if (!calls.ok(calls->activecell(below)) || !calls.ok(calls->Offset(below, 1, 3, signature))
+        || !calls.ok(calls->SetValue(signature, join({ "Galopia Le : ", date })))
+        || !calls.ok(calls->SetHorizontalAlignment(signature, xl::kRight))) {
+        return false;
+    }
+    std::int32_t row = signature.firstRow;
+    for (const std::string& note : notes) {
+        CellRange cell;
+        if (!calls.ok(calls->Range(columnACell(++row), cell)) || !calls.ok(calls->SetValue(cell, note))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool writeHeadingBlock(Calls& calls, const ExportRequest& request)
@@ -219,7 +233,7 @@ ExportOutcome RunExportCalls(SpreadsheetService& service, const ExportRequest& r
         Calls calls(service);
         const std::string date = ShortDate(request.moment.value_or(CurrentLocalDateTime()));
         const bool done = openSheet(calls) && writeHeaderRow(calls) && writeLines(calls, request.list, outcome)
-            && writeSignature(calls, date) && writeHeadingBlock(calls, request) && fitColumnA(calls);
+            && writeSignature(calls, date, request.notes) && writeHeadingBlock(calls, request) && fitColumnA(calls);
         std::string writtenPath;
         if (done) {
             calls.ok(service.Release(writtenPath));

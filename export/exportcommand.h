@@ -9,7 +9,7 @@
 //     if (!list.empty()) QApplication::setOverrideCursor(Qt::WaitCursor);
 //     const ExportOutcome outcome = ExportCombinationList({ .list = list, .selectionText = m_selectionText,
 //         .baseText = Base->currentText().toStdString(), .caption = windowTitle().toStdString(),
-//         .folder = DocumentsFolder(), .open = OpenWithRegisteredApplication });
+//         .notes = GameNotes(currentGame()), .folder = DocumentsFolder(), .open = OpenWithRegisteredApplication });
 //     if (!list.empty()) QApplication::restoreOverrideCursor();
 //     if (outcome.selectedLine) List1->setCurrentRow(*outcome.selectedLine);
 //     if (outcome.message) show it: text (carriage returns turned into line breaks), icon and title;
@@ -23,7 +23,8 @@ namespace ornal {
 Message EmptyListExportMessage();
 
 // Makes the export's calls on service for a non-empty request.list, in their fixed order: the sheet, the header
-// row, the lines, the signature below them, the heading block pushed in on top, the fitted column A. The first
+// row, the lines, the signature below them with request.notes under it, the heading block pushed in on top, the
+// fitted column A. The first
 // refused call stops the run; the service is released (and thereby writes and shows its workbook) only when
 // every call went through. A shortage of memory ends the run with a critical message, throwing nothing.
 ExportOutcome RunExportCalls(SpreadsheetService& service, const ExportRequest& request);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ornal {
 
@@ -28,6 +29,7 @@ struct ExportRequest {
     std::string selectionText {}; // SelectionText
     std::string baseText = std::string(text::kNoBase); // what the Base box shows
     std::string caption = std::string(text::kProgramTitle); // the main window's caption
+    std::vector<std::string> notes {}; // lines below the signature, one a row: the bet and the bases in force
     std::filesystem::path file {}; // a file to create, never replaced; when empty, a fresh dated name in folder
     std::filesystem::path folder {}; // the folder of fresh names
     std::optional<LocalDateTime> moment {}; // the date written and the time in a fresh name; empty: now

@@ -44,6 +44,8 @@ inline constexpr std::int16_t kEdgeBottom = 9;
 inline constexpr std::int16_t kEdgeRight = 10;
 inline constexpr std::int16_t kInsideVertical = 11;
 inline constexpr std::int16_t kInsideHorizontal = 12;
+inline constexpr std::int16_t kGeneral = 1; // horizontal alignment by the kind of value: text to the left
+inline constexpr std::int16_t kRight = -4152;
 } // namespace xl
 
 // The ten properties of the selection's Font, in the order the export writes them.
@@ -100,12 +102,13 @@ public:
     virtual ServiceError SelectionEntireRowInsert() = 0;
     // activecell: the active cell.
     virtual ServiceError activecell(CellRange& cell) = 0;
-    // cell.Offset(rowOffset, columnOffset).
-    virtual ServiceError Offset(
-        const CellRange& cell, std::int16_t rowOffset, std::int16_t columnOffset, CellRange& result)
-        = 0;
+    // cell.Offset(first, second): another cell at that distance. Which of the two numbers counts rows is the
+    // service's own choice (see WorkbookService).
+    virtual ServiceError Offset(const CellRange& cell, std::int16_t first, std::int16_t second, CellRange& result) = 0;
     // range.Value = text.
     virtual ServiceError SetValue(const CellRange& range, std::string_view text) = 0;
+    // range.HorizontalAlignment = alignment (xl::kGeneral or xl::kRight).
+    virtual ServiceError SetHorizontalAlignment(const CellRange& range, std::int16_t alignment) = 0;
     // Application.Visible = visible: whether the player is to see the workbook.
     virtual ServiceError SetVisible(bool visible) = 0;
     // range.EntireColumn.AutoFit: fits the widths of the range's columns to their texts.

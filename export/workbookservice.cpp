@@ -157,14 +157,15 @@ ServiceError WorkbookService::activecell(CellRange& cell)
     return {};
 }
 
-ServiceError WorkbookService::Offset(
-    const CellRange& cell, std::int16_t rowOffset, std::int16_t columnOffset, CellRange& result)
+ServiceError WorkbookService::Offset(const CellRange& cell, std::int16_t first, std::int16_t second, CellRange& result)
 {
+    // The first number counts columns and the second rows: the export's Offset(1, 3) puts its signature three rows
+    // below the list in column B, inside the width of the heading block, so that it never widens the print.
     CellRange moved = cell;
-    moved.firstRow += rowOffset;
-    moved.lastRow += rowOffset;
-    moved.firstColumn += columnOffset;
-    moved.lastColumn += columnOffset;
+    moved.firstRow += second;
+    moved.lastRow += second;
+    moved.firstColumn += first;
+    moved.lastColumn += first;
     if (moved.firstRow < 1 || moved.lastRow > CellRange::kMaxRows || moved.firstColumn < 1
         || moved.lastColumn > CellRange::kMaxColumns) {
         return { serviceerror::kRefused, "La méthode Offset a échoué : la cellule visée sort de la feuille." };
@@ -179,6 +180,14 @@ ServiceError WorkbookService::SetValue(const CellRange& range, std::string_view 
         return error;
     }
     return m_sheet.setValue(range, text);
+}
+
+ServiceError WorkbookService::SetHorizontalAlignment(const CellRange& range, std::int16_t alignment)
+{
+    if (ServiceError error = needSheet()) {
+        return error;
+    }
+    return m_sheet.setHorizontalAlignment(range, alignment);
 }
 
 ServiceError WorkbookService::SetVisible(bool visible)

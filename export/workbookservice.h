@@ -38,9 +38,9 @@ public:
     ServiceError SetSelectionInterior(InteriorProperty property, std::int16_t value) override;
     ServiceError SelectionEntireRowInsert() override;
     ServiceError activecell(CellRange& cell) override;
-    ServiceError Offset(
-        const CellRange& cell, std::int16_t rowOffset, std::int16_t columnOffset, CellRange& result) override;
+    ServiceError Offset(const CellRange& cell, std::int16_t first, std::int16_t second, CellRange& result) override;
     ServiceError SetValue(const CellRange& range, std::string_view text) override;
+    ServiceError SetHorizontalAlignment(const CellRange& range, std::int16_t alignment) override;
     ServiceError SetVisible(bool visible) override;
     ServiceError EntireColumnAutoFit(const CellRange& range) override;
     ServiceError Release(std::string& writtenPath) override;

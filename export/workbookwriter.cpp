@@ -6,6 +6,8 @@
 #include <sys/mman.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <new>
@@ -42,6 +44,14 @@ void describeEdges(lxw_format* target, const CellFormat& format)
     }
 }
 
+void describeAlignment(lxw_format* target, const CellFormat& format)
+{
+    // A right-aligned text runs over the empty cells on its left, not past the used columns on its right.
+    if (format.rightAligned) {
+        format_set_align(target, LXW_ALIGN_RIGHT);
+    }
+}
+
 void describeInterior(lxw_format* target, const InteriorFormat& interior)
 {
     const auto colour = PaletteColour(interior.colorIndex);
@@ -74,6 +84,7 @@ public:
             describeFont(made, format.font);
             describeEdges(made, format);
             describeInterior(made, format.interior);
+            describeAlignment(made, format);
             it = m_formats.emplace(format, made).first;
         }
         m_lastKey = format;
@@ -89,6 +100,7 @@ private:
 };
 
 constexpr const char* kOutOfMemory = "mémoire insuffisante pour écrire le classeur";
+constexpr std::uint8_t kPaperA4 = 9;
 
 std::string reason(lxw_error error)
 {
@@ -161,8 +173,7 @@ bool CanReserve(std::size_t bytes)
 
 ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& file, const std::filesystem::path& named)
 {
-    // Not the streaming mode: it walks every column up to the rightmost used one in each row, and the header
-    // row's right edge lies in the sheet's last column, which makes it about six times slower on a large list.
+    // Not the streaming mode, which walks every column up to the rightmost used one in each row.
     lxw_workbook_options options {};
     options.constant_memory = LXW_FALSE;
     std::unique_ptr<lxw_workbook, WorkbookDiscarder> workbook(workbook_new_opt(file.c_str(), &options));
@@ -173,6 +184,13 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
     if (!target) {
         return failure(named, "le nom de feuille « " + sheet.name() + " » est refusé");
     }
+    // The workbook's own font is the export's body font, so that column widths count in its digits in every
+    // spreadsheet application, whatever font stands in for the library's default there.
+    if (lxw_format* normal = STAILQ_FIRST(workbook->formats)) {
+        format_set_font_name(normal, "Arial");
+        format_set_font_size(normal, 10);
+        format_set_font_scheme(normal, "");
+    }
     FormatCache formats(workbook.get());
     const CellFormat plain;
 
@@ -180,20 +198,20 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
         worksheet_set_column(
             target, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1), width, nullptr);
     }
-    lxw_error error = LXW_NO_ERROR;
-    // Rows go out in order, and cells in column order within each.
+    // Printed as it stands on the screen: the used range on one page wide, as many pages down as it takes.
+    const int lastColumn = sheet.lastUsedColumn();
+    const int lastRow = std::max(sheet.usedRowCount(), 1);
+    lxw_error error = worksheet_print_area(
+        target, 0, 0, static_cast<lxw_row_t>(lastRow - 1), static_cast<lxw_col_t>(lastColumn - 1));
+    worksheet_fit_to_pages(target, 1, 0);
+    worksheet_set_paper(target, kPaperA4);
+    worksheet_set_portrait(target);
+    // Rows go out in order, and cells in column order within each; a row formatted whole only as far as the used
+    // columns, so that no format runs on to the sheet's last column.
     for (int r = 1; r <= sheet.usedRowCount() && error == LXW_NO_ERROR; ++r) {
         const Worksheet::Row& line = *sheet.row(r);
         const auto row = static_cast<lxw_row_t>(r - 1);
-        if (line.formatted) {
-            lxw_format* format = formats.get(line.format);
-            error
-                = format ? worksheet_set_row(target, row, LXW_DEF_ROW_HEIGHT, format) : LXW_ERROR_MEMORY_MALLOC_FAILED;
-        }
-        for (const auto& [column, cell] : line.cells) {
-            if (error != LXW_NO_ERROR) {
-                break;
-            }
+        const auto write = [&](int column, const Cell& cell) {
             const auto col = static_cast<lxw_col_t>(column - 1);
             lxw_format* format = formats.get(cell.format);
             if (!format) {
@@ -203,6 +221,20 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
             } else if (cell.format != plain) {
                 error = worksheet_write_blank(target, row, col, format);
             }
+        };
+        if (line.formatted) {
+            for (const auto& [column, cell] : sheet.cellsUpTo(r, lastColumn)) {
+                if (error == LXW_NO_ERROR) {
+                    write(column, cell);
+                }
+            }
+            continue;
+        }
+        for (const auto& [column, cell] : line.cells) {
+            if (error != LXW_NO_ERROR || column > lastColumn) {
+                break;
+            }
+            write(column, cell);
         }
     }
     if (error != LXW_NO_ERROR) {

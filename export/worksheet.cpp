@@ -1,9 +1,11 @@
 #include "worksheet.h"
 
+#include "textwidth.h"
 #include "xmltext.h"
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 namespace ornal {
@@ -136,13 +138,6 @@ std::array<bool, 4> touchedEdges(std::int16_t index, const CellRange& range, int
     return sides;
 }
 
-// The number of UTF-8 characters in text.
-std::size_t characterCount(std::string_view text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 } // namespace
 
 Worksheet::Worksheet() = default;
@@ -222,7 +217,27 @@ ServiceError Worksheet::setValue(const CellRange& range, std::string_view text)
     const std::string valid = ValidXmlText(text);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
-            cellAt(r, c).value = valid;
+            Cell& target = cellAt(r, c);
+            target.value = valid;
+            target.rowEdge = false;
+        }
+    }
+    return {};
+}
+
+ServiceError Worksheet::setHorizontalAlignment(const CellRange& range, std::int16_t alignment)
+{
+    if (alignment != xl::kRight && alignment != xl::kGeneral) {
+        return cannotSet("HorizontalAlignment", "Range");
+    }
+    if (range.wholeRows() || range.wholeColumns()) {
+        return refused("L'alignement de lignes ou de colonnes entières n'est pas pris en charge.");
+    }
+    for (int r = range.firstRow; r <= range.lastRow; ++r) {
+        for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
+            Cell& target = cellAt(r, c);
+            target.format.rightAligned = alignment == xl::kRight;
+            target.rowEdge = false;
         }
     }
     return {};
@@ -240,14 +255,19 @@ template <typename Change> ServiceError Worksheet::applyToSelection(Change&& cha
     if (!range.wholeRows()) {
         for (int r = range.firstRow; r <= range.lastRow; ++r) {
             for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
-                change(cellAt(r, c).format, r, c);
+                Cell& target = cellAt(r, c);
+                target.rowEdge = false;
+                change(target.format, r, c);
             }
         }
         return {};
     }
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
-        cellAt(r, range.firstColumn);
-        cellAt(r, range.lastColumn);
+        for (const int edgeColumn : { range.firstColumn, range.lastColumn }) {
+            if (!cell(r, edgeColumn)) {
+                cellAt(r, edgeColumn).rowEdge = true;
+            }
+        }
         Row& line = m_rows[static_cast<std::size_t>(r - 1)];
         if (!line.formatted) {
             line.formatted = true;
@@ -360,10 +380,58 @@ ServiceError Worksheet::insertRows(const CellRange& range)
 
 double Worksheet::FittedWidth(std::string_view text, const FontFormat& font)
 {
-    // Character widths scale with the size; a bold face runs about a tenth wider. One unit of margin, as the
-    // spreadsheet leaves on fitting.
-    const double perCharacter = (font.size / 10.0) * (font.bold ? 1.1 : 1.0);
-    return static_cast<double>(characterCount(text)) * perCharacter + 1.0;
+    // A character unit is the digit width of the body font, which spreadsheets round to 7 pixels; one unit of
+    // margin, as the spreadsheet leaves on fitting.
+    constexpr double kUnitPixels = 7.0;
+    return ArialTextPixels(text, font.size, font.bold) / kUnitPixels + 1.0;
+}
+
+int Worksheet::lastUsedColumn() const
+{
+    int last = 1;
+    for (const Row& line : m_rows) {
+        for (auto it = line.cells.rbegin(); it != line.cells.rend(); ++it) {
+            if (!it->second.rowEdge || !it->second.value.empty()) {
+                last = std::max(last, it->first);
+                break;
+            }
+        }
+    }
+    return last;
+}
+
+std::vector<std::pair<int, Cell>> Worksheet::cellsUpTo(int row, int lastColumn) const
+{
+    std::vector<std::pair<int, Cell>> cells;
+    const Row* line = this->row(row);
+    if (!line) {
+        return cells;
+    }
+    bool rightEdgeBeyond = false;
+    for (const auto& [column, cell] : line->cells) {
+        if (column <= lastColumn) {
+            cells.emplace_back(column, cell);
+        } else if (cell.rowEdge && cell.format.edge(xl::kEdgeRight)) {
+            rightEdgeBeyond = true;
+        }
+    }
+    if (!line->formatted) {
+        return cells;
+    }
+    // The row's format reaches every column up to the last one used, and no further.
+    std::vector<std::pair<int, Cell>> across;
+    auto next = cells.begin();
+    for (int column = 1; column <= lastColumn; ++column) {
+        if (next != cells.end() && next->first == column) {
+            across.push_back(std::move(*next++));
+        } else {
+            across.emplace_back(column, Cell { {}, line->format, false });
+        }
+    }
+    if (rightEdgeBeyond) {
+        across.back().second.format.setEdge(xl::kEdgeRight, true);
+    }
+    return across;
 }
 
 ServiceError Worksheet::autoFitColumns(const CellRange& range)

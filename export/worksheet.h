@@ -38,6 +38,7 @@ struct CellFormat {
     FontFormat font;
     std::array<bool, 4> edges {};
     InteriorFormat interior;
+    bool rightAligned = false; // otherwise the alignment by kind of value: text to the left
 
     // Whether the side of border index 7 to 10 is drawn.
     bool edge(int index) const { return edges[static_cast<std::size_t>(index - xl::kEdgeLeft)]; }
@@ -50,6 +51,9 @@ struct CellFormat {
 struct Cell {
     std::string value;
     CellFormat format;
+    // Made only to carry an edge of its row's format at the row's first or last column: it does not count among
+    // the used cells, and the sheet's printed width ends before it.
+    bool rowEdge = false;
 };
 
 // An in-memory worksheet that carries out the calls of the spreadsheet service: values and formats of cells and of
@@ -84,6 +88,9 @@ public:
     ServiceError setBorder(std::int16_t index, BorderProperty property, std::int16_t value);
     ServiceError setInterior(InteriorProperty property, std::int16_t value);
 
+    // Sets the horizontal alignment of every cell of range: xl::kRight, or xl::kGeneral (text to the left).
+    ServiceError setHorizontalAlignment(const CellRange& range, std::int16_t alignment);
+
     // Inserts as many blank rows as range is high above its first row; the rows there and below move down with
     // their cells and formats. Refused when a written row would leave the sheet.
     ServiceError insertRows(const CellRange& range);
@@ -102,7 +109,15 @@ public:
     // Column widths that were fitted, in character units, by column.
     const std::map<int, double>& columnWidths() const { return m_columnWidths; }
 
-    // The width, in character units of the standard font, that fitting gives a text in a font.
+    // The rightmost column that holds a text or a format of its own (1 when none does): the used range, and the
+    // printed one, is column A to it, row 1 to usedRowCount().
+    int lastUsedColumn() const;
+    // The cells of row as the file holds them, up to lastColumn: a row formatted whole is formatted from column A
+    // to lastColumn only, a right edge it has at the sheet's end drawn at lastColumn instead.
+    std::vector<std::pair<int, Cell>> cellsUpTo(int row, int lastColumn) const;
+
+    // The width, in character units (the digit width of the body font, Arial 10), that fitting gives a text in a
+    // font: the text's width from the face's character widths, and a margin.
     static double FittedWidth(std::string_view text, const FontFormat& font);
 
 private:

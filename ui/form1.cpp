@@ -12,6 +12,7 @@
 #include "filters.h"
 #include "gamefile.h"
 #include "gamefiledialogs.h"
+#include "gamenotes.h"
 #include "messageboxes.h"
 #include "numberboxfilter.h"
 #include "numericvalue.h"
@@ -411,6 +412,7 @@ void Form1::ExportToSpreadsheet()
     request.selectionText = m_selectionText;
     request.baseText = Text(m_ui.Base);
     request.caption = ToStd(windowTitle());
+    request.notes = GameNotes(currentGame());
     std::optional<BusyCursor> busy;
     if (!list.empty()) {
         busy.emplace();

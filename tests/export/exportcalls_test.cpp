@@ -97,7 +97,7 @@ TEST(RunExportCalls, MakesTheCallsInTheirFixedOrderForTwoLines)
         Append(expected, Fill(35));
         Append(expected, { std::string("Range(") + next + ")", "Select" });
     }
-    Append(expected, { "activecell", "Offset(1,3)", "Value=Galopia Le : 07/12/2026" });
+    Append(expected, { "activecell", "Offset(1,3)", "Value=Galopia Le : 07/12/2026", "HorizontalAlignment=-4152" });
     for (const std::string text :
         { " Nombre de combinaisons : 2", " La sélection : -3-7-12", " Sans Base ", " Programme Ornal" }) {
         Append(expected, { "Range(A1)", "Select", "EntireRow.Insert", "Range(A1)", "Value=" + text });
@@ -126,9 +126,12 @@ TEST(RunExportCalls, OneLineGivesTheHeadingBlockLesJeuxInRowSixAndTheLineInRowSe
     for (int row = 1; row <= static_cast<int>(columnA.size()); ++row) {
         EXPECT_EQ(sheet.value(row, 1), columnA[static_cast<std::size_t>(row - 1)]) << "row " << row;
     }
-    // Below the list, one row down and in column D, after the four rows pushed in on top.
-    EXPECT_EQ(sheet.value(9, 4), "Galopia Le : 07/12/2026");
-    EXPECT_EQ(sheet.usedRowCount(), 9);
+    // Three rows below the list and in column B, inside the heading block's width, after the four rows pushed in on
+    // top; aligned to the right, so that it runs over the empty cell on its left, not on past column B.
+    EXPECT_EQ(sheet.value(11, 2), "Galopia Le : 07/12/2026");
+    EXPECT_TRUE(sheet.format(11, 2).rightAligned);
+    EXPECT_EQ(sheet.usedRowCount(), 11);
+    EXPECT_EQ(sheet.lastUsedColumn(), 2);
 
     // Rows 1 to 4 were each written in the heading font, but the block's format comes last.
     for (int row = 1; row <= 4; ++row) {
@@ -160,6 +163,7 @@ TEST(RunExportCalls, OneLineGivesTheHeadingBlockLesJeuxInRowSixAndTheLineInRowSe
     EXPECT_EQ(line.edges, CellFormat {}.edges);
     EXPECT_EQ(sheet.format(7, 2), CellFormat {});
     EXPECT_EQ(sheet.format(9, 4), CellFormat {});
+    EXPECT_FALSE(sheet.format(7, 1).rightAligned);
     // Column A is as wide as its widest text, the selection line in the body font.
     ASSERT_EQ(sheet.columnWidths().count(1), 1u);
     EXPECT_DOUBLE_EQ(sheet.columnWidths().at(1), Worksheet::FittedWidth(" Nombre de combinaisons : 1", FontFormat {}));
@@ -204,6 +208,39 @@ TEST(RunExportCalls, ARefusedCallStopsEverythingAfterIt)
         EXPECT_TRUE(outcome.path.empty());
         EXPECT_TRUE(std::filesystem::is_empty(f.folder.path())) << c.failOn;
     }
+}
+
+// The notes go one a row in column A right below the signature, every row the export wrote before staying as it
+// was; column A is fitted to them too.
+TEST(RunExportCalls, TheNotesFollowTheSignatureInColumnA)
+{
+    Fixture f;
+    const CombinationList list = MakeList({ "-3-7-", "-3-12-" });
+    const std::string cost = "Couplé gagnant : 2 mises de 2,50 € = 5,00 €";
+    const ExportOutcome outcome = RunExportCalls(f.service,
+        { .list = list,
+            .selectionText = "-3-7-12",
+            .baseText = "1",
+            .caption = "Programme Ornal",
+            .notes = { cost, "Base : 3" },
+            .moment = kMoment });
+    ASSERT_EQ(outcome.status, ExportOutcome::Status::Written) << MessageText(outcome);
+    const auto signature = std::find(f.service.calls.begin(), f.service.calls.end(), "HorizontalAlignment=-4152");
+    ASSERT_NE(signature, f.service.calls.end());
+    EXPECT_EQ(
+        Calls(signature + 1, signature + 5), (Calls { "Range(A9)", "Value=" + cost, "Range(A10)", "Value=Base : 3" }));
+    EXPECT_EQ(*(signature + 5), "Range(A1)") << "the heading block comes next, as without notes";
+
+    const Worksheet& sheet = f.service.inner.sheet();
+    const std::vector<std::string> columnA { " Programme Ornal", " 1 ", " La sélection : -3-7-12",
+        " Nombre de combinaisons : 2", "", "Les Jeux", " -3-7-", " -3-12-", "", "", "", "", cost, "Base : 3" };
+    ASSERT_EQ(sheet.usedRowCount(), static_cast<int>(columnA.size()));
+    for (int row = 1; row <= sheet.usedRowCount(); ++row) {
+        EXPECT_EQ(sheet.value(row, 1), columnA[static_cast<std::size_t>(row - 1)]) << "row " << row;
+    }
+    EXPECT_EQ(sheet.value(12, 2), "Galopia Le : 07/12/2026");
+    EXPECT_EQ(sheet.format(13, 1), CellFormat {});
+    EXPECT_DOUBLE_EQ(sheet.columnWidths().at(1), Worksheet::FittedWidth(cost, FontFormat {}));
 }
 
 } // namespace

@@ -34,6 +34,20 @@ def expected_lines(numbers, size, base):
     return lines
 
 
+def euros(cents):
+    """An amount the French way: "232 560,00 €", a no-break space between thousands and before the sign."""
+    whole = f"{cents // 100:,}".replace(",", "\u00a0")
+    return f"{whole},{cents % 100:02d}\u00a0€"
+
+
+def rough_width(text, size=10, bold=False):
+    """A coarse width in character units, from three classes of letters: narrow, wide and the rest."""
+    narrow = set(" .,:;!|ilIjtf'-()r/")
+    wide = set("mMwW@%")
+    units = sum(0.45 if c in narrow else 1.2 if c in wide else 0.8 for c in text)
+    return units * size / 10 * (1.1 if bold else 1.0)
+
+
 def solid(fill, argb):
     return fill is not None and fill.fill_type == "solid" and fill.fgColor.rgb == argb
 
@@ -48,6 +62,8 @@ def main():
     parser.add_argument("--numbers", nargs="+", required=True)
     parser.add_argument("--size", type=int, required=True)
     parser.add_argument("--base")
+    parser.add_argument("--bet", help="the bet type's name as printed, with --stake-cents")
+    parser.add_argument("--stake-cents", type=int)
     args = parser.parse_args()
 
     lines = expected_lines(args.numbers, args.size, args.base)
@@ -79,9 +95,13 @@ def main():
     check(solid(a6.fill, "FFFFFFCC"), f"A6 fill {a6.fill.fgColor.rgb}")
     for side in ("left", "top", "bottom"):
         check(getattr(a6.border, side).style == "thin", f"A6 {side} border")
+    # Row 6 is formatted across the used columns, A and B, and no further: no format of the whole row.
+    b6 = sheet["B6"]
+    check(solid(b6.fill, "FFFFFFCC") and b6.font.b, "B6 is not formatted as the header row")
+    check(b6.border.right.style == "thin" and b6.border.top.style == "thin", "B6 does not close the header's frame")
     row6 = sheet.row_dimensions[6]
-    check(solid(row6.fill, "FFFFFFCC") and row6.font.b, "row 6 is not formatted across")
-    check(row6.border.top.style == "thin" and row6.border.bottom.style == "thin", "row 6 frame")
+    check(not solid(row6.fill, "FFFFFFCC") and not row6.font.b, "row 6 is formatted whole, past the used columns")
+    check(sheet.max_column == 2, f"the sheet uses {sheet.max_column} columns, not A and B")
 
     rows = sheet.iter_rows(min_row=7, max_row=6 + len(lines), max_col=1)
     bad_lines = 0
@@ -97,17 +117,45 @@ def main():
     after = 7 + len(lines)
     check(sheet.cell(after, 1).value is None, f"A{after} below the list is {sheet.cell(after, 1).value!r}")
 
-    signature = sheet.cell(after + 1, 4).value
+    signature_cell = sheet.cell(after + 3, 2)
+    signature = signature_cell.value
     match = re.fullmatch(r"Galopia Le : (\d\d)/(\d\d)/(\d{4})", signature or "")
-    check(match is not None, f"signature D{after + 1} is {signature!r}")
+    check(match is not None, f"signature B{after + 3} is {signature!r}")
+    check(signature_cell.alignment.horizontal == "right", "the signature is not aligned to the right of column B")
     if match:
         day = datetime.date(int(match[3]), int(match[2]), int(match[1]))
         check(abs((datetime.date.today() - day).days) <= 1, f"signature date {day}")
 
-    width = sheet.column_dimensions["A"].width
-    longest = max(len(text) for text in heading)
-    check(width is not None and width >= longest, f"column A width {width} for {longest} characters")
+    notes = []
+    if args.bet:
+        notes.append(f"{args.bet} : {len(lines)} mises de {euros(args.stake_cents)} = "
+                     f"{euros(len(lines) * args.stake_cents)}")
+    if args.base is not None:
+        notes.append(f"Base : {args.base}")
+    for offset, note in enumerate(notes, start=4):
+        found = sheet.cell(after + offset, 1).value
+        check(found == note, f"A{after + offset} is {found!r}, not {note!r}")
+    last_row = after + 3 + len(notes)
+    check(sheet.max_row == last_row, f"the sheet ends in row {sheet.max_row}, not {last_row}")
 
+    # Printed on its page: the used range, one page wide, A4 upright.
+    area = sheet.print_area
+    area = area[0] if isinstance(area, list) else area
+    check(area is not None and area.endswith(f"$A$1:$B${last_row}"), f"print area {area!r}")
+    check(sheet.sheet_properties.pageSetUpPr is not None and sheet.sheet_properties.pageSetUpPr.fitToPage,
+          "the sheet is not fitted to its pages")
+    setup = sheet.page_setup
+    check(setup.fitToWidth in (None, 1) and setup.fitToHeight in (0, "0"),
+          f"fitted to {setup.fitToWidth} by {setup.fitToHeight} pages, not one page wide")
+    check(str(setup.paperSize) == "9", f"paper {setup.paperSize}, not A4")
+
+    # Column A fits its longest text: neither the character count of old nor narrower than the texts.
+    width = sheet.column_dimensions["A"].width
+    estimates = [rough_width(text) for text in heading + notes]
+    estimates += [rough_width(" " + line, 12, True) for line in lines[:1000]]
+    needed = max(estimates)
+    check(width is not None and needed * 0.8 <= width <= needed * 1.4 + 1.5,
+          f"column A width {width} for a longest text of about {needed:.1f} units")
     if failures:
         print("\n".join(failures))
         return 1

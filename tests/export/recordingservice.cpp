@@ -122,17 +122,22 @@ ServiceError RecordingService::activecell(CellRange& cell)
     return inner.activecell(cell);
 }
 
-ServiceError RecordingService::Offset(
-    const CellRange& cell, std::int16_t rowOffset, std::int16_t columnOffset, CellRange& result)
+ServiceError RecordingService::Offset(const CellRange& cell, std::int16_t first, std::int16_t second, CellRange& result)
 {
-    RECORD("Offset(" + std::to_string(rowOffset) + "," + std::to_string(columnOffset) + ")");
-    return inner.Offset(cell, rowOffset, columnOffset, result);
+    RECORD("Offset(" + std::to_string(first) + "," + std::to_string(second) + ")");
+    return inner.Offset(cell, first, second, result);
 }
 
 ServiceError RecordingService::SetValue(const CellRange& range, std::string_view text)
 {
     RECORD("Value=" + std::string(text));
     return inner.SetValue(range, text);
+}
+
+ServiceError RecordingService::SetHorizontalAlignment(const CellRange& range, std::int16_t alignment)
+{
+    RECORD("HorizontalAlignment=" + std::to_string(alignment));
+    return inner.SetHorizontalAlignment(range, alignment);
 }
 
 ServiceError RecordingService::SetVisible(bool visible)

@@ -8,6 +8,7 @@
 #include <array>
 #include <cctype>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace ornal {
@@ -227,11 +228,111 @@ TEST(Worksheet, AutoFitMeasuresCharactersNotBytesAndSkipsEmptyColumns)
     ASSERT_FALSE(sheet.setValue({ 2, 1, 2, 1 }, "abc"));
     ASSERT_FALSE(sheet.autoFitColumns(*ParseReference("A:B")));
     ASSERT_EQ(sheet.columnWidths().size(), 1u);
-    EXPECT_DOUBLE_EQ(sheet.columnWidths().at(1), Worksheet::FittedWidth("abcd", FontFormat {}));
+    // An accented letter is as wide as its letter, whatever its bytes.
+    EXPECT_DOUBLE_EQ(sheet.columnWidths().at(1), Worksheet::FittedWidth("eeee", FontFormat {}));
     FontFormat heading;
     heading.bold = true;
     heading.size = 12;
     EXPECT_GT(Worksheet::FittedWidth("abcd", heading), Worksheet::FittedWidth("abcd", FontFormat {}));
+}
+
+struct UsedCase {
+    std::string label;
+    void (*build)(Worksheet& sheet);
+    int lastUsedColumn;
+};
+
+void PrintTo(const UsedCase& used, std::ostream* out)
+{
+    *out << used.label;
+}
+
+class LastUsedColumnTest : public testing::TestWithParam<UsedCase> { };
+
+TEST_P(LastUsedColumnTest, CountsTextsAndFormatsOfTheirOwnButNotTheEdgesOfWholeRows)
+{
+    Worksheet sheet;
+    GetParam().build(sheet);
+    EXPECT_EQ(sheet.lastUsedColumn(), GetParam().lastUsedColumn);
+}
+
+void FrameRowTwo(Worksheet& sheet)
+{
+    sheet.select(*ParseReference("2:2"));
+    sheet.setBorder(xl::kEdgeRight, BorderProperty::LineStyle, xl::kContinuous);
+    sheet.setInterior(InteriorProperty::ColorIndex, 19);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, LastUsedColumnTest,
+    testing::Values(UsedCase { "empty", [](Worksheet&) {}, 1 },
+        UsedCase { "a text in C",
+            [](Worksheet& s) {
+                s.setValue({ 3, 3, 3, 3 }, "x");
+            },
+            3 },
+        UsedCase { "a whole row framed", FrameRowTwo, 1 },
+        UsedCase { "a whole row and a block to B",
+            [](Worksheet& s) {
+                FrameRowTwo(s);
+                s.select(*ParseReference("A4:B5"));
+                s.setInterior(InteriorProperty::ColorIndex, 46);
+            },
+            2 },
+        UsedCase { "a right-aligned cell in E",
+            [](Worksheet& s) {
+                s.setHorizontalAlignment({ 1, 5, 1, 5 }, xl::kRight);
+            },
+            5 },
+        UsedCase { "a text in the row's last cell",
+            [](Worksheet& s) {
+                FrameRowTwo(s);
+                s.setValue({ 2, CellRange::kMaxColumns, 2, CellRange::kMaxColumns }, "fin");
+            },
+            CellRange::kMaxColumns }),
+    [](const testing::TestParamInfo<UsedCase>& info) {
+        std::string name;
+        for (char c : info.param.label) {
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        }
+        return name;
+    });
+
+// A row formatted whole is written from column A to the last used column, each cell with the row's format and the
+// row's right edge moved from the sheet's last column onto the last used one; its own cells keep their formats.
+TEST(Worksheet, AWholeRowIsWrittenAcrossTheUsedColumnsOnly)
+{
+    Worksheet sheet;
+    FrameRowTwo(sheet);
+    sheet.select(*ParseReference("2:2"));
+    sheet.setBorder(xl::kEdgeLeft, BorderProperty::LineStyle, xl::kContinuous);
+    ASSERT_FALSE(sheet.setValue({ 2, 1, 2, 1 }, "Les Jeux"));
+    ASSERT_FALSE(sheet.setValue({ 5, 3, 5, 3 }, "C5"));
+    const std::vector<std::pair<int, Cell>> cells = sheet.cellsUpTo(2, sheet.lastUsedColumn());
+    ASSERT_EQ(cells.size(), 3u);
+    for (int column = 1; column <= 3; ++column) {
+        const auto& [at, cell] = cells[static_cast<std::size_t>(column - 1)];
+        EXPECT_EQ(at, column);
+        EXPECT_EQ(cell.value, column == 1 ? "Les Jeux" : "");
+        EXPECT_EQ(cell.format.interior.colorIndex, 19) << column;
+        EXPECT_EQ(cell.format.edge(xl::kEdgeLeft), column == 1) << column;
+        EXPECT_EQ(cell.format.edge(xl::kEdgeRight), column == 3) << column;
+    }
+    // A row that is not formatted whole gives its own cells, up to the column asked.
+    ASSERT_FALSE(sheet.setValue({ 5, 1, 5, 1 }, "A5"));
+    EXPECT_EQ(sheet.cellsUpTo(5, 2).size(), 1u);
+    EXPECT_EQ(sheet.cellsUpTo(5, 3).size(), 2u);
+    EXPECT_TRUE(sheet.cellsUpTo(9, 3).empty());
+}
+
+TEST(Worksheet, OnlyTheRightAndTheGeneralAlignmentsAreTaken)
+{
+    Worksheet sheet;
+    EXPECT_FALSE(sheet.setHorizontalAlignment({ 1, 2, 1, 2 }, xl::kRight));
+    EXPECT_TRUE(sheet.format(1, 2).rightAligned);
+    EXPECT_FALSE(sheet.setHorizontalAlignment({ 1, 2, 1, 2 }, xl::kGeneral));
+    EXPECT_FALSE(sheet.format(1, 2).rightAligned);
+    EXPECT_EQ(sheet.setHorizontalAlignment({ 1, 2, 1, 2 }, -4108).number, serviceerror::kRefused); // centred
+    EXPECT_EQ(sheet.setHorizontalAlignment(*ParseReference("3:3"), xl::kRight).number, serviceerror::kRefused);
 }
 
 TEST(PaletteColour, GivesTheStandardColoursOfTheExportAndNothingOutsideTheRange)

@@ -1,3 +1,4 @@
+#include "../betting/nobreak.h"
 #include "windowfixture.h"
 
 #include <algorithm>
@@ -48,6 +49,19 @@ TEST_F(WindowTest, ExportHandsTheListAndItsHeadingToTheWorkbook)
     EXPECT_EQ(m_exports[0].caption, "Programme Ornal");
     EXPECT_EQ(ui().List1->currentIndex().row(), 9);
     EXPECT_TRUE(shown().empty());
+}
+
+// Below the signature the workbook names the bet in force, the default of a bet size of 3, and the base ticked.
+TEST_F(WindowTest, ExportHandsTheBetAndTheBasesInForceAsNotes)
+{
+    prepare(5, 3, { "3", "7", "12", "1", "9" }, "1");
+    click(ui().Check1[1]);
+    click(ui().Picture10);
+    ASSERT_EQ(lines().size(), 6u); // C(4, 2) lines around the base
+    m_exportOutcome.status = ExportOutcome::Status::Written;
+    click(ui().Command7);
+    ASSERT_EQ(m_exports.size(), 1u);
+    EXPECT_EQ(m_exports[0].notes, (Texts { NoBreak("Tiercé : 6 mises de 1,00_€ = 6,00_€"), "Base : 7" }));
 }
 
 TEST_F(WindowTest, ExportFailureIsShownOnceThePointerIsBack)
