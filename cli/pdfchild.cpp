@@ -126,16 +126,14 @@ PdfChild::PdfChild()
 
 PdfChild::~PdfChild()
 {
-    {
-        const SignalsBlocked blocked;
-        g_file[0] = '\0';
-        g_folder[0] = '\0';
-    }
+    // A signal waits until the folder is gone: the handler would otherwise find it half removed, or not yet.
+    const SignalsBlocked blocked;
     if (!m_folder.empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(m_folder, ignored);
     }
-    const SignalsBlocked blocked;
+    g_file[0] = '\0';
+    g_folder[0] = '\0';
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
         if (g_taken[i]) {
             sigaction(kSignals[i], &g_previous[i], nullptr);

@@ -136,6 +136,31 @@ TEST(PdfKill, AKillOfTheProgramEndsTheChildToo)
     RecordProperty("killed", killed);
 }
 
+// The moments right after the PDF takes its name, while the program clears its private folder, are the last a kill
+// can land in.
+TEST(PdfKill, AKillAsThePdfIsDoneLeavesNoFolderInTmpdir)
+{
+    const Subreaper subreaper;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const std::string when = "attempt " + std::to_string(attempt);
+        ScratchFolder destination;
+        ScratchFolder tmp;
+        const pid_t program = StartPdf(destination / "k.pdf", tmp.path());
+        ASSERT_GT(program, 0);
+        int status = 0;
+        bool ended = false;
+        while (!ended && !std::filesystem::exists(destination / "k.pdf")) {
+            ended = ::waitpid(program, &status, WNOHANG) == program;
+        }
+        if (!ended) {
+            ::kill(program, attempt % 2 == 0 ? SIGTERM : SIGHUP);
+            ASSERT_EQ(::waitpid(program, &status, 0), program);
+        }
+        EXPECT_EQ(EntriesOf(tmp.path()), Names {}) << when;
+        ExpectNothingOrTheWholePdf(destination.path(), when);
+    }
+}
+
 TEST(PdfKill, AChildKilledOutrightLeavesNoTemporaryBesideThePdf)
 {
     const Subreaper subreaper;
