@@ -18,6 +18,10 @@ namespace ornal {
 inline constexpr int kDefaultReductionSeconds = 5;
 inline constexpr int kMostReductionSeconds = 3600;
 
+// The line search the threads run after the orbit searches: the one chosen for the case (see LineSearchFor in
+// reducer.cpp), or one kind for every case, which the benchmark compares.
+enum class LineSearch { Chosen, Swaps, Annealing };
+
 // What to reduce and how long to search.
 struct ReductionRequest {
     const CombinationList* list = nullptr; // the current list; must outlive the call
@@ -33,6 +37,7 @@ struct ReductionRequest {
     // At most this many lines, holding the heaviest weight of arrivals they can; 0 for the full guarantee. At or above
     // the size of the first complete reduction, the full guarantee is searched for as without it.
     std::uint64_t lineBudget = 0;
+    LineSearch lineSearch = LineSearch::Chosen;
     // The weight of an arrival, given its horses' numbers (in the order of horses): finite and not negative. Unset,
     // every arrival weighs 1 and the budget holds as many arrivals as it can.
     std::function<double(std::span<const double> arrival)> arrivalWeight;
@@ -65,7 +70,8 @@ struct ReductionResult {
     bool stoppedEarly = false; // a stop request ended the search
     bool boundReached = false; // the kept lines are provably as few as can be
     unsigned threads = 0;
-    std::uint64_t lineBudget = 0; // as asked; 0 for the full guarantee
+    std::uint64_t lineBudget = 0;
+    LineSearch lineSearch = LineSearch::Chosen; // as asked; 0 for the full guarantee
     bool partial = false; // a line budget below a complete reduction: met may be below promised
     double heldWeight = 0; // the weight of the arrivals met by a kept line (their count without weights)
     double promisedWeight = 0; // the weight of every promised arrival

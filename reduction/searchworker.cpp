@@ -92,7 +92,17 @@ bool SearchWorker::searchOrbits(const OrbitVariant& variant)
 
 void SearchWorker::searchLines(std::uint64_t until)
 {
-    SwapSearch search(m_space, m_plan.seed, m_plan.swaps);
+    if (m_plan.anneal) {
+        AnnealSearch search(m_space, m_plan.seed, m_plan.annealing);
+        searchLinesWith(search, until);
+    } else {
+        SwapSearch search(m_space, m_plan.seed, m_plan.swaps);
+        searchLinesWith(search, until);
+    }
+}
+
+template <typename Search> void SearchWorker::searchLinesWith(Search& search, std::uint64_t until)
+{
     std::vector<ArrivalSpace::Index> lines = m_plan.initial;
     std::uint64_t seen = 0;
     const std::uint64_t before = m_moves;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annealsearch.h"
 #include "arrivalspace.h"
 #include "sharedbest.h"
 #include "swapsearch.h"
@@ -32,6 +33,9 @@ struct WorkerPlan {
     std::uint64_t firstSwapMoves = 5000;
     std::uint64_t followUpSwapMoves = 20000;
     SwapOptions swaps;
+    // Whether the line search is annealing with the targeted move rather than the swap search.
+    bool anneal = false;
+    AnnealOptions annealing;
     // Whether the swap search goes on from the shared best whenever another thread gets below it; if not, it keeps
     // to its own line of descent from `initial`, only offering what it finds.
     bool followBest = true;
@@ -53,8 +57,9 @@ private:
     bool finished();
     // Returns whether the orbit search improved the shared best.
     bool searchOrbits(const OrbitVariant& variant);
-    // Runs the swap search until `until` moves in all (0: no end but the search's own).
+    // Runs the swap search (or the annealing) until `until` moves in all (0: no end but the search's own).
     void searchLines(std::uint64_t until);
+    template <typename Search> void searchLinesWith(Search& search, std::uint64_t until);
     bool offer(std::span<const ArrivalSpace::Index> lines);
 
     const ArrivalSpace& m_space;

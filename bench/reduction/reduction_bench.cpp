@@ -1,7 +1,9 @@
 // Guaranteed reductions of full lists against the public records of covering designs, printed as a Markdown table.
 //
-//   reduction_bench [family...] [v or v1-v2...] [--threads=N] [--seed=N] [--scale=X]
+//   reduction_bench [family...] [v or v1-v2...] [--threads=N] [--seed=N] [--scale=X] [--search=swaps|annealing]
 //
+// --search runs one line search in every case (the swap search, or annealing with the targeted move) instead of the
+// one chosen for the case, to compare them.
 // Families: quarte, bonus3, bonus4, multi6, multi7, 2sur4, couple-place (all when none is named); v from 8 to 20.
 // Time limits: 1 s for v <= 12, 5 s for 13 to 16, 10 s for 17 to 20 (times --scale). Options of the other benchmarks
 // (--benchmark_...) are ignored, so that scripts/run-benchmarks can run it with them: the whole table takes minutes.
@@ -91,6 +93,7 @@ struct Options {
     unsigned threads = 2;
     std::uint64_t seed = 1;
     double scale = 1.0;
+    ornal::LineSearch search = ornal::LineSearch::Chosen;
 };
 
 Options Parse(int argc, char** argv)
@@ -104,6 +107,10 @@ Options Parse(int argc, char** argv)
             options.seed = std::strtoull(argv[i] + 7, nullptr, 10);
         } else if (arg.starts_with("--scale=")) {
             options.scale = std::atof(argv[i] + 8);
+        } else if (arg == "--search=swaps") {
+            options.search = ornal::LineSearch::Swaps;
+        } else if (arg == "--search=annealing") {
+            options.search = ornal::LineSearch::Annealing;
         } else if (arg.starts_with("--")) {
             continue;
         } else if (arg[0] >= '0' && arg[0] <= '9') {
@@ -176,6 +183,7 @@ int main(int argc, char** argv)
             request.timeLimit = std::chrono::milliseconds(limit);
             request.maxThreads = options.threads;
             request.seed = options.seed;
+            request.lineSearch = options.search;
             const double cpuBefore = ProcessSeconds();
             const auto wallBefore = std::chrono::steady_clock::now();
             const ornal::ReductionOutcome outcome = ornal::Reduce(request);

@@ -171,6 +171,20 @@ TEST(Reduce, OneThreadIsReproducibleForASeed)
     ExpectVerified(request, first.result);
 }
 
+// Each line search the benchmark compares, run for every case: the result is complete and within the greedy size.
+TEST(Reduce, EveryLineSearchGivesACheckedReduction)
+{
+    const CombinationList list = FullList(11, 6);
+    for (LineSearch kind : { LineSearch::Chosen, LineSearch::Swaps, LineSearch::Annealing }) {
+        ReductionRequest request = Request(list, 11, Guarantee { 4, 4 }, 400ms);
+        request.lineSearch = kind;
+        const ReductionOutcome outcome = Reduce(request);
+        ASSERT_FALSE(outcome.refusal);
+        EXPECT_LE(outcome.result.kept.size(), outcome.result.greedySize);
+        ExpectVerified(request, outcome.result);
+    }
+}
+
 TEST(Reduce, StopRequestIsHonouredPromptly)
 {
     // C(16, 5, 4): the bound (397) is far below what a few seconds reach, so only the stop ends the search.

@@ -1,4 +1,6 @@
+#include "annealsearch.h"
 #include "arrivalspace.h"
+#include "greedycover.h"
 #include "setsystem.h"
 #include "swapsearch.h"
 #include "weightedsearch.h"
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <set>
 #include <string>
 #include <vector>
@@ -96,6 +99,52 @@ TEST_P(SwapSearchTest, RepairsASpoiledFanoPlane)
 
 INSTANTIATE_TEST_SUITE_P(Scoring, SwapSearchTest, testing::Values(false, true),
     [](const testing::TestParamInfo<bool>& info) { return info.param ? "Weighted" : "Counted"; });
+
+// Annealing with the targeted move, lowered one line at a time from the greedy cover as the search threads do, reaches
+// the Steiner quadruple system of 8 points: 14 quadruples holding each of the 56 triples once (Schönheim's bound).
+TEST(AnnealSearch, LowersTheGreedyCoverToTheSteinerSystem)
+{
+    CombinationList list;
+    std::vector<double> horses;
+    for (int h = 1; h <= 8; ++h) {
+        horses.push_back(h);
+    }
+    for (std::uint32_t m = 0; m < 256; ++m) {
+        if (std::popcount(m) == 4) {
+            std::string line = "-";
+            for (int h = 0; h < 8; ++h) {
+                line += (m >> h) & 1 ? std::to_string(h + 1) + "-" : "";
+            }
+            list.append(line);
+        }
+    }
+    ArrivalSpace space;
+    ASSERT_FALSE(space.build(list, horses, {}, Guarantee { 3, 3 }));
+    AnnealSearch search(space, 9);
+    search.load(GreedyCover(space.meetings()));
+    ASSERT_EQ(search.unmet(), 0u);
+    while (search.lines().size() > 14) {
+        search.dropOne();
+        ASSERT_TRUE(search.search(2'000'000)) << "stuck at " << search.lines().size() + 1 << " lines";
+        search.dropIdle();
+    }
+    std::vector<int> metBy(256, 0);
+    for (ArrivalSpace::Index line : search.lines()) {
+        const std::uint32_t mask = space.lineMask(line);
+        for (std::uint32_t s = mask; s != 0; s = (s - 1) & mask) {
+            metBy[s] += std::popcount(s) == 3 ? 1 : 0;
+        }
+    }
+    for (std::uint32_t m = 0; m < 256; ++m) {
+        if (std::popcount(m) == 3) {
+            EXPECT_EQ(metBy[m], 1) << m;
+        }
+    }
+    // One line fewer cannot meet all 56 triples (each line meets 4): the search keeps trying and says so.
+    search.dropOne();
+    EXPECT_FALSE(search.search(20000));
+    EXPECT_EQ(search.lines().size(), 13u);
+}
 
 } // namespace
 } // namespace ornal
