@@ -4,7 +4,9 @@
 #include "bounds.h"
 #include "budgetchoice.h"
 #include "budgetreduction.h"
+#include "designlibrary.h"
 #include "greedycover.h"
+#include "librarydesign.h"
 #include "searchworker.h"
 #include "sharedbest.h"
 #include "verify.h"
@@ -280,18 +282,27 @@ ReductionOutcome ReduceUnguarded(
     result.timeToFinal = result.elapsed;
     result.threads = 1;
     result.lineBudget = request.lineBudget;
-    if (request.lineBudget > 0 && request.lineBudget < greedy.size()) {
+    // A design of the library is answered at once; the search goes on from the smaller of it and the greedy one.
+    std::vector<Index> first = greedy;
+    if (request.useLibrary) {
+        std::vector<Index> stored = LibraryDesign(space, request.library ? *request.library : DesignLibrary::Builtin());
+        if (!stored.empty() && stored.size() <= greedy.size()) {
+            result.librarySize = stored.size();
+            first = std::move(stored);
+        }
+    }
+    if (request.lineBudget > 0 && request.lineBudget < first.size()) {
         if (auto refusal = ReduceToBudget(space, request, stop, progress, start, result)) {
             outcome.refusal = std::move(refusal);
         }
         return outcome;
     }
-    Report(progress, greedy.size(), result.bound, start);
+    Report(progress, first.size(), result.bound, start);
 
-    std::vector<Index> lines = greedy;
-    if (greedy.size() > result.bound && request.timeLimit.count() > 0 && !stop.stop_requested()) {
-        SharedBest best(greedy, start);
-        lines = Search(space, request, greedy, stop, progress, best, start, result.bound, result);
+    std::vector<Index> lines = first;
+    if (first.size() > result.bound && request.timeLimit.count() > 0 && !stop.stop_requested()) {
+        SharedBest best(first, start);
+        lines = Search(space, request, first, stop, progress, best, start, result.bound, result);
         result.timeToFinal = Millis(best.foundAfter());
     }
     result.boundReached = lines.size() <= result.bound;

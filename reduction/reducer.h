@@ -14,6 +14,8 @@
 
 namespace ornal {
 
+class DesignLibrary;
+
 // The search's time limit offered first, and the longest a player may ask for, in seconds.
 inline constexpr int kDefaultReductionSeconds = 5;
 inline constexpr int kMostReductionSeconds = 3600;
@@ -38,6 +40,10 @@ struct ReductionRequest {
     // the size of the first complete reduction, the full guarantee is searched for as without it.
     std::uint64_t lineBudget = 0;
     LineSearch lineSearch = LineSearch::Chosen;
+    // Whether a full list starts from the smallest fitting design of the built-in library (answered at once, then
+    // searched on from), rather than from the greedy reduction alone.
+    bool useLibrary = true;
+    const DesignLibrary* library = nullptr; // the library to use; nullptr for the built-in one
     // The weight of an arrival, given its horses' numbers (in the order of horses): finite and not negative. Unset,
     // every arrival weighs 1 and the budget holds as many arrivals as it can.
     std::function<double(std::span<const double> arrival)> arrivalWeight;
@@ -60,7 +66,8 @@ using ProgressCallback = std::function<void(const ReductionProgress&)>;
 struct ReductionResult {
     std::vector<CombinationList::Count> kept; // indexes into the list, in list order
     CombinationList::Count listSize = 0;
-    std::uint64_t greedySize = 0; // lines of the first complete reduction
+    std::uint64_t greedySize = 0; // lines of the greedy reduction
+    std::uint64_t librarySize = 0; // lines of the library's design the search started from, 0 when none fitted
     std::uint64_t promised = 0; // arrivals some line of the list meets
     std::uint64_t met = 0; // of them, met by a kept line (all of them but under a line budget; verified)
     std::uint64_t outside = 0; // arrivals no line of the list meets: outside the guarantee
@@ -71,7 +78,12 @@ struct ReductionResult {
     bool boundReached = false; // the kept lines are provably as few as can be
     unsigned threads = 0;
     std::uint64_t lineBudget = 0;
-    LineSearch lineSearch = LineSearch::Chosen; // as asked; 0 for the full guarantee
+    LineSearch lineSearch = LineSearch::Chosen;
+    // Whether a full list starts from the smallest fitting design of the built-in library (answered at once, then
+    // searched on from), rather than from the greedy reduction alone.
+    bool useLibrary = true;
+    const DesignLibrary* library
+        = nullptr; // the library to use; nullptr for the built-in one // as asked; 0 for the full guarantee
     bool partial = false; // a line budget below a complete reduction: met may be below promised
     double heldWeight = 0; // the weight of the arrivals met by a kept line (their count without weights)
     double promisedWeight = 0; // the weight of every promised arrival

@@ -1,0 +1,124 @@
+#include "designlibrary.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <optional>
+
+namespace ornal {
+
+// The text of reduction/designs.txt, compiled in (designdata.cpp.in).
+extern const char* const kDesignData;
+
+namespace {
+
+// A file written on Windows ends its lines with a carriage return: a blank like the others.
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// Reads the fields of one line, blank-separated, from the front of line.
+class Fields {
+public:
+    explicit Fields(std::string_view line)
+        : m_line(line)
+    {
+    }
+
+    template <typename Number> std::optional<Number> next(int base = 10)
+    {
+        while (!m_line.empty() && IsBlank(m_line.front())) {
+            m_line.remove_prefix(1);
+        }
+        Number value {};
+        const auto [end, error] = std::from_chars(m_line.data(), m_line.data() + m_line.size(), value, base);
+        if (error != std::errc {} || end == m_line.data()
+            || (end != m_line.data() + m_line.size() && !IsBlank(*end))) {
+            return std::nullopt;
+        }
+        m_line.remove_prefix(static_cast<std::size_t>(end - m_line.data()));
+        return value;
+    }
+
+    bool atEnd() const { return m_line.find_first_not_of(" \t\r") == std::string_view::npos; }
+
+private:
+    std::string_view m_line;
+};
+
+std::optional<StoredDesign> ReadDesign(std::string_view line)
+{
+    Fields fields(line);
+    const auto v = fields.next<int>();
+    const auto k = fields.next<int>();
+    const auto p = fields.next<int>();
+    const auto t = fields.next<int>();
+    const auto size = fields.next<std::uint32_t>();
+    const auto seed = fields.next<std::uint64_t>();
+    const auto millis = fields.next<std::uint64_t>();
+    if (!v || !k || !p || !t || !size || !seed || !millis || *v < 1 || *v > 20 || *k < 1 || *k > *v || *t < 1 || *t > *k
+        || *t > *p || *p > *v || *size == 0 || *size > (1u << *v)) {
+        return std::nullopt;
+    }
+    StoredDesign design { *v, *k, *p, *t, *seed, *millis, {} };
+    design.lines.reserve(*size);
+    for (std::uint32_t i = 0; i < *size; ++i) {
+        const auto mask = fields.next<std::uint32_t>(16);
+        if (!mask || *mask >= (1u << *v) || std::popcount(*mask) != *k) {
+            return std::nullopt;
+        }
+        design.lines.push_back(*mask);
+    }
+    if (!fields.atEnd()) {
+        return std::nullopt;
+    }
+    std::vector<std::uint32_t> sorted = design.lines;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
+        return std::nullopt;
+    }
+    return design;
+}
+
+} // namespace
+
+DesignLibrary DesignLibrary::Parse(std::string_view text)
+{
+    DesignLibrary library;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.find_first_not_of(" \t\r") == std::string_view::npos || line.front() == '#') {
+            continue;
+        }
+        if (std::optional<StoredDesign> design = ReadDesign(line)) {
+            library.m_designs.push_back(std::move(*design));
+        } else {
+            ++library.m_ignored;
+        }
+    }
+    return library;
+}
+
+const DesignLibrary& DesignLibrary::Builtin()
+{
+    static const DesignLibrary library = Parse(kDesignData);
+    return library;
+}
+
+std::vector<const StoredDesign*> DesignLibrary::designsFor(int v, int k, int p, int t) const
+{
+    std::vector<const StoredDesign*> found;
+    for (const StoredDesign& design : m_designs) {
+        if (design.v == v && design.k == k && design.p == p && design.t == t) {
+            found.push_back(&design);
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+        [](const StoredDesign* a, const StoredDesign* b) { return a->lines.size() < b->lines.size(); });
+    return found;
+}
+
+} // namespace ornal

@@ -1,0 +1,196 @@
+#include "combinationengine.h"
+#include "coveringcheck.h"
+#include "designlibrary.h"
+#include "reducer.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace ornal {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The Fano plane on horses 0..6: the lines {i, i+1, i+3} mod 7, which hold each of the 21 pairs once.
+const std::string kFano = "7 3 2 2 7 5 12 b 16 2c 58 31 62 45";
+// The same with its last line 0-2-6 moved to 0-1-2 (7): the pairs 0-6 and 2-6 are met by no line.
+const std::string kSpoiledFano = "7 3 2 2 7 5 12 b 16 2c 58 31 62 7";
+// Every triple of 0..6 but one: a covering of the pairs, far from the fewest.
+std::string AllTriplesButOne()
+{
+    std::string line = "7 3 2 2 34 1 0";
+    int written = 0;
+    for (std::uint32_t m = 0; m < 128; ++m) {
+        if (std::popcount(m) == 3 && written++ < 34) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, " %x", m);
+            line += hex;
+        }
+    }
+    return line;
+}
+
+TEST(DesignLibrary, ReadsWholeLinesAndIgnoresTheOthers)
+{
+    const std::vector<std::string> bad {
+        "7 3 2 2 7 5 12 b 16 2c 58 31 62", // one line short of its size
+        "7 3 2 2 7 5 12 b 16 2c 58 31 62 45 7", // one line more
+        "7 3 2 2 7 5 12 b 16 2c 58 31 62 4g", // not hexadecimal
+        "7 3 2 2 7 5 12 b 16 2c 58 31 62 f", // a line of four horses
+        "7 3 2 2 7 5 12 b 16 2c 58 31 62 85", // horse 7 among seven horses
+        "7 3 2 2 7 5 12 b 16 2c 58 31 b b", // a line twice
+        "7 3 2 3 7 5 12 b 16 2c 58 31 62 45", // t above p
+        "21 3 2 2 7 5 12 b 16 2c 58 31 62 45", // too many horses
+        "7 3 2 2 -7 5 12 b 16 2c 58 31 62 45", // a negative size
+        "7 3 2 2", // fields missing
+        "garbage",
+    };
+    std::string text = "# a comment\n\n" + kFano + "\r\n";
+    for (const std::string& line : bad) {
+        text += line + "\n";
+    }
+    text += AllTriplesButOne(); // the last line without its end of line
+    const DesignLibrary library = DesignLibrary::Parse(text);
+    EXPECT_EQ(library.size(), 2u);
+    EXPECT_EQ(library.ignoredLines(), bad.size());
+    const std::vector<const StoredDesign*> fano = library.designsFor(7, 3, 2, 2);
+    ASSERT_EQ(fano.size(), 2u);
+    EXPECT_EQ(fano[0]->lines, (std::vector<std::uint32_t> { 0xb, 0x16, 0x2c, 0x58, 0x31, 0x62, 0x45 }));
+    EXPECT_EQ(fano[0]->seed, 5u);
+    EXPECT_EQ(fano[0]->millis, 12u);
+    EXPECT_EQ(fano[1]->lines.size(), 34u);
+    EXPECT_TRUE(library.designsFor(7, 3, 3, 3).empty());
+}
+
+// The lines of list holding its numbers as the engine writes them.
+CombinationList Lines(int v, int k, const std::vector<int>& numbers, const std::vector<int>& mustHold = {})
+{
+    CombinationList list;
+    for (std::uint32_t m = 0; m < (1u << v); ++m) {
+        if (std::popcount(m) != k) {
+            continue;
+        }
+        bool holds = true;
+        for (int h : mustHold) {
+            holds = holds && ((m >> h) & 1);
+        }
+        if (!holds) {
+            continue;
+        }
+        std::string line = "-";
+        for (int h = 0; h < v; ++h) {
+            line += (m >> h) & 1 ? std::to_string(numbers[static_cast<std::size_t>(h)]) + "-" : "";
+        }
+        list.append(line);
+    }
+    return list;
+}
+
+struct LibraryCase {
+    const char* name;
+    std::string libraryText;
+    std::size_t answer; // lines kept at once (no search), 0 when the library must not be used
+};
+
+class LibraryReductionTest : public testing::TestWithParam<LibraryCase> { };
+
+// Seven horses numbered 3, 5, 8, 9, 11, 12, 14, pairs in triples: the Fano plane relabelled to them answers at once
+// (no time to search), checked by a slow count; a spoiled plane is passed over for the next design, or for the
+// greedy reduction when none is left.
+TEST_P(LibraryReductionTest, RelabelsAndChecksTheDesign)
+{
+    const std::vector<int> numbers { 3, 5, 8, 9, 11, 12, 14 };
+    const CombinationList list = Lines(7, 3, numbers);
+    const DesignLibrary library = DesignLibrary::Parse(GetParam().libraryText);
+    ReductionRequest request;
+    request.list = &list;
+    request.horses = { 3, 5, 8, 9, 11, 12, 14 };
+    request.guarantee = Guarantee { 2, 2 };
+    request.timeLimit = 0ms;
+    request.library = &library;
+    const ReductionOutcome outcome = Reduce(request);
+    ASSERT_FALSE(outcome.refusal);
+    const ReductionResult& r = outcome.result;
+    EXPECT_EQ(r.librarySize, GetParam().answer);
+    EXPECT_EQ(r.kept.size(), GetParam().answer != 0 ? GetParam().answer : r.greedySize);
+    std::vector<std::string> kept = LinesOf(KeptLines(list, r.kept));
+    // The slow count reads numbers as bits: 3..14 fit.
+    std::uint32_t unmet = 0;
+    for (std::size_t a = 0; a < numbers.size(); ++a) {
+        for (std::size_t b = a + 1; b < numbers.size(); ++b) {
+            const std::uint32_t pair = (1u << numbers[a]) | (1u << numbers[b]);
+            unmet += std::none_of(
+                kept.begin(), kept.end(), [&](const std::string& line) { return (LineMask(line) & pair) == pair; });
+        }
+    }
+    EXPECT_EQ(unmet, 0u);
+    EXPECT_EQ(r.met, 21u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LibraryReductionTest,
+    testing::Values(LibraryCase { "Fano", kFano + "\n", 7 },
+        LibraryCase { "SpoiledFanoThenFano", kSpoiledFano + "\n" + kFano + "\n", 7 },
+        LibraryCase { "SpoiledFanoAlone", kSpoiledFano + "\n", 0 },
+        LibraryCase { "OnlyAnotherCase", "7 3 3 3 35 1 0\n", 0 }),
+    [](const testing::TestParamInfo<LibraryCase>& info) { return std::string(info.param.name); });
+
+// Base 1 among horses 1..8, lines of four holding it: a triple holding 1 lies in a line when its other pair does,
+// so the case is the pairs of the seven others in triples, the Fano plane again, relabelled onto horses 2..8.
+TEST(LibraryReduction, ABaseTurnsTheCaseIntoASmallerOne)
+{
+    const CombinationList list = Lines(8, 4, { 1, 2, 3, 4, 5, 6, 7, 8 }, { 0 });
+    ASSERT_EQ(list.size(), 35u);
+    const DesignLibrary library = DesignLibrary::Parse(kFano);
+    ReductionRequest request;
+    request.list = &list;
+    request.horses = { 1, 2, 3, 4, 5, 6, 7, 8 };
+    request.bases = { 1 };
+    request.guarantee = Guarantee { 3, 3 };
+    request.timeLimit = 0ms;
+    request.library = &library;
+    const ReductionOutcome outcome = Reduce(request);
+    ASSERT_FALSE(outcome.refusal);
+    EXPECT_EQ(outcome.result.librarySize, 7u);
+    const std::vector<std::string> kept = LinesOf(KeptLines(list, outcome.result.kept));
+    EXPECT_EQ(kept.size(), 7u);
+    EXPECT_EQ(UnmetArrivals(kept, 8, 3, 3, 1u << 1), 0);
+}
+
+// Horse 8 removed from eight: the list is every triple of the seven left, and the library's plane covers their pairs;
+// the 7 pairs holding 8 are outside the guarantee. Were the list missing one more line, it would not be full.
+TEST(LibraryReduction, TheFullListOfTheHorsesLeft)
+{
+    const DesignLibrary library = DesignLibrary::Parse(kFano);
+    const CombinationList list = Lines(7, 3, { 1, 2, 3, 4, 5, 6, 7 });
+    ReductionRequest request;
+    request.list = &list;
+    request.horses = { 1, 2, 3, 4, 5, 6, 7, 8 };
+    request.guarantee = Guarantee { 2, 2 };
+    request.timeLimit = 0ms;
+    request.library = &library;
+    const ReductionOutcome outcome = Reduce(request);
+    ASSERT_FALSE(outcome.refusal);
+    EXPECT_EQ(outcome.result.librarySize, 7u);
+    EXPECT_EQ(outcome.result.outside, 7u);
+    EXPECT_EQ(UnmetArrivals(LinesOf(KeptLines(list, outcome.result.kept)), 7, 2, 2), 0);
+
+    CombinationList lessOne;
+    for (CombinationList::Count i = 1; i < list.size(); ++i) {
+        lessOne.append(list.line(i));
+    }
+    request.list = &lessOne;
+    EXPECT_EQ(Reduce(request).result.librarySize, 0u);
+}
+
+// The built-in library reads whole: no line of the file is ignored.
+TEST(DesignLibrary, TheBuiltInFileHasNoBadLine)
+{
+    EXPECT_EQ(DesignLibrary::Builtin().ignoredLines(), 0u);
+}
+
+} // namespace
+} // namespace ornal
