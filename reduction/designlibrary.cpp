@@ -33,8 +33,7 @@ public:
         }
         Number value {};
         const auto [end, error] = std::from_chars(m_line.data(), m_line.data() + m_line.size(), value, base);
-        if (error != std::errc {} || end == m_line.data()
-            || (end != m_line.data() + m_line.size() && !IsBlank(*end))) {
+        if (error != std::errc {} || end == m_line.data() || (end != m_line.data() + m_line.size() && !IsBlank(*end))) {
             return std::nullopt;
         }
         m_line.remove_prefix(static_cast<std::size_t>(end - m_line.data()));
