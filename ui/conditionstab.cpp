@@ -6,12 +6,16 @@
 #include "busycursor.h"
 #include "conditions.h"
 #include "numericvalue.h"
+#include "oddsgroups.h"
 #include "qtbridge.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
@@ -65,6 +69,7 @@ ConditionsTab::ConditionsTab(GameAccess game, QWidget* parent)
 
     auto* groups = new QGridLayout;
     buildGroups(groups);
+    QLayout* odds = buildOddsRow();
     auto* bounds = new QGridLayout;
     buildBounds(bounds);
 
@@ -86,6 +91,7 @@ ConditionsTab::ConditionsTab(GameAccess game, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
+    layout->addLayout(odds);
     layout->addSpacing(8);
     layout->addLayout(bounds);
     layout->addSpacing(8);
@@ -185,6 +191,73 @@ ConditionsTab::BoundsRow ConditionsTab::boundsRow(QGridLayout* grid, int row, co
         }
     }
     return bounds;
+}
+
+QLayout* ConditionsTab::buildOddsRow()
+{
+    m_groupByOdds = new QPushButton(QStringLiteral("Grouper selon les &cotes"), this);
+    m_groupByOdds->setObjectName(QStringLiteral("GrouperCotes"));
+    m_groupByOdds->setAccessibleName(QStringLiteral("Grouper selon les cotes"));
+    m_groupByOdds->setToolTip(QStringLiteral("Mettre les chevaux du pronostic dans les groupes Favoris, Outsiders "
+                                             "et Tocards selon leur cote (Partants et cotes, Ctrl+K)"));
+    m_groupByOdds->setAutoDefault(false);
+    connect(m_groupByOdds, &QPushButton::clicked, this, [this] { groupByOdds(); });
+    const auto threshold = [this](const char* name, const QString& accessible, const QString& tip, double value) {
+        auto* spin = new QDoubleSpinBox(this);
+        spin->setObjectName(QString::fromLatin1(name));
+        spin->setAccessibleName(accessible);
+        spin->setToolTip(tip);
+        spin->setLocale(QLocale(QLocale::French, QLocale::France));
+        spin->setDecimals(1);
+        spin->setRange(1, 999);
+        spin->setSingleStep(0.5);
+        spin->setValue(value);
+        return spin;
+    };
+    m_favouriteOdds = threshold("SeuilFavoris", QStringLiteral("Cote la plus haute d'un favori"),
+        QStringLiteral("Un favori a une cote jusqu'à celle-ci"), kDefaultFavouriteOdds);
+    m_outsiderOdds = threshold("SeuilOutsiders", QStringLiteral("Cote la plus haute d'un outsider"),
+        QStringLiteral("Un outsider a une cote au-dessus de celle des favoris, jusqu'à celle-ci ; au-delà, un tocard"),
+        kDefaultOutsiderOdds);
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_groupByOdds);
+    auto* favourites = new QLabel(QStringLiteral("&Favoris jusqu'à"), this);
+    favourites->setBuddy(m_favouriteOdds);
+    row->addWidget(favourites);
+    row->addWidget(m_favouriteOdds);
+    auto* outsiders = new QLabel(QStringLiteral("&Outsiders jusqu'à"), this);
+    outsiders->setBuddy(m_outsiderOdds);
+    row->addWidget(outsiders);
+    row->addWidget(m_outsiderOdds);
+    row->addStretch();
+    return row;
+}
+
+void ConditionsTab::groupByOdds()
+{
+    std::vector<double> horses;
+    for (const PredictionNumber& number : m_prediction) {
+        horses.push_back(number.value);
+    }
+    const std::vector<Runner> runners = m_game.runners ? m_game.runners() : std::vector<Runner> {};
+    const OddsGroups groups = GroupByOdds(runners, horses, m_favouriteOdds->value(), m_outsiderOdds->value());
+    if (groups.message) {
+        m_game.showMessage(*groups.message);
+        return;
+    }
+    ConditionsSettings settings = shownSettings();
+    const CombinationList& list = m_game.list();
+    const int lineSize = list.empty() ? kMaxLineSize : LineSize(list.line(0));
+    for (std::size_t g = 0; g < groups.groups.size(); ++g) {
+        // Every count allowed at first: grouping sorts the horses, the player then says how many of each to keep.
+        GroupSetting& group = settings.groups[g];
+        group.name = std::string(kOddsGroupNames[g]);
+        group.numbers = groups.groups[g];
+        group.atLeast = 0;
+        group.atMost = lineSize;
+    }
+    showSettings(settings);
+    scheduleCount();
 }
 
 void ConditionsTab::buildBounds(QGridLayout* grid)

@@ -10,9 +10,11 @@
 #include <vector>
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QTimer;
 class QToolButton;
@@ -36,6 +38,8 @@ public:
 
     // The settings as the controls show them now.
     ConditionsSettings shownSettings() const;
+    // Fills the groups from the odds, as the button "Grouper selon les cotes" does.
+    void clickGroupByOdds() { groupByOdds(); }
 
 private:
     struct PredictionNumber {
@@ -56,6 +60,9 @@ private:
 
     void buildGroups(QGridLayout* grid);
     void buildBounds(QGridLayout* grid);
+    QLayout* buildOddsRow();
+    // Fills the first three groups with the prediction's horses by their odds, or says why it cannot.
+    void groupByOdds();
     BoundsRow boundsRow(QGridLayout* grid, int row, const char* name, const QString& caption, const QString& tip,
         int limit, bool withMinimum);
     void showSettings(const ConditionsSettings& settings);
@@ -71,6 +78,9 @@ private:
     BoundsRow m_run;
     QLabel* m_remaining = nullptr;
     QLabel* m_problem = nullptr;
+    QPushButton* m_groupByOdds = nullptr;
+    QDoubleSpinBox* m_favouriteOdds = nullptr;
+    QDoubleSpinBox* m_outsiderOdds = nullptr;
     QTimer* m_countTimer = nullptr;
 };
 

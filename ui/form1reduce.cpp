@@ -36,6 +36,7 @@ GameAccess Form1::gameAccess()
     };
     game.replaceList = [this](CombinationList list) { replaceList(std::move(list)); };
     game.showMessage = [this](const Message& message) { m_messages->show(message); };
+    game.runners = [this] { return m_runners; };
     return game;
 }
 

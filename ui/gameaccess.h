@@ -2,6 +2,7 @@
 
 #include "combinationlist.h"
 #include "messages.h"
+#include "runners.h"
 
 #include <functional>
 #include <string>
@@ -19,6 +20,8 @@ struct GameAccess {
     std::function<void(CombinationList)> replaceList;
     // Shows a message through the window's message boxes.
     std::function<void(const Message&)> showMessage;
+    // The runners of the race and their odds, empty when none were given.
+    std::function<std::vector<Runner>()> runners;
 };
 
 } // namespace ornal

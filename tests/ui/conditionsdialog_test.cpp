@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -388,8 +389,58 @@ TEST_F(ConditionsDialogTest, EveryControlIsNamedAndExplained)
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
         EXPECT_NE(widget->focusPolicy() & Qt::TabFocus, 0) << name;
     }
-    // 5 names, 5 x 6 numbers, 10 group bounds, 3 check boxes, 5 bounds, 2 buttons.
-    EXPECT_EQ(checked, 55);
+    // 5 names, 5 x 6 numbers, 10 group bounds, the grouping by odds and its 2 thresholds, 3 check boxes, 5 bounds,
+    // 2 buttons.
+    EXPECT_EQ(checked, 58);
+}
+
+} // namespace
+} // namespace ornal::testing_support
+
+namespace ornal::testing_support {
+namespace {
+
+class GroupByOddsTest : public ConditionsDialogTest {
+protected:
+    bool ticked(const char* name) { return control<QToolButton>(name)->isChecked(); }
+    QString groupName(int rank) { return control<QLineEdit>(("NomGroupe" + std::to_string(rank)).c_str())->text(); }
+};
+
+TEST_F(GroupByOddsTest, FillsTheThreeGroupsAndFollowsTheThresholds)
+{
+    // Horse 7 runs too but is not in the prediction: it joins no group.
+    window().SetRunners({ { 1, 2 }, { 2, 5 }, { 3, 7 }, { 4, 15 }, { 5, 20 }, { 6, 4 }, { 7, 3 } });
+    ASSERT_NE(openDialog(), nullptr);
+    click(control<QPushButton>("GrouperCotes"));
+    settle();
+    EXPECT_EQ(groupName(1), QStringLiteral("Favoris"));
+    EXPECT_EQ(groupName(2), QStringLiteral("Outsiders"));
+    EXPECT_EQ(groupName(3), QStringLiteral("Tocards"));
+    // 5 closes the favourites, 15 the outsiders.
+    for (const char* name : { "Groupe1Numero1", "Groupe1Numero2", "Groupe1Numero6", "Groupe2Numero3", "Groupe2Numero4",
+             "Groupe3Numero5" }) {
+        EXPECT_TRUE(ticked(name)) << name;
+    }
+    for (const char* name : { "Groupe1Numero3", "Groupe2Numero2", "Groupe3Numero4", "Groupe2Numero5" }) {
+        EXPECT_FALSE(ticked(name)) << name;
+    }
+    // Every count allowed: the 20 lines all remain until the player narrows a group.
+    EXPECT_EQ(remaining(), Remaining("20", "20"));
+
+    control<QDoubleSpinBox>("SeuilFavoris")->setValue(4.5);
+    click(control<QPushButton>("GrouperCotes"));
+    settle();
+    EXPECT_FALSE(ticked("Groupe1Numero2"));
+    EXPECT_TRUE(ticked("Groupe2Numero2"));
+    EXPECT_TRUE(ticked("Groupe1Numero6"));
+}
+
+TEST_F(GroupByOddsTest, WithoutOddsSaysWhereToGiveThem)
+{
+    ASSERT_NE(openDialog(), nullptr);
+    click(control<QPushButton>("GrouperCotes"));
+    EXPECT_EQ(takeMessages(), (std::vector<std::string> { "Donnez d'abord les partants et leurs cotes (Ctrl+K)." }));
+    EXPECT_FALSE(ticked("Groupe1Numero1"));
 }
 
 } // namespace
