@@ -276,34 +276,45 @@ ReductionOutcome ReduceUnguarded(
     result.outside = space.possibleArrivals() - space.arrivalCount();
     result.bound = LowerBound(space);
 
-    const std::vector<Index> greedy = GreedyCover(space.meetings());
-    result.greedySize = greedy.size();
-    result.elapsed = Millis(Clock::now() - start);
-    result.timeToFinal = result.elapsed;
-    result.threads = 1;
-    result.lineBudget = request.lineBudget;
-    // A design of the library is answered at once; the search goes on from the smaller of it and the greedy one.
-    std::vector<Index> first = greedy;
+    // A design of the library is answered at once, before the greedy reduction (on the largest lists it takes longer
+    // than the answer should); the search goes on from the smaller of the two.
+    std::vector<Index> first;
+    Clock::duration firstAt {};
     if (request.useLibrary) {
-        std::vector<Index> stored = LibraryDesign(space, request.library ? *request.library : DesignLibrary::Builtin());
-        if (!stored.empty() && stored.size() <= greedy.size()) {
-            result.librarySize = stored.size();
-            first = std::move(stored);
+        first = LibraryDesign(space, request.library ? *request.library : DesignLibrary::Builtin());
+        firstAt = Clock::now() - start;
+        if (!first.empty() && (request.lineBudget == 0 || request.lineBudget >= first.size())) {
+            Report(progress, first.size(), result.bound, start);
         }
     }
+    const std::vector<Index> greedy = GreedyCover(space.meetings());
+    result.greedySize = greedy.size();
+    result.threads = 1;
+    result.lineBudget = request.lineBudget;
+    if (first.empty() || greedy.size() < first.size()) {
+        first = greedy;
+        firstAt = Clock::now() - start;
+    } else {
+        result.librarySize = first.size();
+    }
+    result.elapsed = Millis(Clock::now() - start);
+    result.timeToFinal = Millis(firstAt);
     if (request.lineBudget > 0 && request.lineBudget < first.size()) {
         if (auto refusal = ReduceToBudget(space, request, stop, progress, start, result)) {
             outcome.refusal = std::move(refusal);
         }
         return outcome;
     }
-    Report(progress, first.size(), result.bound, start);
+    if (result.librarySize == 0) {
+        Report(progress, first.size(), result.bound, start);
+    }
 
     std::vector<Index> lines = first;
     if (first.size() > result.bound && request.timeLimit.count() > 0 && !stop.stop_requested()) {
         SharedBest best(first, start);
         lines = Search(space, request, first, stop, progress, best, start, result.bound, result);
-        result.timeToFinal = Millis(best.foundAfter());
+        // Unimproved, the answer is the first one, found when it was.
+        result.timeToFinal = lines.size() < first.size() ? Millis(best.foundAfter()) : Millis(firstAt);
     }
     result.boundReached = lines.size() <= result.bound;
     result.stoppedEarly = stop.stop_requested() && !result.boundReached;
