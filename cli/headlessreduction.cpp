@@ -1,11 +1,13 @@
 #include "headlessreduction.h"
 
+#include "arrivalweight.h"
 #include "bettype.h"
 #include "gamehorses.h"
 #include "guarantee.h"
 #include "linebudget.h"
 #include "reducer.h"
 #include "reductiontexts.h"
+#include "ticketchances.h"
 
 #include <chrono>
 #include <utility>
@@ -47,14 +49,52 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
     request.maxThreads = choice.seed ? 1 : 0;
     request.seed = choice.seed.value_or(1);
 
+    // With the odds, a budget holds the likeliest arrivals; the odds are checked against the list first, so that a
+    // horse without odds is refused before any search.
+    const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr;
+    std::vector<Runner> runners;
+    if (request.lineBudget > 0 && options.odds.given && type) {
+        OddsRunners loaded = LoadOddsRunners(options.odds);
+        if (loaded.refusal) {
+            reduction.refusal = loaded.refusal;
+            return reduction;
+        }
+        const TicketChances check = ComputeTicketChances(list, *type, loaded.runners, request.horses);
+        if (check.message) {
+            reduction.refusal = check.message->text;
+            return reduction;
+        }
+        runners = std::move(loaded.runners);
+        request.arrivalWeight = FirstPlacesWeight(runners);
+    }
+
     const ReductionOutcome outcome = Reduce(request);
     if (outcome.refusal) {
         reduction.refusal = outcome.refusal->text;
         return reduction;
     }
     const ReductionResult& result = outcome.result;
+    std::optional<std::string> comparison;
+    if (request.arrivalWeight && result.partial) {
+        // The same number of lines searched without the odds, each figure exact for the lines its search keeps.
+        ReductionRequest plain = request;
+        plain.arrivalWeight = nullptr;
+        plain.lineBudget = result.kept.size();
+        const ReductionOutcome unweighted = Reduce(plain);
+        if (unweighted.refusal) {
+            reduction.refusal = unweighted.refusal->text;
+            return reduction;
+        }
+        const double withOdds = ComputeTicketChances(KeptLines(list, result.kept), *type, runners, request.horses).gain;
+        const double withoutOdds
+            = ComputeTicketChances(KeptLines(list, unweighted.result.kept), *type, runners, request.horses).gain;
+        comparison = WeightedGainLine(withOdds, withoutOdds);
+    }
     list = KeptLines(list, result.kept);
     reduction.summary.push_back(GuaranteeLine(request.guarantee, result.met, result.promised));
+    if (comparison) {
+        reduction.summary.push_back(*comparison);
+    }
     if (request.lineBudget > 0) {
         reduction.summary.push_back(CoverageLine(result.met, result.promised));
     }

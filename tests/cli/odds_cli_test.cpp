@@ -5,6 +5,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -164,5 +167,74 @@ INSTANTIATE_TEST_SUITE_P(Table, OddsMisuseTest,
         MisuseCase { "Empty", { "--print", "--jeu", "trio", "--cotes", "", "|3|3|1|2|3" },
             "ornal : --cotes attend N=COTE,N=COTE,... ou un fichier." }),
     [](const testing::TestParamInfo<MisuseCase>& info) { return info.param.name; });
+
+// The chance that runner `last` finishes last of the five runners with these odds, every order summed by brute
+// force with Harville's product written out here.
+double ChanceLast(const std::vector<double>& odds, int last)
+{
+    double total = 0;
+    for (const double c : odds) {
+        total += 1 / c;
+    }
+    std::vector<int> order { 0, 1, 2, 3, 4 };
+    double sum = 0;
+    do {
+        if (order.back() != last) {
+            continue;
+        }
+        double chance = 1;
+        double gone = 0;
+        for (const int r : order) {
+            const double p = 1 / odds[static_cast<std::size_t>(r)] / total;
+            chance *= p / (1 - gone);
+            gone += p;
+        }
+        sum += chance;
+    } while (std::next_permutation(order.begin(), order.end()));
+    return sum;
+}
+
+std::string Percent(double chance)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", std::round(chance * 10000) / 100);
+    std::string out(text);
+    std::replace(out.begin(), out.end(), '.', ',');
+    return out + NoBreak("_%");
+}
+
+TEST(OddsBudget, OneLineKeepsTheLikeliestArrival)
+{
+    // Five Multi en 4 lines of five runners; each line holds one arrival, the four first being all but one horse.
+    // The outsider 1 (odds 30) is the likeliest to finish last, so the line without it is the one to keep; every
+    // line is as good without the odds, whichever such a search keeps holds one of the other four chances.
+    const std::vector<double> odds { 30, 3, 4, 5, 6 };
+    const ProgramRun run = RunOrnal({ "--print", "--jeu", "multi", "--cotes", "1=30,2=3,3=4,4=5,5=6", "--reduire",
+        "4,4", "--lignes", "1", "|5|4|1|2|3|4|5" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out), Texts { "-2-3-4-5-" });
+    const Texts err = Lines(run.err);
+    ASSERT_GE(err.size(), 3u);
+    EXPECT_EQ(err[1], "Garantie : 4 premiers, 4 dans une ligne : 1 arrivée tenue sur 5");
+    const std::string prefix = "Probabilité de gain : " + Percent(ChanceLast(odds, 0)) + " (";
+    EXPECT_EQ(err[2].substr(0, prefix.size()), prefix) << err[2];
+    bool another = false;
+    for (int last = 1; last < 5; ++last) {
+        another = another
+            || err[2] == prefix + Percent(ChanceLast(odds, last)) + " sans les cotes, au même nombre de lignes)";
+    }
+    EXPECT_TRUE(another) << err[2];
+    // The chances of the kept list that follow the cost line say the same gain.
+    EXPECT_NE(std::find(err.begin(), err.end(), "Probabilité de gain : " + Percent(ChanceLast(odds, 0))), err.end());
+}
+
+TEST(OddsBudget, AHorseWithoutOddsIsRefusedBeforeTheSearch)
+{
+    const ProgramRun run = RunOrnal({ "--print", "--jeu", "multi", "--cotes", "1=30,2=3,3=4,4=5", "--reduire", "4,4",
+        "--lignes", "1", "|5|4|1|2|3|4|5" });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(Lines(run.err), Texts { "Le cheval 5 de la prédiction n'a pas de cote." });
+}
 
 } // namespace
