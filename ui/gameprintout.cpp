@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
 
 namespace ornal {
 
@@ -69,8 +70,11 @@ struct LineRow {
 
 std::vector<std::pair<int, int>> CutToWidth(const QString& text, const QFontMetrics& metrics, int width, int indent)
 {
-    // Advances summed unrounded, as the metrics sum them for a whole text.
+    // Advances summed unrounded, as the metrics sum them for a whole text; those of ASCII characters measured once,
+    // since a list of long lines repeats the same few characters.
     const QFontMetricsF exact(metrics);
+    std::array<qreal, 128> ascii;
+    ascii.fill(-1);
     std::vector<std::pair<int, int>> pieces;
     int start = 0;
     qreal used = 0;
@@ -78,7 +82,14 @@ std::vector<std::pair<int, int>> CutToWidth(const QString& text, const QFontMetr
     for (int i = 0; i < text.size();) {
         // A character outside the basic plane is two units, measured and kept together.
         const int units = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
-        const qreal advance = exact.horizontalAdvance(text.mid(i, units));
+        const char16_t unit = text[i].unicode();
+        qreal advance = unit < ascii.size() ? ascii[unit] : -1;
+        if (advance < 0) {
+            advance = exact.horizontalAdvance(text.mid(i, units));
+            if (unit < ascii.size()) {
+                ascii[unit] = advance;
+            }
+        }
         if (used + advance > room && i > start) {
             pieces.emplace_back(start, i - start);
             start = i;
