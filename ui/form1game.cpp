@@ -232,8 +232,12 @@ void Form1::saveLastGame()
     if (file.empty()) {
         return;
     }
+    // A window closed as it opened, or after a start that computed nothing, would only overwrite the game kept from
+    // the time before with one the player cannot want back.
+    if (m_model->list().empty()) {
+        return;
+    }
     const SavedGame game = currentGame();
-    // A window closed as it opened would only overwrite the game kept from the time before.
     if (m_startingGame && game == *m_startingGame) {
         return;
     }
