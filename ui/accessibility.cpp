@@ -17,13 +17,22 @@ public:
         addControllingSignal(QStringLiteral("clicked()"));
     }
 
-    QStringList actionNames() const override { return { pressAction() }; }
+    // Pressing, and the widget's own actions: a screen reader moves the focus with the focus action.
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        names.removeAll(pressAction());
+        names.prepend(pressAction());
+        return names;
+    }
 
     void doAction(const QString& action) override
     {
         if (action == pressAction()) {
             emit static_cast<ClickableLabel*>(widget())->clicked();
+            return;
         }
+        QAccessibleWidget::doAction(action);
     }
 };
 

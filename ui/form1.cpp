@@ -10,9 +10,11 @@
 #include "desktopfolders.h"
 #include "extensioncontrols.h"
 #include "filters.h"
+#include "focusring.h"
 #include "gamefile.h"
 #include "gamefiledialogs.h"
 #include "gamenotes.h"
+#include "listundokeys.h"
 #include "messageboxes.h"
 #include "numberboxfilter.h"
 #include "numericvalue.h"
@@ -110,6 +112,9 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
     m_ui.List1->setModel(m_model);
     InitialiseMainWindow();
     connectControls();
+    connectListMenu();
+    (new ListUndoKeys(this))->watchBoxesOf(this);
+    new FocusRing(this);
     centreOnScreen();
     m_startingGame = currentGame();
 }

@@ -124,6 +124,8 @@ public:
     void PrintGame();
     void UndoListChange();
     void RedoListChange();
+    // Puts the list's lines on the clipboard as text, one line a combination.
+    void CopyCombinations();
 
     // The game the window holds, every control as it stands, as it would be saved.
     SavedGame currentGame() const;
@@ -151,6 +153,7 @@ private:
     // Memory ran short inside an operation: the list shown is kept and the player is told.
     void showOutOfMemory();
     void connectControls();
+    void connectListMenu();
     void runFilter(QComboBox* filterBox, bool keepHolders);
     // Every change of List1's lines goes through here, so the count, the cost and the history follow it.
     void replaceList(CombinationList list);

@@ -190,14 +190,16 @@ private:
     }
 
     // Types text key by key where it is short, as a paste of the whole text where it is long.
-    void enter(QComboBox* box, const QString& text)
+    // True when the text was typed key by key, false when it was put in as a whole.
+    bool enter(QComboBox* box, const QString& text)
     {
         if (text.size() <= 12 && chance(0.7)) {
             box->lineEdit()->selectAll();
             TypeKeys(box->lineEdit(), text);
-        } else {
-            box->setEditText(text);
+            return true;
         }
+        box->setEditText(text);
+        return false;
     }
 
     void typeInto(QLineEdit* box, const QString& text)
@@ -239,14 +241,23 @@ private:
         case 6: {
             QComboBox* box = anyDropDown();
             const QString text = oddText();
-            enter(box, text);
+            const bool typed = enter(box, text);
             step.what = "type \"" + text.left(20).toStdString() + "\" into " + box->objectName().toStdString();
             if (chance(0.3)) {
-                // Enter in the text of a choice computes and never chooses, whatever the text names; in a filter
-                // box it does nothing at all.
+                // Enter in the text of a choice chooses the entry the player typed, as a pick does; any other text
+                // computes. In a filter box Enter does nothing at all.
+                const bool choice = box == ui().NombreChevaux || box == ui().Jeu || box == ui().Base;
+                const bool picks
+                    = choice && typed && !text.isEmpty() && box->lineEdit()->text() == text && box->findText(text) >= 0;
+                const bool basesBefore = window().baseCount() != -1;
                 QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-                step.what += " and Enter";
-                if (box == ui().NombreChevaux || box == ui().Jeu || box == ui().Base) {
+                step.what += picks ? " and Enter, a pick" : " and Enter";
+                if (picks && box == ui().NombreChevaux) {
+                    step.pickedHorseCount = text.toInt();
+                }
+                if (picks) {
+                    step.choiceClearsMarks = box != ui().Jeu || basesBefore;
+                } else if (choice) {
                     step.change = Step::Change::Computation;
                 }
             }
