@@ -280,6 +280,12 @@ void CoutGainsDialog::showChances(const std::optional<TicketChances>& chances)
     m_chances->showChances(chances);
 }
 
+void CoutGainsDialog::focusArrival()
+{
+    m_arrival[0]->setFocus();
+    m_arrival[0]->selectAll();
+}
+
 void CoutGainsDialog::showCostFigures()
 {
     m_lines->setText(m_list ? QString::number(m_list->size()) : QString());

@@ -43,6 +43,8 @@ public:
     void setArrival(const std::array<std::string, kArrivalPlaces>& places);
     // Shows how likely the list is to pay from the runners' odds; nullopt while no runner is given.
     void showChances(const std::optional<TicketChances>& chances);
+    // Gives the focus to the first place of the arrival.
+    void focusArrival();
 
 signals:
     void betTypeChosen(const ornal::BetType* type);

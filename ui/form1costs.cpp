@@ -6,6 +6,8 @@
 #include "chancetexts.h"
 #include "clickablelabel.h"
 #include "coutgainsdialog.h"
+#include "dialogplacement.h"
+#include "focusring.h"
 #include "gamehorses.h"
 #include "numericvalue.h"
 #include "qtbridge.h"
@@ -30,6 +32,9 @@ namespace {
 // Trio ordre have no logo and are chosen in the dialog.
 constexpr std::array<std::string_view, 7> kLogoTypes { "couple-gagnant", "2sur4", "trio", "tierce", "quarte", "multi",
     "quinte" };
+
+// The dialog's message lines take room only while they say something: its size keeps room for two of them.
+constexpr int kCostDialogRoomForMessages = 40;
 
 } // namespace
 
@@ -135,6 +140,7 @@ void Form1::ShowCostAndGains()
 {
     if (!m_costDialog) {
         m_costDialog = new CoutGainsDialog(this);
+        new FocusRing(m_costDialog);
         connect(
             m_costDialog, &CoutGainsDialog::betTypeChosen, this, [this](const BetType* type) { ChooseBetType(type); });
         connect(m_costDialog, &CoutGainsDialog::stakeChosen, this, [this](const BetType* type, qint64 cents) {
@@ -158,6 +164,12 @@ void Form1::ShowCostAndGains()
             arrival[i] = ToStd(m_ui.txtscan[i]->text());
         }
         m_costDialog->setArrival(arrival);
+        PlaceBeside(m_costDialog, this, kCostDialogRoomForMessages);
+        m_costDialog->show();
+        // With lines to check, the player comes to type the finish.
+        if (!m_model->list().empty()) {
+            m_costDialog->focusArrival();
+        }
     }
     m_costDialog->show();
     m_costDialog->raise();

@@ -1,6 +1,8 @@
 #include "form1.h"
 
 #include "conditionstab.h"
+#include "dialogplacement.h"
+#include "focusring.h"
 #include "guaranteetab.h"
 #include "reducedialog.h"
 
@@ -12,11 +14,13 @@ void Form1::ReduceList()
 {
     if (!m_reduceDialog) {
         m_reduceDialog = new ReduceDialog(this);
+        new FocusRing(m_reduceDialog);
         m_reduceDialog->addTab(new ConditionsTab(gameAccess()), QStringLiteral("Conditions"));
         m_reduceDialog->addTab(new GuaranteeTab(guaranteeAccess()), QStringLiteral("Garantie"));
         // The dialog first opens on the guarantee; later it comes back on the tab the player left it on.
         m_reduceDialog->tabs()->setCurrentIndex(1);
     }
+    PlaceBeside(m_reduceDialog, this);
     m_reduceDialog->open();
 }
 

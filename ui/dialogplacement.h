@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace ornal {
+
+// Where a dialog's frame of size dialog goes beside the window's frame window on a screen's available area: against
+// the window's right edge when the area has room there, else against its left edge, else on the side with more room,
+// covering as little of the window as it can; the top edges level; always wholly inside the area when it fits.
+QPoint BesideTopLeft(const QRect& area, const QRect& window, const QSize& dialog);
+
+// Gives dialog one size for good, the one its layout asks for now with extra height for what it may show later
+// (so that typing or switching tabs never makes it jump), and moves it beside window. Call before each showing.
+void PlaceBeside(QWidget* dialog, const QWidget* window, int extraHeight = 0);
+
+} // namespace ornal
