@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -25,7 +26,7 @@ namespace {
 
 QFont ArialFont(double points, bool bold = false)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(WindowFontFamily());
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -106,6 +107,15 @@ QGroupBox* CaptionedFrame(
 }
 
 } // namespace
+
+QString WindowFontFamily()
+{
+    // The window's texts are measured for Arial; Liberation Sans has its metrics. A substitute of the system's
+    // choosing is often wider, and the labels are cut.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Arial")) ? QStringLiteral("Arial")
+                                                                                    : QStringLiteral("Liberation Sans");
+    return family;
+}
 
 int TwipsToPixels(int twips)
 {

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QString;
 class QWidget;
 
 namespace ornal {
@@ -64,6 +65,9 @@ private:
     // The Tab order of the design through the controls that can take the focus.
     void chainKeyboardFocus();
 };
+
+// The family of the window's fonts: Arial, or Liberation Sans, of the same metrics, where Arial is absent.
+QString WindowFontFamily();
 
 // Twips (1/1440 inch) to pixels at 96 dots per inch.
 int TwipsToPixels(int twips);

@@ -1,6 +1,8 @@
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QTest>
 
@@ -329,6 +331,29 @@ TEST_F(WindowTest, LargestListIsShownWhole)
     EXPECT_EQ(caption(), "Combinaisons : 77520");
     EXPECT_EQ(ui().List1->model()->rowCount(), 77520);
     EXPECT_EQ(ui().List1->model()->index(77519, 0).data().toString(), "-14-15-16-17-18-19-20-");
+}
+
+// The labels are sized for Arial's metrics: where Arial is absent the window asks for Liberation Sans, which has them,
+// by name rather than leaving the choice to the system, whose substitute may be wider and cut the captions.
+TEST_F(WindowTest, TheTextsAskForArialOrLiberationSansAndFitTheirLabels)
+{
+    const bool arial = QFontDatabase::hasFamily(QStringLiteral("Arial"));
+    for (const QWidget* control :
+        { static_cast<const QWidget*>(ui().NombreLabel), static_cast<const QWidget*>(ui().Label2),
+            static_cast<const QWidget*>(ui().Label7), static_cast<const QWidget*>(ui().List1),
+            static_cast<const QWidget*>(ui().TotalComb), static_cast<const QWidget*>(ui().Frame2) }) {
+        EXPECT_EQ(control->font().family().toStdString(), arial ? "Arial" : "Liberation Sans")
+            << control->objectName().toStdString();
+    }
+    if (!arial && !QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) {
+        GTEST_SKIP() << "neither Arial nor Liberation Sans (fonts-liberation2) is installed";
+    }
+    // The ink of each caption, not its advance, to within the antialiased edge pixel: a wider font loses whole letters
+    // ("Nombr").
+    for (const QLabel* label : { ui().NombreLabel, ui().JeuLabel, ui().BaseLabel, ui().Label2, ui().Label7 }) {
+        EXPECT_LE(QFontMetrics(label->font()).tightBoundingRect(label->text().trimmed()).right(), label->width())
+            << label->text().toStdString();
+    }
 }
 
 } // namespace
