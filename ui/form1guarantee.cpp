@@ -23,6 +23,7 @@ GuaranteeAccess Form1::guaranteeAccess()
         return type ? m_bets.stakeCents(*type) : std::int64_t { 0 };
     };
     game.replaceList = [this](CombinationList list) { replaceList(std::move(list)); };
+    game.runners = [this] { return m_runners; };
     return game;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "combinationlist.h"
+#include "runners.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,6 +24,8 @@ struct GuaranteeAccess {
     std::function<std::int64_t()> stakeCents;
     // Replaces List1's lines through the window's one door, so the count and the cost follow.
     std::function<void(CombinationList)> replaceList;
+    // The runners of the race and their odds, empty when none were given: a budget then holds the likeliest arrivals.
+    std::function<std::vector<Runner>()> runners;
 };
 
 } // namespace ornal

@@ -1,10 +1,13 @@
 #include "guaranteetab.h"
 
 #include "allocation.h"
+#include "arrivalweight.h"
 #include "bettype.h"
+#include "chancetexts.h"
 #include "linebudgetbox.h"
 #include "qtbridge.h"
 #include "reductiontexts.h"
+#include "ticketchances.h"
 
 #include <QButtonGroup>
 #include <QDialog>
@@ -290,8 +293,26 @@ void GuaranteeTab::reduce()
         m_state->setText(ToQString(text::kOutOfMemory));
         return;
     }
-    Inputs inputs { std::move(*lines), m_game.horses(), m_game.bases(), chosenGuarantee(), budget.lines };
+    Inputs inputs { std::move(*lines), m_game.horses(), m_game.bases(), chosenGuarantee(), budget.lines, {} };
+    const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
+    if (inputs.lineBudget > 0 && type && m_game.runners) {
+        inputs.runners = m_game.runners();
+    }
+    if (!inputs.runners.empty()) {
+        // A horse without odds would weigh nothing: the odds must cover the prediction before the search.
+        const TicketChances check = ComputeTicketChances(*inputs.list, *type, inputs.runners, inputs.horses);
+        if (check.message) {
+            m_applyWhenDone = false;
+            m_reduction.reset();
+            m_answer->clear();
+            m_state->setText(ToQString(check.message->text));
+            return;
+        }
+    }
     ReductionRequest request;
+    if (!inputs.runners.empty()) {
+        request.arrivalWeight = FirstPlacesWeight(inputs.runners);
+    }
     request.horses = inputs.horses;
     request.bases = inputs.bases;
     request.guarantee = inputs.guarantee;
@@ -401,6 +422,12 @@ void GuaranteeTab::finish(const ReductionOutcome& outcome)
     std::string answer = result.partial
         ? BudgetAnswer(result.listSize, result.kept.size(), result.met, result.promised)
         : ReductionAnswer(result.listSize, result.kept.size(), result.met, result.promised);
+    const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
+    if (result.partial && !inputs->runners.empty() && type) {
+        answer += "\n"
+            + GainChanceLine(
+                ComputeTicketChances(KeptLines(*inputs->list, result.kept), *type, inputs->runners, inputs->horses));
+    }
     if (result.outside > 0) {
         answer += "\n" + OutsideLine(result.outside);
     }

@@ -63,6 +63,7 @@ private:
         std::vector<double> bases;
         Guarantee guarantee;
         std::uint64_t lineBudget = 0; // 0 for the full guarantee
+        std::vector<Runner> runners; // with a budget: the odds that weigh the arrivals, empty for none
     };
     struct Reduction {
         Inputs inputs;

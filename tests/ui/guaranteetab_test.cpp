@@ -13,11 +13,14 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ornal::testing_support {
 namespace {
@@ -344,6 +347,44 @@ TEST_F(GuaranteeTabTest, ANumberOfLinesKeepsThoseHoldingTheMostArrivals)
     EXPECT_EQ(UnmetArrivals(kept, 6, 3, 3), 20 - 12);
     window().UndoListChange();
     EXPECT_EQ(lines(), before);
+}
+
+// With the odds a number of lines holds the likeliest arrivals. Five Multi en 4 lines of five runners: each holds one
+// arrival, all horses but one; the outsider 1 at 30 is the likeliest to finish last, so its line is left out. The
+// chance of gain is then the chance that horse 1 finishes last, summed here over every order by brute force.
+TEST_F(GuaranteeTabTest, WithOddsTheLinesKeptHoldTheLikeliestArrivals)
+{
+    openTab(5, 4);
+    window().ChooseBetType(FindBetType("multi"));
+    m_tab->prepare();
+    const std::vector<double> odds { 30, 3, 4, 5, 6 };
+    window().SetRunners({ { 1, 30 }, { 2, 3 }, { 3, 4 }, { 4, 5 }, { 5, 6 } });
+    click(find<QRadioButton>("NombreDeLignes"));
+    find<QSpinBox>("LignesVoulues")->setValue(1);
+    click(find<QPushButton>("Reduire"));
+    ASSERT_TRUE(waitUntilDone());
+    double total = 0;
+    for (const double c : odds) {
+        total += 1 / c;
+    }
+    std::vector<int> order { 0, 1, 2, 3, 4 };
+    double lastChance = 0;
+    do {
+        double chance = 1;
+        double gone = 0;
+        for (const int r : order) {
+            chance *= 1 / odds[static_cast<std::size_t>(r)] / total / (1 - gone);
+            gone += 1 / odds[static_cast<std::size_t>(r)] / total;
+        }
+        lastChance += order.back() == 0 ? chance : 0;
+    } while (std::next_permutation(order.begin(), order.end()));
+    const QString percent = QLocale(QLocale::French).toString(lastChance * 100, 'f', 2);
+    const std::string nbsp = "\u00A0";
+    EXPECT_EQ(text("ReponseReduction"),
+        "5 lignes → 1 ligne\nGarantie partielle : 1 arrivée tenue sur 5 (20,0" + nbsp
+            + "%)\nProbabilité de gain : " + ToStd(percent) + nbsp + "%");
+    EXPECT_TRUE(m_tab->apply());
+    EXPECT_EQ(lines(), Texts { "-2-3-4-5-" });
 }
 
 // The Quarté+ of 6 horses costs 1,30 € a line: 4 € pay three lines, 1 € none, and enough for every line the full
