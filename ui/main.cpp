@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,12 +50,13 @@ bool XDisplayExpected()
         && Variable("XDG_SESSION_TYPE") != "wayland";
 }
 
-bool XDisplayAnswers()
+// A connection to the X display named, held until Qt has its own: an X server left without clients resets itself
+// (Xvfb does), and Qt's connection would then be refused while it does.
+using XConnection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
+
+XConnection ConnectToXDisplay()
 {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
+    return XConnection(xcb_connect(nullptr, nullptr), &xcb_disconnect);
 }
 
 // While the application starts, Qt's remarks are held back: when its platform fails it ends the program through a
@@ -106,7 +108,8 @@ int main(int argc, char* argv[])
             stderr);
         return 1;
     }
-    if (XDisplayExpected() && !XDisplayAnswers()) {
+    XConnection xDisplay(nullptr, &xcb_disconnect);
+    if (XDisplayExpected() && xcb_connection_has_error((xDisplay = ConnectToXDisplay()).get()) != 0) {
         const std::string display = Variable("DISPLAY");
         const std::string what = display.empty() ? std::string("ornal : aucun affichage disponible (DISPLAY)")
                                                  : "ornal : l'affichage « " + display + " » ne répond pas (DISPLAY)";
@@ -123,6 +126,7 @@ int main(int argc, char* argv[])
     g_starting = true;
     QApplication application(argc, argv);
     g_starting = false;
+    xDisplay.reset();
     for (const auto& [type, text] : g_heldBack) {
         g_previousHandler(type, QMessageLogContext(), text);
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 namespace ornal::testing_support {
@@ -45,6 +46,21 @@ INSTANTIATE_TEST_SUITE_P(Table, MissingDisplayTest,
         DisplayCase { "UnknownPlatformBesideAnX", "DISPLAY=:613 QT_QPA_PLATFORM=nosuch",
             "ornal : l'affichage « nosuch » n'est pas disponible (QT_QPA_PLATFORM)" }),
     [](const testing::TestParamInfo<DisplayCase>& info) { return info.param.name; });
+
+// Asking the display whether it answers must not leave it without clients: an X server with none resets itself, as
+// Xvfb does when a script starts the window alone on it, and Qt then found no display about one start in three.
+TEST(WindowStart, AnXServerWithoutOtherClientsStillOpensTheWindow)
+{
+    if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "xvfb-run is missing (Debian package xvfb)";
+    }
+    for (int start = 0; start < 12; ++start) {
+        const ProgramRun run = RunOrnal({ "|5|3|1|2|3|4|5" },
+            "exec xvfb-run -a -s '-screen 0 1024x768x24' env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "
+            "ORNAL_QUIT_WHEN_SHOWN=1 ");
+        ASSERT_EQ(run.status, 0) << "start " << start << ": " << run.err;
+    }
+}
 
 // Qt would make its folder under a missing temporary folder's name, that is at the root of the file system.
 TEST(WindowStart, WithoutASessionFolderQtGetsOneOfTheUsers)
