@@ -13,13 +13,41 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kRowEnd = "\r\n";
 
+// A text a spreadsheet application would read as a formula and run when the file is opened. A leading "-" only
+// counts when a character follows that a formula needs to call a function, reach another sheet or program, or
+// compute ("(", "|", "!", "=", "+", "&"...): every line starts with one, and lines of numbers and names ("-3-7-12-",
+// "-Été-b-") stay as they are.
+bool readAsFormula(std::string_view field)
+{
+    if (field.empty()) {
+        return false;
+    }
+    if (field.front() == '=' || field.front() == '+' || field.front() == '@' || field.front() == '\t'
+        || field.front() == '\r') {
+        return true;
+    }
+    if (field.front() != '-') {
+        return false;
+    }
+    return !std::all_of(field.begin(), field.end(), [](char c) {
+        const bool letterOrDigit = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        return static_cast<unsigned char>(c) >= 0x80 || letterOrDigit
+            || std::string_view(" -_.,;\"'").find(c) != std::string_view::npos;
+    });
+}
+
 void AppendField(std::string& text, std::string_view field)
 {
-    if (field.find_first_of(";\"\r\n") == std::string_view::npos) {
+    const bool formula = readAsFormula(field);
+    if (!formula && field.find_first_of(";\"\r\n") == std::string_view::npos) {
         text += field;
         return;
     }
     text += '"';
+    // The apostrophe makes the application take the rest as text.
+    if (formula) {
+        text += '\'';
+    }
     for (const char c : field) {
         text += c;
         if (c == '"') {

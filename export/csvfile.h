@@ -15,7 +15,9 @@ namespace ornal {
 std::string CsvText(const CombinationList& list);
 
 // text as one CSV field: as it is, or between double quotes (inner ones doubled) when it holds ";", a double quote
-// or a line end.
+// or a line end. A text a spreadsheet application would run as a formula (it starts with "=", "+", "@", a tab, a
+// carriage return, or a "-" followed by something else than letters, digits, blanks and the punctuation
+// -_.,;"') gets a leading apostrophe inside the quotes, so that it opens as text.
 std::string CsvField(std::string_view text);
 
 // Writes CsvText(list) as file, whole or not at all; an existing file is refused unless existing is Replace.

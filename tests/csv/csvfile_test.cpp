@@ -52,6 +52,27 @@ INSTANTIATE_TEST_SUITE_P(Fields, CsvFieldQuoting,
         FieldCase { "dit \"oui\"", "\"dit \"\"oui\"\"\"" }, FieldCase { "\"", "\"\"\"\"" },
         FieldCase { "deux\nlignes", "\"deux\nlignes\"" }, FieldCase { "retour\r", "\"retour\r\"" }));
 
+INSTANTIATE_TEST_SUITE_P(Formulas, CsvFieldQuoting,
+    testing::Values(FieldCase { "=1+1", "\"'=1+1\"" }, FieldCase { "+33", "\"'+33\"" },
+        FieldCase { "@SUM(A1)", "\"'@SUM(A1)\"" }, FieldCase { "\tx", "\"'\tx\"" }, FieldCase { "\r=2", "\"'\r=2\"" },
+        FieldCase { "=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\"" },
+        FieldCase { "=a;b", "\"'=a;b\"" },
+        // A dash starts every line: only what could call something after it is neutralised.
+        FieldCase { "-3-7-12-", "-3-7-12-" }, FieldCase { "-a-b-c-", "-a-b-c-" }, FieldCase { "-Été 2-", "-Été 2-" },
+        FieldCase { "-", "-" }, FieldCase { "-=1+1-2-", "\"'-=1+1-2-\"" }, FieldCase { "-2+3-", "\"'-2+3-\"" },
+        FieldCase { "-cmd|' /C calc'!A0-", "\"'-cmd|' /C calc'!A0-\"" },
+        FieldCase { "-HYPERLINK(1)-", "\"'-HYPERLINK(1)-\"" }, FieldCase { "-1&2-", "\"'-1&2-\"" },
+        FieldCase { "-a:b-", "\"'-a:b-\"" },
+        // Only the first character counts.
+        FieldCase { "1=1", "1=1" }, FieldCase { " =1", " =1" }, FieldCase { "a+b", "a+b" }));
+
+TEST(CsvText, AFormulaInABoxReachesTheFileAsText)
+{
+    // The line of a box holding "=1+1": its text and that number are neutralised, the other numbers are not.
+    EXPECT_EQ(CsvText(MakeList({ "-=1+1-2-3-", "-2-3-4-" })),
+        kBom + "Combinaison;Cheval 1;Cheval 2;Cheval 3\r\n\"'-=1+1-2-3-\";\"'=1+1\";2;3\r\n-2-3-4-;2;3;4\r\n");
+}
+
 TEST(CsvFile, IsWrittenWholeAndNeverReplacesAFileUnlessAsked)
 {
     ScratchFolder folder;
