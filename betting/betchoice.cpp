@@ -23,6 +23,7 @@ BetChoice::BetChoice()
 {
     for (const BetType& type : BetTypes()) {
         m_stakes.push_back(type.defaultStakeCents);
+        m_rapportBases.push_back(type.defaultStakeCents);
     }
 }
 
@@ -47,6 +48,19 @@ void BetChoice::setStakeCents(const BetType& type, std::int64_t cents)
 void BetChoice::resetStake(const BetType& type)
 {
     setStakeCents(type, type.defaultStakeCents);
+}
+
+std::int64_t BetChoice::rapportBaseCents(const BetType& type) const
+{
+    const int i = indexOf(type);
+    return i < 0 ? type.defaultStakeCents : m_rapportBases[static_cast<std::size_t>(i)];
+}
+
+void BetChoice::setRapportBaseCents(const BetType& type, std::int64_t cents)
+{
+    if (const int i = indexOf(type); i >= 0) {
+        m_rapportBases[static_cast<std::size_t>(i)] = cents;
+    }
 }
 
 std::optional<BetCost> BetChoice::cost(const CombinationList& list) const

@@ -10,7 +10,8 @@
 
 namespace ornal {
 
-// The bet type a player plays and the unit stake set for each type, kept for the run of the program.
+// The bet type a player plays, and for each type the unit stake set and the stake its rapports are quoted for,
+// kept for the run of the program.
 class BetChoice {
 public:
     // No type chosen; every stake at its type's default.
@@ -30,12 +31,18 @@ public:
     // Puts the unit stake of type back to its default.
     void resetStake(const BetType& type);
 
+    // The stake the rapports of type are quoted for: the one set, or the type's default stake.
+    std::int64_t rapportBaseCents(const BetType& type) const;
+    // Sets the stake the rapports of type are for; ComputeWinnings refuses one below a cent, so none is refused here.
+    void setRapportBaseCents(const BetType& type, std::int64_t cents);
+
     // What list costs on the chosen type at its stake, or nullopt when no type is chosen.
     std::optional<BetCost> cost(const CombinationList& list) const;
 
 private:
     const BetType* m_type = nullptr;
     std::vector<std::int64_t> m_stakes; // by position in BetTypes()
+    std::vector<std::int64_t> m_rapportBases; // likewise
 };
 
 } // namespace ornal

@@ -10,6 +10,9 @@ namespace ornal {
 namespace {
 
 constexpr std::string_view kEuroSign = "€";
+// U+202F, which some French texts put between thousands and before a unit instead of U+00A0.
+constexpr std::string_view kNarrowNoBreakSpace = "\xE2\x80\xAF";
+constexpr std::string_view kInvalid = "Montant invalide : entrez par exemple 2,50.";
 
 bool isDigit(char c)
 {
@@ -21,22 +24,74 @@ EurosOutcome refuse(std::string text)
     return EurosOutcome { 0, Message { std::move(text), MessageIcon::Information } };
 }
 
-// text without the spaces and no-break spaces around it.
-std::string_view trimBlanks(std::string_view text)
+// The length of the blank text starts with (a space, a no-break space or a narrow one), or 0.
+std::size_t blankAt(std::string_view text)
 {
-    for (;;) {
-        const std::string_view before = text;
-        text = TrimSpaces(text);
-        if (text.starts_with(kNoBreakSpace)) {
-            text.remove_prefix(kNoBreakSpace.size());
-        }
-        if (text.ends_with(kNoBreakSpace)) {
-            text.remove_suffix(kNoBreakSpace.size());
-        }
-        if (text == before) {
-            return text;
+    if (text.starts_with(' ')) {
+        return 1;
+    }
+    for (const std::string_view blank : { kNoBreakSpace, kNarrowNoBreakSpace }) {
+        if (text.starts_with(blank)) {
+            return blank.size();
         }
     }
+    return 0;
+}
+
+std::size_t blankEnding(std::string_view text)
+{
+    if (text.ends_with(' ')) {
+        return 1;
+    }
+    for (const std::string_view blank : { kNoBreakSpace, kNarrowNoBreakSpace }) {
+        if (text.ends_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+// text without the blanks around it.
+std::string_view trimBlanks(std::string_view text)
+{
+    while (const std::size_t blank = blankAt(text)) {
+        text.remove_prefix(blank);
+    }
+    while (const std::size_t blank = blankEnding(text)) {
+        text.remove_suffix(blank);
+    }
+    return text;
+}
+
+// The digits of the euros as written, thousands apart or not ("1 250", "1250"), or nullopt when a blank stands
+// anywhere but between groups of three.
+std::optional<std::string> wholeDigits(std::string_view whole)
+{
+    std::string digits;
+    std::size_t group = 0; // digits since the last blank
+    bool grouped = false;
+    while (!whole.empty()) {
+        if (const std::size_t blank = blankAt(whole)) {
+            // The first group holds one to three digits, every later one exactly three.
+            if (group == 0 || group > 3 || (grouped && group != 3)) {
+                return std::nullopt;
+            }
+            grouped = true;
+            group = 0;
+            whole.remove_prefix(blank);
+            continue;
+        }
+        if (!isDigit(whole.front())) {
+            return std::nullopt;
+        }
+        digits += whole.front();
+        ++group;
+        whole.remove_prefix(1);
+    }
+    if (grouped && group != 3) {
+        return std::nullopt;
+    }
+    return digits;
 }
 
 } // namespace
@@ -74,13 +129,12 @@ EurosOutcome ParseEuros(std::string_view text, std::int64_t maxCents)
     }
 
     const std::size_t separator = text.find_first_of(",.");
-    const std::string_view whole = text.substr(0, separator);
+    const std::optional<std::string> whole = wholeDigits(text.substr(0, separator));
     const std::string_view fraction
         = separator == std::string_view::npos ? std::string_view {} : text.substr(separator + 1);
-    const auto allDigits = [](std::string_view part) { return std::all_of(part.begin(), part.end(), isDigit); };
-    if (!allDigits(whole) || !allDigits(fraction) || (whole.empty() && fraction.empty())
+    if (!whole || !std::all_of(fraction.begin(), fraction.end(), isDigit) || (whole->empty() && fraction.empty())
         || (separator != std::string_view::npos && fraction.empty())) {
-        return refuse("Montant invalide : entrez par exemple 2,50.");
+        return refuse(std::string(kInvalid));
     }
     if (fraction.size() > 2) {
         return refuse("Le montant a plus de deux décimales.");
@@ -90,7 +144,7 @@ EurosOutcome ParseEuros(std::string_view text, std::int64_t maxCents)
     const std::int64_t fractionCents
         = (fraction.size() >= 1 ? (fraction[0] - '0') * 10 : 0) + (fraction.size() == 2 ? fraction[1] - '0' : 0);
     std::int64_t euros = 0;
-    for (const char c : whole) {
+    for (const char c : *whole) {
         euros = euros * 10 + (c - '0');
         if (euros > maxCents / 100) {
             break;
@@ -101,6 +155,20 @@ EurosOutcome ParseEuros(std::string_view text, std::int64_t maxCents)
     }
     const std::int64_t cents = euros * 100 + fractionCents;
     return EurosOutcome { cents, std::nullopt };
+}
+
+EurosOutcome ParseStake(std::string_view text)
+{
+    text = trimBlanks(text);
+    const bool negative = text.starts_with('-');
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    EurosOutcome stake = ParseEuros(text);
+    if (!stake.message && (negative || stake.cents == 0)) {
+        return refuse("La mise doit être d'au moins " + FormatEuros(1) + ".");
+    }
+    return stake;
 }
 
 } // namespace ornal

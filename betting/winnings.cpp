@@ -16,9 +16,13 @@ Winnings tooLarge()
 } // namespace
 
 Winnings ComputeWinnings(std::span<const CombinationList::Count> classCounts,
-    std::span<const std::optional<std::int64_t>> rapportCents, std::int64_t costCents)
+    std::span<const std::optional<std::int64_t>> rapportCents, RapportStakes stakes, std::int64_t costCents)
 {
     Winnings winnings;
+    if (stakes.stakeCents < 1 || stakes.baseCents < 1) {
+        winnings.message = Message { "La mise doit être d'au moins " + FormatEuros(1) + ".", MessageIcon::Information };
+        return winnings;
+    }
     for (std::size_t c = 0; c < classCounts.size(); ++c) {
         const std::optional<std::int64_t> rapport = c < rapportCents.size() ? rapportCents[c] : std::nullopt;
         if (!rapport) {
@@ -40,6 +44,16 @@ Winnings ComputeWinnings(std::span<const CombinationList::Count> classCounts,
             || __builtin_add_overflow(winnings.gainsCents, classGains, &winnings.gainsCents)) {
             return tooLarge();
         }
+    }
+    // The sum at the base stake, then scaled: split by the base first, so that no product leaves 64 bits while the
+    // result fits, and the cents of the division are dropped once.
+    const std::int64_t atBase = winnings.gainsCents;
+    std::int64_t scaled = 0;
+    std::int64_t remainder = 0;
+    if (__builtin_mul_overflow(atBase / stakes.baseCents, stakes.stakeCents, &scaled)
+        || __builtin_mul_overflow(atBase % stakes.baseCents, stakes.stakeCents, &remainder)
+        || __builtin_add_overflow(scaled, remainder / stakes.baseCents, &winnings.gainsCents)) {
+        return tooLarge();
     }
     if (__builtin_sub_overflow(winnings.gainsCents, costCents, &winnings.netCents)) {
         return tooLarge();

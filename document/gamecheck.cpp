@@ -166,6 +166,12 @@ std::optional<std::string> CheckGame(const SavedGame& game)
             = CheckNumber(game.bet->unitStakeCents, 0, kMaxGameCents, MemberPath(path, gamekey::kUnitStake))) {
             return problem;
         }
+        // Rapports are scaled by this stake: a file cannot make it nothing.
+        if (const std::optional<std::int64_t> base = game.bet->rapportBaseCents) {
+            if (Problem problem = CheckNumber(*base, 1, kMaxGameCents, MemberPath(path, gamekey::kRapportBase))) {
+                return problem;
+            }
+        }
     }
     if (game.arrival) {
         if (Problem problem = CheckArrival(*game.arrival)) {

@@ -342,6 +342,9 @@ Problem ReadOptional(const MemberReader& root, SavedGame& game)
         game.bet.emplace();
         Problem problem = reader.text(gamekey::kBetType, game.bet->typeId);
         problem = problem ? problem : reader.integer(gamekey::kUnitStake, game.bet->unitStakeCents);
+        if (!problem && reader.has(gamekey::kRapportBase)) {
+            problem = reader.integer(gamekey::kRapportBase, game.bet->rapportBaseCents.emplace());
+        }
         if (problem) {
             return problem;
         }
@@ -407,6 +410,9 @@ std::string GameToJson(const SavedGame& game)
         OrderedJson& bet = root[gamekey::kBet];
         bet[gamekey::kBetType] = game.bet->typeId;
         bet[gamekey::kUnitStake] = game.bet->unitStakeCents;
+        if (game.bet->rapportBaseCents) {
+            bet[gamekey::kRapportBase] = *game.bet->rapportBaseCents;
+        }
     }
     if (game.arrival) {
         OrderedJson& arrival = root[gamekey::kArrival];

@@ -25,6 +25,7 @@ inline constexpr const char* kLines = "lignes";
 inline constexpr const char* kBet = "pari";
 inline constexpr const char* kBetType = "type";
 inline constexpr const char* kUnitStake = "miseUnitaireCentimes";
+inline constexpr const char* kRapportBase = "rapportPourCentimes";
 inline constexpr const char* kArrival = "arrivee";
 inline constexpr const char* kPayouts = "rapports";
 inline constexpr const char* kPayoutClass = "classe";

@@ -47,10 +47,12 @@ struct SavedSelection {
     bool operator==(const SavedSelection&) const = default;
 };
 
-// The bet played: its type's identifier and the stake of one combination.
+// The bet played: its type's identifier, the stake of one combination and the stake its rapports are quoted for
+// (absent from files written before it was kept: the type's default stake then).
 struct SavedBet {
     std::string typeId;
     std::int64_t unitStakeCents = 0;
+    std::optional<std::int64_t> rapportBaseCents = std::nullopt;
 
     bool operator==(const SavedBet&) const = default;
 };

@@ -2,13 +2,13 @@
 
 #include "bettexts.h"
 #include "chancespanel.h"
+#include "eurospinbox.h"
 #include "money.h"
 #include "qtbridge.h"
 #include "winnings.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -100,15 +100,11 @@ QGroupBox* CoutGainsDialog::buildTypeAndStake()
     connect(m_type, &QComboBox::currentIndexChanged, this, [this](int index) { chooseType(index); });
     form->addRow(QStringLiteral("&Type de jeu :"), m_type);
 
-    m_stake
-        = Named(new QDoubleSpinBox, "MiseUnitaire", " La mise de base d'une combinaison, en euros ", "Mise unitaire");
-    m_stake->setLocale(QLocale(QLocale::French, QLocale::France));
-    m_stake->setDecimals(2);
-    m_stake->setRange(0, static_cast<double>(kMaxAmountCents / 100));
+    m_stake = Named(new EuroSpinBox, "MiseUnitaire", " La mise de base d'une combinaison, en euros ", "Mise unitaire");
+    m_stake->setRange(0.01, static_cast<double>(kMaxAmountCents / 100));
     m_stake->setSingleStep(0.5);
-    m_stake->setSuffix(QStringLiteral(" €"));
-    m_stake->setGroupSeparatorShown(false);
-    connect(m_stake, &QDoubleSpinBox::valueChanged, this, [this] { readStake(); });
+    // The text rather than the value, so that a refused stake is said while it is typed.
+    connect(m_stake, &EuroSpinBox::amountTextChanged, this, [this] { readStake(); });
     m_defaultStake = Named(new QPushButton(QStringLiteral("Mise par &défaut")), "MiseParDefaut",
         " Remettre la mise de base habituelle de ce type de jeu ", "Mise par défaut");
     m_defaultStake->setAutoDefault(false);
@@ -167,7 +163,18 @@ QGroupBox* CoutGainsDialog::buildArrival()
     auto* classes = new QGridLayout;
     classes->addWidget(new QLabel(QStringLiteral("<b>Classe</b>")), 0, 0);
     classes->addWidget(new QLabel(QStringLiteral("<b>Lignes</b>")), 0, 1);
-    classes->addWidget(new QLabel(QStringLiteral("<b>Rapport pour une mise</b>")), 0, 2);
+    m_rapportBase = Named(new EuroSpinBox, "RapportPour",
+        " La mise pour laquelle les rapports sont donnés : d'ordinaire la mise de base du type de jeu ",
+        "Rapport pour");
+    m_rapportBase->setRange(0.01, static_cast<double>(kMaxAmountCents / 100));
+    m_rapportBase->setSingleStep(1);
+    connect(m_rapportBase, &EuroSpinBox::amountTextChanged, this, [this] { readRapportBase(); });
+    auto* rapportHeading = new QHBoxLayout;
+    auto* rapportCaption = new QLabel(QStringLiteral("<b>&Rapport pour</b>"));
+    rapportCaption->setBuddy(m_rapportBase);
+    rapportHeading->addWidget(rapportCaption);
+    rapportHeading->addWidget(m_rapportBase, 1);
+    classes->addLayout(rapportHeading, 0, 2);
     for (int c = 0; c < kMaxPayClasses; ++c) {
         const auto i = static_cast<std::size_t>(c);
         m_classNames[i] = Figure(QStringLiteral("NomClasse_%1").arg(c), "Classe");
@@ -176,7 +183,7 @@ QGroupBox* CoutGainsDialog::buildArrival()
         m_rapports[i] = new QLineEdit;
         m_rapports[i]->setObjectName(QStringLiteral("Rapport_%1").arg(c));
         m_rapports[i]->setToolTip(
-            QStringLiteral(" Ce que paie une mise de cette classe, en euros (par exemple 12,40) "));
+            QStringLiteral(" Ce que paie cette classe pour la mise en tête de colonne, en euros (par exemple 12,40) "));
         m_rapports[i]->setPlaceholderText(QStringLiteral("€"));
         m_rapports[i]->setAccessibleName(QStringLiteral("Rapport"));
         connect(m_rapports[i], &QLineEdit::textChanged, this, [this] { showWinnings(); });
@@ -262,6 +269,13 @@ void CoutGainsDialog::showGame(
     if (shown.message || shown.cents != stakeCents) {
         m_stake->setValue(static_cast<double>(stakeCents) / 100);
     }
+    m_rapportBase->setEnabled(type != nullptr);
+    const std::int64_t baseCents = type ? choice.rapportBaseCents(*type) : 0;
+    const EurosOutcome shownBase = ParseEuros(ToStd(m_rapportBase->cleanText()));
+    if (shownBase.message || shownBase.cents != baseCents) {
+        m_rapportBase->setValue(static_cast<double>(baseCents) / 100);
+    }
+    m_rapportBaseRefusal.reset();
     m_cost = cost;
     showCostFigures();
     showWinnings();
@@ -323,12 +337,27 @@ void CoutGainsDialog::readStake()
         return;
     }
     // The box's own text, read as the player sees it: no binary fraction comes between the euros and the cents.
-    const EurosOutcome stake = ParseEuros(ToStd(m_stake->cleanText()));
+    const EurosOutcome stake = ParseStake(ToStd(m_stake->cleanText()));
     if (stake.message) {
         Say(m_costMessage, ToQString(stake.message->text));
         return;
     }
     emit stakeChosen(type, stake.cents);
+}
+
+void CoutGainsDialog::readRapportBase()
+{
+    const BetType* type = m_choice.type();
+    if (m_showing || !type) {
+        return;
+    }
+    const EurosOutcome base = ParseStake(ToStd(m_rapportBase->cleanText()));
+    if (base.message) {
+        m_rapportBaseRefusal = base.message->text;
+        showWinnings();
+        return;
+    }
+    emit rapportBaseChosen(type, base.cents);
 }
 
 void CoutGainsDialog::checkArrival()
@@ -405,7 +434,12 @@ void CoutGainsDialog::showWinnings()
 {
     m_gains->clear();
     m_net->clear();
-    if (!m_outcome) {
+    if (m_rapportBaseRefusal) {
+        m_gains->setText(QStringLiteral("Rapport pour : ") + ToQString(*m_rapportBaseRefusal));
+        return;
+    }
+    const BetType* type = m_choice.type();
+    if (!m_outcome || !type) {
         return;
     }
     std::vector<std::optional<std::int64_t>> rapports;
@@ -428,7 +462,8 @@ void CoutGainsDialog::showWinnings()
         return;
     }
     const std::int64_t costCents = m_cost && !m_cost->message ? m_cost->totalCents : 0;
-    const Winnings winnings = ComputeWinnings(m_outcome->classCounts, rapports, costCents);
+    const RapportStakes stakes { m_choice.stakeCents(*type), m_choice.rapportBaseCents(*type) };
+    const Winnings winnings = ComputeWinnings(m_outcome->classCounts, rapports, stakes, costCents);
     if (winnings.message) {
         m_gains->setText(ToQString(winnings.message->text));
         return;

@@ -13,7 +13,6 @@
 #include <string>
 
 class QComboBox;
-class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +22,7 @@ class QPushButton;
 namespace ornal {
 
 class ChancesPanel;
+class EuroSpinBox;
 
 // The dialog "Coût et gains": the bet type and unit stake of the list, what it costs, and which lines an arrival
 // pays and what they bring back. It changes nothing itself: the window hears its signals and shows the result
@@ -49,6 +49,7 @@ public:
 signals:
     void betTypeChosen(const ornal::BetType* type);
     void stakeChosen(const ornal::BetType* type, qint64 cents);
+    void rapportBaseChosen(const ornal::BetType* type, qint64 cents);
     void lineToSelect(qint64 line);
     void runnersRequested();
 
@@ -58,6 +59,7 @@ private:
     void showCostFigures();
     void chooseType(int index);
     void readStake();
+    void readRapportBase();
     void checkArrival();
     void forgetCheck();
     void showCheck();
@@ -65,7 +67,7 @@ private:
     void selectPayingLine();
 
     QComboBox* m_type = nullptr;
-    QDoubleSpinBox* m_stake = nullptr;
+    EuroSpinBox* m_stake = nullptr;
     QPushButton* m_defaultStake = nullptr;
     QLabel* m_lines = nullptr;
     QLabel* m_units = nullptr;
@@ -76,6 +78,7 @@ private:
     QLabel* m_arrivalMessage = nullptr;
     std::array<QLabel*, kMaxPayClasses> m_classNames {};
     std::array<QLabel*, kMaxPayClasses> m_classCounts {};
+    EuroSpinBox* m_rapportBase = nullptr; // the stake the rapports are for
     std::array<QLineEdit*, kMaxPayClasses> m_rapports {};
     QLabel* m_payingCount = nullptr;
     QLabel* m_gains = nullptr;
@@ -88,6 +91,7 @@ private:
     BetChoice m_choice;
     std::optional<BetCost> m_cost;
     std::optional<ArrivalOutcome> m_outcome; // the last check, while it still holds
+    std::optional<std::string> m_rapportBaseRefusal; // what is wrong with the stake typed for the rapports
     bool m_showing = false; // showGame is filling the boxes: their signals are not the player's
 };
 

@@ -109,6 +109,8 @@ public:
     void ChooseBetType(const BetType* type);
     // Sets the unit stake of type and shows the cost.
     void SetUnitStake(const BetType& type, std::int64_t cents);
+    // Sets the stake the rapports of type are quoted for and shows the gains.
+    void SetRapportBase(const BetType& type, std::int64_t cents);
     // Opens the dialog "Coût et gains", its arrival taken from the result boxes.
     void ShowCostAndGains();
     // Opens the dialog "Partants et cotes".

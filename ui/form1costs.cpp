@@ -88,6 +88,12 @@ void Form1::SetUnitStake(const BetType& type, std::int64_t cents)
     showCost();
 }
 
+void Form1::SetRapportBase(const BetType& type, std::int64_t cents)
+{
+    m_bets.setRapportBaseCents(type, cents);
+    showCost();
+}
+
 void Form1::chooseDefaultBetType()
 {
     // The bet size as the computation reads it, so that the type proposed takes the lines it will compute.
@@ -146,6 +152,11 @@ void Form1::ShowCostAndGains()
         connect(m_costDialog, &CoutGainsDialog::stakeChosen, this, [this](const BetType* type, qint64 cents) {
             if (type) {
                 SetUnitStake(*type, cents);
+            }
+        });
+        connect(m_costDialog, &CoutGainsDialog::rapportBaseChosen, this, [this](const BetType* type, qint64 cents) {
+            if (type) {
+                SetRapportBase(*type, cents);
             }
         });
         connect(m_costDialog, &CoutGainsDialog::lineToSelect, this, [this](qint64 line) {

@@ -122,7 +122,7 @@ SavedGame Form1::currentGame() const
     game.list = m_model->list();
     game.bet.reset();
     if (const BetType* type = m_bets.type()) {
-        game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type) };
+        game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type), m_bets.rapportBaseCents(*type) };
     }
     return game;
 }
@@ -144,6 +144,7 @@ void Form1::showGame(SavedGame game)
     // A bet the program no longer knows leaves the type the selection proposes.
     if (const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr) {
         m_bets.setStakeCents(*type, game.bet->unitStakeCents);
+        m_bets.setRapportBaseCents(*type, game.bet->rapportBaseCents.value_or(type->defaultStakeCents));
         ChooseBetType(type);
     }
     game.selection = {};

@@ -39,6 +39,21 @@ TEST(BetChoice, EachTypeKeepsItsOwnStakeUntilReset)
     EXPECT_EQ(choice.stakeCents(tierce), 100);
 }
 
+TEST(BetChoice, EachTypeKeepsTheStakeItsRapportsAreFor)
+{
+    BetChoice choice;
+    const BetType& quinte = *FindBetType("quinte");
+    const BetType& multi = *FindBetType("multi");
+    EXPECT_EQ(choice.rapportBaseCents(quinte), 200);
+    EXPECT_EQ(choice.rapportBaseCents(multi), 300);
+    choice.setRapportBaseCents(multi, 100);
+    choice.setStakeCents(quinte, 400);
+    EXPECT_EQ(choice.rapportBaseCents(multi), 100);
+    EXPECT_EQ(choice.rapportBaseCents(quinte), 200) << "a stake moved the base of the rapports";
+    choice.resetStake(multi);
+    EXPECT_EQ(choice.rapportBaseCents(multi), 100) << "the default stake is not the base of the rapports";
+}
+
 TEST(BetChoice, CostUsesTheChosenTypeAndItsStake)
 {
     const CombinationList list = MakeList({ "-1-2-3-", "-1-2-4-", "-1-3-4-", "-2-3-4-" });

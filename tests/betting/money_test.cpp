@@ -64,7 +64,49 @@ INSTANTIATE_TEST_SUITE_P(Table, ParseEurosTest,
         ParseCase { "2,505", -1, "Le montant a plus de deux décimales." },
         ParseCase { "", -1, "Entrez un montant en euros." }, ParseCase { "   ", -1, "Entrez un montant en euros." },
         ParseCase { "2a", -1, kInvalid }, ParseCase { "deux", -1, kInvalid }, ParseCase { "2,", -1, kInvalid },
-        ParseCase { "1,2,3", -1, kInvalid }, ParseCase { "1_234", -1, kInvalid }));
+        ParseCase { "1,2,3", -1, kInvalid },
+        // Thousands apart, as the program writes them (no-break space) or as a player types them.
+        ParseCase { "1_234", 123400, "" }, ParseCase { "1 250,40", 125040, "" }, ParseCase { "1_250,40_€", 125040, "" },
+        ParseCase { "1\xE2\x80\xAF"
+                    "250,40\xE2\x80\xAF€",
+            125040, "" },
+        ParseCase { "1250,40", 125040, "" }, ParseCase { "1250.40", 125040, "" }, ParseCase { "100 000", 10000000, "" },
+        ParseCase { "99 999,99 €", 9999999, "" }, ParseCase { "100 000,01", -1, kTooLarge },
+        // A blank anywhere but between groups of three is a slip, not a separator.
+        ParseCase { "12 50", -1, kInvalid }, ParseCase { "1234 567", -1, kInvalid },
+        ParseCase { "1 2345", -1, kInvalid }, ParseCase { "1  250", -1, kInvalid },
+        ParseCase { "1 250 ,40", -1, kInvalid }, ParseCase { "1.250,40", -1, kInvalid },
+        ParseCase { "2, 50", -1, kInvalid }));
+
+struct StakeCase {
+    std::string text;
+    std::int64_t cents; // -1 when refused
+    std::string message;
+};
+
+class ParseStakeTest : public testing::TestWithParam<StakeCase> { };
+
+TEST_P(ParseStakeTest, ReadsAStakeOfOneCentOrMore)
+{
+    const StakeCase& c = GetParam();
+    const EurosOutcome outcome = ParseStake(NoBreak(c.text));
+    if (c.cents >= 0) {
+        EXPECT_FALSE(outcome.message) << outcome.message->text;
+        EXPECT_EQ(outcome.cents, c.cents);
+    } else {
+        ASSERT_TRUE(outcome.message) << c.text;
+        EXPECT_EQ(outcome.message->text, NoBreak(c.message));
+    }
+}
+
+const std::string kNoStake = "La mise doit être d'au moins 0,01_€.";
+
+INSTANTIATE_TEST_SUITE_P(Table, ParseStakeTest,
+    testing::Values(StakeCase { "0,01", 1, "" }, StakeCase { "1 250,40 €", 125040, "" },
+        StakeCase { "100000", 10000000, "" }, StakeCase { "0", -1, kNoStake }, StakeCase { "0,00_€", -1, kNoStake },
+        StakeCase { "-2", -1, kNoStake }, StakeCase { " -0,50 ", -1, kNoStake }, StakeCase { "-0", -1, kNoStake },
+        StakeCase { "-deux", -1, kInvalid }, StakeCase { "", -1, "Entrez un montant en euros." },
+        StakeCase { "100000,01", -1, kTooLarge }));
 
 TEST(ParseEuros, LargerCeilingForRapports)
 {
@@ -77,7 +119,7 @@ TEST(ComputeWinnings, SumsCountTimesRapport)
     // 1 x 500,00 + 2 x 12,00 + 3 x 3,00 = 533,00 €; cost 112,00 €; the class without rapport pays no line.
     const std::vector<CombinationList::Count> counts { 1, 0, 2, 3 };
     const std::vector<std::optional<std::int64_t>> rapports { 50000, std::nullopt, 1200, 300 };
-    const Winnings won = ComputeWinnings(counts, rapports, 11200);
+    const Winnings won = ComputeWinnings(counts, rapports, RapportStakes { 200, 200 }, 11200);
     EXPECT_FALSE(won.message);
     EXPECT_EQ(won.gainsCents, 53300);
     EXPECT_EQ(won.netCents, 42100);
@@ -89,11 +131,63 @@ TEST(ComputeWinnings, LossAndMissingRapport)
     // Only the bonus 3 is known: 1 x 3,00 € against 112,00 €, and the paying bonus 4 waits for its rapport.
     const std::vector<CombinationList::Count> counts { 0, 0, 2, 1 };
     const std::vector<std::optional<std::int64_t>> rapports { std::nullopt, std::nullopt, std::nullopt, 300 };
-    const Winnings lost = ComputeWinnings(counts, rapports, 11200);
+    const Winnings lost = ComputeWinnings(counts, rapports, RapportStakes { 200, 200 }, 11200);
     EXPECT_EQ(lost.gainsCents, 300);
     EXPECT_EQ(lost.netCents, -10900);
     EXPECT_TRUE(lost.rapportMissing);
-    EXPECT_TRUE(ComputeWinnings(counts, std::vector<std::optional<std::int64_t>> { -1 }, 0).message);
+    EXPECT_TRUE(ComputeWinnings(counts, std::vector<std::optional<std::int64_t>> { -1 }, RapportStakes { 200, 200 }, 0)
+                    .message);
+}
+
+struct ScaleCase {
+    std::string name;
+    std::vector<CombinationList::Count> counts;
+    std::vector<std::optional<std::int64_t>> rapports;
+    RapportStakes stakes;
+    std::int64_t gains;
+};
+
+class WinningsScaleTest : public testing::TestWithParam<ScaleCase> { };
+
+TEST_P(WinningsScaleTest, RapportsFollowTheStakePlayed)
+{
+    const ScaleCase& c = GetParam();
+    const Winnings won = ComputeWinnings(c.counts, c.rapports, c.stakes, 1000);
+    ASSERT_FALSE(won.message) << won.message->text;
+    EXPECT_EQ(won.gainsCents, c.gains);
+    EXPECT_EQ(won.netCents, c.gains - 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WinningsScaleTest,
+    testing::Values(
+        // A Quinté+ played at 4,00 € for rapports quoted at 2,00 €: 1 x 1 376,00 € becomes 2 752,00 €.
+        ScaleCase { "TwiceTheBase", { 0, 1 }, { std::nullopt, 137600 }, { 400, 200 }, 275200 },
+        ScaleCase { "AtTheBase", { 2, 3 }, { 1000, 250 }, { 200, 200 }, 2750 },
+        // 3,35 € at 1,50 € for 2,00 €: 251,25 cents, rounded down.
+        ScaleCase { "RoundedDown", { 1 }, { 335 }, { 150, 200 }, 251 },
+        // Rapports quoted for 1 € on a Multi played at 3,00 €.
+        ScaleCase { "QuotedForOneEuro", { 4 }, { 1250 }, { 300, 100 }, 15000 },
+        // Half a cent in each class makes one cent in all: the rounding is on the total.
+        ScaleCase { "RoundedOnceOnTheTotal", { 1, 1 }, { 1, 1 }, { 100, 200 }, 1 },
+        // 77 520 lines at the largest rapport times the largest stake pass 64 bits; divided by the base first, the
+        // same figures fit.
+        ScaleCase { "LargeWithoutOverflow", { 77520 }, { kMaxRapportCents }, { kMaxAmountCents, kMaxAmountCents },
+            77520 * kMaxRapportCents }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ComputeWinnings, RefusesAStakeOrBaseBelowACentAndGainsPastSixtyFourBits)
+{
+    const std::vector<CombinationList::Count> counts { 77520 };
+    const std::vector<std::optional<std::int64_t>> rapports { kMaxRapportCents };
+    for (const RapportStakes stakes :
+        { RapportStakes { 0, 200 }, RapportStakes { 200, 0 }, RapportStakes { -5, 200 } }) {
+        const Winnings won = ComputeWinnings(counts, rapports, stakes, 0);
+        ASSERT_TRUE(won.message) << stakes.stakeCents << " " << stakes.baseCents;
+        EXPECT_EQ(won.message->text, NoBreak("La mise doit être d'au moins 0,01_€."));
+    }
+    const Winnings huge = ComputeWinnings(counts, rapports, RapportStakes { kMaxAmountCents, 1 }, 0);
+    ASSERT_TRUE(huge.message);
+    EXPECT_EQ(huge.message->text, "Les gains dépassent ce que le programme sait compter.");
 }
 
 } // namespace

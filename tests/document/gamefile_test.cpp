@@ -66,6 +66,10 @@ std::vector<GameCase> Games()
     everything.view = SavedView { true, true, std::array { 5, 6 }, SavedView::Caption::Count };
     games.push_back({ "EveryOptionalMember", everything });
 
+    SavedGame rapportBase = filtered;
+    rapportBase.bet = SavedBet { "multi", 450, 100 };
+    games.push_back({ "BetWithTheStakeOfItsRapports", rapportBase });
+
     SavedGame noPayouts;
     noPayouts.arrival = SavedArrival { { "1", "", "", "", "" }, {} };
     noPayouts.bet = SavedBet { "", 0 };

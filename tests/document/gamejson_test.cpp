@@ -45,6 +45,22 @@ TEST(GameFromJson, MembersItDoesNotKnowAreLeftAside)
     EXPECT_TRUE(GameFromJson(json.dump()).ok());
 }
 
+TEST(GameFromJson, ABetWithoutTheStakeOfItsRapportsOpens)
+{
+    // Files written before that stake was kept: the window then takes the type's default.
+    Json json = Json::parse(kValidGame);
+    json["pari"] = Json::parse(R"({"type": "couple-gagnant", "miseUnitaireCentimes": 300})");
+    const GameReading old = GameFromJson(json.dump());
+    ASSERT_TRUE(old.ok()) << old.reason;
+    ASSERT_TRUE(old.game->bet);
+    EXPECT_EQ(old.game->bet->unitStakeCents, 300);
+    EXPECT_FALSE(old.game->bet->rapportBaseCents);
+    json["pari"]["rapportPourCentimes"] = 100;
+    const GameReading current = GameFromJson(json.dump());
+    ASSERT_TRUE(current.ok()) << current.reason;
+    EXPECT_EQ(current.game->bet->rapportBaseCents, 100);
+}
+
 struct Spoilt {
     const char* pointer; // the member changed, as a JSON pointer
     const char* value; // its new value in JSON, or nullptr to remove it
@@ -101,6 +117,10 @@ INSTANTIATE_TEST_SUITE_P(Members, SpoiltMember,
         Spoilt { "/pari", R"({"type": "quinte", "miseUnitaireCentimes": -1})",
             "« pari.miseUnitaireCentimes » doit être compris entre 0 et 100000000000" },
         Spoilt { "/pari", R"({"type": "quinte"})", "il manque « pari.miseUnitaireCentimes »" },
+        Spoilt { "/pari", R"({"type": "quinte", "miseUnitaireCentimes": 200, "rapportPourCentimes": 0})",
+            "« pari.rapportPourCentimes » doit être compris entre 1 et 100000000000" },
+        Spoilt { "/pari", R"({"type": "quinte", "miseUnitaireCentimes": 200, "rapportPourCentimes": "1,00"})",
+            "« pari.rapportPourCentimes » doit être un nombre entier" },
         Spoilt { "/pari", R"({"type": 5, "miseUnitaireCentimes": 100})", "« pari.type » doit être un texte" },
         Spoilt { "/arrivee", R"({"numeros": ["1", "2", "3", "4"], "rapports": []})",
             "« arrivee.numeros » doit compter 5 éléments" },

@@ -62,12 +62,22 @@ protected:
         return names;
     }
     void chooseInDialog(const QString& type) { types()->setCurrentIndex(types()->findText(type)); }
-    void typeStake(const QString& euros)
+    void typeStake(const QString& euros) { typeAmount(stake(), euros); }
+    // Types euros over the amount of box, key by key; keyClicks takes ASCII only, so the other characters go as
+    // key events carrying their text.
+    void typeAmount(QDoubleSpinBox* box, const QString& euros)
     {
-        stake()->setFocus();
-        stake()->selectAll();
-        QTest::keyClicks(stake(), euros);
+        box->setFocus();
+        box->selectAll();
+        for (const QChar c : euros) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(box, c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+            }
+        }
     }
+    QDoubleSpinBox* rapportBase() const { return part<QDoubleSpinBox>("RapportPour"); }
     void setArrival(const Texts& places)
     {
         for (int i = 0; i < CoutGainsDialog::kArrivalPlaces; ++i) {
@@ -172,6 +182,72 @@ TEST_F(CoutGainsTest, TheStakeIsTypedTheFrenchWayKeptPerTypeAndReset)
     EXPECT_EQ(windowLabel(), NoBreak("Tiercé : 5,60_€"));
 }
 
+struct StakeTyping {
+    std::string name;
+    QString typed;
+    std::int64_t cents; // the stake in force afterwards
+    std::string message;
+};
+
+class StakeTypingTest : public CoutGainsTest, public testing::WithParamInterface<StakeTyping> { };
+
+TEST_P(StakeTypingTest, TheStakeIsReadAsTheProgramWritesAmounts)
+{
+    compute(3);
+    openDialog();
+    typeStake(GetParam().typed);
+    EXPECT_EQ(window().betChoice().stakeCents(*FindBetType("tierce")), GetParam().cents);
+    EXPECT_EQ(text("CoutMessage"), NoBreak(GetParam().message));
+}
+
+const std::string kNoStake = "La mise doit être d'au moins 0,01_€.";
+
+INSTANTIATE_TEST_SUITE_P(Table, StakeTypingTest,
+    testing::Values(StakeTyping { "Blank", QStringLiteral("1 250,40"), 125040, "" },
+        StakeTyping { "NoBreakSpaceAndEuro", QStringLiteral("1\u00A0250,40 €"), 125040, "" },
+        StakeTyping { "NarrowNoBreakSpace", QStringLiteral("1\u202F250,40"), 125040, "" },
+        StakeTyping { "FullStop", QStringLiteral("1250.40"), 125040, "" },
+        StakeTyping { "Zero", QStringLiteral("0"), 100, kNoStake },
+        StakeTyping { "ZeroCents", QStringLiteral("0,00"), 100, kNoStake },
+        StakeTyping { "Negative", QStringLiteral("-2"), 100, kNoStake },
+        // On the way, "12" was an amount: it stays in force while the box says what is wrong with the rest.
+        StakeTyping { "BadGrouping", QStringLiteral("12 50"), 1200, "Montant invalide : entrez par exemple 2,50." }),
+    [](const auto& info) { return info.param.name; });
+
+// The Quinté+ of the next test: 1 désordre, 3 bonus 4, 6 bonus 3 over 56 lines.
+TEST_F(CoutGainsTest, RapportsAreForTheStakeOverTheirColumnAndFollowTheStakePlayed)
+{
+    open({ "|8|5|1|2|3|4|5|6|7|8" });
+    typeResult({ "8", "6", "7", "2", "4" });
+    openDialog();
+    click(part<QPushButton>("Verifier"));
+    EXPECT_EQ(rapportBase()->text().toStdString(), "2,00 €");
+    setRapport(1, QStringLiteral("1 376"));
+    setRapport(2, QStringLiteral("0"));
+    setRapport(3, QStringLiteral("0"));
+    EXPECT_EQ(text("Gains"), NoBreak("Gains : 1_376,00_€"));
+    EXPECT_EQ(text("Net"), NoBreak("Net : 1_264,00_€"));
+    // Twice the base stake wins twice the rapport: 2 752,00 € less 56 x 4,00 €.
+    typeStake(QStringLiteral("4"));
+    EXPECT_EQ(text("Gains"), NoBreak("Gains : 2_752,00_€"));
+    EXPECT_EQ(text("Net"), NoBreak("Net : 2_528,00_€"));
+    // Rapports quoted for 1 €: four times as much at 4,00 €.
+    typeAmount(rapportBase(), QStringLiteral("1"));
+    EXPECT_EQ(window().betChoice().rapportBaseCents(*FindBetType("quinte")), 100);
+    EXPECT_EQ(text("Gains"), NoBreak("Gains : 5_504,00_€"));
+    EXPECT_EQ(text("Net"), NoBreak("Net : 5_280,00_€"));
+    typeAmount(rapportBase(), QStringLiteral("0"));
+    EXPECT_EQ(text("Gains"), NoBreak("Rapport pour : " + kNoStake));
+    EXPECT_EQ(text("Net"), "");
+    EXPECT_EQ(window().betChoice().rapportBaseCents(*FindBetType("quinte")), 100);
+
+    // Kept per type, as the stakes are.
+    chooseInDialog("Multi");
+    EXPECT_EQ(rapportBase()->text().toStdString(), "3,00 €");
+    chooseInDialog("Quinté+");
+    EXPECT_EQ(rapportBase()->text().toStdString(), "1,00 €");
+}
+
 // Quinté+ 8-6-7-2-4 over the 56 lines of 1..8: désordre {2,4,6,7,8}; bonus 4 {2,6,7,8} with 1, 3 or 5 (not 4);
 // bonus 3 {6,7,8} with two of 1, 3, 4, 5 (not 2): 6 lines. The first paying line, -1-2-6-7-8-, comes after the
 // C(5,2) + C(4,2) + C(3,2) = 19 lines that start 1-2-3, 1-2-4 and 1-2-5: row 19.
@@ -207,10 +283,12 @@ TEST_F(CoutGainsTest, VerifierCountsEachClassAndTheRapportsGiveGainsAndNet)
     setRapport(3, "");
     EXPECT_EQ(text("Gains"), NoBreak("Gains : 161,50_€ (rapport manquant)"));
     EXPECT_EQ(text("Net"), NoBreak("Net : 49,50_€"));
-    // A new stake changes the cost, not the check: 161,50 € less 56 x 1,00 €.
+    // A new stake changes the cost and what the rapports quoted for 2,00 € bring, not the check: 161,50 € halved is
+    // 80,75 €, less 56 x 1,00 €.
     window().SetUnitStake(*FindBetType("quinte"), 100);
     EXPECT_EQ(text("TotalGagnant"), "Lignes gagnantes : 10");
-    EXPECT_EQ(text("Net"), NoBreak("Net : 105,50_€"));
+    EXPECT_EQ(text("Gains"), NoBreak("Gains : 80,75_€ (rapport manquant)"));
+    EXPECT_EQ(text("Net"), NoBreak("Net : 24,75_€"));
     setRapport(0, "douze");
     EXPECT_EQ(text("Gains"), "Rapport ordre : Montant invalide : entrez par exemple 2,50.");
     EXPECT_EQ(text("Net"), "");

@@ -199,6 +199,24 @@ TEST_F(GameFilesTest, TheBetTypeAndStakeComeBackWithTheGame)
     EXPECT_EQ(ext().CoutJeu->toolTip().toStdString(), NoBreak("56 mises de 3,50_€"));
 }
 
+TEST_F(GameFilesTest, TheStakeTheRapportsAreForComesBackWithTheGame)
+{
+    prepare(8, 3, { "1", "2", "3", "4", "5", "6", "7", "8" });
+    click(ui().Picture10);
+    const BetType* tierce = FindBetType("tierce");
+    ASSERT_NE(tierce, nullptr);
+    window().ChooseBetType(tierce);
+    window().SetRapportBase(*tierce, 50);
+    const std::filesystem::path file = m_folder / "rapports.ornal";
+    saveAs(file);
+
+    open({});
+    ASSERT_EQ(window().betChoice().rapportBaseCents(*tierce), 100) << "the other window starts on the default";
+    openFile(file);
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(window().betChoice().rapportBaseCents(*tierce), 50);
+}
+
 TEST_F(GameFilesTest, ANameWithAccentsAndSpacesSavesAndOpens)
 {
     prepare(4, 2, { "1", "2", "3", "4" });

@@ -1,0 +1,64 @@
+#include "eurospinbox.h"
+
+#include "money.h"
+#include "qtbridge.h"
+
+#include <QLineEdit>
+#include <QLocale>
+
+#include <cmath>
+
+namespace ornal {
+
+namespace {
+
+bool canStandInAmount(QChar c)
+{
+    return c.isDigit() || c == u' ' || c == u'\u00A0' || c == u'\u202F' || c == u',' || c == u'.' || c == u'-'
+        || c == u'€';
+}
+
+} // namespace
+
+EuroSpinBox::EuroSpinBox(QWidget* parent)
+    : QDoubleSpinBox(parent)
+{
+    setLocale(QLocale(QLocale::French, QLocale::France));
+    setDecimals(2);
+    setSuffix(QStringLiteral(" €"));
+    setGroupSeparatorShown(false);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit amountTextChanged(); });
+}
+
+QString EuroSpinBox::amountText(const QString& input) const
+{
+    QString text = input;
+    if (!suffix().isEmpty() && text.endsWith(suffix())) {
+        text.chop(suffix().size());
+    }
+    return text;
+}
+
+QValidator::State EuroSpinBox::validate(QString& input, int& /*pos*/) const
+{
+    const QString text = amountText(input);
+    for (const QChar c : text) {
+        if (!canStandInAmount(c)) {
+            return QValidator::Invalid;
+        }
+    }
+    const EurosOutcome amount = ParseEuros(ToStd(text), std::llround(maximum() * 100));
+    if (amount.message || amount.cents < std::llround(minimum() * 100)) {
+        return QValidator::Intermediate;
+    }
+    return QValidator::Acceptable;
+}
+
+double EuroSpinBox::valueFromText(const QString& text) const
+{
+    const EurosOutcome amount = ParseEuros(ToStd(amountText(text)), std::llround(maximum() * 100));
+    return amount.message ? value() : static_cast<double>(amount.cents) / 100;
+}
+
+} // namespace ornal
