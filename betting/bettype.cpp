@@ -91,6 +91,21 @@ std::string ClassName(const BetType& type, int classIndex, int lineSize)
     return name;
 }
 
+std::vector<std::string> ClassNames(const BetType& type)
+{
+    std::vector<std::string> names;
+    for (int c = 0; c < type.classCount; ++c) {
+        if (!type.sizedByLine()) {
+            names.push_back(ClassName(type, c, 0));
+            continue;
+        }
+        for (int size = type.minNumbers; size <= type.maxNumbers; ++size) {
+            names.push_back(ClassName(type, c, size));
+        }
+    }
+    return names;
+}
+
 std::string UnitName(const BetType& type, int lineSize)
 {
     std::string name(type.name);

@@ -65,6 +65,9 @@ std::vector<const BetType*> BetTypesForLineSize(int lineSize);
 // The name of class classIndex of type for lines of lineSize numbers ("désordre", "multi en 6").
 std::string ClassName(const BetType& type, int classIndex, int lineSize);
 
+// Every name ClassName gives the classes of type, for any line size type takes, in class order and by size.
+std::vector<std::string> ClassNames(const BetType& type);
+
 // The name of one unit of type for lines of lineSize numbers ("Quinté+", "Multi en 6"; "Multi" when 0).
 std::string UnitName(const BetType& type, int lineSize);
 

@@ -5,6 +5,9 @@
 #include "money.h"
 #include "oddsoption.h"
 #include "printabletext.h"
+#include "winnings.h"
+
+#include <algorithm>
 
 namespace ornal {
 
@@ -19,11 +22,55 @@ std::string knownIds()
     return ids;
 }
 
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
+// "bonus 3=4,20" as a class and its rapport; the class is checked once the bet type is known.
+std::optional<std::string> readRapport(const std::string& value, CommandLineOptions& options)
+{
+    const std::size_t equals = value.find('=');
+    if (equals == std::string::npos || equals == 0) {
+        return "--rapport « " + PrintableText(value) + " » : écrivez CLASSE=EUROS, par exemple « bonus 3=4,20 ».";
+    }
+    const EurosOutcome rapport = ParseEuros(std::string_view(value).substr(equals + 1), kMaxRapportCents);
+    if (rapport.message) {
+        return "--rapport « " + PrintableText(value) + " » : " + rapport.message->text;
+    }
+    options.rapports.push_back(ClassRapport { value.substr(0, equals), rapport.cents });
+    return std::nullopt;
+}
+
+// A rapport for a class the bet type does not have, or for one already given.
+std::optional<std::string> checkRapports(const CommandLineOptions& options, const BetType& type)
+{
+    const std::vector<std::string> known = ClassNames(type);
+    for (std::size_t i = 0; i < options.rapports.size(); ++i) {
+        const std::string& name = options.rapports[i].className;
+        if (std::find(known.begin(), known.end(), name) == known.end()) {
+            return "--rapport : le " + std::string(type.name) + " n'a pas de classe « " + PrintableText(name) + " » ("
+                + joined(known) + ").";
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (options.rapports[j].className == name) {
+                return "--rapport : le rapport de « " + PrintableText(name) + " » est donné deux fois.";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool IsBetOption(const std::string& option)
 {
-    return option == "--jeu" || option == "--mise" || option == "--arrivee" || option == "--cotes";
+    return option == "--jeu" || option == "--mise" || option == "--arrivee" || option == "--cotes"
+        || option == "--rapport";
 }
 
 std::optional<std::string> ReadBetOption(
@@ -35,7 +82,7 @@ std::optional<std::string> ReadBetOption(
         }
         options.betType = value;
     } else if (option == "--mise") {
-        const EurosOutcome stake = ParseEuros(value);
+        const EurosOutcome stake = ParseStake(value);
         if (stake.message) {
             return "--mise « " + PrintableText(value) + " » : " + stake.message->text;
         }
@@ -44,6 +91,8 @@ std::optional<std::string> ReadBetOption(
         options.arrival = value;
     } else if (option == "--cotes") {
         return ReadOddsOption(value, options.odds);
+    } else if (option == "--rapport") {
+        return readRapport(value, options);
     }
     return std::nullopt;
 }
@@ -52,6 +101,9 @@ std::optional<std::string> CheckBetOptions(const CommandLineOptions& options)
 {
     if (options.odds.given && !options.betType) {
         return "--cotes ne va qu'avec --jeu.";
+    }
+    if (!options.rapports.empty() && !options.arrival) {
+        return "--rapport ne va qu'avec --arrivee.";
     }
     if (options.arrival && !options.print) {
         return "--arrivee ne va qu'avec --print : seules les combinaisons payées sont écrites.";
@@ -87,7 +139,10 @@ std::optional<std::string> TakeSavedBet(CommandLineOptions& options, const Saved
     if (!options.stakeCents && savedType && savedType->id == *options.betType) {
         options.stakeCents = saved->unitStakeCents;
     }
-    return std::nullopt;
+    if (savedType && savedType->id == *options.betType) {
+        options.rapportBaseCents = saved->rapportBaseCents;
+    }
+    return checkRapports(options, *FindBetType(*options.betType));
 }
 
 } // namespace ornal

@@ -9,7 +9,7 @@
 
 namespace ornal {
 
-// True for the options that price the list and check an arrival: --jeu, --mise, --arrivee, --cotes.
+// True for the options that price the list and check an arrival: --jeu, --mise, --arrivee, --cotes, --rapport.
 bool IsBetOption(const std::string& option);
 
 // Reads the value of one of those options into options, or says in French why it cannot be read.
@@ -23,7 +23,9 @@ std::optional<std::string> CheckBetOptions(const CommandLineOptions& options);
 // Puts the bet of the game opened (null when the list was computed) into options, with --print or --xlsx, where
 // --jeu and --mise leave it open: the game's type when --jeu is not given, and the game's stake for that type when
 // --mise is not given. A saved bet the program cannot price on list (a type it no longer knows, lines of another size)
-// is left out, as the window leaves it. Returns the misuse of a stake or an arrival that no bet goes with, or nullopt.
+// is left out, as the window leaves it. The saved stake the rapports are for goes with the saved type too. Returns the
+// misuse of a stake or an arrival that no bet goes with, or of a rapport for a class the bet type does not have or
+// given twice, or nullopt.
 std::optional<std::string> TakeSavedBet(
     CommandLineOptions& options, const SavedGame* game, const CombinationList& list);
 

@@ -3,7 +3,9 @@
 #include "betcost.h"
 #include "bettexts.h"
 #include "chancetexts.h"
+#include "money.h"
 #include "ticketchances.h"
+#include "winnings.h"
 
 namespace ornal {
 
@@ -27,6 +29,39 @@ std::vector<std::string> arrivalTexts(std::string_view arrival)
         }
         arrival.remove_prefix(dash + 1);
     }
+}
+
+// "Gains : ..." and "Net : ..." from the rapports given, or "Rapport manquant : ..." for each class that pays without
+// one; the refusal of gains the program cannot count.
+std::optional<std::string> addWinnings(const CommandLineOptions& options, const ArrivalOutcome& outcome,
+    const BetCost& cost, const BetType& type, std::vector<std::string>& lines)
+{
+    std::vector<std::optional<std::int64_t>> rapports;
+    std::vector<std::string> missing;
+    for (std::size_t c = 0; c < outcome.classNames.size(); ++c) {
+        std::optional<std::int64_t>& rapport = rapports.emplace_back();
+        for (const ClassRapport& given : options.rapports) {
+            if (given.className == outcome.classNames[c]) {
+                rapport = given.cents;
+            }
+        }
+        if (!rapport && c < outcome.classCounts.size() && outcome.classCounts[c] > 0) {
+            missing.push_back("Rapport manquant : " + outcome.classNames[c]);
+        }
+    }
+    if (!missing.empty()) {
+        lines.insert(lines.end(), missing.begin(), missing.end());
+        return std::nullopt;
+    }
+    // Rapports are for the type's usual stake, as results pages give them, unless the saved game says otherwise.
+    const RapportStakes stakes { cost.stakeCents, options.rapportBaseCents.value_or(type.defaultStakeCents) };
+    const Winnings winnings = ComputeWinnings(outcome.classCounts, rapports, stakes, cost.totalCents);
+    if (winnings.message) {
+        return winnings.message->text;
+    }
+    lines.push_back("Gains : " + FormatEuros(winnings.gainsCents));
+    lines.push_back("Net : " + FormatEuros(winnings.netCents));
+    return std::nullopt;
 }
 
 } // namespace
@@ -67,6 +102,11 @@ BetSummary SummariseBets(
     }
     for (std::string& line : ArrivalLines(outcome)) {
         summary.lines.push_back(std::move(line));
+    }
+    if (!options.rapports.empty()) {
+        if (std::optional<std::string> refusal = addWinnings(options, outcome, cost, *type, summary.lines)) {
+            return BetSummary { std::move(refusal), {}, std::nullopt };
+        }
     }
     summary.arrival = std::move(outcome);
     return summary;

@@ -12,7 +12,7 @@
 
 namespace ornal {
 
-// What --jeu, --mise and --arrivee make of a computed list.
+// What --jeu, --mise, --arrivee and --rapport make of a computed list.
 struct BetSummary {
     std::optional<std::string> refusal; // the program's refusal, for status 1; nothing else is set with it
     std::vector<std::string> lines; // for standard error, after the count caption
@@ -20,7 +20,8 @@ struct BetSummary {
 };
 
 // The cost of list on the bet type of options, with --cotes the chances of the list (the prediction's horses must
-// all be runners) and, with an arrival, the lines it pays; empty without --jeu.
+// all be runners) and, with an arrival, the lines it pays and, with rapports, the gains and the net; empty without
+// --jeu.
 BetSummary SummariseBets(
     const CommandLineOptions& options, const CombinationList& list, std::span<const double> predictionHorses = {});
 

@@ -13,7 +13,7 @@ namespace {
 // The options that may stand several times, each adding to the last: bases, and filters and conditions that apply
 // one after the other.
 const std::set<std::string, std::less<>> kRepeatable
-    = { "--base", "--garde", "--supp", "--groupe", "--somme", "--pairs", "--suite" };
+    = { "--base", "--garde", "--supp", "--groupe", "--somme", "--pairs", "--suite", "--rapport" };
 
 } // namespace
 
@@ -22,7 +22,8 @@ const std::string& UsageText()
     static const std::string usage
         = "Usage : ornal [PRONOSTIC | JEU]\n"
           "        ornal --print [--base NUMERO]... [FILTRE]... [--jeu ID] [--mise EUROS]\n"
-          "              [--cotes N=COTE,...|FICHIER] [--arrivee A-B-C...] [--reduire P,T [--secondes S]\n"
+          "              [--cotes N=COTE,...|FICHIER] [--arrivee A-B-C... [--rapport CLASSE=EUROS]...]\n"
+          "              [--reduire P,T [--secondes S]\n"
           "              [--graine N] [--lignes N | --budget EUROS]] [--enregistrer JEU] [--csv FICHIER]\n"
           "              [--pdf FICHIER] PRONOSTIC | JEU\n"
           "        ornal --xlsx FICHIER [les mêmes options, sauf --arrivee] PRONOSTIC | JEU\n"
@@ -49,11 +50,17 @@ const std::string& UsageText()
           "  --jeu ID        le type de pari : couple-gagnant, couple-place, couple-ordre, 2sur4, trio,\n"
           "                  trio-ordre, tierce, quarte, quinte, multi ; ajoute le coût de la liste\n"
           "                  à la sortie d'erreur (un JEU apporte son propre pari, que --jeu remplace)\n"
-          "  --mise EUROS    la mise de base (\"2,50\" ou \"2.50\"), par défaut celle du type de pari\n"
-          "                  (ou celle du JEU)\n"
+          "  --mise EUROS    la mise de base (\"2,50\", \"2.50\" ou \"1 250,40\"), au moins 0,01 €,\n"
+          "                  par défaut celle du type de pari (ou celle du JEU)\n"
           "  --arrivee A-B-C...  avec --print et un pari : n'écrit que les combinaisons payées par cette\n"
           "                  arrivée, chacune suivie d'une tabulation et de sa classe, puis le nombre\n"
           "                  de combinaisons payées par classe sur la sortie d'erreur\n"
+          "  --rapport CLASSE=EUROS\n"
+          "                  avec --arrivee : ce que paie la classe CLASSE (écrite comme Ornal l'écrit :\n"
+          "                  ordre, désordre, bonus 3, multi en 6...) pour la mise par défaut du type\n"
+          "                  de pari (ou celle des rapports du JEU) ; ajoute « Gains : ... » et « Net : ... »\n"
+          "                  (les gains moins le coût, précédé de « - » s'il est négatif), ou « Rapport\n"
+          "                  manquant : CLASSE » pour une classe payée sans rapport (répétable)\n"
           "  --cotes N=COTE,N=COTE,...  avec --jeu : les partants de la course et leurs cotes (3=5.2) ;\n"
           "                  ajoute la probabilité de gain, celle de chaque classe et le nombre moyen\n"
           "                  de combinaisons payées ; --cotes FICHIER lit un partant par ligne, son\n"

@@ -11,6 +11,13 @@
 
 namespace ornal {
 
+// A rapport given with --rapport: a class as the program names it ("bonus 3") and what it paid for the stake the
+// rapports are for.
+struct ClassRapport {
+    std::string className;
+    std::int64_t cents = 0;
+};
+
 // What the command line asks for, read but not yet checked against the engine.
 struct CommandLineOptions {
     bool print = false;
@@ -24,6 +31,8 @@ struct CommandLineOptions {
     std::optional<std::string> betType; // --jeu: the id of a bet type, known to exist
     std::optional<std::int64_t> stakeCents; // --mise
     std::optional<std::string> arrival; // --arrivee, as typed: "3-8-12"
+    std::vector<ClassRapport> rapports; // --rapport, in the order given
+    std::optional<std::int64_t> rapportBaseCents; // the stake the rapports are for, when a saved bet gives it
     OddsChoice odds; // --cotes
     std::vector<std::string> preload; // the arguments that are no option, joined later as the window joins them
     std::vector<ListStep> listSteps; // --garde, --supp and the conditions, in the order given
