@@ -181,8 +181,9 @@ INSTANTIATE_TEST_SUITE_P(ProgramMessages, CommandLineReductionRefusal,
             "Nombre de lignes invalide : gardez au moins une ligne.\n" },
         ReductionRefusal { { "--print", "--jeu", "quarte", "--reduire", "3,3", "--budget", "1,29" }, 1,
             "Budget insuffisant : 1,29\u00A0€ ne paie pas une ligne à 1,30\u00A0€.\n" },
-        ReductionRefusal { { "--print", "--jeu", "quarte", "--mise", "0", "--reduire", "3,3", "--budget", "5" }, 1,
-            "Budget insuffisant : 5,00\u00A0€ ne paie pas une ligne à 0,00\u00A0€.\n" }));
+        // A stake of nothing is a misuse of --mise, refused before any budget is weighed.
+        ReductionRefusal { { "--print", "--jeu", "quarte", "--mise", "0", "--reduire", "3,3", "--budget", "5" }, 2,
+            "ornal : --mise « 0 » : La mise doit être d'au moins 0,01\u00A0€.\n" }));
 
 INSTANTIATE_TEST_SUITE_P(Misuse, CommandLineReductionRefusal,
     testing::Values(ReductionRefusal { { "--print", "--reduire", "3" }, 2, "ornal : --reduire attend deux nombres" },
