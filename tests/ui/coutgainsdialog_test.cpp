@@ -370,6 +370,7 @@ TEST_F(CoutGainsTest, Picture)
     setRapport(2, "12,60");
     setRapport(3, "4,20");
     m_dialog->adjustSize();
+    QApplication::processEvents();
     const QImage picture = m_dialog->grab().toImage();
     EXPECT_EQ(picture.size(), m_dialog->size());
     if (const char* file = std::getenv("ORNAL_SCREENSHOT")) {
