@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inputlimits.h"
 #include "messages.h"
 
 #include <cstdint>
@@ -8,9 +9,6 @@
 #include <string_view>
 
 namespace ornal {
-
-// 100 000 €: no stake a player types is larger, so anything above is a slip of the keyboard.
-inline constexpr std::int64_t kMaxAmountCents = 10'000'000;
 
 // An amount read from a box: cents when message is empty.
 struct EurosOutcome {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "combinationlist.h"
+#include "inputlimits.h"
 #include "messages.h"
 
 #include <cstdint>
@@ -8,9 +9,6 @@
 #include <span>
 
 namespace ornal {
-
-// 10 000 000 € for one unit: above any rapport a race has paid, so a larger one is a typing slip.
-inline constexpr std::int64_t kMaxRapportCents = 1'000'000'000;
 
 // What a list brought back once the rapports are known.
 struct Winnings {

@@ -1,6 +1,7 @@
 #include "gamecheck.h"
 
 #include "gamekeys.h"
+#include "predictioncheck.h"
 #include "textchecks.h"
 
 namespace ornal {
@@ -8,8 +9,6 @@ namespace ornal {
 namespace {
 
 using Problem = std::optional<std::string>;
-
-constexpr int kMaxSum = 100000;
 
 Problem CheckText(const std::string& text, const std::string& path, std::size_t maxBytes = kMaxGameTextBytes)
 {
@@ -107,7 +106,7 @@ Problem CheckArrival(const SavedArrival& arrival)
             return problem;
         }
         if (Problem problem
-            = CheckNumber(arrival.payouts[i].cents, 0, kMaxGameCents, MemberPath(element, gamekey::kCents))) {
+            = CheckNumber(arrival.payouts[i].cents, 0, kMaxRapportCents, MemberPath(element, gamekey::kCents))) {
             return problem;
         }
     }
@@ -126,13 +125,13 @@ Problem CheckGroup(const SavedConditionGroup& group, const std::string& path)
     if (Problem problem = CheckTexts(group.numbers, numbers)) {
         return problem;
     }
-    if (Problem problem = CheckRange({ group.min, group.max }, kNumberBoxCount, path)) {
+    if (Problem problem = CheckRange({ group.min, group.max }, kMaxLineSize, path)) {
         return problem;
     }
     const std::pair<const std::optional<SavedRange>*, std::pair<const char*, int>> bounds[] = {
-        { &group.sum, { gamekey::kSum, kMaxSum } },
-        { &group.even, { gamekey::kEven, kNumberBoxCount } },
-        { &group.run, { gamekey::kRun, kNumberBoxCount } },
+        { &group.sum, { gamekey::kSum, kMaxConditionSum } },
+        { &group.even, { gamekey::kEven, kMaxLineSize } },
+        { &group.run, { gamekey::kRun, kMaxLineSize } },
     };
     for (const auto& [range, keyAndMax] : bounds) {
         if (*range) {
@@ -157,18 +156,21 @@ std::optional<std::string> CheckGame(const SavedGame& game)
     if (Problem problem = CheckLines(game.list)) {
         return problem;
     }
+    if (Problem problem = CheckPrediction(game.selection, game.selectionText, game.list)) {
+        return problem;
+    }
     if (game.bet) {
         const std::string path = gamekey::kBet;
         if (Problem problem = CheckText(game.bet->typeId, MemberPath(path, gamekey::kBetType))) {
             return problem;
         }
         if (Problem problem
-            = CheckNumber(game.bet->unitStakeCents, 0, kMaxGameCents, MemberPath(path, gamekey::kUnitStake))) {
+            = CheckNumber(game.bet->unitStakeCents, 0, kMaxAmountCents, MemberPath(path, gamekey::kUnitStake))) {
             return problem;
         }
         // Rapports are scaled by this stake: a file cannot make it nothing.
         if (const std::optional<std::int64_t> base = game.bet->rapportBaseCents) {
-            if (Problem problem = CheckNumber(*base, 1, kMaxGameCents, MemberPath(path, gamekey::kRapportBase))) {
+            if (Problem problem = CheckNumber(*base, 1, kMaxAmountCents, MemberPath(path, gamekey::kRapportBase))) {
                 return problem;
             }
         }
@@ -196,10 +198,10 @@ std::optional<std::string> CheckGame(const SavedGame& game)
     }
     if (game.guarantee) {
         const std::string path = gamekey::kGuarantee;
-        if (Problem problem = CheckNumber(game.guarantee->p, 1, kNumberBoxCount, MemberPath(path, gamekey::kP))) {
+        if (Problem problem = CheckNumber(game.guarantee->p, 1, kMostFinishers, MemberPath(path, gamekey::kP))) {
             return problem;
         }
-        if (Problem problem = CheckNumber(game.guarantee->t, 1, kNumberBoxCount, MemberPath(path, gamekey::kT))) {
+        if (Problem problem = CheckNumber(game.guarantee->t, 1, kMostInLine, MemberPath(path, gamekey::kT))) {
             return problem;
         }
     }

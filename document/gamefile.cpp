@@ -74,12 +74,18 @@ std::optional<std::filesystem::path> GameFileNamed(const std::vector<std::string
 GameLoadOutcome LoadGame(const std::filesystem::path& file)
 {
     GameLoadOutcome outcome;
-    ReadOutcome read = ReadFileLimited(file, kMaxGameFileBytes);
-    if (!read.ok()) {
-        outcome.message = std::move(read.message);
-        return outcome;
+    GameReading reading;
+    try {
+        ReadOutcome read = ReadFileLimited(file, kMaxGameFileBytes);
+        if (!read.ok()) {
+            outcome.message = std::move(read.message);
+            return outcome;
+        }
+        reading = GameFromJson(read.bytes);
+    } catch (const std::bad_alloc&) {
+        // The file's bytes are freed by now: the sentence has room.
+        reading.reason = "mémoire insuffisante";
     }
-    GameReading reading = GameFromJson(read.bytes);
     if (!reading.ok()) {
         outcome.message = CannotOpenSentence(file, reading.reason);
         return outcome;

@@ -29,7 +29,8 @@ WriteOutcome SaveGame(
 // preload does), so that a missing game is reported missing; nullopt otherwise.
 std::optional<std::filesystem::path> GameFileNamed(const std::vector<std::string>& arguments);
 
-// Opens the game in file: at most kMaxGameFileBytes of a regular file, checked whole before it is returned.
+// Opens the game in file: at most kMaxGameFileBytes of a regular file, checked whole before it is returned. A
+// shortage of memory while it is read is refused as "mémoire insuffisante" like any other fault of the file.
 GameLoadOutcome LoadGame(const std::filesystem::path& file);
 
 } // namespace ornal

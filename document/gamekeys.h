@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printabletext.h"
+
 #include <string>
 #include <string_view>
 
@@ -45,6 +47,9 @@ inline constexpr const char* kBetSizeShown = "jeuVisible";
 inline constexpr const char* kBaseShown = "baseVisible";
 inline constexpr const char* kLogos = "logos";
 inline constexpr const char* kCaption = "legende";
+
+// The count caption's kinds as the file names them, in the order of SavedView::Caption.
+inline constexpr const char* kCaptionNames[] = { "combinaisons", "choisirChevaux", "choisirJeu" };
 } // namespace gamekey
 
 // The path of member key inside parent ("selection.jeu").
@@ -64,10 +69,23 @@ inline std::string ElementPath(std::string_view array, std::size_t index)
     return std::string(array) + " (élément " + std::to_string(index + 1) + ")";
 }
 
-// "« path »", for messages.
+// How much of a path a message shows: a member's name comes from the file and may be of any length.
+inline constexpr std::size_t kLongestQuotedPath = 80;
+
+// "« path »", for messages; a name from the file shows its control characters as escapes, so that the message
+// stays on its line, and is cut, at a character's start, past kLongestQuotedPath bytes.
 inline std::string Quoted(std::string_view path)
 {
-    return "« " + std::string(path) + " »";
+    std::string shown = PrintableText(path);
+    if (shown.size() > kLongestQuotedPath) {
+        std::size_t cut = kLongestQuotedPath;
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        shown.resize(cut);
+        shown += "…";
+    }
+    return "« " + shown + " »";
 }
 
 } // namespace ornal

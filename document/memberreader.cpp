@@ -1,10 +1,8 @@
 #include "memberreader.h"
 
-#include "gamekeys.h"
-
 namespace ornal {
 
-MemberReader::MemberReader(const Json& object, std::string path)
+MemberReader::MemberReader(const JsonNode& object, std::string path)
     : m_object(object)
     , m_path(std::move(path))
 {
@@ -17,85 +15,82 @@ std::string MemberReader::pathOf(const char* key) const
 
 bool MemberReader::has(const char* key) const
 {
-    return m_object.contains(key);
+    return m_object.member(key) != nullptr;
 }
 
-MemberReader::Problem MemberReader::find(const char* key, const Json*& out) const
+MemberReader::Problem MemberReader::find(const char* key, const JsonNode*& out) const
 {
-    const auto it = m_object.find(key);
-    if (it == m_object.end()) {
+    out = m_object.member(key);
+    if (out == nullptr) {
         return "il manque " + Quoted(pathOf(key));
     }
-    out = &*it;
     return std::nullopt;
 }
 
-MemberReader::Problem MemberReader::text(const char* key, std::string& out) const
-{
-    const Json* value = nullptr;
-    if (Problem problem = find(key, value)) {
-        return problem;
-    }
-    return TextOf(*value, pathOf(key), out);
-}
-
-MemberReader::Problem MemberReader::object(const char* key, const Json*& out) const
+MemberReader::Problem MemberReader::object(const char* key, const JsonNode*& out) const
 {
     if (Problem problem = find(key, out)) {
         return problem;
     }
-    if (!out->is_object()) {
+    if (out->kind != JsonNode::Kind::Object) {
         return Quoted(pathOf(key)) + " doit être un objet";
     }
     return std::nullopt;
 }
 
-MemberReader::Problem MemberReader::array(const char* key, std::size_t count, const Json*& out) const
+MemberReader::Problem MemberReader::array(const char* key, std::size_t count, const JsonNode*& out) const
 {
     if (Problem problem = find(key, out)) {
         return problem;
     }
-    if (!out->is_array()) {
+    if (out->kind != JsonNode::Kind::Array) {
         return Quoted(pathOf(key)) + " doit être une liste";
     }
-    if (count != 0 && out->size() != count) {
+    if (count != 0 && out->elements.size() != count) {
         return Quoted(pathOf(key)) + " doit compter " + std::to_string(count) + " éléments";
     }
     return std::nullopt;
 }
 
-MemberReader::Problem MemberReader::TextOf(const Json& value, const std::string& path, std::string& out)
+MemberReader::Problem MemberReader::value(const char* key, std::string& out) const
 {
-    if (!value.is_string()) {
-        return Quoted(path) + " doit être un texte";
-    }
-    out = value.get_ref<const std::string&>();
-    return std::nullopt;
-}
-
-MemberReader::Problem MemberReader::FlagOf(const Json& value, const std::string& path, bool& out)
-{
-    if (!value.is_boolean()) {
-        return Quoted(path) + " doit valoir true ou false";
-    }
-    out = value.get<bool>();
-    return std::nullopt;
-}
-
-MemberReader::Problem MemberReader::integerMember(const char* key, const Json*& out) const
-{
-    if (Problem problem = find(key, out)) {
+    const JsonNode* node = nullptr;
+    if (Problem problem = find(key, node)) {
         return problem;
     }
-    if (!out->is_number_integer()) {
-        return Quoted(pathOf(key)) + " doit être un nombre entier";
+    return ValueOf(*node, pathOf(key), out);
+}
+
+MemberReader::Problem MemberReader::value(const char* key, bool& out) const
+{
+    const JsonNode* node = nullptr;
+    if (Problem problem = find(key, node)) {
+        return problem;
     }
+    return ValueOf(*node, pathOf(key), out);
+}
+
+MemberReader::Problem MemberReader::ValueOf(const JsonNode& node, const std::string& path, std::string& out)
+{
+    if (node.kind != JsonNode::Kind::Text) {
+        return Quoted(path) + " doit être un texte";
+    }
+    out = node.text;
     return std::nullopt;
 }
 
-std::string MemberReader::elementPath(const char* key, std::size_t index) const
+MemberReader::Problem MemberReader::ValueOf(const JsonNode& node, const std::string& path, bool& out)
 {
-    return ElementPath(pathOf(key), index);
+    if (node.kind != JsonNode::Kind::Flag) {
+        return Quoted(path) + " doit valoir true ou false";
+    }
+    out = node.flag;
+    return std::nullopt;
+}
+
+std::string MemberReader::Unknown(const std::string& path)
+{
+    return Quoted(path) + " n'est pas un membre connu d'un jeu Ornal";
 }
 
 } // namespace ornal

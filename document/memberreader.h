@@ -1,11 +1,15 @@
 #pragma once
 
+#include "gamekeys.h"
+#include "jsonnode.h"
+
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 namespace ornal {
 
@@ -14,11 +18,10 @@ namespace ornal {
 // target's limits, so that a huge value fails CheckGame's range test instead of wrapping into range.
 class MemberReader {
 public:
-    using Json = nlohmann::json;
     using Problem = std::optional<std::string>;
 
     // object is read under path ("" for the file's root); it must outlive the reader.
-    MemberReader(const Json& object, std::string path);
+    MemberReader(const JsonNode& object, std::string path);
 
     // The path of member key of this object.
     std::string pathOf(const char* key) const;
@@ -26,78 +29,69 @@ public:
     // Whether the object holds member key.
     bool has(const char* key) const;
 
-    // Member key, required.
-    Problem find(const char* key, const Json*& out) const;
+    // The names of the object's members, in the file's order.
+    const std::vector<std::string>& keys() const { return m_object.keys; }
 
-    // Member key, required to be a string.
-    Problem text(const char* key, std::string& out) const;
+    // Member key, required.
+    Problem find(const char* key, const JsonNode*& out) const;
 
     // Member key, required to be an object.
-    Problem object(const char* key, const Json*& out) const;
+    Problem object(const char* key, const JsonNode*& out) const;
 
     // Member key, required to be an array of exactly count elements, or of any length when count is 0.
-    Problem array(const char* key, std::size_t count, const Json*& out) const;
+    Problem array(const char* key, std::size_t count, const JsonNode*& out) const;
 
-    // Member key, required to be an integer.
-    template <typename Integer> Problem integer(const char* key, Integer& out) const
+    // Member key, required to be of out's type: a text, a boolean, an integer, or an array of N texts or booleans.
+    Problem value(const char* key, std::string& out) const;
+    Problem value(const char* key, bool& out) const;
+    template <typename Integer, typename = std::enable_if_t<std::is_integral_v<Integer>>>
+    Problem value(const char* key, Integer& out) const
     {
-        const Json* value = nullptr;
-        if (Problem problem = integerMember(key, value)) {
+        const JsonNode* number = nullptr;
+        if (Problem problem = find(key, number)) {
             return problem;
+        }
+        return IntegerOf(*number, pathOf(key), out);
+    }
+    template <typename Element, std::size_t N> Problem value(const char* key, std::array<Element, N>& out) const
+    {
+        const JsonNode* list = nullptr;
+        if (Problem problem = array(key, N, list)) {
+            return problem;
+        }
+        for (std::size_t i = 0; i < N; ++i) {
+            if (Problem problem = ValueOf(list->elements[i], ElementPath(pathOf(key), i), out[i])) {
+                return problem;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // node, which stands at path, required to be of out's type.
+    static Problem ValueOf(const JsonNode& node, const std::string& path, std::string& out);
+    static Problem ValueOf(const JsonNode& node, const std::string& path, bool& out);
+    template <typename Integer> static Problem IntegerOf(const JsonNode& node, const std::string& path, Integer& out)
+    {
+        if (!node.isInteger()) {
+            return Quoted(path) + " doit être un nombre entier";
         }
         constexpr auto high = std::numeric_limits<Integer>::max();
-        if (value->is_number_unsigned()) {
-            const auto number = value->get<std::uint64_t>();
-            out = number > static_cast<std::uint64_t>(high) ? high : static_cast<Integer>(number);
+        constexpr auto low = std::numeric_limits<Integer>::min();
+        if (node.kind == JsonNode::Kind::Natural) {
+            out = node.natural > static_cast<std::uint64_t>(high) ? high : static_cast<Integer>(node.natural);
+        } else if constexpr (std::is_signed_v<Integer>) {
+            out = node.negative < low ? low : static_cast<Integer>(node.negative);
         } else {
-            const auto number = value->get<std::int64_t>();
-            constexpr auto low = std::numeric_limits<Integer>::min();
-            out = number < low ? low : number > high ? high : static_cast<Integer>(number);
+            out = low;
         }
         return std::nullopt;
     }
 
-    // Member key, required to be an array of N strings.
-    template <std::size_t N> Problem texts(const char* key, std::array<std::string, N>& out) const
-    {
-        const Json* list = nullptr;
-        if (Problem problem = array(key, N, list)) {
-            return problem;
-        }
-        for (std::size_t i = 0; i < N; ++i) {
-            if (Problem problem = TextOf((*list)[i], elementPath(key, i), out[i])) {
-                return problem;
-            }
-        }
-        return std::nullopt;
-    }
-
-    // Member key, required to be an array of N booleans.
-    template <std::size_t N> Problem flags(const char* key, std::array<bool, N>& out) const
-    {
-        const Json* list = nullptr;
-        if (Problem problem = array(key, N, list)) {
-            return problem;
-        }
-        for (std::size_t i = 0; i < N; ++i) {
-            if (Problem problem = FlagOf((*list)[i], elementPath(key, i), out[i])) {
-                return problem;
-            }
-        }
-        return std::nullopt;
-    }
-
-    // value, which stands at path, required to be a string.
-    static Problem TextOf(const Json& value, const std::string& path, std::string& out);
-
-    // value, which stands at path, required to be a boolean.
-    static Problem FlagOf(const Json& value, const std::string& path, bool& out);
+    // "« path » n'est pas un membre connu d'un jeu Ornal".
+    static std::string Unknown(const std::string& path);
 
 private:
-    Problem integerMember(const char* key, const Json*& out) const;
-    std::string elementPath(const char* key, std::size_t index) const;
-
-    const Json& m_object;
+    const JsonNode& m_object;
     std::string m_path;
 };
 

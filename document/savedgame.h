@@ -1,6 +1,8 @@
 #pragma once
 
+#include "bettype.h"
 #include "combinationlist.h"
+#include "inputlimits.h"
 #include "selection.h"
 
 #include <array>
@@ -18,16 +20,16 @@ inline constexpr std::string_view kGameExtension = ".ornal";
 inline constexpr std::string_view kGameFormatName = "ornal-jeu";
 inline constexpr int kGameFormatVersion = 1;
 
-// What a game file may hold at most; a file past these limits is refused before anything changes.
+// What a game file may hold at most; a file past these limits is refused before anything changes. Values a player
+// enters are held to the limits the window and the command line set (inputlimits.h).
 inline constexpr std::size_t kMaxGameFileBytes = 16 * 1024 * 1024;
 inline constexpr std::size_t kMaxGameLines = 77520;
 inline constexpr std::size_t kMaxGameTextBytes = 256; // a box, a name, an identifier
 inline constexpr std::size_t kMaxGameSelectionTextBytes = 8192;
 inline constexpr std::size_t kMaxGameLineBytes = 8192;
-inline constexpr std::size_t kMaxGameConditionGroups = 100;
-inline constexpr std::size_t kMaxGamePayoutClasses = 64;
+inline constexpr std::size_t kMaxGameConditionGroups = kMaxGroupCount;
+inline constexpr std::size_t kMaxGamePayoutClasses = kMaxPayClasses;
 inline constexpr int kBetTypeLogoCount = 7; // the bet-type pictures beside Jeu
-inline constexpr std::int64_t kMaxGameCents = 100'000'000'000; // a thousand million euros
 
 // The selection controls as they stand, every text exactly as its control holds it.
 struct SavedSelection {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace ornal {
@@ -49,6 +51,16 @@ FileProblem NotRegular(mode_t mode)
         return FileProblem::FromErrno(EISDIR);
     }
     return { "ce n'est pas un fichier ordinaire", 0 };
+}
+
+// Whether descriptor is a file of the kernel's own (/proc, /sys): its errors say nothing of a disk.
+bool OnKernelFileSystem(int descriptor)
+{
+    struct statfs system { };
+    if (::fstatfs(descriptor, &system) != 0) {
+        return false;
+    }
+    return system.f_type == PROC_SUPER_MAGIC || system.f_type == SYSFS_MAGIC || system.f_type == DEBUGFS_MAGIC;
 }
 
 FileProblem TooLarge(std::size_t maxBytes)
@@ -121,6 +133,10 @@ ReadOutcome ReadFileLimited(const std::filesystem::path& file, std::size_t maxBy
             outcome.bytes.resize(had);
             if (error == EINTR) {
                 continue;
+            }
+            // /proc/self/mem and its kind look like ordinary files but cannot be read from their start.
+            if (OnKernelFileSystem(descriptor.get())) {
+                return Refuse(file, { "ce n'est pas un fichier ordinaire", error });
             }
             return Refuse(file, FileProblem::FromErrno(error));
         }

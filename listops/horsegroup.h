@@ -1,14 +1,13 @@
 #pragma once
 
 #include "countrange.h"
+#include "inputlimits.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ornal {
-
-inline constexpr int kMaxGroupCount = 5;
 
 // A set of the prediction's numbers, taken by value (05 is 5), and how many of them a line may hold.
 struct HorseGroup {

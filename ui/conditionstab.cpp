@@ -5,6 +5,7 @@
 #include "betcost.h"
 #include "busycursor.h"
 #include "conditions.h"
+#include "inputlimits.h"
 #include "numericvalue.h"
 #include "oddsgroups.h"
 #include "qtbridge.h"
@@ -28,8 +29,6 @@ namespace ornal {
 namespace {
 
 constexpr int kNumbersPerRow = 10;
-constexpr int kMaxLineSize = 7;
-constexpr int kMaxSum = 99999;
 
 QString Name(const char* base, int rank)
 {
@@ -263,7 +262,7 @@ void ConditionsTab::groupByOdds()
 void ConditionsTab::buildBounds(QGridLayout* grid)
 {
     m_sum = boundsRow(grid, 0, "Somme", QStringLiteral("Somme des numéros"),
-        QStringLiteral("Borner la somme des numéros de chaque combinaison"), kMaxSum, true);
+        QStringLiteral("Borner la somme des numéros de chaque combinaison"), kMaxConditionSum, true);
     m_even = boundsRow(grid, 1, "Pairs", QStringLiteral("Numéros pairs"),
         QStringLiteral("Borner le nombre de numéros pairs de chaque combinaison"), kMaxLineSize, true);
     m_run = boundsRow(grid, 2, "Suite", QStringLiteral("Plus longue suite"),

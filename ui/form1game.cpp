@@ -1,6 +1,7 @@
 // The window's game kept in files: open, save, the last game, print and PDF.
 #include "form1.h"
 
+#include "allocation.h"
 #include "busycursor.h"
 #include "clickablelabel.h"
 #include "gamefile.h"
@@ -162,7 +163,15 @@ bool Form1::openGameFile(const std::filesystem::path& file)
         m_messages->show(Refusal(loaded.message));
         return false;
     }
-    showGame(std::move(*loaded.game));
+    // Showing the largest list builds its rows: a shortage there is the same message as one while reading.
+    if (!TryAllocating([&] {
+            showGame(std::move(*loaded.game));
+            return true;
+        })) {
+        busy.restore();
+        showOutOfMemory();
+        return false;
+    }
     return true;
 }
 

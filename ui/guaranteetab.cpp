@@ -4,6 +4,7 @@
 #include "arrivalweight.h"
 #include "bettype.h"
 #include "chancetexts.h"
+#include "inputlimits.h"
 #include "linebudgetbox.h"
 #include "qtbridge.h"
 #include "reductiontexts.h"
@@ -28,9 +29,6 @@
 namespace ornal {
 
 namespace {
-
-constexpr int kMostFinishers = 20;
-constexpr int kMostInLine = 7;
 
 template <typename Control> Control* Named(Control* control, const char* name, const char* tip, const char* spoken)
 {

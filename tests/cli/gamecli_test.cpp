@@ -313,3 +313,40 @@ TEST(GameCommandLine, AGameWithAccentsAndSpacesInItsNameOpens)
 
 } // namespace
 } // namespace ornal::testing_support
+
+namespace ornal::testing_support {
+namespace {
+
+TEST(GameCommandLine, TheLargestGameUnderAMemoryLimitOpensOrEndsInTheMessage)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#endif
+#endif
+    ScratchFolder folder;
+    const std::string game = (folder / "grand.ornal").string();
+    ASSERT_EQ(
+        RunOrnal({ "--enregistrer", game, "|20|7|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20" }).status, 0);
+    int refused = 0;
+    int printed = 0;
+    for (int kilobytes = 16000; kilobytes <= 64000; kilobytes += 4000) {
+        const ProgramRun run = RunOrnal({ "--print", game }, "ulimit -v " + std::to_string(kilobytes) + "; exec ");
+        ASSERT_TRUE(run.status == 0 || run.status == 1) << kilobytes << " kB: status " << run.status << " " << run.err;
+        if (run.status == 1) {
+            EXPECT_NE(run.err.find("mémoire insuffisante"), std::string::npos) << kilobytes << " kB: " << run.err;
+            ++refused;
+        } else {
+            EXPECT_EQ(run.err, "Combinaisons : 77520\n") << kilobytes << " kB";
+            ++printed;
+        }
+    }
+    // The limits must reach both ends, or the loop tested nothing.
+    EXPECT_GT(refused, 0);
+    EXPECT_GT(printed, 0);
+}
+
+} // namespace
+} // namespace ornal::testing_support

@@ -40,19 +40,21 @@ std::vector<GameCase> Games()
 
     SavedGame filtered;
     filtered.selection = SelectionOf(12, 5);
-    filtered.selection.numbers[0] = " 05";
+    filtered.selection.numbers[4] = " 05";
     filtered.selection.results = { "3", "7", "", "11", "" };
-    filtered.selectionText = "-05-2-3-4-5-6-7-8-9-10-11-12";
+    filtered.selectionText = "-1-2-3-4-05-6-7-8-9-10-11-12";
     filtered.list = MakeList({ "-7-3-11-05-2-", "-12-9-3-7-6-", "-3-7-4-10-8-" });
     games.push_back({ "FilteredShuffledWithResults", filtered });
 
     SavedGame texts;
+    texts.selection = SelectionOf(3, 2);
     texts.selection.horseCountText = "  12,5 ";
-    texts.selection.betSizeText = " ";
+    texts.selection.betSizeText = " 2 ";
     texts.selection.baseText = "Prix de l'Été « spécial » \"guillemets\" \\ barre";
+    texts.selection.numbers[1] = "2 ü";
     texts.selection.numbers[19] = "ü";
     texts.selectionText = "-ü-🐎-";
-    texts.list = MakeList({ "-ü-🐎-", "-a b-c-" });
+    texts.list = MakeList({ "-2 ü-3-", "-1-2 ü-" });
     games.push_back({ "TextsWithAccentsQuotesAndSymbols", texts });
 
     SavedGame everything = filtered;
@@ -80,6 +82,20 @@ std::vector<GameCase> Games()
     largest.selection = SelectionOf(20, 7);
     largest.list = AllCombinations(20, 7);
     games.push_back({ "LargestList", largest });
+
+    // Every value the window accepts at its largest.
+    SavedGame limits = plain;
+    limits.bet = SavedBet { "trio", kMaxAmountCents };
+    limits.arrival = SavedArrival { { "1", "2", "3", "", "" }, {} };
+    for (int i = 0; i < kMaxPayClasses; ++i) {
+        limits.arrival->payouts.push_back({ "classe " + std::to_string(i), kMaxRapportCents });
+    }
+    for (int i = 0; i < kMaxGroupCount; ++i) {
+        limits.conditions.push_back({ "g", { "1" }, kMaxLineSize, kMaxLineSize, SavedRange { 0, kMaxConditionSum },
+            SavedRange { kMaxLineSize, kMaxLineSize }, SavedRange { 0, kMaxLineSize } });
+    }
+    limits.guarantee = SavedGuarantee { kMostFinishers, kMostInLine };
+    games.push_back({ "AtTheWindowsLimits", limits });
     return games;
 }
 
@@ -193,6 +209,13 @@ TEST(GameFile, AGameThatWouldNotOpenAgainIsNotSaved)
     EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
         "Impossible d'enregistrer « jeu.ornal » : « selection.nombreBases » doit valoir -1, 1, 2 ou 3.");
     game.selection.baseCount = -1;
+    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
+        "Impossible d'enregistrer « jeu.ornal » : « selection.jeu » ne donne pas le nombre de numéros des lignes.");
+    game.selection = SelectionOf(4, 2);
+    game.list = MakeList({ "-1-2-", "-1-5-" });
+    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
+        "Impossible d'enregistrer « jeu.ornal » : la ligne 2 contient « 5 », qui n'est pas un numéro de la "
+        "sélection.");
     game.selection.numbers[3] = "\xC3";
     EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
         "Impossible d'enregistrer « jeu.ornal » : « selection.numeros (élément 4) » n'est pas un texte UTF-8 "
@@ -205,6 +228,7 @@ TEST(GameFile, ANameWithAccentsAndSpacesIsKeptAndNamed)
     ScratchFolder folder;
     const std::filesystem::path file = folder / "Quinté du 14 juillet – Prix d'Été.ornal";
     SavedGame game;
+    game.selection = SelectionOf(8, 2);
     game.list = MakeList({ "-3-8-" });
     ASSERT_TRUE(SaveGame(file, game).written());
     EXPECT_EQ(EntriesOf(folder.path()), Names { "Quinté du 14 juillet – Prix d'Été.ornal" });

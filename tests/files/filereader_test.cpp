@@ -64,6 +64,10 @@ TEST(ReadFileLimited, RefusesWhatIsNotAnOrdinaryFile)
         "Impossible d'ouvrir « zéro.ornal » : ce n'est pas un fichier ordinaire.");
     EXPECT_EQ(ReadFileLimited(folder / "absent.ornal", 1024).message,
         "Impossible d'ouvrir « absent.ornal » : dossier ou fichier introuvable.");
+    // The process's memory seen as a file: its first page is never mapped, and the error is no disk's.
+    std::filesystem::create_symlink("/proc/self/mem", folder / "mémoire.ornal");
+    EXPECT_EQ(ReadFileLimited(folder / "mémoire.ornal", 1024).message,
+        "Impossible d'ouvrir « mémoire.ornal » : ce n'est pas un fichier ordinaire.");
 }
 
 TEST(ReadFileLimited, RefusesAFileItMayNotRead)
