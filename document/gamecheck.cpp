@@ -1,8 +1,12 @@
 #include "gamecheck.h"
 
 #include "gamekeys.h"
+#include "oddsgroups.h"
 #include "predictioncheck.h"
 #include "textchecks.h"
+
+#include <array>
+#include <cmath>
 
 namespace ornal {
 
@@ -143,6 +147,44 @@ Problem CheckGroup(const SavedConditionGroup& group, const std::string& path)
     return std::nullopt;
 }
 
+// Held to what the dialog "Partants et cotes" accepts: each runner once, a number it takes, odds above 1.
+Problem CheckRunnerList(const std::vector<Runner>& runners)
+{
+    const std::string path = gamekey::kRunners;
+    if (runners.size() > kMaxGameRunners) {
+        return Quoted(path) + " compte plus de " + std::to_string(kMaxGameRunners) + " partants";
+    }
+    std::array<bool, kMaxRunnerNumber + 1> seen {};
+    for (std::size_t i = 0; i < runners.size(); ++i) {
+        const std::string element = ElementPath(path, i);
+        const std::string number = MemberPath(element, gamekey::kRunnerNumber);
+        if (Problem problem = CheckNumber(runners[i].number, 1, kMaxRunnerNumber, number)) {
+            return problem;
+        }
+        if (seen[static_cast<std::size_t>(runners[i].number)]) {
+            return Quoted(number) + " : le partant " + std::to_string(runners[i].number) + " figure déjà";
+        }
+        seen[static_cast<std::size_t>(runners[i].number)] = true;
+        if (!(runners[i].odds > 1) || !std::isfinite(runners[i].odds)) {
+            return Quoted(MemberPath(element, gamekey::kOdds)) + " doit être supérieure à 1";
+        }
+    }
+    return std::nullopt;
+}
+
+Problem CheckThresholds(const OddsThresholds& thresholds)
+{
+    for (const auto& [value, key] : { std::pair { thresholds.favourites, gamekey::kFavourites },
+             std::pair { thresholds.outsiders, gamekey::kOutsiders } }) {
+        if (!(value >= kLowestOddsThreshold && value <= kHighestOddsThreshold)) {
+            return Quoted(MemberPath(gamekey::kOddsThresholds, key)) + " doit être compris entre "
+                + std::to_string(static_cast<int>(kLowestOddsThreshold)) + " et "
+                + std::to_string(static_cast<int>(kHighestOddsThreshold));
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> CheckGame(const SavedGame& game)
@@ -194,6 +236,14 @@ std::optional<std::string> CheckGame(const SavedGame& game)
             if (Problem problem = CheckNumber((*game.view->logos)[i], 0, kBetTypeLogoCount - 1, ElementPath(path, i))) {
                 return problem;
             }
+        }
+    }
+    if (Problem problem = CheckRunnerList(game.runners)) {
+        return problem;
+    }
+    if (game.oddsThresholds) {
+        if (Problem problem = CheckThresholds(*game.oddsThresholds)) {
+            return problem;
         }
     }
     if (game.guarantee) {

@@ -3,6 +3,7 @@
 #include "gamekeys.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -29,6 +30,14 @@ std::string Flag(bool flag)
 std::string Number(std::int64_t number)
 {
     return std::to_string(number);
+}
+
+// The shortest text that reads back as the same double: odds come back exactly as they were given.
+std::string Decimal(double number)
+{
+    char text[32];
+    const auto written = std::to_chars(std::begin(text), std::end(text), number);
+    return std::string(text, written.ptr);
 }
 
 template <typename Values, typename Write> std::string List(const Values& values, Write write)
@@ -141,6 +150,17 @@ std::string Layout(const SavedGame& game)
     if (game.guarantee) {
         root.emplace_back(gamekey::kGuarantee,
             Object({ { gamekey::kP, Number(game.guarantee->p) }, { gamekey::kT, Number(game.guarantee->t) } }));
+    }
+    if (!game.runners.empty()) {
+        root.emplace_back(gamekey::kRunners, List(game.runners, [](const Runner& runner) {
+            return Object(
+                { { gamekey::kRunnerNumber, Number(runner.number) }, { gamekey::kOdds, Decimal(runner.odds) } });
+        }));
+    }
+    if (game.oddsThresholds) {
+        root.emplace_back(gamekey::kOddsThresholds,
+            Object({ { gamekey::kFavourites, Decimal(game.oddsThresholds->favourites) },
+                { gamekey::kOutsiders, Decimal(game.oddsThresholds->outsiders) } }));
     }
     if (game.view) {
         Members view { { gamekey::kBetSizeShown, Flag(game.view->betSizeShown) },

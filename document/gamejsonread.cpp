@@ -261,6 +261,17 @@ constexpr Member<SavedView> kViewMembers[] = {
     { gamekey::kLogos, kOptional, ReadLogos },
 };
 
+constexpr Member<Runner> kRunnerMembers[] = {
+    { gamekey::kRunnerNumber, kRequired, Plain<&Runner::number> },
+    { gamekey::kOdds, kRequired, Plain<&Runner::odds> },
+};
+constexpr ListLimit kRunnerLimit { kMaxGameRunners, "partants" };
+
+constexpr Member<OddsThresholds> kThresholdMembers[] = {
+    { gamekey::kFavourites, kRequired, Plain<&OddsThresholds::favourites> },
+    { gamekey::kOutsiders, kRequired, Plain<&OddsThresholds::outsiders> },
+};
+
 constexpr Member<SavedGame> kGameMembers[] = {
     { gamekey::kFormat, kRequired, AlreadyChecked<SavedGame> },
     { gamekey::kVersion, kRequired, AlreadyChecked<SavedGame> },
@@ -272,6 +283,8 @@ constexpr Member<SavedGame> kGameMembers[] = {
     { gamekey::kConditions, kOptional, ObjectList<&SavedGame::conditions, kGroupMembers, kGroupLimit> },
     { gamekey::kGuarantee, kOptional, Nested<&SavedGame::guarantee, kGuaranteeMembers> },
     { gamekey::kView, kOptional, Nested<&SavedGame::view, kViewMembers> },
+    { gamekey::kRunners, kOptional, ObjectList<&SavedGame::runners, kRunnerMembers, kRunnerLimit> },
+    { gamekey::kOddsThresholds, kOptional, Nested<&SavedGame::oddsThresholds, kThresholdMembers> },
 };
 
 bool IsGameMember(std::string_view key)

@@ -47,6 +47,12 @@ inline constexpr const char* kBetSizeShown = "jeuVisible";
 inline constexpr const char* kBaseShown = "baseVisible";
 inline constexpr const char* kLogos = "logos";
 inline constexpr const char* kCaption = "legende";
+inline constexpr const char* kRunners = "partants";
+inline constexpr const char* kRunnerNumber = "numero";
+inline constexpr const char* kOdds = "cote";
+inline constexpr const char* kOddsThresholds = "seuilsCotes";
+inline constexpr const char* kFavourites = "favoris";
+inline constexpr const char* kOutsiders = "outsiders";
 
 // The count caption's kinds as the file names them, in the order of SavedView::Caption.
 inline constexpr const char* kCaptionNames[] = { "combinaisons", "choisirChevaux", "choisirJeu" };

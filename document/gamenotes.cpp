@@ -39,6 +39,18 @@ std::string PrintedBasesText(const SavedSelection& selection)
     return (count == 1 ? "Base : " : "Bases : ") + numbers;
 }
 
+std::string PrintedRunnersText(const std::vector<Runner>& runners)
+{
+    if (runners.empty()) {
+        return {};
+    }
+    std::string text = "Partants et cotes : ";
+    for (std::size_t i = 0; i < runners.size(); ++i) {
+        text += (i == 0 ? "" : " ; ") + std::to_string(runners[i].number) + " à " + OddsText(runners[i].odds);
+    }
+    return text;
+}
+
 std::vector<std::string> GameNotes(const SavedGame& game)
 {
     std::vector<std::string> notes;

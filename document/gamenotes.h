@@ -8,7 +8,7 @@
 namespace ornal {
 
 // What a game's printout and workbook say of it besides the heading block of the export: the bet in force and the
-// bases in force.
+// bases in force; the printout names the runners too.
 
 // The bet type and cost ("Quinté+ : 20 mises de 2,50 € = 50,00 €"), empty when no bet type the program knows
 // applies to the game's lines.
@@ -18,7 +18,11 @@ std::string PrintedBetText(const SavedGame& game);
 // bases in force.
 std::string PrintedBasesText(const SavedSelection& selection);
 
-// The two above, in that order, leaving out those that are empty.
+// The runners and their odds in the order given, "Partants et cotes : 1 à 5,2 ; 2 à 8 ; 3 à 12,5"; empty without
+// runners.
+std::string PrintedRunnersText(const std::vector<Runner>& runners);
+
+// The bet and the bases, in that order, leaving out those that are empty.
 std::vector<std::string> GameNotes(const SavedGame& game);
 
 } // namespace ornal

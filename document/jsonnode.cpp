@@ -45,7 +45,7 @@ public:
         node.natural = value;
         return scalar(std::move(node));
     }
-    bool number_float(Json::number_float_t, const std::string& token)
+    bool number_float(Json::number_float_t value, const std::string& token)
     {
         // The parser reads an integer past 64 bits as a fraction: no member holds one.
         if (token.find_first_of(".eE") == std::string::npos) {
@@ -53,6 +53,7 @@ public:
         }
         JsonNode node;
         node.kind = JsonNode::Kind::Fraction;
+        node.fraction = value;
         return scalar(std::move(node));
     }
     bool string(std::string& value)

@@ -18,6 +18,7 @@ struct JsonNode {
     bool flag = false; // Flag
     std::int64_t negative = 0; // Negative: an integer below zero
     std::uint64_t natural = 0; // Natural: an integer of zero or more
+    double fraction = 0; // Fraction: a number written with a decimal point or an exponent
     std::string text; // Text
     std::vector<JsonNode> elements; // Array: its elements; Object: its members' values
     std::vector<std::string> keys; // Object: keys[i] names elements[i], each once

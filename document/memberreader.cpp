@@ -70,6 +70,15 @@ MemberReader::Problem MemberReader::value(const char* key, bool& out) const
     return ValueOf(*node, pathOf(key), out);
 }
 
+MemberReader::Problem MemberReader::value(const char* key, double& out) const
+{
+    const JsonNode* node = nullptr;
+    if (Problem problem = find(key, node)) {
+        return problem;
+    }
+    return ValueOf(*node, pathOf(key), out);
+}
+
 MemberReader::Problem MemberReader::ValueOf(const JsonNode& node, const std::string& path, std::string& out)
 {
     if (node.kind != JsonNode::Kind::Text) {
@@ -86,6 +95,23 @@ MemberReader::Problem MemberReader::ValueOf(const JsonNode& node, const std::str
     }
     out = node.flag;
     return std::nullopt;
+}
+
+MemberReader::Problem MemberReader::ValueOf(const JsonNode& node, const std::string& path, double& out)
+{
+    switch (node.kind) {
+    case JsonNode::Kind::Natural:
+        out = static_cast<double>(node.natural);
+        return std::nullopt;
+    case JsonNode::Kind::Negative:
+        out = static_cast<double>(node.negative);
+        return std::nullopt;
+    case JsonNode::Kind::Fraction:
+        out = node.fraction;
+        return std::nullopt;
+    default:
+        return Quoted(path) + " doit être un nombre";
+    }
 }
 
 std::string MemberReader::Unknown(const std::string& path)

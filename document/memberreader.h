@@ -41,9 +41,11 @@ public:
     // Member key, required to be an array of exactly count elements, or of any length when count is 0.
     Problem array(const char* key, std::size_t count, const JsonNode*& out) const;
 
-    // Member key, required to be of out's type: a text, a boolean, an integer, or an array of N texts or booleans.
+    // Member key, required to be of out's type: a text, a boolean, an integer, a number, or an array of N texts or
+    // booleans.
     Problem value(const char* key, std::string& out) const;
     Problem value(const char* key, bool& out) const;
+    Problem value(const char* key, double& out) const;
     template <typename Integer, typename = std::enable_if_t<std::is_integral_v<Integer>>>
     Problem value(const char* key, Integer& out) const
     {
@@ -70,6 +72,8 @@ public:
     // node, which stands at path, required to be of out's type.
     static Problem ValueOf(const JsonNode& node, const std::string& path, std::string& out);
     static Problem ValueOf(const JsonNode& node, const std::string& path, bool& out);
+    // Any number, written as an integer or not.
+    static Problem ValueOf(const JsonNode& node, const std::string& path, double& out);
     template <typename Integer> static Problem IntegerOf(const JsonNode& node, const std::string& path, Integer& out)
     {
         if (!node.isInteger()) {

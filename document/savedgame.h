@@ -3,6 +3,8 @@
 #include "bettype.h"
 #include "combinationlist.h"
 #include "inputlimits.h"
+#include "oddsgroups.h"
+#include "runners.h"
 #include "selection.h"
 
 #include <array>
@@ -29,6 +31,7 @@ inline constexpr std::size_t kMaxGameSelectionTextBytes = 8192;
 inline constexpr std::size_t kMaxGameLineBytes = 8192;
 inline constexpr std::size_t kMaxGameConditionGroups = kMaxGroupCount;
 inline constexpr std::size_t kMaxGamePayoutClasses = kMaxPayClasses;
+inline constexpr std::size_t kMaxGameRunners = kMaxRunners;
 inline constexpr int kBetTypeLogoCount = 7; // the bet-type pictures beside Jeu
 
 // The selection controls as they stand, every text exactly as its control holds it.
@@ -129,6 +132,8 @@ struct SavedGame {
     std::vector<SavedConditionGroup> conditions; // empty when none
     std::optional<SavedGuarantee> guarantee;
     std::optional<SavedView> view;
+    std::vector<Runner> runners; // the race's runners and their odds, in the order given; empty when none
+    std::optional<OddsThresholds> oddsThresholds; // those of "Grouper selon les cotes"
 
     bool operator==(const SavedGame&) const = default;
 };
