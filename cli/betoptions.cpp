@@ -145,4 +145,21 @@ std::optional<std::string> TakeSavedBet(CommandLineOptions& options, const Saved
     return checkRapports(options, *FindBetType(*options.betType));
 }
 
+std::optional<std::string> TakeRunners(CommandLineOptions& options, const SavedGame* game)
+{
+    if (options.odds.given) {
+        OddsRunners loaded = LoadOddsRunners(options.odds);
+        if (loaded.refusal) {
+            return loaded.refusal;
+        }
+        options.odds = OddsChoice { std::move(loaded.runners), std::nullopt, true };
+        return std::nullopt;
+    }
+    // The saved runners give the chances wherever --cotes would: with a bet in force.
+    if (options.betType && game && !game->runners.empty()) {
+        options.odds = OddsChoice { game->runners, std::nullopt, true };
+    }
+    return std::nullopt;
+}
+
 } // namespace ornal

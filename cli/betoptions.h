@@ -29,4 +29,9 @@ std::optional<std::string> CheckBetOptions(const CommandLineOptions& options);
 std::optional<std::string> TakeSavedBet(
     CommandLineOptions& options, const SavedGame* game, const CombinationList& list);
 
+// Puts the runners in force into options.odds, read once: those of --cotes (its file read here), or, with a bet in
+// force and no --cotes, those of the game opened (null when the list was computed). Returns the refusal of a file of
+// runners that cannot be read (status 1), or nullopt.
+std::optional<std::string> TakeRunners(CommandLineOptions& options, const SavedGame* game);
+
 } // namespace ornal

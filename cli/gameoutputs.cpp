@@ -147,6 +147,9 @@ SavedGame GameOfRun(const CommandLineOptions& options, const SelectionRoad& road
     if (const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr) {
         game.bet = SavedBet { std::string(type->id), options.stakeCents.value_or(type->defaultStakeCents) };
     }
+    if (options.odds.given) {
+        game.runners = options.odds.runners;
+    }
     return game;
 }
 

@@ -12,7 +12,8 @@ namespace ornal {
 // walked, or the game opened with its list as the operations left it.
 SavedGame GameOfRoad(const SelectionRoad& road);
 
-// The game of a run: GameOfRoad, with the bet of --jeu and --mise in place of the one it holds when they are given.
+// The game of a run: GameOfRoad, with the bet of --jeu and --mise in place of the one it holds when they are given,
+// and the runners in force (see TakeRunners) in place of its own.
 SavedGame GameOfRun(const CommandLineOptions& options, const SelectionRoad& road);
 
 // Writes the files options asks for (--enregistrer, --csv, --pdf, in that order), none replacing an existing file;

@@ -103,9 +103,13 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
     }
     // From here on, the bet in force is the one given or the one of the game opened.
     CommandLineOptions options = given;
-    if (const std::optional<std::string> wrong
-        = TakeSavedBet(options, road.openedGame ? &*road.openedGame : nullptr, road.result.list)) {
+    const SavedGame* opened = road.openedGame ? &*road.openedGame : nullptr;
+    if (const std::optional<std::string> wrong = TakeSavedBet(options, opened, road.result.list)) {
         return ReportMisuse(*wrong, err);
+    }
+    if (const std::optional<std::string> refusal = TakeRunners(options, opened)) {
+        say(err, *refusal);
+        return 1;
     }
     const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
     if (reduction.refusal) {
