@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
@@ -208,7 +209,7 @@ QLayout* ConditionsTab::buildOddsRow()
         spin->setToolTip(tip);
         spin->setLocale(QLocale(QLocale::French, QLocale::France));
         spin->setDecimals(1);
-        spin->setRange(1, 999);
+        spin->setRange(kLowestOddsThreshold, kHighestOddsThreshold);
         spin->setSingleStep(0.5);
         spin->setValue(value);
         return spin;
@@ -218,6 +219,13 @@ QLayout* ConditionsTab::buildOddsRow()
     m_outsiderOdds = threshold("SeuilOutsiders", QStringLiteral("Cote la plus haute d'un outsider"),
         QStringLiteral("Un outsider a une cote au-dessus de celle des favoris, jusqu'à celle-ci ; au-delà, un tocard"),
         kDefaultOutsiderOdds);
+    for (QDoubleSpinBox* spin : { m_favouriteOdds, m_outsiderOdds }) {
+        connect(spin, &QDoubleSpinBox::valueChanged, this, [this] {
+            if (m_game.keepOddsThresholds) {
+                m_game.keepOddsThresholds(OddsThresholds { m_favouriteOdds->value(), m_outsiderOdds->value() });
+            }
+        });
+    }
     auto* row = new QHBoxLayout;
     row->addWidget(m_groupByOdds);
     auto* favourites = new QLabel(QStringLiteral("&Favoris jusqu'à"), this);
@@ -274,6 +282,14 @@ void ConditionsTab::buildBounds(QGridLayout* grid)
 
 void ConditionsTab::prepare()
 {
+    // The thresholds are the game's: a game opened since brings its own. Showing them is no change of the player's.
+    if (m_game.oddsThresholds) {
+        const OddsThresholds thresholds = m_game.oddsThresholds();
+        const QSignalBlocker favourites(m_favouriteOdds);
+        const QSignalBlocker outsiders(m_outsiderOdds);
+        m_favouriteOdds->setValue(thresholds.favourites);
+        m_outsiderOdds->setValue(thresholds.outsiders);
+    }
     m_prediction.clear();
     std::vector<double> values;
     for (const std::string& box : m_game.prediction()) {

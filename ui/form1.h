@@ -193,6 +193,8 @@ private:
     CoutGainsDialog* m_costDialog = nullptr; // made on first opening
     RunnersDialog* m_runnersDialog = nullptr; // made on first opening
     std::vector<Runner> m_runners;
+    std::optional<OddsThresholds>
+        m_oddsThresholds; // as set in the conditions or by the game opened; none, the defaults
     bool m_showingSelection = false;
     bool m_preloaded = false;
     bool m_closing = false;

@@ -13,6 +13,7 @@
 #include "picture.h"
 #include "printpreview.h"
 #include "qtbridge.h"
+#include "runnersdialog.h"
 
 #include <QAction>
 #include <QIcon>
@@ -121,6 +122,8 @@ SavedGame Form1::currentGame() const
     game.view = ReadSavedView(m_ui, m_baseCount, m_logos);
     game.selectionText = m_selectionText;
     game.list = m_model->list();
+    game.runners = m_runners;
+    game.oddsThresholds = m_oddsThresholds;
     game.bet.reset();
     if (const BetType* type = m_bets.type()) {
         game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type), m_bets.rapportBaseCents(*type) };
@@ -138,6 +141,13 @@ void Form1::showGame(SavedGame game)
     m_baseCount = shown.baseCount;
     m_logos = shown.logos;
     m_selectionText = std::move(game.selectionText);
+    // The runners are the game's race: a game without them leaves none of the race shown before. They come before
+    // the list, so that the chances the list's cost shows are theirs.
+    m_runners = std::move(game.runners);
+    m_oddsThresholds = game.oddsThresholds;
+    if (m_runnersDialog) {
+        m_runnersDialog->showRunners(m_runners);
+    }
     const CombinationList::Count count = game.list.size();
     replaceList(std::move(game.list));
     m_ui.TotalComb->setText(ToQString(CaptionText(view.caption, count)));
@@ -151,6 +161,8 @@ void Form1::showGame(SavedGame game)
     game.selection = {};
     game.list = {};
     game.view.reset();
+    game.runners.clear();
+    game.oddsThresholds.reset();
     m_keptParts = std::move(game);
 }
 

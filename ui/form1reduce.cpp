@@ -41,6 +41,8 @@ GameAccess Form1::gameAccess()
     game.replaceList = [this](CombinationList list) { replaceList(std::move(list)); };
     game.showMessage = [this](const Message& message) { m_messages->show(message); };
     game.runners = [this] { return m_runners; };
+    game.oddsThresholds = [this] { return m_oddsThresholds.value_or(OddsThresholds {}); };
+    game.keepOddsThresholds = [this](const OddsThresholds& thresholds) { m_oddsThresholds = thresholds; };
     return game;
 }
 

@@ -2,6 +2,7 @@
 
 #include "combinationlist.h"
 #include "messages.h"
+#include "oddsgroups.h"
 #include "runners.h"
 
 #include <functional>
@@ -22,6 +23,9 @@ struct GameAccess {
     std::function<void(const Message&)> showMessage;
     // The runners of the race and their odds, empty when none were given.
     std::function<std::vector<Runner>()> runners;
+    // The thresholds of "Grouper selon les cotes" the game holds, and their change, kept with the game.
+    std::function<OddsThresholds()> oddsThresholds;
+    std::function<void(const OddsThresholds&)> keepOddsThresholds;
 };
 
 } // namespace ornal

@@ -139,6 +139,9 @@ std::vector<std::string> GamePrintout::headingLines() const
     for (const std::string& note : GameNotes(m_game)) {
         lines.push_back(" " + note);
     }
+    if (!m_game.runners.empty()) {
+        lines.push_back(" " + PrintedRunnersText(m_game.runners));
+    }
     return lines;
 }
 

@@ -34,9 +34,9 @@ struct PageGrid {
 
 // A game laid out on paper: the heading block of the spreadsheet export (" Programme Ornal", the Base text,
 // " La sélection : ", " Nombre de combinaisons : "), the bet with its cost and the bases when there are (see
-// GameNotes), the lines in as many columns as fit, and the date and "Page n / N" at the foot of each page. Every
-// line prints whole: one wider than the page is cut into rows of the page's width, the rows after its first
-// indented.
+// GameNotes) and the runners with their odds when given, the lines in as many columns as fit, and the date and "Page n
+// / N" at the foot of each page. Every line prints whole: one wider than the page is cut into rows of the page's width,
+// the rows after its first indented.
 class GamePrintout {
 public:
     // date is printed as given ("14/07/2024").

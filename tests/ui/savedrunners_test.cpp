@@ -1,0 +1,178 @@
+// The runners, their odds and the thresholds of "Grouper selon les cotes" kept with the game the window saves.
+#include "../betting/nobreak.h"
+#include "bettype.h"
+#include "coutgainsdialog.h"
+#include "filetesting.h"
+#include "gamefile.h"
+#include "gameprintout.h"
+#include "runnersdialog.h"
+#include "windowfixture.h"
+
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+namespace ornal::testing_support {
+namespace {
+
+const std::vector<Runner> kRunners { { 1, 2 }, { 2, 4 }, { 3, 4 }, { 4, 8 } };
+
+class SavedRunnersTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        prepare(4, 2, { "1", "2", "3", "4" });
+        click(ui().Picture10);
+        ASSERT_EQ(lines().size(), 6u);
+        const BetType* ordre = FindBetType("couple-ordre");
+        ASSERT_NE(ordre, nullptr);
+        window().ChooseBetType(ordre);
+        takeMessages();
+    }
+
+    void saveAs(const std::filesystem::path& file)
+    {
+        m_fileAnswers.push_back(file);
+        click(window().extensions().EnregistrerJeu);
+    }
+
+    void openFile(const std::filesystem::path& file)
+    {
+        m_fileAnswers.push_back(file);
+        click(window().extensions().OuvrirJeu);
+    }
+
+    // The chance of gain "Coût et gains" shows, opened as its button does.
+    std::string shownGainChance()
+    {
+        window().ShowCostAndGains();
+        auto* dialog = window().findChild<CoutGainsDialog*>();
+        EXPECT_NE(dialog, nullptr);
+        const QLabel* gain = dialog ? dialog->findChild<QLabel*>(QStringLiteral("ProbabiliteGain")) : nullptr;
+        EXPECT_NE(gain, nullptr);
+        return gain ? gain->text().toStdString() : std::string();
+    }
+
+    // Opens "Réduire le jeu" as Ctrl+R does, on its conditions.
+    QDialog* openConditions()
+    {
+        window().ReduceList();
+        auto* dialog = window().findChild<QDialog*>(QStringLiteral("ReduireJeuDialog"));
+        EXPECT_NE(dialog, nullptr);
+        if (dialog) {
+            dialog->findChild<QTabWidget*>(QStringLiteral("ReduireJeuOnglets"))->setCurrentIndex(0);
+        }
+        return dialog;
+    }
+
+    static QDoubleSpinBox* threshold(QDialog* dialog, const char* name)
+    {
+        return dialog->findChild<QDoubleSpinBox*>(QString::fromLatin1(name));
+    }
+
+    ScratchFolder m_folder;
+};
+
+TEST_F(SavedRunnersTest, TheRunnersComeBackIntoTheDialogAndTheChances)
+{
+    window().SetRunners(kRunners);
+    const std::string chance = shownGainChance();
+    ASSERT_EQ(chance.rfind("Probabilité de gain : ", 0), 0u) << chance;
+    const std::string percent = chance.substr(std::string("Probabilité de gain : ").size());
+    const std::filesystem::path file = m_folder / "cotes.ornal";
+    saveAs(file);
+
+    open({});
+    prepare(4, 2, { "1", "2", "3", "4" });
+    click(ui().Picture10);
+    ASSERT_TRUE(window().runners().empty()) << "the other window starts without runners";
+    openFile(file);
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(window().runners(), kRunners);
+    EXPECT_EQ(shownGainChance(), chance);
+    EXPECT_NE(window().extensions().CoutJeu->toolTip().toStdString().find(percent), std::string::npos);
+    window().ShowRunners();
+    const auto* dialog = window().findChild<RunnersDialog*>(QStringLiteral("PartantsCotesDialog"));
+    ASSERT_NE(dialog, nullptr);
+    const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("TablePartants"));
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->item(1, 1), nullptr);
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("4"));
+}
+
+TEST_F(SavedRunnersTest, AGameWithoutRunnersLeavesNoneOfTheRaceBefore)
+{
+    const std::filesystem::path file = m_folder / "sans-cotes.ornal";
+    saveAs(file);
+    window().SetRunners(kRunners);
+    window().ShowRunners();
+    openFile(file);
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_TRUE(window().runners().empty());
+    const auto* dialog = window().findChild<RunnersDialog*>(QStringLiteral("PartantsCotesDialog"));
+    ASSERT_NE(dialog, nullptr);
+    const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("TablePartants"));
+    ASSERT_NE(table, nullptr);
+    const auto* first = table->item(0, 1);
+    EXPECT_TRUE(first == nullptr || first->text().isEmpty()) << "the open dialog shows the game's runners too";
+}
+
+TEST_F(SavedRunnersTest, TheThresholdsSetBesideTheButtonComeBackWithTheGame)
+{
+    QDialog* dialog = openConditions();
+    ASSERT_NE(dialog, nullptr);
+    threshold(dialog, "SeuilFavoris")->setValue(3.5);
+    threshold(dialog, "SeuilOutsiders")->setValue(12);
+    dialog->reject();
+    const std::filesystem::path file = m_folder / "seuils.ornal";
+    saveAs(file);
+    const GameLoadOutcome loaded = LoadGame(file);
+    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    EXPECT_EQ(loaded.game->oddsThresholds, (OddsThresholds { 3.5, 12 }));
+
+    open({});
+    openFile(file);
+    EXPECT_TRUE(takeMessages().empty());
+    dialog = openConditions();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(threshold(dialog, "SeuilFavoris")->value(), 3.5);
+    EXPECT_EQ(threshold(dialog, "SeuilOutsiders")->value(), 12);
+    dialog->reject();
+}
+
+TEST_F(SavedRunnersTest, OnlyThresholdsThePlayerSetAreSaved)
+{
+    // Opening the conditions shows the defaults without making them the game's.
+    QDialog* dialog = openConditions();
+    ASSERT_NE(dialog, nullptr);
+    dialog->reject();
+    EXPECT_FALSE(window().currentGame().oddsThresholds);
+    // A game that holds other thresholds puts them in the boxes already made.
+    SavedGame game = window().currentGame();
+    game.oddsThresholds = OddsThresholds { 6, 25 };
+    const std::filesystem::path file = m_folder / "autres.ornal";
+    ASSERT_TRUE(SaveGame(file, game).written());
+    openFile(file);
+    dialog = openConditions();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(threshold(dialog, "SeuilFavoris")->value(), 6);
+    EXPECT_EQ(threshold(dialog, "SeuilOutsiders")->value(), 25);
+    dialog->reject();
+}
+
+TEST_F(SavedRunnersTest, ThePrintoutNamesTheRunnersBelowTheBet)
+{
+    window().SetRunners({ { 2, 4 }, { 1, 2.5 }, { 3, 12.25 }, { 4, 30 } });
+    const std::vector<std::string> heading = GamePrintout(window().currentGame(), "14/07/2024").headingLines();
+    ASSERT_GE(heading.size(), 2u);
+    EXPECT_EQ(heading[heading.size() - 2], NoBreak(" Couplé ordre : 6 mises de 1,50_€ = 9,00_€"));
+    EXPECT_EQ(heading.back(), " Partants et cotes : 2 à 4 ; 1 à 2,5 ; 3 à 12,25 ; 4 à 30");
+}
+
+} // namespace
+} // namespace ornal::testing_support
