@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 
 namespace ornal::testing_support {
 namespace {
@@ -100,6 +103,43 @@ TEST_F(SavedOddsTest, SavingTheOpenedGameAgainKeepsItsRunners)
     const ProgramRun run = RunOrnal({ "--enregistrer", again.string(), file.string() });
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Loaded(again), (std::vector<Runner> { { 1, 2 }, { 2, 4 }, { 3, 4 } }));
+}
+
+// What pdftotext reads of file, or nullopt when it is missing.
+std::optional<std::string> PdfText(const std::filesystem::path& file)
+{
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) {
+        return std::nullopt;
+    }
+    std::string text;
+    if (std::FILE* pipe = ::popen(("pdftotext -enc UTF-8 " + Quote(file.string()) + " -").c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            text.append(buffer, got);
+        }
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+TEST_F(SavedOddsTest, ThePdfNamesTheRunnersInForce)
+{
+    const std::filesystem::path file = saved("jeu.ornal", "1=2,2=4,3=4");
+    const std::filesystem::path savedPdf = m_folder / "saved.pdf";
+    const std::filesystem::path givenPdf = m_folder / "given.pdf";
+    ASSERT_EQ(RunOrnal({ "--pdf", savedPdf.string(), file.string() }).status, 0);
+    ASSERT_EQ(RunOrnal({ "--print", "--pdf", givenPdf.string(), "--jeu", "couple-ordre", "--cotes", "2=2.5,1=3,3=12.25",
+                           kThree })
+                  .status,
+        0);
+    const std::optional<std::string> fromSaved = PdfText(savedPdf);
+    if (!fromSaved) {
+        GTEST_SKIP() << "pdftotext is missing (Debian package poppler-utils)";
+    }
+    EXPECT_NE(fromSaved->find("Partants et cotes : 1 à 2 ; 2 à 4 ; 3 à 4"), std::string::npos) << *fromSaved;
+    const std::optional<std::string> fromGiven = PdfText(givenPdf);
+    ASSERT_TRUE(fromGiven);
+    EXPECT_NE(fromGiven->find("Partants et cotes : 2 à 2,5 ; 1 à 3 ; 3 à 12,25"), std::string::npos) << *fromGiven;
 }
 
 } // namespace
