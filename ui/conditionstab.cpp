@@ -289,6 +289,12 @@ void ConditionsTab::prepare()
         const QSignalBlocker outsiders(m_outsiderOdds);
         m_favouriteOdds->setValue(thresholds.favourites);
         m_outsiderOdds->setValue(thresholds.outsiders);
+        // The boxes hold one decimal: a file's finer threshold is the one they round it to, for the grouping and
+        // for the game saved next.
+        const OddsThresholds shown { m_favouriteOdds->value(), m_outsiderOdds->value() };
+        if (!(shown == thresholds) && m_game.keepOddsThresholds) {
+            m_game.keepOddsThresholds(shown);
+        }
     }
     m_prediction.clear();
     std::vector<double> values;

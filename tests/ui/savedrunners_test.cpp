@@ -165,6 +165,20 @@ TEST_F(SavedRunnersTest, OnlyThresholdsThePlayerSetAreSaved)
     dialog->reject();
 }
 
+TEST_F(SavedRunnersTest, AFinerThresholdIsTheOneTheBoxRoundsItTo)
+{
+    SavedGame game = window().currentGame();
+    game.oddsThresholds = OddsThresholds { 5.26, 15 };
+    const std::filesystem::path file = m_folder / "fin.ornal";
+    ASSERT_TRUE(SaveGame(file, game).written());
+    openFile(file);
+    QDialog* dialog = openConditions();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(threshold(dialog, "SeuilFavoris")->value(), 5.3);
+    dialog->reject();
+    EXPECT_EQ(window().currentGame().oddsThresholds, (OddsThresholds { 5.3, 15 }));
+}
+
 TEST_F(SavedRunnersTest, ThePrintoutNamesTheRunnersBelowTheBet)
 {
     window().SetRunners({ { 2, 4 }, { 1, 2.5 }, { 3, 12.25 }, { 4, 30 } });
