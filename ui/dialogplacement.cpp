@@ -18,6 +18,13 @@ int Within(int start, int length, int low, int high)
 
 } // namespace
 
+QPoint CentredTopLeft(const QRect& area, const QSize& window)
+{
+    // A scaled small screen can be shorter than the window: its title bar must stay within reach.
+    const QPoint centred = area.center() - QPoint(window.width() / 2, window.height() / 2);
+    return { std::max(centred.x(), area.left()), std::max(centred.y(), area.top()) };
+}
+
 QPoint BesideTopLeft(const QRect& area, const QRect& window, const QSize& dialog)
 {
     const int areaEnd = area.left() + area.width();

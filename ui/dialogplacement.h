@@ -8,6 +8,9 @@ class QWidget;
 
 namespace ornal {
 
+// Where a window of size goes on a screen's available area: centred, its top-left corner kept inside the area.
+QPoint CentredTopLeft(const QRect& area, const QSize& window);
+
 // Where a dialog's frame of size dialog goes beside the window's frame window on a screen's available area: against
 // the window's right edge when the area has room there, else against its left edge, else on the side with more room,
 // covering as little of the window as it can; the top edges level; always wholly inside the area when it fits.

@@ -8,6 +8,7 @@
 #include "clickablelabel.h"
 #include "combinationengine.h"
 #include "desktopfolders.h"
+#include "dialogplacement.h"
 #include "extensioncontrols.h"
 #include "filters.h"
 #include "focusring.h"
@@ -485,13 +486,6 @@ void Form1::replaceList(CombinationList list)
 void Form1::showCount()
 {
     m_ui.TotalComb->setText(ToQString(CountCaption(m_model->list().size())));
-}
-
-QPoint CentredTopLeft(const QRect& area, const QSize& window)
-{
-    // A scaled small screen can be shorter than the window: its title bar must stay within reach.
-    const QPoint centred = area.center() - QPoint(window.width() / 2, window.height() / 2);
-    return { std::max(centred.x(), area.left()), std::max(centred.y(), area.top()) };
 }
 
 void Form1::centreOnScreen()

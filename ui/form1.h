@@ -60,9 +60,6 @@ struct Form1Services {
     std::function<std::string()> clipboardText;
 };
 
-// Where a window of size goes on a screen's available area: centred, its top-left corner kept inside the area.
-QPoint CentredTopLeft(const QRect& area, const QSize& window);
-
 // The main window: owns the selection's controls, BaseCount, SelectionText, the combination list and CommandLineText,
 // and runs each operation of its controls to its end.
 class Form1 : public QWidget {

@@ -2,6 +2,7 @@
 // only to the player's picks; the marks are drawn whole; the window stays on small scaled screens.
 #include "windowfixture.h"
 
+#include "dialogplacement.h"
 #include "qtbridge.h"
 
 #include <QAccessible>
