@@ -120,8 +120,10 @@ SavedGame Form1::currentGame() const
     SavedGame game = m_keptParts;
     game.selection = ReadSavedSelection(m_ui, m_baseCount);
     game.view = ReadSavedView(m_ui, m_baseCount, m_logos);
-    game.selectionText = m_selectionText;
+    // A refused computation leaves the list of the computation before it: the file keeps the prediction that list
+    // was made of, so that it still opens as that list's game.
     game.list = m_model->list();
+    game.selectionText = game.list.empty() ? m_selectionText : m_listSelectionText;
     game.runners = m_runners;
     game.oddsThresholds = m_oddsThresholds;
     game.bet.reset();

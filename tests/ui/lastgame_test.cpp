@@ -75,5 +75,20 @@ TEST_F(WindowTest, AWindowEndingWithALineReplacesTheLastGame)
     EXPECT_EQ(LinesOf(kept.game->list), std::vector<std::string> { "-7-8-9-" });
 }
 
+// A computation refused after a list was made leaves that list on screen: it is still the game kept at the close.
+TEST_F(WindowTest, AListLeftByARefusedComputationIsKept)
+{
+    prepare(6, 2, { "1", "2", "3", "4", "5", "6" });
+    click(ui().Picture10);
+    ASSERT_EQ(lines().size(), 15u);
+    ui().Text1[1]->setText(QStringLiteral("1"));
+    click(ui().Picture10);
+    ASSERT_EQ(lines().size(), 15u);
+    window().close();
+    const GameLoadOutcome kept = LoadGame(m_lastGameFile);
+    ASSERT_TRUE(kept.ok()) << kept.message;
+    EXPECT_EQ(kept.game->list.size(), 15u);
+}
+
 } // namespace
 } // namespace ornal::testing_support
