@@ -1,8 +1,8 @@
-#include "arrivalcheck.h"
+#include "betting/arrivalcheck.h"
 
-#include "betcost.h"
-#include "linefields.h"
-#include "numericvalue.h"
+#include "betting/betcost.h"
+#include "engine/linefields.h"
+#include "engine/numericvalue.h"
 
 #include <algorithm>
 #include <array>

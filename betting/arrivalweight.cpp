@@ -1,7 +1,7 @@
-#include "arrivalweight.h"
+#include "betting/arrivalweight.h"
 
-#include "chancetexts.h"
-#include "finishmodel.h"
+#include "betting/chancetexts.h"
+#include "betting/finishmodel.h"
 
 #include <array>
 #include <cmath>

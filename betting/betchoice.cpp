@@ -1,4 +1,4 @@
-#include "betchoice.h"
+#include "betting/betchoice.h"
 
 namespace ornal {
 

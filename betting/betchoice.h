@@ -1,8 +1,8 @@
 #pragma once
 
-#include "betcost.h"
-#include "bettype.h"
-#include "combinationlist.h"
+#include "betting/betcost.h"
+#include "betting/bettype.h"
+#include "engine/combinationlist.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "betcost.h"
+#include "betting/betcost.h"
 
-#include "linefields.h"
-#include "money.h"
+#include "betting/money.h"
+#include "engine/linefields.h"
 
 namespace ornal {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bettype.h"
-#include "combinationlist.h"
-#include "messages.h"
+#include "betting/bettype.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
 
 #include <cstdint>
 #include <optional>

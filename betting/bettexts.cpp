@@ -1,6 +1,6 @@
-#include "bettexts.h"
+#include "betting/bettexts.h"
 
-#include "money.h"
+#include "betting/money.h"
 
 namespace ornal {
 

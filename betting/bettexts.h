@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arrivalcheck.h"
-#include "betcost.h"
+#include "betting/arrivalcheck.h"
+#include "betting/betcost.h"
 
 #include <string>
 #include <vector>

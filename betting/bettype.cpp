@@ -1,4 +1,4 @@
-#include "bettype.h"
+#include "betting/bettype.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "chancetexts.h"
+#include "betting/chancetexts.h"
 
-#include "groupednumber.h"
+#include "engine/groupednumber.h"
 
 #include <cmath>
 

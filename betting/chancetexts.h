@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ticketchances.h"
+#include "betting/ticketchances.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "finishmodel.h"
+#include "betting/finishmodel.h"
 
 #include <bit>
 

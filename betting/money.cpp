@@ -1,7 +1,7 @@
-#include "money.h"
+#include "betting/money.h"
 
-#include "groupednumber.h"
-#include "numericvalue.h"
+#include "engine/groupednumber.h"
+#include "engine/numericvalue.h"
 
 #include <algorithm>
 

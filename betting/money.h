@@ -1,7 +1,7 @@
 #pragma once
 
-#include "inputlimits.h"
-#include "messages.h"
+#include "engine/inputlimits.h"
+#include "engine/messages.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "oddsgroups.h"
+#include "betting/oddsgroups.h"
 
 #include <algorithm>
 #include <string>

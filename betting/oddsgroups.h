@@ -1,7 +1,7 @@
 #pragma once
 
-#include "messages.h"
-#include "runners.h"
+#include "betting/runners.h"
+#include "engine/messages.h"
 
 #include <array>
 #include <optional>

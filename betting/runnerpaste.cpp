@@ -1,4 +1,4 @@
-#include "runnerpaste.h"
+#include "betting/runnerpaste.h"
 
 namespace ornal {
 

@@ -1,4 +1,4 @@
-#include "runners.h"
+#include "betting/runners.h"
 
 #include <array>
 #include <cmath>

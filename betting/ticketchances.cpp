@@ -1,8 +1,8 @@
-#include "ticketchances.h"
+#include "betting/ticketchances.h"
 
-#include "betcost.h"
-#include "finishmodel.h"
-#include "linefields.h"
+#include "betting/betcost.h"
+#include "betting/finishmodel.h"
+#include "engine/linefields.h"
 
 #include <algorithm>
 #include <array>

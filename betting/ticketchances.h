@@ -1,9 +1,9 @@
 #pragma once
 
-#include "bettype.h"
-#include "combinationlist.h"
-#include "messages.h"
-#include "runners.h"
+#include "betting/bettype.h"
+#include "betting/runners.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
 
 #include <optional>
 #include <span>

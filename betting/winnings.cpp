@@ -1,6 +1,6 @@
-#include "winnings.h"
+#include "betting/winnings.h"
 
-#include "money.h"
+#include "betting/money.h"
 
 namespace ornal {
 

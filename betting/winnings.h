@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "inputlimits.h"
-#include "messages.h"
+#include "engine/combinationlist.h"
+#include "engine/inputlimits.h"
+#include "engine/messages.h"
 
 #include <cstdint>
 #include <optional>

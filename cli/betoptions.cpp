@@ -1,11 +1,11 @@
-#include "betoptions.h"
+#include "cli/betoptions.h"
 
-#include "betcost.h"
-#include "bettype.h"
-#include "money.h"
-#include "oddsoption.h"
-#include "printabletext.h"
-#include "winnings.h"
+#include "betting/betcost.h"
+#include "betting/bettype.h"
+#include "betting/money.h"
+#include "betting/winnings.h"
+#include "cli/oddsoption.h"
+#include "files/printabletext.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "commandline.h"
-#include "savedgame.h"
+#include "cli/commandline.h"
+#include "document/savedgame.h"
+#include "engine/combinationlist.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
-#include "betsummary.h"
+#include "cli/betsummary.h"
 
-#include "betcost.h"
-#include "bettexts.h"
-#include "chancetexts.h"
-#include "money.h"
-#include "ticketchances.h"
-#include "winnings.h"
+#include "betting/betcost.h"
+#include "betting/bettexts.h"
+#include "betting/chancetexts.h"
+#include "betting/money.h"
+#include "betting/ticketchances.h"
+#include "betting/winnings.h"
 
 namespace ornal {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "arrivalcheck.h"
-#include "combinationlist.h"
-#include "commandline.h"
+#include "betting/arrivalcheck.h"
+#include "cli/commandline.h"
+#include "engine/combinationlist.h"
 
 #include <cstdio>
 #include <optional>

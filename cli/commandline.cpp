@@ -1,7 +1,7 @@
-#include "commandline.h"
+#include "cli/commandline.h"
 
-#include "betoptions.h"
-#include "printabletext.h"
+#include "cli/betoptions.h"
+#include "files/printabletext.h"
 
 #include <set>
 #include <string_view>

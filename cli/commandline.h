@@ -1,8 +1,8 @@
 #pragma once
 
-#include "liststeps.h"
-#include "oddsoption.h"
-#include "reductionoptions.h"
+#include "cli/liststeps.h"
+#include "cli/oddsoption.h"
+#include "cli/reductionoptions.h"
 
 #include <cstdint>
 #include <optional>

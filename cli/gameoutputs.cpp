@@ -1,14 +1,14 @@
-#include "gameoutputs.h"
+#include "cli/gameoutputs.h"
 
-#include "bettype.h"
-#include "csvfile.h"
-#include "gamefile.h"
-#include "gameselection.h"
-#include "pdfcheck.h"
-#include "pdfchild.h"
-#include "printabletext.h"
-#include "systemerrortext.h"
-#include "windowlauncher.h"
+#include "betting/bettype.h"
+#include "cli/pdfchild.h"
+#include "cli/windowlauncher.h"
+#include "document/gamefile.h"
+#include "document/gameselection.h"
+#include "export/csvfile.h"
+#include "files/pdfcheck.h"
+#include "files/printabletext.h"
+#include "files/systemerrortext.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "commandline.h"
-#include "savedgame.h"
-#include "selectionroad.h"
+#include "cli/commandline.h"
+#include "cli/selectionroad.h"
+#include "document/savedgame.h"
 
 #include <cstdio>
 

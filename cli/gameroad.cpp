@@ -1,5 +1,5 @@
-#include "gamefile.h"
-#include "selectionroad.h"
+#include "cli/selectionroad.h"
+#include "document/gamefile.h"
 
 namespace ornal {
 

@@ -1,13 +1,13 @@
-#include "headlessreduction.h"
+#include "cli/headlessreduction.h"
 
-#include "arrivalweight.h"
-#include "bettype.h"
-#include "gamehorses.h"
-#include "guarantee.h"
-#include "linebudget.h"
-#include "reducer.h"
-#include "reductiontexts.h"
-#include "ticketchances.h"
+#include "betting/arrivalweight.h"
+#include "betting/bettype.h"
+#include "betting/ticketchances.h"
+#include "reduction/gamehorses.h"
+#include "reduction/guarantee.h"
+#include "reduction/linebudget.h"
+#include "reduction/reducer.h"
+#include "reduction/reductiontexts.h"
 
 #include <chrono>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "commandline.h"
-#include "selection.h"
+#include "cli/commandline.h"
+#include "engine/combinationlist.h"
+#include "engine/selection.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "liststeps.h"
+#include "cli/liststeps.h"
 
-#include "conditionoptions.h"
-#include "conditions.h"
-#include "filters.h"
+#include "cli/conditionoptions.h"
+#include "listops/conditions.h"
+#include "listops/filters.h"
 
 namespace ornal {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "lineconditions.h"
-#include "messages.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
+#include "listops/lineconditions.h"
 
 #include <optional>
 #include <span>

@@ -1,7 +1,7 @@
-#include "allocation.h"
-#include "commandline.h"
-#include "headlessrun.h"
-#include "windowlauncher.h"
+#include "cli/commandline.h"
+#include "cli/headlessrun.h"
+#include "cli/windowlauncher.h"
+#include "engine/allocation.h"
 
 #include <cstdio>
 #include <string>

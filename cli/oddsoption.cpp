@@ -1,7 +1,7 @@
-#include "oddsoption.h"
+#include "cli/oddsoption.h"
 
-#include "filereader.h"
-#include "runnerpaste.h"
+#include "betting/runnerpaste.h"
+#include "files/filereader.h"
 
 #include <string_view>
 

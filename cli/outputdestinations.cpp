@@ -1,7 +1,7 @@
-#include "outputdestinations.h"
+#include "cli/outputdestinations.h"
 
-#include "fileproblem.h"
-#include "printabletext.h"
+#include "files/fileproblem.h"
+#include "files/printabletext.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
-#include "pdfchild.h"
+#include "cli/pdfchild.h"
 
-#include "temporaryregistry.h"
+#include "files/temporaryregistry.h"
 
 #include <fcntl.h>
 #include <sys/prctl.h>

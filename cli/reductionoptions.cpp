@@ -1,8 +1,8 @@
-#include "reductionoptions.h"
+#include "cli/reductionoptions.h"
 
-#include "money.h"
-#include "printabletext.h"
-#include "reducer.h"
+#include "betting/money.h"
+#include "files/printabletext.h"
+#include "reduction/reducer.h"
 
 #include <charconv>
 

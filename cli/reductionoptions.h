@@ -1,6 +1,6 @@
 #pragma once
 
-#include "guarantee.h"
+#include "reduction/guarantee.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,10 +1,10 @@
-#include "selectionroad.h"
+#include "cli/selectionroad.h"
 
-#include "liststeps.h"
-#include "numericvalue.h"
-#include "preload.h"
-#include "printabletext.h"
-#include "selectionflow.h"
+#include "cli/liststeps.h"
+#include "engine/numericvalue.h"
+#include "engine/preload.h"
+#include "engine/selectionflow.h"
+#include "files/printabletext.h"
 
 namespace ornal {
 

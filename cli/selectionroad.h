@@ -1,9 +1,9 @@
 #pragma once
 
-#include "combinationengine.h"
-#include "commandline.h"
-#include "gameselection.h"
-#include "savedgame.h"
+#include "cli/commandline.h"
+#include "document/gameselection.h"
+#include "document/savedgame.h"
+#include "engine/combinationengine.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "windowlauncher.h"
+#include "cli/windowlauncher.h"
 
-#include "systemerrortext.h"
+#include "files/systemerrortext.h"
 
 #include <unistd.h>
 

@@ -2,9 +2,9 @@
 // launched as the desktop would.
 #ifndef _WIN32
 
-#include "desktopapplications.h"
-#include "desktopfolders.h"
-#include "weblauncher.h"
+#include "desktop/desktopapplications.h"
+#include "desktop/desktopfolders.h"
+#include "desktop/weblauncher.h"
 
 #include <filesystem>
 

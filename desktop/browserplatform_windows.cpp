@@ -2,7 +2,7 @@
 // records the shell expects.
 #ifdef _WIN32
 
-#include "weblauncher.h"
+#include "desktop/weblauncher.h"
 
 #include <windows.h>
 

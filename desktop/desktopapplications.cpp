@@ -1,5 +1,5 @@
 // The desktop's applications through GIO, the one user of GIO and of the libraries behind it.
-#include "desktopapplications.h"
+#include "desktop/desktopapplications.h"
 
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>

@@ -1,4 +1,4 @@
-#include "desktopfolders.h"
+#include "desktop/desktopfolders.h"
 
 #include <glib.h>
 

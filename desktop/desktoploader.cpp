@@ -1,9 +1,9 @@
 // The window's desktop applications: the first use opens the desktop module, found where the build and the package
 // both put it relative to the window, and every use goes through it.
-#include "desktopapplications.h"
-#include "workbookopener.h"
+#include "desktop/desktopapplications.h"
+#include "desktop/workbookopener.h"
 
-#include "privatemodule.h"
+#include "modules/privatemodule.h"
 
 namespace ornal {
 namespace {

@@ -1,4 +1,4 @@
-#include "weblauncher.h"
+#include "desktop/weblauncher.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "workbookopener.h"
+#include "desktop/workbookopener.h"
 
 #include <gio/gio.h>
 

@@ -1,9 +1,9 @@
-#include "gamecheck.h"
+#include "document/gamecheck.h"
 
-#include "gamekeys.h"
-#include "oddsgroups.h"
-#include "predictioncheck.h"
-#include "textchecks.h"
+#include "betting/oddsgroups.h"
+#include "document/gamekeys.h"
+#include "document/predictioncheck.h"
+#include "document/textchecks.h"
 
 #include <array>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "gamefile.h"
+#include "document/gamefile.h"
 
-#include "filereader.h"
-#include "gamecheck.h"
-#include "gamejson.h"
-#include "preload.h"
+#include "document/gamecheck.h"
+#include "document/gamejson.h"
+#include "engine/preload.h"
+#include "files/filereader.h"
 
 #include <algorithm>
 #include <cctype>

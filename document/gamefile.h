@@ -1,7 +1,7 @@
 #pragma once
 
-#include "atomicwriter.h"
-#include "savedgame.h"
+#include "document/savedgame.h"
+#include "files/atomicwriter.h"
 
 #include <filesystem>
 #include <optional>

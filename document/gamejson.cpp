@@ -1,6 +1,6 @@
-#include "gamejson.h"
+#include "document/gamejson.h"
 
-#include "gamekeys.h"
+#include "document/gamekeys.h"
 
 #include <algorithm>
 #include <charconv>

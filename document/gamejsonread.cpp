@@ -1,12 +1,12 @@
 // Reading a game file: the JSON text into a bounded tree, then every member through the tables below, which name
 // each object's members, whether the file must hold them and how each is read. A member added to the format is a
 // row in its object's table.
-#include "gamecheck.h"
-#include "gamejson.h"
-#include "gamekeys.h"
-#include "jsonnode.h"
-#include "memberreader.h"
-#include "textchecks.h"
+#include "document/gamecheck.h"
+#include "document/gamejson.h"
+#include "document/gamekeys.h"
+#include "document/jsonnode.h"
+#include "document/memberreader.h"
+#include "document/textchecks.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printabletext.h"
+#include "files/printabletext.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "gamenotes.h"
+#include "document/gamenotes.h"
 
-#include "betcost.h"
-#include "bettexts.h"
-#include "bettype.h"
-#include "money.h"
+#include "betting/betcost.h"
+#include "betting/bettexts.h"
+#include "betting/bettype.h"
+#include "betting/money.h"
 
 namespace ornal {
 

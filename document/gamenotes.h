@@ -1,6 +1,6 @@
 #pragma once
 
-#include "savedgame.h"
+#include "document/savedgame.h"
 
 #include <string>
 #include <vector>

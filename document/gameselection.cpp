@@ -1,6 +1,6 @@
-#include "gameselection.h"
+#include "document/gameselection.h"
 
-#include "selectionrules.h"
+#include "engine/selectionrules.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "savedgame.h"
-#include "selection.h"
+#include "document/savedgame.h"
+#include "engine/selection.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "jsonnode.h"
+#include "document/jsonnode.h"
 
-#include "gamekeys.h"
+#include "document/gamekeys.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>

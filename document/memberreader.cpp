@@ -1,4 +1,4 @@
-#include "memberreader.h"
+#include "document/memberreader.h"
 
 namespace ornal {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gamekeys.h"
-#include "jsonnode.h"
+#include "document/gamekeys.h"
+#include "document/jsonnode.h"
 
 #include <array>
 #include <cstdint>

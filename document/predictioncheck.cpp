@@ -1,7 +1,7 @@
-#include "predictioncheck.h"
+#include "document/predictioncheck.h"
 
-#include "gamekeys.h"
-#include "numericvalue.h"
+#include "document/gamekeys.h"
+#include "engine/numericvalue.h"
 
 #include <array>
 #include <cstdint>

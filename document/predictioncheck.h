@@ -1,7 +1,7 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "savedgame.h"
+#include "document/savedgame.h"
+#include "engine/combinationlist.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "bettype.h"
-#include "combinationlist.h"
-#include "inputlimits.h"
-#include "oddsgroups.h"
-#include "runners.h"
-#include "selection.h"
+#include "betting/bettype.h"
+#include "betting/oddsgroups.h"
+#include "betting/runners.h"
+#include "engine/combinationlist.h"
+#include "engine/inputlimits.h"
+#include "engine/selection.h"
 
 #include <array>
 #include <cstddef>

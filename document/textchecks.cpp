@@ -1,4 +1,4 @@
-#include "textchecks.h"
+#include "document/textchecks.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "combinationengine.h"
+#include "engine/combinationengine.h"
 
-#include "binomial.h"
-#include "numericvalue.h"
+#include "engine/binomial.h"
+#include "engine/numericvalue.h"
 
 #include <algorithm>
 #include <array>

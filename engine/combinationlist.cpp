@@ -1,4 +1,4 @@
-#include "combinationlist.h"
+#include "engine/combinationlist.h"
 
 namespace ornal {
 

@@ -1,4 +1,4 @@
-#include "groupednumber.h"
+#include "engine/groupednumber.h"
 
 namespace ornal {
 

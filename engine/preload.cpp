@@ -1,7 +1,7 @@
-#include "preload.h"
+#include "engine/preload.h"
 
-#include "numericvalue.h"
-#include "splitfield.h"
+#include "engine/numericvalue.h"
+#include "engine/splitfield.h"
 
 namespace ornal {
 

@@ -1,7 +1,7 @@
-#include "selectionflow.h"
+#include "engine/selectionflow.h"
 
-#include "numericvalue.h"
-#include "selectionrules.h"
+#include "engine/numericvalue.h"
+#include "engine/selectionrules.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "messages.h"
-#include "preload.h"
-#include "selection.h"
+#include "engine/messages.h"
+#include "engine/preload.h"
+#include "engine/selection.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "selectionrules.h"
+#include "engine/selectionrules.h"
 
-#include "numericvalue.h"
-#include "selection.h"
+#include "engine/numericvalue.h"
+#include "engine/selection.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "splitfield.h"
+#include "engine/splitfield.h"
 
 namespace ornal {
 

@@ -1,4 +1,4 @@
-#include "cellrange.h"
+#include "export/cellrange.h"
 
 #include <utility>
 

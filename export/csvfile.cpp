@@ -1,6 +1,6 @@
-#include "csvfile.h"
+#include "export/csvfile.h"
 
-#include "linefields.h"
+#include "engine/linefields.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "atomicwriter.h"
-#include "combinationlist.h"
+#include "engine/combinationlist.h"
+#include "files/atomicwriter.h"
 
 #include <filesystem>
 #include <string>

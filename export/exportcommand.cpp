@@ -1,6 +1,6 @@
-#include "exportcommand.h"
+#include "export/exportcommand.h"
 
-#include "workbookservice.h"
+#include "export/workbookservice.h"
 
 #include <cstdint>
 #include <initializer_list>

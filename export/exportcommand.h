@@ -1,8 +1,8 @@
 #pragma once
 
-#include "exportrequest.h"
-#include "messages.h"
-#include "spreadsheetservice.h"
+#include "engine/messages.h"
+#include "export/exportrequest.h"
+#include "export/spreadsheetservice.h"
 
 // How the window calls the export (the click on Command7), with the desktop's folder and opener:
 //

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "localdatetime.h"
-#include "messages.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
+#include "export/localdatetime.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "localdatetime.h"
+#include "export/localdatetime.h"
 
 #include <cstdio>
 #include <ctime>

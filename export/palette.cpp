@@ -1,4 +1,4 @@
-#include "palette.h"
+#include "export/palette.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cellrange.h"
+#include "export/cellrange.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "textwidth.h"
+#include "export/textwidth.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "workbookcheck.h"
+#include "export/workbookcheck.h"
 
 #include <expat.h>
 #include <zip.h>

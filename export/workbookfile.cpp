@@ -1,6 +1,6 @@
-#include "workbookfile.h"
+#include "export/workbookfile.h"
 
-#include "systemerrortext.h"
+#include "files/systemerrortext.h"
 
 #include <sys/stat.h>
 

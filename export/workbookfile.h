@@ -1,7 +1,7 @@
 #pragma once
 
-#include "localdatetime.h"
-#include "spreadsheetservice.h"
+#include "export/localdatetime.h"
+#include "export/spreadsheetservice.h"
 
 #include <filesystem>
 #include <string>

@@ -1,9 +1,9 @@
 // The programs' WriteWorkbook: the first export opens the workbook module, found where the build and the package
 // both put it relative to the running program, and every export writes through it.
-#include "workbookmodule.h"
-#include "workbookwriter.h"
+#include "export/workbookmodule.h"
+#include "export/workbookwriter.h"
 
-#include "privatemodule.h"
+#include "modules/privatemodule.h"
 
 namespace ornal {
 

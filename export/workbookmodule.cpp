@@ -1,8 +1,8 @@
 // The workbook module: the .xlsx writer and its read-back, with xlsxwriter, libzip and expat behind them, so that a
 // program which exports nothing never loads those libraries.
-#include "workbookmodule.h"
+#include "export/workbookmodule.h"
 
-#include "workbookwriter.h"
+#include "export/workbookwriter.h"
 
 extern "C" {
 __attribute__((visibility("default"))) extern const ornal::WorkbookModule ornal_workbook_module;

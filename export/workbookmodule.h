@@ -1,7 +1,7 @@
 #pragma once
 
-#include "spreadsheetservice.h"
-#include "worksheet.h"
+#include "export/spreadsheetservice.h"
+#include "export/worksheet.h"
 
 #include <filesystem>
 

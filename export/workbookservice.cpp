@@ -1,9 +1,9 @@
-#include "workbookservice.h"
+#include "export/workbookservice.h"
 
-#include "atomicwriter.h"
+#include "files/atomicwriter.h"
 
-#include "workbookfile.h"
-#include "workbookwriter.h"
+#include "export/workbookfile.h"
+#include "export/workbookwriter.h"
 
 #include <system_error>
 #include <utility>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "exportrequest.h"
-#include "localdatetime.h"
-#include "spreadsheetservice.h"
-#include "worksheet.h"
+#include "export/exportrequest.h"
+#include "export/localdatetime.h"
+#include "export/spreadsheetservice.h"
+#include "export/worksheet.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "workbookwriter.h"
+#include "export/workbookwriter.h"
 
-#include "palette.h"
-#include "workbookcheck.h"
+#include "export/palette.h"
+#include "export/workbookcheck.h"
 
 #include <sys/mman.h>
 #include <xlsxwriter.h>

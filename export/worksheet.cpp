@@ -1,7 +1,7 @@
-#include "worksheet.h"
+#include "export/worksheet.h"
 
-#include "textwidth.h"
-#include "xmltext.h"
+#include "export/textwidth.h"
+#include "export/xmltext.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cellrange.h"
-#include "spreadsheetservice.h"
+#include "export/cellrange.h"
+#include "export/spreadsheetservice.h"
 
 #include <array>
 #include <compare>

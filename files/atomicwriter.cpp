@@ -1,6 +1,6 @@
-#include "atomicwriter.h"
+#include "files/atomicwriter.h"
 
-#include "temporaryregistry.h"
+#include "files/temporaryregistry.h"
 
 #include <array>
 #include <atomic>

@@ -1,7 +1,7 @@
-#include "fileproblem.h"
+#include "files/fileproblem.h"
 
-#include "printabletext.h"
-#include "systemerrortext.h"
+#include "files/printabletext.h"
+#include "files/systemerrortext.h"
 
 namespace ornal {
 

@@ -1,4 +1,4 @@
-#include "pdfcheck.h"
+#include "files/pdfcheck.h"
 
 #include <algorithm>
 #include <fstream>

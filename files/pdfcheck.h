@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileproblem.h"
+#include "files/fileproblem.h"
 
 #include <string>
 

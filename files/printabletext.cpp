@@ -1,4 +1,4 @@
-#include "printabletext.h"
+#include "files/printabletext.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "systemerrortext.h"
+#include "files/systemerrortext.h"
 
 #include <cerrno>
 

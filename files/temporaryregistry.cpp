@@ -1,4 +1,4 @@
-#include "temporaryregistry.h"
+#include "files/temporaryregistry.h"
 
 #include <array>
 #include <atomic>

@@ -1,10 +1,10 @@
 // ComputeCombinations on fuzzed selections, against an enumeration of its own: the checks in their order with the
 // program's messages, SelectionText, and the lines themselves (format, order, bases in their columns, count).
 
-#include "combinationengine.h"
-#include "fuzzinput.h"
-#include "messages.h"
-#include "numericvalue.h"
+#include "engine/combinationengine.h"
+#include "engine/messages.h"
+#include "engine/numericvalue.h"
+#include "fuzz/fuzzinput.h"
 
 #include <algorithm>
 #include <cstdint>

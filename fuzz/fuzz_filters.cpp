@@ -1,11 +1,11 @@
 // KeepCombinationsWith and RemoveCombinationsWith on fuzzed lists and filter texts: the refusals before the
 // question, and the two results as the two halves of the list, each line judged by its own numbers' values.
 
-#include "filters.h"
-#include "fuzzinput.h"
-#include "listinput.h"
-#include "messages.h"
-#include "numericvalue.h"
+#include "engine/messages.h"
+#include "engine/numericvalue.h"
+#include "fuzz/fuzzinput.h"
+#include "fuzz/listinput.h"
+#include "listops/filters.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,10 +1,10 @@
 // The saved-game reader on any bytes: it never fails in any other way than a refusal in words, and what it accepts
 // is a game the checks pass and that, written again, reads back as the same game.
 
-#include "fuzzinput.h"
-#include "gamecheck.h"
-#include "gamejson.h"
-#include "textchecks.h"
+#include "document/gamecheck.h"
+#include "document/gamejson.h"
+#include "document/textchecks.h"
+#include "fuzz/fuzzinput.h"
 
 #include <cstdint>
 #include <string>

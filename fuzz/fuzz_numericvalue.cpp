@@ -1,7 +1,7 @@
 // NumericValue, StartsWithNumber and IsNumeric against a slow reading of the rule written apart from the engine.
 
-#include "fuzzinput.h"
-#include "numericvalue.h"
+#include "engine/numericvalue.h"
+#include "fuzz/fuzzinput.h"
 
 #include <cfloat>
 #include <charconv>

@@ -1,9 +1,9 @@
 // The command-line preload: JoinCommandLine and ParsePreload against the field rules of the command line, read
 // here with a split and a trim of their own.
 
-#include "fuzzinput.h"
-#include "numericvalue.h"
-#include "preload.h"
+#include "engine/numericvalue.h"
+#include "engine/preload.h"
+#include "fuzz/fuzzinput.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // RoundToInt16: halves to the even neighbour, nothing for NaN or a value outside 16 bits, whatever rounding mode the
 // caller left set, and that mode given back unchanged.
 
-#include "fuzzinput.h"
-#include "numericvalue.h"
+#include "engine/numericvalue.h"
+#include "fuzz/fuzzinput.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,11 +1,11 @@
 // SearchResult on fuzzed lists, bet sizes and result boxes, against a walk of its own: the refusals in their order,
 // and a found line that holds every required result while no line above it does.
 
-#include "fuzzinput.h"
-#include "listinput.h"
-#include "messages.h"
-#include "numericvalue.h"
-#include "search.h"
+#include "engine/messages.h"
+#include "engine/numericvalue.h"
+#include "fuzz/fuzzinput.h"
+#include "fuzz/listinput.h"
+#include "listops/search.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 // ShuffleWithinCombinations on fuzzed lists: the same lines in the same order, each holding its own numbers in
 // some order, each text unchanged; and the same draws give the same result.
 
-#include "fuzzinput.h"
-#include "listinput.h"
-#include "shuffle.h"
+#include "fuzz/fuzzinput.h"
+#include "fuzz/listinput.h"
+#include "listops/shuffle.h"
 
 #include <algorithm>
 #include <cmath>

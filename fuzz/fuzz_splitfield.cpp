@@ -1,7 +1,7 @@
 // SplitField against a plain split of the whole text into all of its fields.
 
-#include "fuzzinput.h"
-#include "splitfield.h"
+#include "engine/splitfield.h"
+#include "fuzz/fuzzinput.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "fuzzinput.h"
+#include "fuzz/fuzzinput.h"
 
 #include <cstdio>
 #include <cstdlib>

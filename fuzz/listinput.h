@@ -1,7 +1,7 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "fuzzinput.h"
+#include "engine/combinationlist.h"
+#include "fuzz/fuzzinput.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "conditionmatcher.h"
+#include "listops/conditionmatcher.h"
 
-#include "linefields.h"
+#include "engine/linefields.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "countrange.h"
-#include "lineconditions.h"
+#include "listops/countrange.h"
+#include "listops/lineconditions.h"
 
 #include <cstdint>
 #include <optional>

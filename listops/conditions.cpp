@@ -1,7 +1,7 @@
-#include "conditions.h"
+#include "listops/conditions.h"
 
-#include "conditionmatcher.h"
-#include "numericvalue.h"
+#include "engine/numericvalue.h"
+#include "listops/conditionmatcher.h"
 
 #include <algorithm>
 

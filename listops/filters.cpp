@@ -1,7 +1,7 @@
-#include "filters.h"
+#include "listops/filters.h"
 
-#include "linefields.h"
-#include "numericvalue.h"
+#include "engine/linefields.h"
+#include "engine/numericvalue.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "messages.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
 
 #include <optional>
 #include <string_view>

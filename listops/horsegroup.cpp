@@ -1,4 +1,4 @@
-#include "horsegroup.h"
+#include "listops/horsegroup.h"
 
 #include <array>
 #include <charconv>

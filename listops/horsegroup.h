@@ -1,7 +1,7 @@
 #pragma once
 
-#include "countrange.h"
-#include "inputlimits.h"
+#include "engine/inputlimits.h"
+#include "listops/countrange.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "lineconditions.h"
+#include "listops/lineconditions.h"
 
 #include <utility>
 

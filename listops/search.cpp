@@ -1,7 +1,7 @@
-#include "search.h"
+#include "listops/search.h"
 
-#include "linefields.h"
-#include "numericvalue.h"
+#include "engine/linefields.h"
+#include "engine/numericvalue.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "messages.h"
-#include "selection.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
+#include "engine/selection.h"
 
 #include <array>
 #include <optional>

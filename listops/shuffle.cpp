@@ -1,6 +1,6 @@
-#include "shuffle.h"
+#include "listops/shuffle.h"
 
-#include "linefields.h"
+#include "engine/linefields.h"
 
 #include <algorithm>
 #include <array>

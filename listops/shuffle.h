@@ -1,7 +1,7 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "xoshiro256.h"
+#include "engine/combinationlist.h"
+#include "engine/xoshiro256.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "annealsearch.h"
+#include "reduction/annealsearch.h"
 
-#include "bitcount.h"
+#include "reduction/bitcount.h"
 
 #include <algorithm>
 #include <cmath>

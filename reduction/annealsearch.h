@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arrivalspace.h"
-#include "randomstream.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/randomstream.h"
 
 #include <cstdint>
 #include <span>

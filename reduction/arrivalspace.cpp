@@ -1,6 +1,6 @@
-#include "arrivalspace.h"
+#include "reduction/arrivalspace.h"
 
-#include "masksubsets.h"
+#include "reduction/masksubsets.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "guarantee.h"
-#include "horsenumbers.h"
-#include "messages.h"
-#include "setsystem.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
+#include "reduction/guarantee.h"
+#include "reduction/horsenumbers.h"
+#include "reduction/setsystem.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "budgetchoice.h"
+#include "reduction/budgetchoice.h"
 
 #include <algorithm>
 #include <functional>

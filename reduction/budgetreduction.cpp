@@ -1,7 +1,7 @@
-#include "budgetreduction.h"
+#include "reduction/budgetreduction.h"
 
-#include "budgetchoice.h"
-#include "budgetsearch.h"
+#include "reduction/budgetchoice.h"
+#include "reduction/budgetsearch.h"
 
 #include <algorithm>
 #include <atomic>

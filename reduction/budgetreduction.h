@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arrivalspace.h"
-#include "reducer.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/reducer.h"
 
 #include <chrono>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "budgetsearch.h"
+#include "reduction/budgetsearch.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "designlibrary.h"
+#include "reduction/designlibrary.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "gamehorses.h"
+#include "reduction/gamehorses.h"
 
-#include "numericvalue.h"
+#include "engine/numericvalue.h"
 
 namespace ornal {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selection.h"
+#include "engine/selection.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "greedycover.h"
+#include "reduction/greedycover.h"
 
 #include <cstdint>
 #include <queue>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setsystem.h"
+#include "reduction/setsystem.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "horsenumbers.h"
+#include "reduction/horsenumbers.h"
 
-#include "linefields.h"
+#include "engine/linefields.h"
 
 #include <bit>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "librarydesign.h"
+#include "reduction/librarydesign.h"
 
-#include "binomial.h"
+#include "engine/binomial.h"
 
 #include <bit>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arrivalspace.h"
-#include "designlibrary.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/designlibrary.h"
 
 #include <vector>
 

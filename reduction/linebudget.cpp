@@ -1,6 +1,6 @@
-#include "linebudget.h"
+#include "reduction/linebudget.h"
 
-#include "money.h"
+#include "betting/money.h"
 
 #include <string>
 

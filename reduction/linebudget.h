@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messages.h"
+#include "engine/messages.h"
 
 #include <cstdint>
 #include <optional>

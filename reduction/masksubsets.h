@@ -1,6 +1,6 @@
 #pragma once
 
-#include "binomial.h"
+#include "engine/binomial.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "orbitspace.h"
+#include "reduction/orbitspace.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arrivalspace.h"
-#include "setsystem.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/setsystem.h"
 
 #include <span>
 #include <vector>

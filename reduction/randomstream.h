@@ -1,6 +1,6 @@
 #pragma once
 
-#include "xoshiro256.h"
+#include "engine/xoshiro256.h"
 
 #include <cstdint>
 

@@ -1,15 +1,15 @@
-#include "reducer.h"
+#include "reduction/reducer.h"
 
-#include "arrivalspace.h"
-#include "bounds.h"
-#include "budgetchoice.h"
-#include "budgetreduction.h"
-#include "designlibrary.h"
-#include "greedycover.h"
-#include "librarydesign.h"
-#include "searchworker.h"
-#include "sharedbest.h"
-#include "verify.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/bounds.h"
+#include "reduction/budgetchoice.h"
+#include "reduction/budgetreduction.h"
+#include "reduction/designlibrary.h"
+#include "reduction/greedycover.h"
+#include "reduction/librarydesign.h"
+#include "reduction/searchworker.h"
+#include "reduction/sharedbest.h"
+#include "reduction/verify.h"
 
 #include <algorithm>
 #include <bit>

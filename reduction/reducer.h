@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "guarantee.h"
-#include "messages.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
+#include "reduction/guarantee.h"
 
 #include <chrono>
 #include <cstdint>

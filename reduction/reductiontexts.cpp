@@ -1,4 +1,4 @@
-#include "reductiontexts.h"
+#include "reduction/reductiontexts.h"
 
 #include <algorithm>
 

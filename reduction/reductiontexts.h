@@ -1,7 +1,7 @@
 #pragma once
 
-#include "groupednumber.h"
-#include "guarantee.h"
+#include "engine/groupednumber.h"
+#include "reduction/guarantee.h"
 
 #include <cstdint>
 #include <string>

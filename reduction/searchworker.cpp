@@ -1,8 +1,8 @@
-#include "searchworker.h"
+#include "reduction/searchworker.h"
 
-#include "greedycover.h"
-#include "orbitspace.h"
-#include "weightedsearch.h"
+#include "reduction/greedycover.h"
+#include "reduction/orbitspace.h"
+#include "reduction/weightedsearch.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "annealsearch.h"
-#include "arrivalspace.h"
-#include "sharedbest.h"
-#include "swapsearch.h"
+#include "reduction/annealsearch.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/sharedbest.h"
+#include "reduction/swapsearch.h"
 
 #include <cstdint>
 #include <vector>

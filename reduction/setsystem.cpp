@@ -1,4 +1,4 @@
-#include "setsystem.h"
+#include "reduction/setsystem.h"
 
 namespace ornal {
 

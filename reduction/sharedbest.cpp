@@ -1,4 +1,4 @@
-#include "sharedbest.h"
+#include "reduction/sharedbest.h"
 
 namespace ornal {
 

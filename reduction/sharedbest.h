@@ -1,6 +1,6 @@
 #pragma once
 
-#include "arrivalspace.h"
+#include "reduction/arrivalspace.h"
 
 #include <atomic>
 #include <chrono>

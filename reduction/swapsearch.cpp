@@ -1,6 +1,6 @@
-#include "swapsearch.h"
+#include "reduction/swapsearch.h"
 
-#include "bitcount.h"
+#include "reduction/bitcount.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "verify.h"
+#include "reduction/verify.h"
 
-#include "bitcount.h"
-#include "horsenumbers.h"
+#include "reduction/bitcount.h"
+#include "reduction/horsenumbers.h"
 
 #include <cstddef>
 #include <string>

@@ -1,4 +1,4 @@
-#include "weightedsearch.h"
+#include "reduction/weightedsearch.h"
 
 #include <algorithm>
 

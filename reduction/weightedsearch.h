@@ -1,7 +1,7 @@
 #pragma once
 
-#include "randomstream.h"
-#include "setsystem.h"
+#include "reduction/randomstream.h"
+#include "reduction/setsystem.h"
 
 #include <cstdint>
 #include <span>

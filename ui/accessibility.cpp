@@ -1,6 +1,6 @@
-#include "accessibility.h"
+#include "ui/accessibility.h"
 
-#include "clickablelabel.h"
+#include "ui/clickablelabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
-#include "chancespanel.h"
+#include "ui/chancespanel.h"
 
-#include "chancetexts.h"
-#include "qtbridge.h"
+#include "betting/chancetexts.h"
+#include "ui/qtbridge.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "choicegate.h"
+#include "ui/choicegate.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "combinationlistmodel.h"
+#include "ui/combinationlistmodel.h"
 
-#include "qtbridge.h"
+#include "ui/qtbridge.h"
 
 namespace ornal {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "combinationlist.h"
+#include "engine/combinationlist.h"
 
 #include <QAbstractListModel>
 

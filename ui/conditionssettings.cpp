@@ -1,6 +1,6 @@
-#include "conditionssettings.h"
+#include "ui/conditionssettings.h"
 
-#include "groupednumber.h"
+#include "engine/groupednumber.h"
 
 #include <algorithm>
 #include <cmath>

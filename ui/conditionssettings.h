@@ -1,8 +1,8 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "horsegroup.h"
-#include "lineconditions.h"
+#include "engine/combinationlist.h"
+#include "listops/horsegroup.h"
+#include "listops/lineconditions.h"
 
 #include <array>
 #include <string>

@@ -1,14 +1,14 @@
-#include "conditionstab.h"
+#include "ui/conditionstab.h"
 
-#include "allocation.h"
+#include "engine/allocation.h"
 
-#include "betcost.h"
-#include "busycursor.h"
-#include "conditions.h"
-#include "inputlimits.h"
-#include "numericvalue.h"
-#include "oddsgroups.h"
-#include "qtbridge.h"
+#include "betting/betcost.h"
+#include "betting/oddsgroups.h"
+#include "engine/inputlimits.h"
+#include "engine/numericvalue.h"
+#include "listops/conditions.h"
+#include "ui/busycursor.h"
+#include "ui/qtbridge.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "conditionssettings.h"
-#include "gameaccess.h"
-#include "reducetab.h"
-#include "selection.h"
+#include "engine/selection.h"
+#include "ui/conditionssettings.h"
+#include "ui/gameaccess.h"
+#include "ui/reducetab.h"
 
 #include <array>
 #include <string>

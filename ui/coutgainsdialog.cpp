@@ -1,11 +1,11 @@
-#include "coutgainsdialog.h"
+#include "ui/coutgainsdialog.h"
 
-#include "bettexts.h"
-#include "chancespanel.h"
-#include "eurospinbox.h"
-#include "money.h"
-#include "qtbridge.h"
-#include "winnings.h"
+#include "betting/bettexts.h"
+#include "betting/money.h"
+#include "betting/winnings.h"
+#include "ui/chancespanel.h"
+#include "ui/eurospinbox.h"
+#include "ui/qtbridge.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

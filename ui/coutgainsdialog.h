@@ -1,9 +1,9 @@
 #pragma once
 
-#include "arrivalcheck.h"
-#include "betchoice.h"
-#include "combinationlist.h"
-#include "ticketchances.h"
+#include "betting/arrivalcheck.h"
+#include "betting/betchoice.h"
+#include "betting/ticketchances.h"
+#include "engine/combinationlist.h"
 
 #include <QDialog>
 

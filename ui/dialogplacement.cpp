@@ -1,4 +1,4 @@
-#include "dialogplacement.h"
+#include "ui/dialogplacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

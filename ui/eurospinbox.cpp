@@ -1,7 +1,7 @@
-#include "eurospinbox.h"
+#include "ui/eurospinbox.h"
 
-#include "money.h"
-#include "qtbridge.h"
+#include "betting/money.h"
+#include "ui/qtbridge.h"
 
 #include <QLineEdit>
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "extensioncontrols.h"
+#include "ui/extensioncontrols.h"
 
-#include "form1controls.h"
-#include "picture.h"
+#include "ui/form1controls.h"
+#include "ui/picture.h"
 
 #include <QIcon>
 #include <QKeySequence>

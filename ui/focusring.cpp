@@ -1,4 +1,4 @@
-#include "focusring.h"
+#include "ui/focusring.h"
 
 #include <QApplication>
 #include <QEvent>

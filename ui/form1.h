@@ -1,19 +1,19 @@
 #pragma once
 
-#include "betchoice.h"
-#include "combinationengine.h"
-#include "combinationlistmodel.h"
-#include "exportcommand.h"
-#include "extensioncontrols.h"
-#include "form1controls.h"
-#include "gameaccess.h"
-#include "guaranteeaccess.h"
-#include "listhistory.h"
-#include "messageboxes.h"
-#include "runners.h"
-#include "savedgame.h"
-#include "selectionflow.h"
-#include "shuffle.h"
+#include "betting/betchoice.h"
+#include "betting/runners.h"
+#include "document/savedgame.h"
+#include "engine/combinationengine.h"
+#include "engine/selectionflow.h"
+#include "export/exportcommand.h"
+#include "game/listhistory.h"
+#include "listops/shuffle.h"
+#include "ui/combinationlistmodel.h"
+#include "ui/extensioncontrols.h"
+#include "ui/form1controls.h"
+#include "ui/gameaccess.h"
+#include "ui/guaranteeaccess.h"
+#include "ui/messageboxes.h"
 
 #include <QString>
 #include <QStringList>

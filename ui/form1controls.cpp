@@ -1,9 +1,9 @@
-#include "form1controls.h"
+#include "ui/form1controls.h"
 
-#include "clickablelabel.h"
-#include "markstyle.h"
-#include "numberboxfilter.h"
-#include "picture.h"
+#include "ui/clickablelabel.h"
+#include "ui/markstyle.h"
+#include "ui/numberboxfilter.h"
+#include "ui/picture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

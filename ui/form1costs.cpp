@@ -1,18 +1,18 @@
 // The window's part of cost and gains: the bet type and stakes, the cost label, the logos that choose a type and
 // the dialog "Coût et gains".
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "bettexts.h"
-#include "chancetexts.h"
-#include "clickablelabel.h"
-#include "coutgainsdialog.h"
-#include "dialogplacement.h"
-#include "focusring.h"
-#include "gamehorses.h"
-#include "numericvalue.h"
-#include "qtbridge.h"
-#include "runnersdialog.h"
-#include "ticketchances.h"
+#include "betting/bettexts.h"
+#include "betting/chancetexts.h"
+#include "betting/ticketchances.h"
+#include "engine/numericvalue.h"
+#include "reduction/gamehorses.h"
+#include "ui/clickablelabel.h"
+#include "ui/coutgainsdialog.h"
+#include "ui/dialogplacement.h"
+#include "ui/focusring.h"
+#include "ui/qtbridge.h"
+#include "ui/runnersdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,19 +1,19 @@
 // The window's game kept in files: open, save, the last game, print and PDF.
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "allocation.h"
-#include "busycursor.h"
-#include "clickablelabel.h"
-#include "gamefile.h"
-#include "gamefiledialogs.h"
-#include "gameprintout.h"
-#include "gameselection.h"
-#include "gamestate.h"
-#include "localdatetime.h"
-#include "picture.h"
-#include "printpreview.h"
-#include "qtbridge.h"
-#include "runnersdialog.h"
+#include "document/gamefile.h"
+#include "document/gameselection.h"
+#include "engine/allocation.h"
+#include "export/localdatetime.h"
+#include "ui/busycursor.h"
+#include "ui/clickablelabel.h"
+#include "ui/gamefiledialogs.h"
+#include "ui/gameprintout.h"
+#include "ui/gamestate.h"
+#include "ui/picture.h"
+#include "ui/printpreview.h"
+#include "ui/qtbridge.h"
+#include "ui/runnersdialog.h"
 
 #include <QAction>
 #include <QIcon>

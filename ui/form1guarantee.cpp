@@ -1,6 +1,6 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "gamehorses.h"
+#include "reduction/gamehorses.h"
 
 namespace ornal {
 

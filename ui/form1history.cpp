@@ -1,7 +1,7 @@
 // Undo and redo of the list's changes.
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "qtbridge.h"
+#include "ui/qtbridge.h"
 
 #include <QLabel>
 

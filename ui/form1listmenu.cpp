@@ -1,9 +1,9 @@
 // The list's own menu and the shortcuts that reach the shuffle from anywhere in the window.
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "allocation.h"
-#include "busycursor.h"
-#include "qtbridge.h"
+#include "engine/allocation.h"
+#include "ui/busycursor.h"
+#include "ui/qtbridge.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "conditionstab.h"
-#include "dialogplacement.h"
-#include "focusring.h"
-#include "guaranteetab.h"
-#include "reducedialog.h"
+#include "ui/conditionstab.h"
+#include "ui/dialogplacement.h"
+#include "ui/focusring.h"
+#include "ui/guaranteetab.h"
+#include "ui/reducedialog.h"
 
 #include <QTabWidget>
 

@@ -1,6 +1,6 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "selectionview.h"
+#include "ui/selectionview.h"
 
 #include <QComboBox>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "messages.h"
-#include "oddsgroups.h"
-#include "runners.h"
+#include "betting/oddsgroups.h"
+#include "betting/runners.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
 
 #include <functional>
 #include <string>

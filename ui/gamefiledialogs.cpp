@@ -1,7 +1,7 @@
-#include "gamefiledialogs.h"
+#include "ui/gamefiledialogs.h"
 
-#include "qtbridge.h"
-#include "savedgame.h"
+#include "document/savedgame.h"
+#include "ui/qtbridge.h"
 
 #include <QDir>
 #include <QFileDialog>

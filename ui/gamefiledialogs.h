@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form1.h"
+#include "ui/form1.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "gameprintout.h"
+#include "ui/gameprintout.h"
 
-#include "combinationlist.h"
-#include "messages.h"
-#include "pdfcheck.h"
-#include "qtbridge.h"
+#include "engine/combinationlist.h"
+#include "engine/messages.h"
+#include "files/pdfcheck.h"
+#include "ui/qtbridge.h"
 #include "version.h"
 
 #include <QFontMetrics>

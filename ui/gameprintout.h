@@ -1,8 +1,8 @@
 #pragma once
 
-#include "atomicwriter.h"
-#include "gamenotes.h"
-#include "savedgame.h"
+#include "document/gamenotes.h"
+#include "document/savedgame.h"
+#include "files/atomicwriter.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,10 +1,10 @@
-#include "gamestate.h"
+#include "ui/gamestate.h"
 
-#include "clickablelabel.h"
-#include "combinationlist.h"
-#include "gameselection.h"
-#include "qtbridge.h"
-#include "selectionview.h"
+#include "document/gameselection.h"
+#include "engine/combinationlist.h"
+#include "ui/clickablelabel.h"
+#include "ui/qtbridge.h"
+#include "ui/selectionview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form1controls.h"
-#include "savedgame.h"
-#include "selection.h"
+#include "document/savedgame.h"
+#include "engine/selection.h"
+#include "ui/form1controls.h"
 
 #include <cstdint>
 #include <optional>

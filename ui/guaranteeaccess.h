@@ -1,7 +1,7 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "runners.h"
+#include "betting/runners.h"
+#include "engine/combinationlist.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,14 +1,14 @@
-#include "guaranteetab.h"
+#include "ui/guaranteetab.h"
 
-#include "allocation.h"
-#include "arrivalweight.h"
-#include "bettype.h"
-#include "chancetexts.h"
-#include "inputlimits.h"
-#include "linebudgetbox.h"
-#include "qtbridge.h"
-#include "reductiontexts.h"
-#include "ticketchances.h"
+#include "betting/arrivalweight.h"
+#include "betting/bettype.h"
+#include "betting/chancetexts.h"
+#include "betting/ticketchances.h"
+#include "engine/allocation.h"
+#include "engine/inputlimits.h"
+#include "reduction/reductiontexts.h"
+#include "ui/linebudgetbox.h"
+#include "ui/qtbridge.h"
 
 #include <QButtonGroup>
 #include <QDialog>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "guarantee.h"
-#include "guaranteeaccess.h"
-#include "reducer.h"
-#include "reducetab.h"
-#include "reductionjob.h"
+#include "reduction/guarantee.h"
+#include "reduction/reducer.h"
+#include "ui/guaranteeaccess.h"
+#include "ui/reducetab.h"
+#include "ui/reductionjob.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "linebudgetbox.h"
+#include "ui/linebudgetbox.h"
 
-#include "groupednumber.h"
-#include "money.h"
-#include "qtbridge.h"
+#include "betting/money.h"
+#include "engine/groupednumber.h"
+#include "ui/qtbridge.h"
 
 #include <QButtonGroup>
 #include <QDoubleSpinBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linebudget.h"
+#include "reduction/linebudget.h"
 
 #include <QGroupBox>
 

@@ -1,4 +1,4 @@
-#include "listundokeys.h"
+#include "ui/listundokeys.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "form1.h"
-#include "pdfwithoutwindow.h"
-#include "runtimefolder.h"
+#include "desktop/runtimefolder.h"
+#include "ui/form1.h"
+#include "ui/pdfwithoutwindow.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

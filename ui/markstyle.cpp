@@ -1,4 +1,4 @@
-#include "markstyle.h"
+#include "ui/markstyle.h"
 
 #include <QPainter>
 #include <QStyleOption>

@@ -1,6 +1,6 @@
-#include "messageboxes.h"
+#include "ui/messageboxes.h"
 
-#include "qtbridge.h"
+#include "ui/qtbridge.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "numberboxfilter.h"
+#include "ui/numberboxfilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

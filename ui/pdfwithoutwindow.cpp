@@ -1,9 +1,9 @@
-#include "pdfwithoutwindow.h"
+#include "ui/pdfwithoutwindow.h"
 
-#include "gamefile.h"
-#include "gameprintout.h"
-#include "localdatetime.h"
-#include "qtbridge.h"
+#include "document/gamefile.h"
+#include "export/localdatetime.h"
+#include "ui/gameprintout.h"
+#include "ui/qtbridge.h"
 
 #include <QFile>
 

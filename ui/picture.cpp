@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "ui/picture.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // The window's print preview: the first one opens the printing module, found where the build and the package both
 // put it relative to the window, and every preview comes from it.
-#include "printpreview.h"
+#include "ui/printpreview.h"
 
-#include "privatemodule.h"
+#include "modules/privatemodule.h"
 
 namespace ornal {
 

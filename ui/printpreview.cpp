@@ -1,4 +1,4 @@
-#include "printpreview.h"
+#include "ui/printpreview.h"
 
 #include <QAction>
 #include <QPrintPreviewDialog>

@@ -1,6 +1,6 @@
-#include "reducedialog.h"
+#include "ui/reducedialog.h"
 
-#include "reducetab.h"
+#include "ui/reducetab.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

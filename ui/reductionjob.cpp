@@ -1,4 +1,4 @@
-#include "reductionjob.h"
+#include "ui/reductionjob.h"
 
 #include <mutex>
 #include <system_error>

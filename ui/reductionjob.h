@@ -1,7 +1,7 @@
 #pragma once
 
-#include "combinationlist.h"
-#include "reducer.h"
+#include "engine/combinationlist.h"
+#include "reduction/reducer.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
-#include "runnersdialog.h"
+#include "ui/runnersdialog.h"
 
-#include "qtbridge.h"
-#include "runnerpaste.h"
+#include "betting/runnerpaste.h"
+#include "ui/qtbridge.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runners.h"
+#include "betting/runners.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "selectionview.h"
+#include "ui/selectionview.h"
 
-#include "clickablelabel.h"
-#include "qtbridge.h"
+#include "ui/clickablelabel.h"
+#include "ui/qtbridge.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1controls.h"
-#include "selection.h"
+#include "engine/selection.h"
+#include "ui/form1controls.h"
 
 namespace ornal {
 

@@ -1,10 +1,10 @@
 // Costs, arrival checks and chances of a ticket on the largest lists: C(20, 7) = 77,520 Multi lines and C(20, 5) =
 // 15,504 Quinté+ lines.
-#include "arrivalcheck.h"
-#include "betcost.h"
-#include "combinationengine.h"
+#include "betting/arrivalcheck.h"
+#include "betting/betcost.h"
+#include "betting/ticketchances.h"
+#include "engine/combinationengine.h"
 #include "testsupport.h"
-#include "ticketchances.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // The largest list, C(20, 7) = 77,520 lines: computation and every list operation on it.
-#include "combinationengine.h"
-#include "conditions.h"
-#include "filters.h"
-#include "search.h"
-#include "shuffle.h"
+#include "engine/combinationengine.h"
+#include "listops/conditions.h"
+#include "listops/filters.h"
+#include "listops/search.h"
+#include "listops/shuffle.h"
 #include "testsupport.h"
 
 #include <benchmark/benchmark.h>

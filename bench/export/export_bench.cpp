@@ -1,8 +1,8 @@
-#include "combinationengine.h"
-#include "exportcommand.h"
+#include "engine/combinationengine.h"
+#include "export/exportcommand.h"
+#include "export/workbookservice.h"
+#include "export/workbookwriter.h"
 #include "testsupport.h"
-#include "workbookservice.h"
-#include "workbookwriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,8 +7,8 @@
 //   design_search [--seconds=S] [--seed=N]
 //
 // Run by bench/reduction/make-design-library, which writes reduction/designs.txt.
-#include "combinationengine.h"
-#include "reducer.h"
+#include "engine/combinationengine.h"
+#include "reduction/reducer.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -12,11 +12,11 @@
 // (--benchmark_...) are ignored, so that scripts/run-benchmarks can run it with them: the whole table takes minutes.
 // The last column is the processor time the search threads got over the time they ran: on a shared machine it tells
 // how much of the two cores a row actually had.
-#include "arrivalspace.h"
-#include "budgetchoice.h"
-#include "combinationengine.h"
-#include "reducer.h"
-#include "verify.h"
+#include "engine/combinationengine.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/budgetchoice.h"
+#include "reduction/reducer.h"
+#include "reduction/verify.h"
 
 #include <sys/resource.h>
 

@@ -1,6 +1,6 @@
 // From the click on the Valider picture to the list painted, for the largest list (77,520 lines), offscreen.
-#include "clickablelabel.h"
-#include "form1.h"
+#include "ui/clickablelabel.h"
+#include "ui/form1.h"
 
 #include <QApplication>
 #include <QListView>

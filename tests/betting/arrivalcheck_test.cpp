@@ -1,5 +1,5 @@
-#include "arrivalcheck.h"
-#include "bettexts.h"
+#include "betting/arrivalcheck.h"
+#include "betting/bettexts.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "arrivalweight.h"
-#include "finishmodel.h"
+#include "betting/arrivalweight.h"
+#include "betting/finishmodel.h"
 #include "nobreak.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "betchoice.h"
+#include "betting/betchoice.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "betcost.h"
-#include "bettexts.h"
+#include "betting/betcost.h"
+#include "betting/bettexts.h"
 #include "nobreak.h"
 #include "testsupport.h"
 

@@ -1,4 +1,4 @@
-#include "chancetexts.h"
+#include "betting/chancetexts.h"
 #include "nobreak.h"
 
 #include <gtest/gtest.h>

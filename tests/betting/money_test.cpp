@@ -1,6 +1,6 @@
-#include "money.h"
+#include "betting/money.h"
+#include "betting/winnings.h"
 #include "nobreak.h"
-#include "winnings.h"
 
 #include <gtest/gtest.h>
 

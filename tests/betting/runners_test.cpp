@@ -1,5 +1,5 @@
-#include "runnerpaste.h"
-#include "runners.h"
+#include "betting/runnerpaste.h"
+#include "betting/runners.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "arrivalcheck.h"
-#include "finishmodel.h"
+#include "betting/arrivalcheck.h"
+#include "betting/finishmodel.h"
+#include "betting/ticketchances.h"
 #include "testsupport.h"
-#include "ticketchances.h"
 
 #include <gtest/gtest.h>
 

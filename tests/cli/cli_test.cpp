@@ -1,7 +1,7 @@
 // Runs the built program as a script would: arguments in, standard output, standard error and status out.
+#include "export/workbookcheck.h"
 #include "programrun.h"
 #include "selectiontable.h"
-#include "workbookcheck.h"
 
 #include <gtest/gtest.h>
 

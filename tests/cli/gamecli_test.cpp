@@ -1,7 +1,7 @@
 // The command line's games: a saved game in place of a prediction, and the files --enregistrer, --csv and --pdf write.
+#include "document/gamefile.h"
+#include "document/gamejson.h"
 #include "filetesting.h"
-#include "gamefile.h"
-#include "gamejson.h"
 #include "programrun.h"
 
 #include <gtest/gtest.h>

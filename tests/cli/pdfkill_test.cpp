@@ -1,7 +1,7 @@
 // Kills during `ornal --pdf`: of the program, which must take the window's program drawing the pages with it, and of
 // that child, which must leave nothing behind. Either way no temporary stays in TMPDIR or beside the PDF.
+#include "files/pdfcheck.h"
 #include "filetesting.h"
-#include "pdfcheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A saved game on the command line: read whatever its name, priced on its own bet, and worked on by the filters,
 // the conditions and the reduction exactly as a computed list is.
+#include "document/gamefile.h"
 #include "filetesting.h"
-#include "gamefile.h"
 #include "programrun.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The runners and their odds kept in a saved game on the command line: saved with --cotes, giving the chances when
 // the game is printed without it, and overridden by it.
+#include "document/gamefile.h"
 #include "filetesting.h"
-#include "gamefile.h"
 #include "programrun.h"
 
 #include <gtest/gtest.h>

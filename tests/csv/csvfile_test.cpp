@@ -1,4 +1,4 @@
-#include "csvfile.h"
+#include "export/csvfile.h"
 #include "filetesting.h"
 #include "testsupport.h"
 

@@ -1,4 +1,4 @@
-#include "desktopfolders.h"
+#include "desktop/desktopfolders.h"
 #include "fakedesktop.h"
 
 #include <glib.h>

@@ -1,4 +1,4 @@
-#include "runtimefolder.h"
+#include "desktop/runtimefolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "desktop/weblauncher.h"
 #include "fakedesktop.h"
-#include "weblauncher.h"
 
 #include <gtest/gtest.h>
 

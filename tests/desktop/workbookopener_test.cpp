@@ -1,5 +1,5 @@
+#include "desktop/workbookopener.h"
 #include "fakedesktop.h"
-#include "workbookopener.h"
 
 #include <gtest/gtest.h>
 

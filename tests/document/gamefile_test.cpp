@@ -1,6 +1,6 @@
+#include "document/gamefile.h"
+#include "document/gamejson.h"
 #include "filetesting.h"
-#include "gamefile.h"
-#include "gamejson.h"
 #include "gametesting.h"
 
 #include <fcntl.h>

@@ -1,5 +1,5 @@
+#include "document/gamefile.h"
 #include "filetesting.h"
-#include "gamefile.h"
 #include "gametesting.h"
 
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "gamejson.h"
+#include "document/gamejson.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Reading a game under a shortage of memory, and what reading a hostile file costs. Each case runs in a child
 // process, so that a limit on its address space or its peak resident size is its own.
+#include "document/gamefile.h"
+#include "document/gamejson.h"
 #include "filetesting.h"
-#include "gamefile.h"
-#include "gamejson.h"
 #include "gametesting.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The notes a printout and a workbook add about a game: the bet in force and the bases in force.
 #include "../betting/nobreak.h"
-#include "gamenotes.h"
+#include "document/gamenotes.h"
 
 #include <gtest/gtest.h>
 

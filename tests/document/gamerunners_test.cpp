@@ -1,6 +1,6 @@
 // The runners with their odds and the thresholds of the groups made from the odds, as a game file keeps them.
-#include "gamejson.h"
-#include "gamenotes.h"
+#include "document/gamejson.h"
+#include "document/gamenotes.h"
 #include "gametesting.h"
 
 #include <gtest/gtest.h>

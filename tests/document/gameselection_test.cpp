@@ -1,4 +1,4 @@
-#include "gameselection.h"
+#include "document/gameselection.h"
 #include "gametesting.h"
 
 #include <gtest/gtest.h>

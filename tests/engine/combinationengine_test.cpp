@@ -1,5 +1,5 @@
-#include "allocation.h"
-#include "combinationengine.h"
+#include "engine/allocation.h"
+#include "engine/combinationengine.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "numericvalue.h"
+#include "engine/numericvalue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "preload.h"
+#include "engine/preload.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "selectionrules.h"
+#include "engine/selectionrules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "splitfield.h"
+#include "engine/splitfield.h"
 
 #include <gtest/gtest.h>
 

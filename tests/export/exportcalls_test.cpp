@@ -1,4 +1,4 @@
-#include "exportcommand.h"
+#include "export/exportcommand.h"
 
 #include "filetesting.h"
 #include "recordingservice.h"

@@ -1,12 +1,12 @@
-#include "exportcommand.h"
+#include "export/exportcommand.h"
 #include "testsupport.h"
 
-#include "combinationengine.h"
+#include "engine/combinationengine.h"
+#include "export/workbookcheck.h"
+#include "export/workbookfile.h"
+#include "export/workbookservice.h"
 #include "filetesting.h"
 #include "recordingservice.h"
-#include "workbookcheck.h"
-#include "workbookfile.h"
-#include "workbookservice.h"
 
 #include <gtest/gtest.h>
 

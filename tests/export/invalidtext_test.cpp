@@ -1,9 +1,9 @@
 // Texts that are not valid XML, typed by the player or passed on the command line, must never leave a workbook
 // reported as written that a spreadsheet then refuses to open.
-#include "combinationengine.h"
-#include "exportcommand.h"
+#include "engine/combinationengine.h"
+#include "export/exportcommand.h"
+#include "export/workbookcheck.h"
 #include "filetesting.h"
-#include "workbookcheck.h"
 
 #include <zip.h>
 

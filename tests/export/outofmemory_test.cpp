@@ -1,11 +1,11 @@
 // The export of the largest list in a child process whose address space is cut short: it must end with the
 // French message and leave no file, never crash inside the workbook library nor abort on std::bad_alloc.
-#include "combinationengine.h"
-#include "exportcommand.h"
+#include "engine/combinationengine.h"
+#include "export/exportcommand.h"
+#include "export/workbookservice.h"
+#include "export/workbookwriter.h"
 #include "filetesting.h"
 #include "testsupport.h"
-#include "workbookservice.h"
-#include "workbookwriter.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workbookservice.h"
+#include "export/workbookservice.h"
 
 #include <string>
 #include <vector>

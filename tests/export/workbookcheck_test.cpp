@@ -1,7 +1,7 @@
-#include "workbookcheck.h"
+#include "export/workbookcheck.h"
 
+#include "export/workbookwriter.h"
 #include "filetesting.h"
-#include "workbookwriter.h"
 
 #include <zlib.h>
 

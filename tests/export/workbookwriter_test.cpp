@@ -1,4 +1,4 @@
-#include "workbookwriter.h"
+#include "export/workbookwriter.h"
 
 #include "filetesting.h"
 

@@ -1,6 +1,6 @@
-#include "worksheet.h"
+#include "export/worksheet.h"
 
-#include "palette.h"
+#include "export/palette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "xmltext.h"
+#include "export/xmltext.h"
 
 #include <gtest/gtest.h>
 

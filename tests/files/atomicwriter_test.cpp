@@ -1,5 +1,5 @@
-#include "atomicwriter.h"
-#include "filereader.h"
+#include "files/atomicwriter.h"
+#include "files/filereader.h"
 #include "filetesting.h"
 
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "atomicwriter.h"
+#include "files/atomicwriter.h"
 #include "filetesting.h"
 
 #include <chrono>

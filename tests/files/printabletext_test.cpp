@@ -1,5 +1,5 @@
-#include "fileproblem.h"
-#include "printabletext.h"
+#include "files/fileproblem.h"
+#include "files/printabletext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "fileproblem.h"
-#include "filereader.h"
-#include "systemerrortext.h"
+#include "files/fileproblem.h"
+#include "files/filereader.h"
+#include "files/systemerrortext.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "combinationengine.h"
-#include "conditions.h"
+#include "engine/combinationengine.h"
+#include "listops/conditions.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

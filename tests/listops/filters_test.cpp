@@ -1,4 +1,4 @@
-#include "filters.h"
+#include "listops/filters.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "search.h"
+#include "listops/search.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

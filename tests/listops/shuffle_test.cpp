@@ -1,4 +1,4 @@
-#include "shuffle.h"
+#include "listops/shuffle.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

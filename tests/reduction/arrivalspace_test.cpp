@@ -1,4 +1,4 @@
-#include "arrivalspace.h"
+#include "reduction/arrivalspace.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "bounds.h"
+#include "reduction/bounds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "arrivalspace.h"
-#include "budgetchoice.h"
-#include "budgetsearch.h"
-#include "combinationengine.h"
 #include "coveringcheck.h"
-#include "linebudget.h"
-#include "reducer.h"
+#include "engine/combinationengine.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/budgetchoice.h"
+#include "reduction/budgetsearch.h"
+#include "reduction/linebudget.h"
+#include "reduction/reducer.h"
+#include "reduction/verify.h"
 #include "testsupport.h"
-#include "verify.h"
 
 #include <gtest/gtest.h>
 

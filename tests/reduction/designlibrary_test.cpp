@@ -1,7 +1,7 @@
-#include "combinationengine.h"
 #include "coveringcheck.h"
-#include "designlibrary.h"
-#include "reducer.h"
+#include "engine/combinationengine.h"
+#include "reduction/designlibrary.h"
+#include "reduction/reducer.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "guarantee.h"
+#include "reduction/guarantee.h"
 
 #include <gtest/gtest.h>
 

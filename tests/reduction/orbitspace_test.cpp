@@ -1,6 +1,6 @@
-#include "arrivalspace.h"
-#include "combinationengine.h"
-#include "orbitspace.h"
+#include "engine/combinationengine.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/orbitspace.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "combinationengine.h"
-#include "reducer.h"
+#include "engine/combinationengine.h"
+#include "reduction/reducer.h"
+#include "reduction/verify.h"
 #include "testsupport.h"
-#include "verify.h"
 
 #include <gtest/gtest.h>
 

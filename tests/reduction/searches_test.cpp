@@ -1,9 +1,9 @@
-#include "annealsearch.h"
-#include "arrivalspace.h"
-#include "greedycover.h"
-#include "setsystem.h"
-#include "swapsearch.h"
-#include "weightedsearch.h"
+#include "reduction/annealsearch.h"
+#include "reduction/arrivalspace.h"
+#include "reduction/greedycover.h"
+#include "reduction/setsystem.h"
+#include "reduction/swapsearch.h"
+#include "reduction/weightedsearch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "reduction/verify.h"
 #include "testsupport.h"
-#include "verify.h"
 
 #include <gtest/gtest.h>
 

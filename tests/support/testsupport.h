@@ -2,8 +2,8 @@
 
 // What several suites (and the benchmarks) build their cases from, written once.
 
-#include "combinationengine.h"
-#include "combinationlist.h"
+#include "engine/combinationengine.h"
+#include "engine/combinationlist.h"
 
 #include <algorithm>
 #include <cstdint>

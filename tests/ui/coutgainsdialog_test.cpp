@@ -1,7 +1,7 @@
 // The dialog "Coût et gains", driven offscreen through its widgets. Classes and amounts are worked out by hand from
 // the bet table; the lines of eight horses without bases are the k-subsets of 1..8 in lexicographic order.
 #include "../betting/nobreak.h"
-#include "coutgainsdialog.h"
+#include "ui/coutgainsdialog.h"
 #include "windowfixture.h"
 
 #include <QApplication>

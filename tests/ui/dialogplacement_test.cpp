@@ -1,7 +1,7 @@
 // The dialogs open beside the window, wholly on the screen, and keep one size whatever they show.
-#include "coutgainsdialog.h"
-#include "dialogplacement.h"
-#include "reducedialog.h"
+#include "ui/coutgainsdialog.h"
+#include "ui/dialogplacement.h"
+#include "ui/reducedialog.h"
 #include "windowfixture.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // whose boxes and buttons a player uses, and to the command line's own road.
 #include "windowfixture.h"
 
-#include "commandline.h"
-#include "selectionroad.h"
+#include "cli/commandline.h"
+#include "cli/selectionroad.h"
 
 namespace ornal::testing_support {
 namespace {

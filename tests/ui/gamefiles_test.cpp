@@ -1,9 +1,9 @@
 // Games kept in files from the window: save, open, the last game and the command line's game.
 #include "../betting/nobreak.h"
-#include "bettype.h"
+#include "betting/bettype.h"
+#include "document/gamefile.h"
+#include "document/gamejson.h"
 #include "filetesting.h"
-#include "gamefile.h"
-#include "gamejson.h"
 #include "windowfixture.h"
 #include "windowsnapshot.h"
 

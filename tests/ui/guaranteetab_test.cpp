@@ -2,10 +2,10 @@
 // end, stopped, cancelled and torn down while they run, and the kept lines checked against a slow count of arrivals.
 #include "windowfixture.h"
 
-#include "bettype.h"
+#include "betting/bettype.h"
 #include "coveringcheck.h"
-#include "guaranteetab.h"
-#include "qtbridge.h"
+#include "ui/guaranteetab.h"
+#include "ui/qtbridge.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,8 +2,8 @@
 // shuffle and the copy from anywhere, the focus moved by assistive technologies, and a focus a player can see.
 #include "windowfixture.h"
 
-#include "focusring.h"
-#include "qtbridge.h"
+#include "ui/focusring.h"
+#include "ui/qtbridge.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The game kept when the window closes is one worth reopening: a window that ends with no line keeps the one before.
+#include "document/gamefile.h"
 #include "filetesting.h"
-#include "gamefile.h"
 #include "windowfixture.h"
 
 #include <QTest>

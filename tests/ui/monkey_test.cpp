@@ -6,7 +6,7 @@
 #include "testsupport.h"
 #include "windowfixture.h"
 
-#include "selection.h"
+#include "engine/selection.h"
 
 #include <QApplication>
 #include <QClipboard>

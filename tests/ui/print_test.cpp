@@ -1,7 +1,7 @@
 // The printed game: its page grid, its heading and the print preview with its PDF button.
 #include "../betting/nobreak.h"
 #include "filetesting.h"
-#include "gameprintout.h"
+#include "ui/gameprintout.h"
 #include "windowfixture.h"
 
 #include <QAction>

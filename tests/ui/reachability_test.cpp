@@ -2,8 +2,8 @@
 // only to the player's picks; the marks are drawn whole; the window stays on small scaled screens.
 #include "windowfixture.h"
 
-#include "dialogplacement.h"
-#include "qtbridge.h"
+#include "ui/dialogplacement.h"
+#include "ui/qtbridge.h"
 
 #include <QAccessible>
 #include <QApplication>

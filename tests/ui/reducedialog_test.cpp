@@ -1,7 +1,7 @@
 // The dialog "Réduire le jeu" as a further tab sees it: prepared on each opening, Appliquer for the tab shown only,
 // Annuler reaching every tab, and Tab reaching the tab's controls before the buttons.
-#include "reducedialog.h"
-#include "reducetab.h"
+#include "ui/reducedialog.h"
+#include "ui/reducetab.h"
 
 #include <gtest/gtest.h>
 

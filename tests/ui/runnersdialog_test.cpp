@@ -1,7 +1,7 @@
 // "Partants et cotes" and the chances it gives "Coût et gains" and the cost label, driven offscreen. The expected
 // chances are worked out by hand in each test's comment.
 #include "../betting/nobreak.h"
-#include "runnersdialog.h"
+#include "ui/runnersdialog.h"
 #include "windowfixture.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 // The runners, their odds and the thresholds of "Grouper selon les cotes" kept with the game the window saves.
 #include "../betting/nobreak.h"
-#include "bettype.h"
-#include "coutgainsdialog.h"
+#include "betting/bettype.h"
+#include "document/gamefile.h"
 #include "filetesting.h"
-#include "gamefile.h"
-#include "gameprintout.h"
-#include "runnersdialog.h"
+#include "ui/coutgainsdialog.h"
+#include "ui/gameprintout.h"
+#include "ui/runnersdialog.h"
 #include "windowfixture.h"
 
 #include <QDialog>

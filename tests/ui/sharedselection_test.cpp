@@ -3,8 +3,8 @@
 #include "selectiontable.h"
 #include "windowfixture.h"
 
-#include "numericvalue.h"
-#include "qtbridge.h"
+#include "engine/numericvalue.h"
+#include "ui/qtbridge.h"
 
 #include <algorithm>
 

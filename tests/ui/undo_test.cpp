@@ -1,6 +1,6 @@
 // Undo and redo of every change of the list, from the window.
+#include "document/gamefile.h"
 #include "filetesting.h"
-#include "gamefile.h"
 #include "windowfixture.h"
 
 #include <QTest>

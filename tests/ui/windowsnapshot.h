@@ -1,8 +1,8 @@
 #pragma once
 
-#include "clickablelabel.h"
-#include "form1.h"
 #include "testsupport.h"
+#include "ui/clickablelabel.h"
+#include "ui/form1.h"
 
 #include <gtest/gtest.h>
 

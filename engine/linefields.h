@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numericvalue.h"
+#include "engine/numericvalue.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "listhistory.h"
+#include "game/listhistory.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
-#include "conditionoptions.h"
-#include "lineconditions.h"
+#include "cli/conditionoptions.h"
+#include "listops/lineconditions.h"
 
 #include <gtest/gtest.h>
 

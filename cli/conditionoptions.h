@@ -1,7 +1,7 @@
 #pragma once
 
-#include "countrange.h"
-#include "horsegroup.h"
+#include "listops/countrange.h"
+#include "listops/horsegroup.h"
 
 #include <optional>
 #include <string>

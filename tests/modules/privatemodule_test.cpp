@@ -1,5 +1,5 @@
 // Opening the program's own modules: a module found and its symbol read, and each way it can fail said in French.
-#include "privatemodule.h"
+#include "modules/privatemodule.h"
 
 #include <gtest/gtest.h>
 

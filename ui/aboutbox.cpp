@@ -1,4 +1,4 @@
-#include "aboutbox.h"
+#include "ui/aboutbox.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "listhistory.h"
+#include "game/listhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

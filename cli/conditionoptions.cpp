@@ -1,6 +1,6 @@
-#include "conditionoptions.h"
+#include "cli/conditionoptions.h"
 
-#include "numericvalue.h"
+#include "engine/numericvalue.h"
 
 namespace ornal {
 

@@ -1,5 +1,5 @@
-#include "privatemodule.h"
-#include "systemerrortext.h"
+#include "modules/privatemodule.h"
+#include "files/systemerrortext.h"
 
 #include <dlfcn.h>
 

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "engine/messages.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace ornal {
+
+// Refused, with the program's message: the one way a library says no. The window shows the message as a box, the
+// command line prints its text.
+struct Refusal {
+    Message message;
+
+    // A refusal that says text, in a box with icon (the program's title above it).
+    static Refusal Saying(std::string text, MessageIcon icon = MessageIcon::None)
+    {
+        return Refusal { Message { std::move(text), icon } };
+    }
+
+    // The text the player reads.
+    const std::string& text() const { return message.text; }
+
+    bool operator==(const Refusal&) const = default;
+};
+
+// A value, or the refusal that stands in its place.
+template <typename T> class [[nodiscard]] Result {
+public:
+    Result(T value)
+        : m_state(std::in_place_index<0>, std::move(value))
+    {
+    }
+    Result(Refusal refusal)
+        : m_state(std::in_place_index<1>, std::move(refusal))
+    {
+    }
+
+    // True when the value is there.
+    bool ok() const { return m_state.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    // The value; only when ok().
+    const T& value() const& { return std::get<0>(m_state); }
+    T& value() & { return std::get<0>(m_state); }
+    T&& value() && { return std::get<0>(std::move(m_state)); }
+    const T& operator*() const& { return value(); }
+    T& operator*() & { return value(); }
+    const T* operator->() const { return &value(); }
+    T* operator->() { return &value(); }
+
+    // The refusal; only when !ok().
+    const Refusal& refusal() const { return std::get<1>(m_state); }
+
+    bool operator==(const Result&) const = default;
+
+private:
+    std::variant<T, Refusal> m_state;
+};
+
+// Done, or the refusal that says why not.
+template <> class [[nodiscard]] Result<void> {
+public:
+    Result() = default;
+    Result(Refusal refusal)
+        : m_refusal(std::move(refusal))
+    {
+    }
+
+    // True when it was done.
+    bool ok() const { return !m_refusal.has_value(); }
+    explicit operator bool() const { return ok(); }
+    // The refusal; only when !ok().
+    const Refusal& refusal() const { return *m_refusal; }
+
+    bool operator==(const Result&) const = default;
+
+private:
+    std::optional<Refusal> m_refusal;
+};
+
+} // namespace ornal
