@@ -1,7 +1,6 @@
 // Runs the built program as a script would: arguments in, standard output, standard error and status out.
 #include "export/workbookcheck.h"
 #include "programrun.h"
-#include "selectiontable.h"
 
 #include <gtest/gtest.h>
 
@@ -280,46 +279,6 @@ TEST(CommandLine, WithoutItsModuleTheProgramSaysWhyNoWorkbookIsWritten)
     EXPECT_FALSE(std::filesystem::exists(workbook));
     std::filesystem::remove_all(folder);
 }
-
-namespace shared {
-
-class SharedSelectionTest : public testing::TestWithParam<ornal::SelectionCase> { };
-
-TEST_P(SharedSelectionTest, GivesTheWindowsListOrMessage)
-{
-    const ornal::SelectionCase& c = GetParam();
-    std::vector<std::string> arguments { "--print" };
-    for (const std::string& base : c.bases) {
-        arguments.insert(arguments.end(), { "--base", base });
-    }
-    arguments.push_back(c.preload);
-    const ProgramRun run = RunOrnal(arguments);
-    switch (c.expect) {
-    case ornal::SelectionCase::Expect::Lines: {
-        EXPECT_EQ(run.status, 0) << run.err;
-        const std::vector<std::string> lines = Lines(run.out);
-        ASSERT_EQ(lines.size(), c.count);
-        EXPECT_TRUE(std::equal(c.lines.begin(), c.lines.end(), lines.begin()));
-        EXPECT_EQ(run.err, "Combinaisons : " + std::to_string(c.count) + "\n");
-        break;
-    }
-    case ornal::SelectionCase::Expect::Message:
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, c.message + "\n");
-        EXPECT_EQ(run.out, "");
-        break;
-    case ornal::SelectionCase::Expect::Unmarkable:
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err.rfind("ornal : la base " + c.bases.back() + " ", 0), 0u) << run.err;
-        EXPECT_EQ(run.out, "");
-        break;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, SharedSelectionTest, testing::ValuesIn(ornal::SharedSelectionCases()),
-    [](const testing::TestParamInfo<ornal::SelectionCase>& info) { return info.param.name; });
-
-} // namespace shared
 
 // Bytes that are not UTF-8 and characters XML forbids reach the workbook as U+FFFD: the export ends, and the
 // program's own read-back of every part has passed.

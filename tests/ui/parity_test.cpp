@@ -1,0 +1,67 @@
+// The window as one front end of the tables both front ends must treat alike: started with the line, then the base
+// mode picked and the marks of the bases ticked, then Valider, as a player would.
+#include "selectionparity.h"
+#include "windowfixture.h"
+
+#include "engine/numericvalue.h"
+#include "ui/qtbridge.h"
+
+namespace ornal::testing_support {
+namespace {
+
+// The mark under the box holding number, or nullptr when no box of the prediction holds it.
+QCheckBox* MarkOf(const Form1Controls& ui, const std::string& number)
+{
+    for (int i = 0; i < kNumberBoxCount; ++i) {
+        if (!ui.Text1[i]->isHidden() && NumericValue(ToStd(ui.Text1[i]->text())) == NumericValue(number)) {
+            return ui.Check1[i];
+        }
+    }
+    return nullptr;
+}
+
+class WindowFront : public WindowTest {
+public:
+    // A message box shows the program's text as it is.
+    static std::string said(const std::string& text) { return text; }
+
+    SelectionAnswer answer(const SelectionCase& c)
+    {
+        open({ ToQString(c.preload) });
+        std::vector<std::string> messages = takeMessages();
+        bool unmarkable = false;
+        if (!c.bases.empty()) {
+            pick(ui().Base, QString::number(c.bases.size()));
+            for (const std::string& base : c.bases) {
+                QCheckBox* mark = MarkOf(ui(), base);
+                if (!mark || mark->isHidden()) {
+                    unmarkable = true;
+                    break;
+                }
+                click(mark);
+            }
+            const std::vector<std::string> later = takeMessages();
+            messages.insert(messages.end(), later.begin(), later.end());
+            if (!unmarkable && messages.empty()) {
+                click(ui().Picture10);
+                messages = takeMessages();
+            }
+        }
+        SelectionAnswer answer;
+        answer.lines = lines();
+        answer.markRefused = unmarkable;
+        if (!messages.empty()) {
+            answer.kind = SelectionAnswer::Kind::Said;
+            answer.said = messages.front();
+        } else {
+            answer.kind = SelectionAnswer::Kind::Listed;
+            answer.said = ToStd(caption());
+        }
+        return answer;
+    }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Window, SelectionParity, WindowFront);
+
+} // namespace
+} // namespace ornal::testing_support
