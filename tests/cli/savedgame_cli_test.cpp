@@ -3,6 +3,7 @@
 #include "document/gamefile.h"
 #include "filetesting.h"
 #include "programrun.h"
+#include "testdata.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,15 @@ TEST_P(GameName, IsReadAsTheGameItHolds)
 
 INSTANTIATE_TEST_SUITE_P(Names, GameName, testing::Values("course2", ".ornal", "jeu.txt", "jeu.ornal"),
     [](const auto& info) { return std::to_string(info.index); });
+
+// A file written by the first version of the format is printed with its own list, base and count.
+TEST(SavedGameCommandLine, AFileOfTheFirstVersionPrintsItsList)
+{
+    const ProgramRun run = RunOrnal({ "--print", Version1Game().string() });
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out), (Texts { "-4-9-", "-12-9-", "-1-9-", "-7-9-" }));
+    EXPECT_EQ(run.err, "Combinaisons : 4\n");
+}
 
 // A file that is there but holds no game gets the reason, never the usage of a prediction.
 TEST(SavedGameCommandLine, AFileThatIsNoGameIsRefusedForWhatItHolds)

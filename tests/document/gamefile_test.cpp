@@ -2,6 +2,7 @@
 #include "document/gamejson.h"
 #include "filetesting.h"
 #include "gametesting.h"
+#include "testdata.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -128,35 +129,12 @@ TEST(GameFile, TheLargestListHasAllItsLines)
 TEST(GameFile, AFileWrittenBeforeTheOptionalMembersOpens)
 {
     // Written by hand as the first version of the format has it, without any of the later members.
-    ScratchFolder folder;
-    PutContent(folder / "ancien.ornal", R"({
-  "format": "ornal-jeu",
-  "version": 1,
-  "selection": {
-    "nombreChevaux": "5",
-    "jeu": "2",
-    "base": "Base",
-    "nombreBases": 1,
-    "numeros": ["4", "9", "12", "1", "7", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""],
-    "numerosVisibles": [true, true, true, true, true, false, false, false, false, false,
-                        false, false, false, false, false, false, false, false, false, false],
-    "coches": [false, true, false, false, false, false, false, false, false, false,
-               false, false, false, false, false, false, false, false, false, false],
-    "cochesVisibles": [true, true, false, false, false, false, false, false, false, false,
-                       false, false, false, false, false, false, false, false, false, false],
-    "resultats": ["9", "", "", "", ""],
-    "resultatsVisibles": [true, true, false, false, false]
-  },
-  "texteSelection": "-4-9-12-1-7",
-  "lignes": ["-4-9-", "-12-9-", "-1-9-", "-7-9-"]
-}
-)");
-    const GameLoadOutcome loaded = LoadGame(folder / "ancien.ornal");
+    const GameLoadOutcome loaded = LoadGame(Version1Game());
     ASSERT_TRUE(loaded.ok()) << loaded.message;
     const SavedGame& game = *loaded.game;
     EXPECT_EQ(game.selection.horseCountText, "5");
     EXPECT_EQ(game.selection.betSizeText, "2");
-    EXPECT_EQ(game.selection.baseText, "Base");
+    EXPECT_EQ(game.selection.baseText, "1");
     EXPECT_EQ(game.selection.baseCount, 1);
     EXPECT_EQ(game.selection.numbers[2], "12");
     EXPECT_EQ(game.selection.numbers[5], "");

@@ -4,6 +4,7 @@
 #include "document/gamefile.h"
 #include "document/gamejson.h"
 #include "filetesting.h"
+#include "testdata.h"
 #include "windowfixture.h"
 #include "windowsnapshot.h"
 
@@ -138,23 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Games, SavedWindowState,
 TEST_F(GameFilesTest, AFileWrittenBeforeTheWindowsViewWasKeptOpens)
 {
     // The first version of the format: no "fenetre"; the window shows what the choices would have shown.
-    PutContent(m_folder / "ancien.ornal", R"({
-  "format": "ornal-jeu", "version": 1,
-  "selection": {
-    "nombreChevaux": "5", "jeu": "2", "base": "1", "nombreBases": 1,
-    "numeros": ["4", "9", "12", "1", "7", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""],
-    "numerosVisibles": [true, true, true, true, true, false, false, false, false, false,
-                        false, false, false, false, false, false, false, false, false, false],
-    "coches": [false, true, false, false, false, false, false, false, false, false,
-               false, false, false, false, false, false, false, false, false, false],
-    "cochesVisibles": [true, true, false, false, false, false, false, false, false, false,
-                       false, false, false, false, false, false, false, false, false, false],
-    "resultats": ["9", "", "", "", ""],
-    "resultatsVisibles": [true, true, false, false, false]
-  },
-  "texteSelection": "-4-9-12-1-7",
-  "lignes": ["-4-9-", "-12-9-", "-1-9-", "-7-9-"]
-})");
+    std::filesystem::copy_file(Version1Game(), m_folder / "ancien.ornal");
     openFile(m_folder / "ancien.ornal");
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(caption(), "Combinaisons : 4");
