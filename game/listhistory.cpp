@@ -6,7 +6,8 @@ namespace ornal {
 
 std::size_t ListState::memoryBytes() const
 {
-    return list.memoryBytes() + selectionText.capacity() + caption.capacity();
+    return list.memoryBytes() + selectionText.capacity() + caption.capacity()
+        + (race ? race->runners.capacity() * sizeof(Runner) : 0);
 }
 
 ListHistory::ListHistory(std::size_t maxBytes, std::size_t maxSteps)
@@ -21,6 +22,18 @@ void ListHistory::record(ListState before)
         pop(m_redo);
     }
     push(m_undo, std::move(before));
+}
+
+void ListHistory::recordRace(RaceState before)
+{
+    if (m_undo.empty()) {
+        return;
+    }
+    ListState& last = m_undo.back();
+    m_bytes -= last.memoryBytes();
+    last.race = std::move(before);
+    m_bytes += last.memoryBytes();
+    trim();
 }
 
 std::optional<ListState> ListHistory::undo(ListState current)

@@ -1,19 +1,32 @@
 #pragma once
 
+#include "betting/oddsgroups.h"
+#include "betting/runners.h"
 #include "engine/combinationlist.h"
 
 #include <cstddef>
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ornal {
 
-// What one change of the list replaces: the lines, the SelectionText that goes with them and the count caption.
+// The race's runners with their odds and the thresholds of the groups made from them.
+struct RaceState {
+    std::vector<Runner> runners;
+    std::optional<OddsThresholds> thresholds;
+
+    bool operator==(const RaceState&) const = default;
+};
+
+// What one change of the list replaces: the lines, the SelectionText that goes with them and the count caption,
+// and the race when the change replaced it too (opening a game brings its own runners).
 struct ListState {
     CombinationList list;
     std::string selectionText;
     std::string caption;
+    std::optional<RaceState> race = std::nullopt;
 
     // Bytes the state holds in memory, its list's storage first.
     std::size_t memoryBytes() const;
@@ -30,6 +43,14 @@ public:
 
     // A change is about to replace before: keeps it to undo to, and forgets what could be redone.
     void record(ListState before);
+
+    // The last change recorded also replaced the race: before comes back with its undo. Nothing without a change.
+    void recordRace(RaceState before);
+
+    // True when the step undo() or redo() would bring back also brings back a race, so that the state handed in
+    // should carry the race shown now.
+    bool undoBringsRace() const { return !m_undo.empty() && m_undo.back().race.has_value(); }
+    bool redoBringsRace() const { return !m_redo.empty() && m_redo.back().race.has_value(); }
 
     // The state before the last change, keeping current to redo to; nullopt (current dropped) when there is none.
     std::optional<ListState> undo(ListState current);

@@ -50,6 +50,15 @@ void PlaceBeside(QWidget* dialog, const QWidget* window, int extraHeight)
         const QSize wanted = dialog->sizeHint().expandedTo(dialog->minimumSizeHint()) + QSize(0, extraHeight);
         dialog->setFixedSize(wanted);
     }
+    MoveBeside(dialog, window);
+}
+
+void MoveBeside(QWidget* dialog, const QWidget* window)
+{
+    if (!dialog->testAttribute(Qt::WA_Resized)) {
+        dialog->ensurePolished();
+        dialog->resize(dialog->sizeHint());
+    }
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         return;

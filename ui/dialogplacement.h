@@ -20,4 +20,7 @@ QPoint BesideTopLeft(const QRect& area, const QRect& window, const QSize& dialog
 // (so that typing or switching tabs never makes it jump), and moves it beside window. Call before each showing.
 void PlaceBeside(QWidget* dialog, const QWidget* window, int extraHeight = 0);
 
+// Moves dialog beside window, at the size it has (for a dialog the player may resize). Call before each showing.
+void MoveBeside(QWidget* dialog, const QWidget* window);
+
 } // namespace ornal

@@ -70,6 +70,7 @@ void Form1::ShowRunners()
     }
     if (!m_runnersDialog->isVisible()) {
         m_runnersDialog->showRunners(m_runners);
+        MoveBeside(m_runnersDialog, this);
     }
     m_runnersDialog->show();
     m_runnersDialog->raise();

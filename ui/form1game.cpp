@@ -145,13 +145,14 @@ void Form1::showGame(SavedGame game)
     m_selectionText = std::move(game.selectionText);
     // The runners are the game's race: a game without them leaves none of the race shown before. They come before
     // the list, so that the chances the list's cost shows are theirs.
-    m_runners = std::move(game.runners);
+    RaceState raceBefore { std::exchange(m_runners, std::move(game.runners)), m_oddsThresholds };
     m_oddsThresholds = game.oddsThresholds;
     if (m_runnersDialog) {
         m_runnersDialog->showRunners(m_runners);
     }
     const CombinationList::Count count = game.list.size();
     replaceList(std::move(game.list));
+    m_history.recordRace(std::move(raceBefore));
     m_ui.TotalComb->setText(ToQString(CaptionText(view.caption, count)));
     m_ui.Command5->setVisible(count > 0);
     // A bet the program no longer knows leaves the type the selection proposes.

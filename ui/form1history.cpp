@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 
 #include "ui/qtbridge.h"
+#include "ui/runnersdialog.h"
 
 #include <QLabel>
 
@@ -25,6 +26,14 @@ ListState Form1::takeListState()
 
 void Form1::restoreListState(ListState state)
 {
+    // The race comes before the list, so that the chances the list's cost shows are its own.
+    if (state.race) {
+        m_runners = std::move(state.race->runners);
+        m_oddsThresholds = state.race->thresholds;
+        if (m_runnersDialog) {
+            m_runnersDialog->showRunners(m_runners);
+        }
+    }
     m_restoringList = true;
     m_selectionText = std::move(state.selectionText);
     replaceList(std::move(state.list));
@@ -37,7 +46,11 @@ void Form1::UndoListChange()
     if (m_history.undoSteps() == 0) {
         return;
     }
-    if (std::optional<ListState> previous = m_history.undo(takeListState())) {
+    ListState current = takeListState();
+    if (m_history.undoBringsRace()) {
+        current.race = RaceState { m_runners, m_oddsThresholds };
+    }
+    if (std::optional<ListState> previous = m_history.undo(std::move(current))) {
         restoreListState(std::move(*previous));
     }
 }
@@ -47,7 +60,11 @@ void Form1::RedoListChange()
     if (m_history.redoSteps() == 0) {
         return;
     }
-    if (std::optional<ListState> next = m_history.redo(takeListState())) {
+    ListState current = takeListState();
+    if (m_history.redoBringsRace()) {
+        current.race = RaceState { m_runners, m_oddsThresholds };
+    }
+    if (std::optional<ListState> next = m_history.redo(std::move(current))) {
         restoreListState(std::move(*next));
     }
 }

@@ -9,6 +9,7 @@
 #include "reduction/reductiontexts.h"
 #include "ui/linebudgetbox.h"
 #include "ui/qtbridge.h"
+#include "ui/searchtexts.h"
 
 #include <QButtonGroup>
 #include <QDialog>
@@ -44,18 +45,6 @@ QLabel* WrappingLabel(QWidget* parent, const char* name, const char* tip, const 
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
-}
-
-// "1,2 s": tenths of a second, with the French decimal comma.
-std::string Seconds(std::chrono::milliseconds time)
-{
-    const auto tenths = (time.count() + 50) / 100;
-    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " s";
-}
-
-std::string Lines(std::uint64_t n)
-{
-    return GroupedNumber(n) + (n > 1 ? " lignes" : " ligne");
 }
 
 } // namespace
@@ -381,56 +370,81 @@ void GuaranteeTab::hideEvent(QHideEvent* event)
 void GuaranteeTab::showProgress(const ReductionProgress& progress)
 {
     m_clock->setValue(static_cast<int>(std::min<std::int64_t>(progress.elapsed.count(), m_clock->maximum())));
-    if (progress.promised > 0) {
-        m_state->setText(ToQString("Meilleur choix trouvé : " + GroupedNumber(progress.held) + " arrivées tenues sur "
-            + GroupedNumber(progress.promised) + " ; " + Seconds(progress.elapsed) + " écoulées"));
-        return;
-    }
-    m_state->setText(ToQString("Meilleure réduction trouvée : " + Lines(progress.bestSize) + " ; il en faut au moins "
-        + GroupedNumber(progress.bound) + " ; " + Seconds(progress.elapsed) + " écoulées"));
+    m_state->setText(ToQString(m_weighted ? ComparisonProgressText(progress) : SearchProgressText(progress)));
 }
 
 void GuaranteeTab::finish(const ReductionOutcome& outcome)
 {
-    const bool applyNow = std::exchange(m_applyWhenDone, false);
     std::optional<Inputs> inputs = std::exchange(m_running, std::nullopt);
     m_clock->setValue(m_clock->maximum());
+    if (std::optional<Reduction> weighted = std::exchange(m_weighted, std::nullopt)) {
+        // A comparison stopped before its time would be compared at a disadvantage: then none is given.
+        std::optional<double> withoutOdds;
+        const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
+        if (!outcome.refusal && !outcome.result.stoppedEarly && type) {
+            const Inputs& used = weighted->inputs;
+            withoutOdds
+                = ComputeTicketChances(KeptLines(*used.list, outcome.result.kept), *type, used.runners, used.horses)
+                      .gain;
+        }
+        showReduction(std::move(*weighted), withoutOdds, std::exchange(m_applyWhenDone, false));
+        return;
+    }
     if (outcome.refusal || !inputs) {
+        m_applyWhenDone = false;
         m_state->clear();
         m_answer->setText(outcome.refusal ? ToQString(outcome.refusal->text) : QString());
         enableControls();
         return;
     }
     const ReductionResult& result = outcome.result;
-    std::string state;
-    if (result.partial && result.bestChoice) {
-        state = "Aucun choix de " + Lines(result.lineBudget) + " ne tient plus d'arrivées ; trouvé en "
-            + Seconds(result.timeToFinal) + ".";
-    } else if (result.partial && !result.stoppedEarly) {
-        state = "Temps écoulé : meilleur choix trouvé en " + Seconds(result.timeToFinal) + ".";
-    } else if (result.boundReached) {
-        state = "Aucune réduction ne garde moins de lignes ; trouvée en " + Seconds(result.timeToFinal) + ".";
-    } else if (result.stoppedEarly) {
-        state = "Recherche arrêtée après " + Seconds(result.elapsed) + " : la meilleure réduction trouvée est gardée.";
-    } else {
-        state = "Temps écoulé : meilleure réduction trouvée en " + Seconds(result.timeToFinal)
-            + " ; il en faut au moins " + GroupedNumber(result.bound) + ".";
+    const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
+    if (result.partial && !inputs->runners.empty() && type && !result.stoppedEarly && !m_applyWhenDone
+        && startComparison(*inputs, result)) {
+        return;
     }
-    m_state->setText(ToQString(state));
+    showReduction(Reduction { std::move(*inputs), result }, std::nullopt, std::exchange(m_applyWhenDone, false));
+}
+
+bool GuaranteeTab::startComparison(const Inputs& inputs, const ReductionResult& weighted)
+{
+    ReductionRequest request;
+    request.horses = inputs.horses;
+    request.bases = inputs.bases;
+    request.guarantee = inputs.guarantee;
+    request.lineBudget = weighted.kept.size();
+    request.timeLimit = std::chrono::seconds(m_seconds->value());
+    request.maxThreads = 0;
+    request.seed = m_runs;
+    if (!m_job.start(inputs.list, std::move(request))) {
+        return false;
+    }
+    m_weighted = Reduction { inputs, weighted };
+    m_running = inputs;
+    m_clock->setValue(0);
+    m_state->setText(ToQString(ComparisonProgressText({})));
+    return true;
+}
+
+void GuaranteeTab::showReduction(Reduction reduction, std::optional<double> withoutOdds, bool applyNow)
+{
+    const ReductionResult& result = reduction.result;
+    m_state->setText(ToQString(SearchEndText(result)));
     std::string answer = result.partial
         ? BudgetAnswer(result.listSize, result.kept.size(), result.met, result.promised)
         : ReductionAnswer(result.listSize, result.kept.size(), result.met, result.promised);
     const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
-    if (result.partial && !inputs->runners.empty() && type) {
-        answer += "\n"
-            + GainChanceLine(
-                ComputeTicketChances(KeptLines(*inputs->list, result.kept), *type, inputs->runners, inputs->horses));
+    const Inputs& inputs = reduction.inputs;
+    if (result.partial && !inputs.runners.empty() && type) {
+        const TicketChances chances
+            = ComputeTicketChances(KeptLines(*inputs.list, result.kept), *type, inputs.runners, inputs.horses);
+        answer += "\n" + (withoutOdds ? WeightedGainLine(chances.gain, *withoutOdds) : GainChanceLine(chances));
     }
     if (result.outside > 0) {
         answer += "\n" + OutsideLine(result.outside);
     }
     m_answer->setText(ToQString(answer));
-    m_reduction = Reduction { std::move(*inputs), result };
+    m_reduction = std::move(reduction);
     enableControls();
     if (applyNow && reductionIsCurrent() && applyReduction()) {
         if (auto* dialog = qobject_cast<QDialog*>(window())) {

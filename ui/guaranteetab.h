@@ -76,6 +76,11 @@ private:
     void choiceChanged();
     void showProgress(const ReductionProgress& progress);
     void finish(const ReductionOutcome& outcome);
+    // Searches the same number of lines again without the odds, so that the answer can say what the odds bring;
+    // false when no search could start.
+    bool startComparison(const Inputs& inputs, const ReductionResult& weighted);
+    // Shows a reduction found; withoutOdds is the chance of gain of the search without the odds, when it ran.
+    void showReduction(Reduction reduction, std::optional<double> withoutOdds, bool applyNow);
     bool reductionIsCurrent() const;
     // Puts the current reduction in List1; false, with the list kept and the reason shown, when memory runs short.
     bool applyReduction();
@@ -104,6 +109,7 @@ private:
 
     std::optional<Inputs> m_running; // the search under way
     std::optional<Reduction> m_reduction; // the reduction shown
+    std::optional<Reduction> m_weighted; // found with the odds, waiting for the search without them
     bool m_applyWhenDone = false;
     std::uint64_t m_runs = 0; // each search gets its own seed
     ReductionJob m_job; // last: its thread is joined before anything above goes

@@ -110,5 +110,28 @@ TEST(ListHistory, AStateLargerThanTheWholeBudgetIsNotKept)
     EXPECT_EQ(history.memoryBytes(), 0u);
 }
 
+// Opening a game replaces the race too: its step carries the race before it, and only its step.
+TEST(ListHistory, TheRaceComesBackOnlyWithTheStepThatReplacedIt)
+{
+    const RaceState before { { { 1, 2.5 }, { 2, 4 } }, OddsThresholds { 3, 12 } };
+    ListHistory history;
+    history.recordRace(before); // no step yet: nothing to carry it
+    EXPECT_EQ(history.undoSteps(), 0u);
+    history.record(kComputed); // the opening
+    const std::size_t bytes = history.memoryBytes();
+    history.recordRace(before);
+    EXPECT_GT(history.memoryBytes(), bytes) << "the runners count in the memory held";
+    EXPECT_TRUE(history.undoBringsRace());
+    history.record(kFiltered); // a filter after it
+    EXPECT_FALSE(history.undoBringsRace());
+
+    EXPECT_FALSE(history.undo(kShuffled)->race.has_value());
+    EXPECT_TRUE(history.undoBringsRace());
+    const std::optional<ListState> opened = history.undo(kFiltered);
+    ASSERT_TRUE(opened.has_value());
+    EXPECT_EQ(opened->race, before);
+    EXPECT_FALSE(history.redoBringsRace()) << "the caller hands in the race it shows";
+}
+
 } // namespace
 } // namespace ornal

@@ -2,6 +2,7 @@
 #include "ui/coutgainsdialog.h"
 #include "ui/dialogplacement.h"
 #include "ui/reducedialog.h"
+#include "ui/runnersdialog.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -162,6 +163,19 @@ TEST_F(DialogBesideWindowTest, ReduireLeJeuOpensBesideAndKeepsItsSizeOnEveryTab)
             EXPECT_EQ(dialog->size(), opened) << "tab " << tab;
         }
         dialog->reject();
+    }
+}
+
+TEST_F(DialogBesideWindowTest, PartantsEtCotesOpensBeside)
+{
+    for (const bool left : { true, false }) {
+        moveWindow(left);
+        window().ShowRunners();
+        auto* dialog = window().findChild<RunnersDialog*>(QStringLiteral("PartantsCotesDialog"));
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(dialog->isVisible());
+        expectBeside(dialog, left);
+        dialog->close();
     }
 }
 

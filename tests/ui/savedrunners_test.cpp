@@ -122,6 +122,46 @@ TEST_F(SavedRunnersTest, AGameWithoutRunnersLeavesNoneOfTheRaceBefore)
     EXPECT_TRUE(first == nullptr || first->text().isEmpty()) << "the open dialog shows the game's runners too";
 }
 
+// Opening a game replaces the race with the game's: undoing the opening brings back the race shown before, with
+// its thresholds, and redoing it the game's again; a later change of the list leaves the race alone.
+TEST_F(SavedRunnersTest, UndoingAnOpeningBringsBackTheRaceShownBefore)
+{
+    const std::vector<Runner> saved { { 1, 3 }, { 2, 3 }, { 3, 5 }, { 4, 9 } };
+    window().SetRunners(saved);
+    const std::filesystem::path file = m_folder / "course.ornal";
+    saveAs(file);
+
+    window().SetRunners(kRunners);
+    QDialog* conditions = openConditions();
+    ASSERT_NE(conditions, nullptr);
+    threshold(conditions, "SeuilFavoris")->setValue(3);
+    conditions->reject();
+    const std::string before = shownGainChance();
+    openFile(file);
+    ASSERT_TRUE(takeMessages().empty());
+    ASSERT_EQ(window().runners(), saved);
+
+    window().UndoListChange();
+    EXPECT_EQ(window().runners(), kRunners);
+    EXPECT_EQ(shownGainChance(), before) << "the chances are the race's shown again";
+    conditions = openConditions();
+    ASSERT_NE(conditions, nullptr);
+    EXPECT_EQ(threshold(conditions, "SeuilFavoris")->value(), 3);
+    conditions->reject();
+
+    window().RedoListChange();
+    EXPECT_EQ(window().runners(), saved);
+    window().UndoListChange();
+    EXPECT_EQ(window().runners(), kRunners);
+
+    // A change of the list alone, undone, keeps the runners the player has just given.
+    window().RedoListChange();
+    click(ui().Command4);
+    window().SetRunners(kRunners);
+    window().UndoListChange();
+    EXPECT_EQ(window().runners(), kRunners);
+}
+
 TEST_F(SavedRunnersTest, TheThresholdsSetBesideTheButtonComeBackWithTheGame)
 {
     QDialog* dialog = openConditions();
