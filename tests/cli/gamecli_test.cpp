@@ -1,4 +1,5 @@
 // The command line's games: a saved game in place of a prediction, and the files --enregistrer, --csv and --pdf write.
+#include "badfileparity.h"
 #include "document/gamefile.h"
 #include "document/gamejson.h"
 #include "filetesting.h"
@@ -8,13 +9,11 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -170,88 +169,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, GameMisuse,
         MisuseCase { { "--base", "1", "/tmp/jeu.ornal" }, "ornal : --base ne va qu'avec" },
         MisuseCase {
             { "--print", "--base", "7", "/tmp/jeu.ornal" }, "ornal : --base ne va pas avec un jeu enregistré" }));
-
-struct BadGame {
-    const char* name;
-    const char* file;
-    std::function<void(const std::filesystem::path&)> make;
-    const char* reason;
-};
-
-class BadGameFile : public testing::TestWithParam<BadGame> { };
-
-TEST_P(BadGameFile, IsRefusedWithItsReason)
-{
-    ScratchFolder folder;
-    const std::filesystem::path file = folder / GetParam().file;
-    GetParam().make(file);
-    // A pipe must be refused, not waited on: the time limit turns a hang into status 124.
-    const ProgramRun run = RunOrnal({ "--print", "--csv", (folder / "x.csv").string(), file.string() }, "timeout 20 ");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, std::string("Impossible d'ouvrir « ") + GetParam().file + " » : " + GetParam().reason + ".\n");
-    EXPECT_FALSE(std::filesystem::exists(folder / "x.csv"));
-}
-
-std::string GameOfLines(std::size_t count)
-{
-    SavedGame game;
-    for (std::size_t i = 0; i < count; ++i) {
-        game.list.append("-1-2-");
-    }
-    return GameToJson(game);
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, BadGameFile,
-    testing::Values(BadGame { "Empty", "vide.ornal", [](const auto& f) { PutContent(f, ""); }, "le fichier est vide" },
-        BadGame { "Truncated", "coupé.ornal", [](const auto& f) { PutContent(f, GameOfLines(2).substr(0, 120)); },
-            "le fichier est incomplet, coupé avant la fin" },
-        BadGame { "AnotherProgram", "autre.ornal", [](const auto& f) { PutContent(f, R"({"cells": [[1, 2]]})"); },
-            "ce fichier n'est pas un jeu Ornal" },
-        BadGame { "FromTheFuture", "futur.ornal",
-            [](const auto& f) { PutContent(f, R"({"format": "ornal-jeu", "version": 2})"); },
-            "ce jeu a été enregistré par une version plus récente d'Ornal" },
-        BadGame { "WrongType", "types.ornal",
-            [](const auto& f) {
-                std::string text = GameOfLines(1);
-                text.replace(text.find("\"lignes\": ["), 11, "\"lignes\": {\"a\": [");
-                text.replace(text.rfind(']'), 1, "]}");
-                PutContent(f, text);
-            },
-            "« lignes » doit être une liste" },
-        BadGame { "NotALine", "ligne.ornal",
-            [](const auto& f) {
-                std::string text = GameOfLines(3);
-                text.replace(text.find("\"-1-2-\""), 7, "\"-1-2\"");
-                PutContent(f, text);
-            },
-            "la ligne 1 n'est pas une combinaison" },
-        BadGame { "EightyThousandLines", "long.ornal", [](const auto& f) { PutContent(f, GameOfLines(80000)); },
-            "la liste compte plus de 77 520 lignes" },
-        BadGame { "HundredMegabytes", "énorme.ornal",
-            [](const auto& f) {
-                const int descriptor = ::open(f.c_str(), O_WRONLY | O_CREAT, 0644);
-                ASSERT_EQ(::ftruncate(descriptor, 100LL * 1024 * 1024), 0);
-                ::close(descriptor);
-            },
-            "le fichier dépasse 16 Mo" },
-        BadGame { "Binary", "binaire.ornal",
-            [](const auto& f) {
-                PutContent(f,
-                    std::string("\x7F"
-                                "ELF\x02\x01\x01\0\0\0",
-                        10));
-            },
-            "ce fichier n'est pas un jeu Ornal" },
-        BadGame { "Directory", "dossier.ornal", [](const auto& f) { std::filesystem::create_directory(f); },
-            "c'est un dossier" },
-        BadGame { "Fifo", "tube.ornal", [](const auto& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); },
-            "ce n'est pas un fichier ordinaire" },
-        BadGame { "SymlinkToDevZero", "zéro.ornal",
-            [](const auto& f) { std::filesystem::create_symlink("/dev/zero", f); },
-            "ce n'est pas un fichier ordinaire" },
-        BadGame { "Missing", "absent.ornal", [](const auto&) {}, "dossier ou fichier introuvable" }),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GameCommandLine, AGameThePlayerMayNotReadIsRefused)
 {

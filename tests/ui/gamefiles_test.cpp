@@ -1,5 +1,6 @@
 // Games kept in files from the window: save, open, the last game and the command line's game.
 #include "../betting/nobreak.h"
+#include "badfileparity.h"
 #include "betting/bettype.h"
 #include "document/gamefile.h"
 #include "document/gamejson.h"
@@ -11,8 +12,6 @@
 #include <QMenu>
 #include <QTest>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <functional>
@@ -274,95 +273,12 @@ TEST_F(GameFilesTest, GivingUpOrAnUnwritableFolderLeavesNoFile)
     EXPECT_TRUE(window().gameFile().empty());
 }
 
-struct BadFileCase {
-    const char* name;
-    const char* file;
-    std::function<void(const std::filesystem::path&)> make;
-    const char* reason;
-};
-
-std::string LinesGame(std::size_t count)
-{
-    SavedGame game;
-    for (std::size_t i = 0; i < count; ++i) {
-        game.list.append("-1-2-");
-    }
-    return GameToJson(game);
-}
-
-class BadFileInWindow : public GameFilesTest, public testing::WithParamInterface<BadFileCase> { };
-
-TEST_P(BadFileInWindow, IsRefusedAndTheGameIsUntouched)
-{
-    prepare(5, 3, { "3", "7", "12", "1", "9" });
-    click(ui().Picture10);
-    saveAs(m_folder / "en cours.ornal");
-    const std::vector<std::string> before = snapshot();
-    const std::filesystem::path bad = m_folder / GetParam().file;
-    GetParam().make(bad);
-    openFile(bad);
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].message.icon, MessageIcon::Critical);
-    EXPECT_EQ(shown()[0].message.title, "Programme Ornal");
-    EXPECT_EQ(shown()[0].message.text,
-        std::string("Impossible d'ouvrir « ") + GetParam().file + " » : " + GetParam().reason + ".");
-    ExpectSameWindow(snapshot(), before);
-    EXPECT_EQ(window().gameFile(), m_folder / "en cours.ornal");
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
-    testing::Values(
-        BadFileCase { "Empty", "vide.ornal", [](const auto& f) { PutContent(f, ""); }, "le fichier est vide" },
-        BadFileCase { "Truncated", "coupé.ornal", [](const auto& f) { PutContent(f, LinesGame(3).substr(0, 200)); },
-            "le fichier est incomplet, coupé avant la fin" },
-        BadFileCase { "AnotherProgram", "autre.ornal",
-            [](const auto& f) { PutContent(f, R"({"name": "tableur", "format": "xlsx"})"); },
-            "ce fichier n'est pas un jeu Ornal" },
-        BadFileCase { "FromTheFuture", "futur.ornal",
-            [](const auto& f) { PutContent(f, R"({"format": "ornal-jeu", "version": 7})"); },
-            "ce jeu a été enregistré par une version plus récente d'Ornal" },
-        BadFileCase { "WrongType", "types.ornal",
-            [](const auto& f) {
-                std::string text = LinesGame(1);
-                text.replace(text.find("\"nombreBases\": -1"), 17, "\"nombreBases\": \"-1\"");
-                PutContent(f, text);
-            },
-            "« selection.nombreBases » doit être un nombre entier" },
-        BadFileCase { "NotALine", "ligne.ornal",
-            [](const auto& f) {
-                std::string text = LinesGame(2);
-                text.replace(text.rfind("\"-1-2-\""), 7, "\"1-2\"");
-                PutContent(f, text);
-            },
-            "la ligne 2 n'est pas une combinaison" },
-        BadFileCase { "EightyThousandLines", "long.ornal", [](const auto& f) { PutContent(f, LinesGame(80000)); },
-            "la liste compte plus de 77 520 lignes" },
-        BadFileCase { "HundredMegabytes", "énorme.ornal",
-            [](const auto& f) {
-                const int descriptor = ::open(f.c_str(), O_WRONLY | O_CREAT, 0644);
-                ASSERT_EQ(::ftruncate(descriptor, 100LL * 1024 * 1024), 0);
-                ::close(descriptor);
-            },
-            "le fichier dépasse 16 Mo" },
-        BadFileCase { "Binary", "image.ornal",
-            [](const auto& f) { PutContent(f, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)); },
-            "ce fichier n'est pas un jeu Ornal" },
-        BadFileCase { "Directory", "dossier.ornal", [](const auto& f) { std::filesystem::create_directory(f); },
-            "c'est un dossier" },
-        BadFileCase { "Fifo", "tube.ornal", [](const auto& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); },
-            "ce n'est pas un fichier ordinaire" },
-        BadFileCase { "SymlinkToDevZero", "zéro.ornal",
-            [](const auto& f) { std::filesystem::create_symlink("/dev/zero", f); },
-            "ce n'est pas un fichier ordinaire" },
-        BadFileCase { "Missing", "absent.ornal", [](const auto&) {}, "dossier ou fichier introuvable" }),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(GameFilesTest, AFileThePlayerMayNotReadIsRefused)
 {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root reads any file; the command-line and document suites check this as another user";
     }
-    PutContent(m_folder / "secret.ornal", LinesGame(1));
+    PutContent(m_folder / "secret.ornal", GameOfLines(1));
     std::filesystem::permissions(m_folder / "secret.ornal", std::filesystem::perms::none);
     openFile(m_folder / "secret.ornal");
     EXPECT_EQ(takeMessages(), std::vector<std::string> { "Impossible d'ouvrir « secret.ornal » : accès refusé." });

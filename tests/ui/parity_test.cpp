@@ -1,7 +1,9 @@
 // The window as one front end of the tables both front ends must treat alike: started with the line, then the base
 // mode picked and the marks of the bases ticked, then Valider, as a player would.
+#include "badfileparity.h"
 #include "selectionparity.h"
 #include "windowfixture.h"
+#include "windowsnapshot.h"
 
 #include "engine/numericvalue.h"
 #include "ui/qtbridge.h"
@@ -59,9 +61,45 @@ public:
         }
         return answer;
     }
+
+    // Over a game saved from a computed list: the window must keep it, and keep it as the game it saves to.
+    BadFileAnswer openBadFile(const BadFileCase& c)
+    {
+        open({});
+        ScratchFolder folder;
+        prepare(5, 3, { "3", "7", "12", "1", "9" });
+        click(ui().Picture10);
+        m_fileAnswers.push_back(folder / "en cours.ornal");
+        click(window().extensions().EnregistrerJeu);
+        takeMessages();
+        EXPECT_EQ(window().gameFile(), folder / "en cours.ornal");
+        BadFileAnswer answer;
+        answer.before = state();
+        const std::filesystem::path bad = folder / c.file;
+        c.make(bad);
+        m_fileAnswers.push_back(bad);
+        click(window().extensions().OuvrirJeu);
+        answer.after = state();
+        answer.refused = shown().size() == 1 && !shown()[0].question && shown()[0].message.icon == MessageIcon::Critical
+            && shown()[0].message.title == "Programme Ornal";
+        for (const auto& box : shown()) {
+            answer.said += box.message.text;
+        }
+        takeMessages();
+        return answer;
+    }
+
+private:
+    std::vector<std::string> state() const
+    {
+        std::vector<std::string> state = WindowSnapshot(window());
+        state.push_back("fichier : " + window().gameFile().string());
+        return state;
+    }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Window, SelectionParity, WindowFront);
+INSTANTIATE_TYPED_TEST_SUITE_P(Window, BadFileParity, WindowFront);
 
 } // namespace
 } // namespace ornal::testing_support
