@@ -125,19 +125,19 @@ SavedGame GameOfRoad(const SelectionRoad& road)
 {
     if (road.openedGame) {
         SavedGame game = *road.openedGame;
-        if (!(game.list == road.result.list)) {
+        if (!(game.list == road.list())) {
             SavedView view = ViewOf(game);
             view.caption = SavedView::Caption::Count;
             game.view = view;
-            game.list = road.result.list;
+            game.list = road.list();
         }
         return game;
     }
     SavedGame game;
-    game.selection = SaveSelection(road.selection, road.results);
-    game.view = SaveView(road.selection, SavedView::Caption::Count);
-    game.selectionText = road.result.selectionText;
-    game.list = road.result.list;
+    game.selection = SaveSelection(road.game.selection(), road.game.results());
+    game.view = SaveView(road.game.selection(), SavedView::Caption::Count);
+    game.selectionText = road.game.selectionText();
+    game.list = road.list();
     return game;
 }
 

@@ -21,11 +21,7 @@ std::optional<SelectionRoad> OpenGameRoad(const CommandLineOptions& options)
         road.text = std::move(loaded.message);
         return road;
     }
-    const SavedGame& game = *loaded.game;
-    road.selection = OpenSelection(game.selection, ViewOf(game));
-    road.results = game.selection.results;
-    road.result.selectionText = game.selectionText;
-    road.result.list = game.list;
+    (void)road.game.open(*loaded.game);
     road.openedGame = std::move(loaded.game);
     return road;
 }

@@ -14,8 +14,9 @@
 
 namespace ornal {
 
-HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Selection& sel, CombinationList& list)
+HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played)
 {
+    const CombinationList& list = played.list();
     HeadlessReduction reduction;
     const ReductionChoice& choice = options.reduction;
     if (!choice.guarantee) {
@@ -40,7 +41,7 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
         request.lineBudget = budget.lines;
     }
     request.list = &list;
-    GameHorses game = HorsesOfSelection(sel);
+    GameHorses game = HorsesOfSelection(played.selection());
     request.horses = std::move(game.horses);
     request.bases = std::move(game.bases);
     request.guarantee = *choice.guarantee;
@@ -90,7 +91,7 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Select
             = ComputeTicketChances(KeptLines(list, unweighted.result.kept), *type, runners, request.horses).gain;
         comparison = WeightedGainLine(withOdds, withoutOdds);
     }
-    list = KeptLines(list, result.kept);
+    (void)played.applyLines(KeptLines(list, result.kept));
     reduction.summary.push_back(GuaranteeLine(request.guarantee, result.met, result.promised));
     if (comparison) {
         reduction.summary.push_back(*comparison);

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cli/commandline.h"
-#include "engine/combinationlist.h"
-#include "engine/selection.h"
+#include "game/game.h"
 
 #include <optional>
 #include <string>
@@ -17,12 +16,12 @@ struct HeadlessReduction {
     std::vector<std::string> summary;
 };
 
-// When options ask for a reduction, replaces list by its kept lines, in list order. The horses are the numbers of
-// the boxes sel shows, the bases those of its ticked marks (the --base numbers, or a saved game's bases); a bet type
-// that pays only the whole combination is refused; --graine makes one search thread with that seed. --lignes N keeps
-// N lines (0 is refused), --budget as many as it pays at the stake of --jeu (--mise, or the type's own; a budget
-// below one stake is refused). With --cotes, a budget weighs each arrival by the chance that the first P finishers
-// are its horses and the summary compares the chance of gain with that of a search without the odds.
-HeadlessReduction ReduceHeadless(const CommandLineOptions& options, const Selection& sel, CombinationList& list);
+// When options ask for a reduction, replaces the game's list by its kept lines, in list order. The horses are the
+// numbers of the boxes the game shows, the bases those of its ticked marks (the --base numbers, or a saved game's
+// bases); a bet type that pays only the whole combination is refused; --graine makes one search thread with that seed.
+// --lignes N keeps N lines (0 is refused), --budget as many as it pays at the stake of --jeu (--mise, or the type's
+// own; a budget below one stake is refused). With --cotes, a budget weighs each arrival by the chance that the first P
+// finishers are its horses and the summary compares the chance of gain with that of a search without the odds.
+HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played);
 
 } // namespace ornal

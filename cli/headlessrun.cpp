@@ -67,7 +67,7 @@ std::optional<int> exportWorkbook(const CommandLineOptions& options, const Selec
 {
     // The Base box's text: a base count for --base, what the game holds for a game opened.
     ExportRequest request {
-        .list = road.result.list, .selectionText = road.result.selectionText, .baseText = road.selection.baseText
+        .list = road.list(), .selectionText = road.game.selectionText(), .baseText = road.game.selection().baseText
     };
     request.file = *options.xlsx;
     request.notes = GameNotes(GameOfRun(options, road));
@@ -104,19 +104,19 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
     // From here on, the bet in force is the one given or the one of the game opened.
     CommandLineOptions options = given;
     const SavedGame* opened = road.openedGame ? &*road.openedGame : nullptr;
-    if (const std::optional<std::string> wrong = TakeSavedBet(options, opened, road.result.list)) {
+    if (const std::optional<std::string> wrong = TakeSavedBet(options, opened, road.list())) {
         return ReportMisuse(*wrong, err);
     }
     if (const std::optional<std::string> refusal = TakeRunners(options, opened)) {
         say(err, *refusal);
         return 1;
     }
-    const HeadlessReduction reduction = ReduceHeadless(options, road.selection, road.result.list);
+    const HeadlessReduction reduction = ReduceHeadless(options, road.game);
     if (reduction.refusal) {
         say(err, *reduction.refusal);
         return 1;
     }
-    const BetSummary bets = SummariseBets(options, road.result.list, HorsesOfSelection(road.selection).horses);
+    const BetSummary bets = SummariseBets(options, road.list(), HorsesOfSelection(road.game.selection()).horses);
     if (bets.refusal) {
         say(err, *bets.refusal);
         return 1;
@@ -126,14 +126,13 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
             return *status;
         }
     } else if (options.print
-        && !(bets.arrival ? WritePayingLines(out, road.result.list, *bets.arrival)
-                          : writeLines(out, road.result.list))) {
+        && !(bets.arrival ? WritePayingLines(out, road.list(), *bets.arrival) : writeLines(out, road.list()))) {
         return reportUnwritable(err);
     }
     if (const int status = WriteGameOutputs(options, road, err); status != 0) {
         return status;
     }
-    say(err, CountCaption(road.result.list.size()));
+    say(err, CountCaption(road.list().size()));
     for (const std::string& line : reduction.summary) {
         say(err, line);
     }

@@ -1,8 +1,6 @@
 #include "cli/liststeps.h"
 
 #include "cli/conditionoptions.h"
-#include "listops/conditions.h"
-#include "listops/filters.h"
 
 namespace ornal {
 
@@ -93,23 +91,24 @@ std::optional<std::string> AddListStep(std::vector<ListStep>& steps, std::string
     return refusalOf(run);
 }
 
-std::optional<Message> RunListSteps(
-    const std::vector<ListStep>& steps, std::span<const std::string> prediction, CombinationList& list)
+std::optional<Message> RunListSteps(const std::vector<ListStep>& steps, Game& game)
 {
     for (const ListStep& step : steps) {
-        if (step.kind == ListStep::Kind::Conditions) {
-            if (std::optional<Message> refusal = CheckConditions(list, step.conditions, prediction)) {
-                return refusal;
-            }
-            list = ApplyConditions(list, step.conditions);
-            continue;
+        GameOutcome outcome;
+        switch (step.kind) {
+        case ListStep::Kind::Conditions:
+            outcome = game.applyConditions(step.conditions);
+            break;
+        case ListStep::Kind::Keep:
+            outcome = game.keep(step.filterText);
+            break;
+        case ListStep::Kind::Remove:
+            outcome = game.remove(step.filterText);
+            break;
         }
-        if (std::optional<Message> refusal = CheckFilter(list, step.filterText)) {
-            return refusal;
+        if (outcome.refusal) {
+            return outcome.refusal->message;
         }
-        const double number = FilterNumber(step.filterText).value_or(0);
-        list = step.kind == ListStep::Kind::Keep ? KeepCombinationsWith(list, number)
-                                                 : RemoveCombinationsWith(list, number);
     }
     return std::nullopt;
 }

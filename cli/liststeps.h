@@ -1,11 +1,10 @@
 #pragma once
 
-#include "engine/combinationlist.h"
 #include "engine/messages.h"
+#include "game/game.h"
 #include "listops/lineconditions.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +30,8 @@ std::string MissingStepValue(std::string_view option);
 // nullopt.
 std::optional<std::string> AddListStep(std::vector<ListStep>& steps, std::string_view option, std::string_view value);
 
-// Runs steps over list as the window runs a filter after Yes and the conditions after Appliquer; prediction holds
-// the shown number boxes' texts. The first refusal stops the run and is returned; list keeps what came before it.
-std::optional<Message> RunListSteps(
-    const std::vector<ListStep>& steps, std::span<const std::string> prediction, CombinationList& list);
+// Runs steps over the game's list as the window runs a filter after Yes and the conditions after Appliquer, against
+// the game's prediction. The first refusal stops the run and is returned; the list keeps what came before it.
+std::optional<Message> RunListSteps(const std::vector<ListStep>& steps, Game& game);
 
 } // namespace ornal

@@ -3,7 +3,6 @@
 #include "cli/liststeps.h"
 #include "engine/numericvalue.h"
 #include "engine/preload.h"
-#include "engine/selectionflow.h"
 #include "files/printabletext.h"
 
 namespace ornal {
@@ -17,18 +16,6 @@ SelectionRoad stop(SelectionRoad road, SelectionRoad::Status status, std::string
     return road;
 }
 
-// The box of the mark a player would tick for base: a shown mark whose box holds that number; -1 when none.
-int markFor(const Selection& sel, const std::string& base)
-{
-    const double value = NumericValue(base);
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        if (sel.markShown[i] && NumericValue(sel.numbers[i]) == value) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 // The preload read, the bases ticked and the list computed, before any filter.
 SelectionRoad computedRoad(const CommandLineOptions& options)
 {
@@ -39,42 +26,39 @@ SelectionRoad computedRoad(const CommandLineOptions& options)
             "PRONOSTIC ne donne pas de nombre de chevaux utilisable (champ 1, de plus de 0 à 20) et ne nomme aucun "
             "fichier.");
     }
-    Selection& sel = road.selection;
-    if (const FlowOutcome betSize = ApplyPreload(sel, *fields); betSize.message) {
-        return stop(std::move(road), SelectionRoad::Status::Refused, betSize.message->text);
+    Game& game = road.game;
+    if (const GameOutcome betSize = game.preload(*fields); betSize.refusal) {
+        return stop(std::move(road), SelectionRoad::Status::Refused, betSize.refusal->text());
     }
 
     if (!options.bases.empty()) {
-        sel.baseText = std::to_string(options.bases.size());
-        if (const FlowOutcome mode = ChooseBaseMode(sel); mode.message) {
-            return stop(std::move(road), SelectionRoad::Status::Refused, mode.message->text);
+        if (const GameOutcome mode = game.chooseBaseMode(std::to_string(options.bases.size())); mode.refusal) {
+            return stop(std::move(road), SelectionRoad::Status::Refused, mode.refusal->text());
         }
         for (const std::string& base : options.bases) {
             if (!IsNumeric(base)) {
                 return stop(std::move(road), SelectionRoad::Status::Misused,
                     "--base attend un numéro de cheval, pas « " + PrintableText(base) + " ».");
             }
-            const int box = markFor(sel, base);
+            const int box = game.markFor(NumericValue(base));
             if (box < 0) {
                 return stop(std::move(road), SelectionRoad::Status::Misused,
                     "la base " + base
                         + " n'est pas un numéro du pronostic qui peut porter une base "
                           "(seuls les premiers numéros, autant que la taille du jeu, le peuvent).");
             }
-            if (sel.marks[box]) {
+            if (game.selection().marks[box]) {
                 return stop(
                     std::move(road), SelectionRoad::Status::Misused, "la base " + base + " est donnée deux fois.");
             }
-            sel.marks[box] = true;
-            if (const FlowOutcome tick = ToggleBaseMark(sel, box); tick.message) {
-                return stop(std::move(road), SelectionRoad::Status::Refused, tick.message->text);
+            if (const GameOutcome tick = game.setMark(box, true); tick.refusal) {
+                return stop(std::move(road), SelectionRoad::Status::Refused, tick.refusal->text());
             }
         }
     }
 
-    road.result = ComputeCombinations(sel);
-    if (road.result.message) {
-        return stop(std::move(road), SelectionRoad::Status::Refused, road.result.message->text);
+    if (const GameOutcome computed = game.compute(); computed.refusal) {
+        return stop(std::move(road), SelectionRoad::Status::Refused, computed.refusal->text());
     }
     return road;
 }
@@ -90,14 +74,7 @@ SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
     if (road.status != SelectionRoad::Status::Computed) {
         return road;
     }
-    const Selection& sel = road.selection;
-    std::vector<std::string> prediction;
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        if (sel.shown[i]) {
-            prediction.push_back(sel.numbers[i]);
-        }
-    }
-    if (const std::optional<Message> refusal = RunListSteps(options.listSteps, prediction, road.result.list)) {
+    if (const std::optional<Message> refusal = RunListSteps(options.listSteps, road.game)) {
         return stop(std::move(road), SelectionRoad::Status::Refused, refusal->text);
     }
     return road;

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "cli/commandline.h"
-#include "document/gameselection.h"
 #include "document/savedgame.h"
-#include "engine/combinationengine.h"
+#include "game/game.h"
 
 #include <string>
 
@@ -19,10 +18,11 @@ struct SelectionRoad {
 
     Status status = Status::Computed;
     std::string text; // the message or the misuse
-    Selection selection; // the controls as the window would hold them when the computation ran
-    ComputeResult result;
-    ResultTexts results {}; // the result boxes' texts: empty, or those of the game opened
+    Game game; // the game as the window would hold it: computed, or opened, then filtered
     std::optional<SavedGame> openedGame; // the game file opened in place of a computation, as it was read
+
+    // The list the run works on.
+    const CombinationList& list() const { return game.list(); }
 };
 
 // Opens the game file the arguments name in place of a computation, when they do (see GameFileNamed); nullopt when
@@ -30,8 +30,8 @@ struct SelectionRoad {
 std::optional<SelectionRoad> OpenGameRoad(const CommandLineOptions& options);
 
 // Walks the preload as the window does (horse count, bet size, numbers), then picks the base mode and ticks the
-// mark of each --base number as a player would, and computes; or opens the game the arguments name. Then runs the
-// filters and conditions in their order over the list.
+// mark of each --base number through the game's own verbs, and computes; or opens the game the arguments name. Then
+// runs the filters and conditions in their order over the list.
 SelectionRoad WalkSelectionRoad(const CommandLineOptions& options);
 
 } // namespace ornal

@@ -10,8 +10,6 @@
 #include "listops/filters.h"
 #include "listops/search.h"
 
-#include <new>
-
 namespace ornal {
 
 namespace {
@@ -32,11 +30,6 @@ GameOutcome changed(GameChanges parts)
     GameOutcome outcome;
     outcome.changed = parts;
     return outcome;
-}
-
-GameOutcome outOfMemory(GameChanges parts)
-{
-    return refused(Message { std::string(text::kOutOfMemory), MessageIcon::Critical }, parts);
 }
 
 constexpr GameChanges kListChange = GamePart::List | GamePart::Caption | GamePart::History;
@@ -163,30 +156,24 @@ int Game::markFor(double number) const
 
 GameOutcome Game::compute()
 {
-    try {
-        ComputeResult result = ComputeCombinations(m_sel);
-        // A refused bet size stops before the prediction is read: the selection text of the list shown stays.
-        if (result.status != ComputeResult::Status::NoBetSize) {
-            m_selectionText = result.selectionText;
-        }
-        if (result.message) {
-            using Status = ComputeResult::Status;
-            GameOutcome outcome = refused(*result.message, GamePart::List);
-            if (result.box >= 0) {
-                outcome.focus = GameOutcome::Focus::NumberBox;
-                outcome.box = result.box;
-                outcome.selectBoxText
-                    = result.status == Status::SeparatorInBox || result.status == Status::DuplicateBox;
-            } else if (result.status == Status::NoBetSize && m_sel.choicesShown) {
-                outcome.focus = GameOutcome::Focus::BetSize;
-            }
-            return outcome;
-        }
-        replaceList(std::move(result.list));
-    } catch (const std::bad_alloc&) {
-        m_caption = SavedView::Caption::Count;
-        return outOfMemory(kListChange);
+    ComputeResult result = ComputeCombinations(m_sel);
+    // A refused bet size stops before the prediction is read: the selection text of the list shown stays.
+    if (result.status != ComputeResult::Status::NoBetSize) {
+        m_selectionText = result.selectionText;
     }
+    if (result.message) {
+        using Status = ComputeResult::Status;
+        GameOutcome outcome = refused(*result.message, GamePart::List);
+        if (result.box >= 0) {
+            outcome.focus = GameOutcome::Focus::NumberBox;
+            outcome.box = result.box;
+            outcome.selectBoxText = result.status == Status::SeparatorInBox || result.status == Status::DuplicateBox;
+        } else if (result.status == Status::NoBetSize && m_sel.choicesShown) {
+            outcome.focus = GameOutcome::Focus::BetSize;
+        }
+        return outcome;
+    }
+    replaceList(std::move(result.list));
     m_shuffleShown = true;
     return changed(kListChange);
 }
@@ -215,11 +202,7 @@ GameOutcome Game::filter(std::string_view filterText, bool keepHolders)
         return refused(check.refusal().message);
     }
     const double n = FilterNumber(filterText).value_or(0);
-    try {
-        replaceList(keepHolders ? KeepCombinationsWith(m_list, n) : RemoveCombinationsWith(m_list, n));
-    } catch (const std::bad_alloc&) {
-        return outOfMemory(kListChange);
-    }
+    replaceList(keepHolders ? KeepCombinationsWith(m_list, n) : RemoveCombinationsWith(m_list, n));
     return changed(kListChange);
 }
 
@@ -228,11 +211,7 @@ GameOutcome Game::shuffle(UniformSource& random)
     if (m_list.empty()) {
         return {};
     }
-    try {
-        replaceList(ShuffleWithinCombinations(m_list, random));
-    } catch (const std::bad_alloc&) {
-        return outOfMemory(kListChange);
-    }
+    replaceList(ShuffleWithinCombinations(m_list, random));
     return changed(kListChange);
 }
 
@@ -259,11 +238,7 @@ GameOutcome Game::applyConditions(LineConditions conditions)
     if (std::optional<Message> refusal = CheckConditions(m_list, m_conditions, m_predictionTexts)) {
         return refused(std::move(*refusal), GamePart::Conditions);
     }
-    try {
-        replaceList(ApplyConditions(m_list, m_conditions));
-    } catch (const std::bad_alloc&) {
-        return outOfMemory(kListChange | GamePart::Conditions);
-    }
+    replaceList(ApplyConditions(m_list, m_conditions));
     return changed(kListChange | GamePart::Conditions);
 }
 

@@ -31,6 +31,8 @@ struct LineValues {
 // One game as the player builds it, owned here for the window and the command line alike: the selection, the list
 // and its history, the bet, the conditions, the guarantee, the arrival and the runners. Every operation of the
 // program is a verb that says how it ended and what it changed; the front ends only show what it holds.
+// A shortage of memory ends a verb with std::bad_alloc, as it ends the engine's functions, and the front end reports
+// it; the list shown is then still whole.
 class Game {
 public:
     Game();

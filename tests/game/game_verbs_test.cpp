@@ -121,6 +121,21 @@ TEST(GameSelection, TheBetSizeProposesItsType)
     }
 }
 
+// A base is ticked on the first mark that may take it whose box holds its value; bets of 3 leave marks to the
+// first three boxes only.
+TEST(GameSelection, TheMarkOfABaseIsFoundByValue)
+{
+    Game game = Preloaded("|6|3|05|7|12|1|9|11");
+    ASSERT_TRUE(game.chooseBaseMode("2").ok());
+    const struct {
+        double number;
+        int mark;
+    } cases[] = { { 5, 0 }, { 7, 1 }, { 12, 2 }, { 1, -1 }, { 11, -1 }, { 4, -1 } };
+    for (const auto& c : cases) {
+        EXPECT_EQ(game.markFor(c.number), c.mark) << c.number;
+    }
+}
+
 // The parsed prediction follows the boxes: only the shown ones, read as numbers, texts kept as typed.
 TEST(GameSelection, ThePredictionIsReadOncePerChange)
 {

@@ -52,7 +52,7 @@ TEST_P(FiltersOnCommandLine, LeaveWhatTheWindowLeavesAfterYes)
     const SelectionRoad road = WalkSelectionRoad(parsed.options);
     if (windowRefusal.empty()) {
         EXPECT_EQ(road.status, SelectionRoad::Status::Computed) << road.text;
-        EXPECT_EQ(LinesOf(road.result.list), lines());
+        EXPECT_EQ(LinesOf(road.list()), lines());
     } else {
         EXPECT_EQ(road.status, SelectionRoad::Status::Refused);
         EXPECT_EQ(road.text, windowRefusal);
