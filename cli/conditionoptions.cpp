@@ -40,18 +40,18 @@ std::optional<CountRange> range(std::string_view text)
     return CountRange { *minimum, *maximum };
 }
 
-template <typename T> OptionValue<T> refused(std::string_view option, std::string_view expected, std::string_view text)
+Refusal refused(std::string_view option, std::string_view expected, std::string_view text)
 {
-    return OptionValue<T> { std::nullopt,
-        std::string(option) + " attend " + std::string(expected) + ", pas « " + std::string(text) + " »." };
+    return Refusal::Saying(
+        std::string(option) + " attend " + std::string(expected) + ", pas « " + std::string(text) + " ».");
 }
 
-OptionValue<CountRange> rangeOption(std::string_view text, std::string_view option)
+Result<CountRange> rangeOption(std::string_view text, std::string_view option)
 {
     if (const std::optional<CountRange> bounds = range(text)) {
-        return { bounds, {} };
+        return *bounds;
     }
-    return refused<CountRange>(option, ExpectedConditionValue(option), text);
+    return refused(option, ExpectedConditionValue(option), text);
 }
 
 } // namespace
@@ -70,9 +70,9 @@ std::string ExpectedConditionValue(std::string_view option)
     return "MIN-MAX (par exemple 1-3)";
 }
 
-OptionValue<HorseGroup> ParseGroupOption(std::string_view text)
+Result<HorseGroup> ParseGroupOption(std::string_view text)
 {
-    const auto bad = [&] { return refused<HorseGroup>("--groupe", ExpectedConditionValue("--groupe"), text); };
+    const auto bad = [&] { return refused("--groupe", ExpectedConditionValue("--groupe"), text); };
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos) {
         return bad();
@@ -96,26 +96,26 @@ OptionValue<HorseGroup> ParseGroupOption(std::string_view text)
         }
         members.remove_prefix(comma + 1);
     }
-    return { group, {} };
+    return group;
 }
 
-OptionValue<CountRange> ParseSumOption(std::string_view text)
+Result<CountRange> ParseSumOption(std::string_view text)
 {
     return rangeOption(text, "--somme");
 }
 
-OptionValue<CountRange> ParseEvenOption(std::string_view text)
+Result<CountRange> ParseEvenOption(std::string_view text)
 {
     return rangeOption(text, "--pairs");
 }
 
-OptionValue<int> ParseRunOption(std::string_view text)
+Result<int> ParseRunOption(std::string_view text)
 {
     const std::optional<int> maximum = wholeNumber(text);
     if (!maximum || *maximum < 1) {
-        return refused<int>("--suite", ExpectedConditionValue("--suite"), text);
+        return refused("--suite", ExpectedConditionValue("--suite"), text);
     }
-    return { maximum, {} };
+    return *maximum;
 }
 
 } // namespace ornal

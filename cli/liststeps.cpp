@@ -28,11 +28,6 @@ LineConditions& passFor(std::vector<ListStep>& steps, bool (*holdsKind)(const Li
     return steps.back().conditions;
 }
 
-template <typename T> std::optional<std::string> refusalOf(const OptionValue<T>& read)
-{
-    return read.value ? std::nullopt : std::optional<std::string>(read.refusal);
-}
-
 } // namespace
 
 bool IsListStepOption(std::string_view option)
@@ -57,38 +52,41 @@ std::optional<std::string> AddListStep(std::vector<ListStep>& steps, std::string
         return std::nullopt;
     }
     if (option == "--groupe") {
-        OptionValue<HorseGroup> group = ParseGroupOption(value);
-        if (!group.value) {
-            return group.refusal;
+        Result<HorseGroup> group = ParseGroupOption(value);
+        if (!group) {
+            return group.refusal().text();
         }
         const int rank = groupCount(steps);
         if (rank >= kMaxGroupCount) {
             return "--groupe : cinq groupes au plus.";
         }
         // Named by their rank on the whole command line, so messages tell the groups apart across passes.
-        group.value->name = DefaultGroupName(rank);
-        passFor(steps, [](const LineConditions&) { return false; }).addGroup(std::move(*group.value));
+        group->name = DefaultGroupName(rank);
+        passFor(steps, [](const LineConditions&) { return false; }).addGroup(std::move(*group));
         return std::nullopt;
     }
     if (option == "--somme") {
-        const OptionValue<CountRange> sum = ParseSumOption(value);
-        if (sum.value) {
-            passFor(steps, [](const LineConditions& c) { return c.sum().has_value(); }).setSum(sum.value);
+        const Result<CountRange> sum = ParseSumOption(value);
+        if (!sum) {
+            return sum.refusal().text();
         }
-        return refusalOf(sum);
+        passFor(steps, [](const LineConditions& c) { return c.sum().has_value(); }).setSum(*sum);
+        return std::nullopt;
     }
     if (option == "--pairs") {
-        const OptionValue<CountRange> even = ParseEvenOption(value);
-        if (even.value) {
-            passFor(steps, [](const LineConditions& c) { return c.evenCount().has_value(); }).setEvenCount(even.value);
+        const Result<CountRange> even = ParseEvenOption(value);
+        if (!even) {
+            return even.refusal().text();
         }
-        return refusalOf(even);
+        passFor(steps, [](const LineConditions& c) { return c.evenCount().has_value(); }).setEvenCount(*even);
+        return std::nullopt;
     }
-    const OptionValue<int> run = ParseRunOption(value);
-    if (run.value) {
-        passFor(steps, [](const LineConditions& c) { return c.longestRun().has_value(); }).setLongestRun(run.value);
+    const Result<int> run = ParseRunOption(value);
+    if (!run) {
+        return run.refusal().text();
     }
-    return refusalOf(run);
+    passFor(steps, [](const LineConditions& c) { return c.longestRun().has_value(); }).setLongestRun(*run);
+    return std::nullopt;
 }
 
 std::optional<Message> RunListSteps(const std::vector<ListStep>& steps, Game& game)

@@ -20,20 +20,19 @@ class GroupOptionTable : public testing::TestWithParam<GroupCase> { };
 TEST_P(GroupOptionTable, ReadsOrRefuses)
 {
     const GroupCase& c = GetParam();
-    const OptionValue<HorseGroup> parsed = ParseGroupOption(c.text);
+    const Result<HorseGroup> parsed = ParseGroupOption(c.text);
     if (c.numbers.empty()) {
-        EXPECT_FALSE(parsed.value) << c.text;
-        EXPECT_EQ(parsed.refusal,
+        EXPECT_FALSE(parsed.ok()) << c.text;
+        EXPECT_EQ(parsed.refusal().text(),
             "--groupe attend des numéros séparés par des virgules, deux-points puis MIN-MAX (par exemple 1,2,5:1-2), "
             "pas « "
                 + c.text + " ».");
         return;
     }
-    ASSERT_TRUE(parsed.value) << c.text << ": " << parsed.refusal;
-    EXPECT_EQ(parsed.value->numbers, c.numbers) << c.text;
-    EXPECT_EQ(parsed.value->count, c.count) << c.text;
-    EXPECT_EQ(parsed.value->name, "");
-    EXPECT_EQ(parsed.refusal, "");
+    ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.refusal().text();
+    EXPECT_EQ(parsed->numbers, c.numbers) << c.text;
+    EXPECT_EQ(parsed->count, c.count) << c.text;
+    EXPECT_EQ(parsed->name, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GroupOptionTable,
@@ -56,17 +55,17 @@ class RangeOptionTable : public testing::TestWithParam<RangeCase> { };
 TEST_P(RangeOptionTable, SumAndEvenReadTheSameForm)
 {
     const RangeCase& c = GetParam();
-    const OptionValue<CountRange> sum = ParseSumOption(c.text);
-    const OptionValue<CountRange> even = ParseEvenOption(c.text);
+    const Result<CountRange> sum = ParseSumOption(c.text);
+    const Result<CountRange> even = ParseEvenOption(c.text);
     if (!c.good) {
-        EXPECT_FALSE(sum.value) << c.text;
-        EXPECT_FALSE(even.value) << c.text;
-        EXPECT_EQ(sum.refusal, "--somme attend MIN-MAX (par exemple 20-40), pas « " + c.text + " ».");
-        EXPECT_EQ(even.refusal, "--pairs attend MIN-MAX (par exemple 1-3), pas « " + c.text + " ».");
+        EXPECT_FALSE(sum.ok()) << c.text;
+        EXPECT_FALSE(even.ok()) << c.text;
+        EXPECT_EQ(sum.refusal().text(), "--somme attend MIN-MAX (par exemple 20-40), pas « " + c.text + " ».");
+        EXPECT_EQ(even.refusal().text(), "--pairs attend MIN-MAX (par exemple 1-3), pas « " + c.text + " ».");
         return;
     }
-    EXPECT_EQ(sum.value, c.range) << c.text;
-    EXPECT_EQ(even.value, c.range) << c.text;
+    EXPECT_EQ(sum, Result<CountRange>(c.range)) << c.text;
+    EXPECT_EQ(even, Result<CountRange>(c.range)) << c.text;
 }
 
 // A minimum above the maximum is well formed: the check refuses it with the condition's name.
@@ -80,12 +79,12 @@ INSTANTIATE_TEST_SUITE_P(Table, RangeOptionTable,
 TEST(ParseRunOption, WholeNumbersFromOne)
 {
     for (const auto& [text, value] : std::vector<std::pair<std::string, int>> { { "3", 3 }, { "1", 1 }, { "07", 7 } }) {
-        EXPECT_EQ(ParseRunOption(text).value, value) << text;
+        EXPECT_EQ(ParseRunOption(text), Result<int>(value)) << text;
     }
     for (const std::string text : { "0", "", "-1", "3-4", "x", "1.0", "2 3" }) {
-        const OptionValue<int> parsed = ParseRunOption(text);
-        EXPECT_FALSE(parsed.value) << text;
-        EXPECT_EQ(parsed.refusal, "--suite attend un nombre entier de 1 ou plus, pas « " + text + " ».");
+        const Result<int> parsed = ParseRunOption(text);
+        EXPECT_FALSE(parsed.ok()) << text;
+        EXPECT_EQ(parsed.refusal().text(), "--suite attend un nombre entier de 1 ou plus, pas « " + text + " ».");
     }
 }
 
