@@ -148,11 +148,11 @@ std::optional<std::string> TakeSavedBet(CommandLineOptions& options, const Saved
 std::optional<std::string> TakeRunners(CommandLineOptions& options, const SavedGame* game)
 {
     if (options.odds.given) {
-        OddsRunners loaded = LoadOddsRunners(options.odds);
-        if (loaded.refusal) {
-            return loaded.refusal;
+        Result<std::vector<Runner>> loaded = LoadOddsRunners(options.odds);
+        if (!loaded) {
+            return loaded.refusal().text();
         }
-        options.odds = OddsChoice { std::move(loaded.runners), std::nullopt, true };
+        options.odds = OddsChoice { std::move(*loaded), std::nullopt, true };
         return std::nullopt;
     }
     // The saved runners give the chances wherever --cotes would: with a bet in force.

@@ -81,11 +81,11 @@ BetSummary SummariseBets(
     }
     summary.lines.push_back(CostLine(cost));
     if (options.odds.given) {
-        const OddsRunners runners = LoadOddsRunners(options.odds);
-        if (runners.refusal) {
-            return BetSummary { runners.refusal, {}, std::nullopt };
+        const Result<std::vector<Runner>> runners = LoadOddsRunners(options.odds);
+        if (!runners) {
+            return BetSummary { runners.refusal().text(), {}, std::nullopt };
         }
-        const TicketChances chances = ComputeTicketChances(list, *type, runners.runners, predictionHorses);
+        const TicketChances chances = ComputeTicketChances(list, *type, *runners, predictionHorses);
         if (chances.message) {
             return BetSummary { chances.message->text, {}, std::nullopt };
         }

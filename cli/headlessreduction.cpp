@@ -55,17 +55,17 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
     const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr;
     std::vector<Runner> runners;
     if (request.lineBudget > 0 && options.odds.given && type) {
-        OddsRunners loaded = LoadOddsRunners(options.odds);
-        if (loaded.refusal) {
-            reduction.refusal = loaded.refusal;
+        Result<std::vector<Runner>> loaded = LoadOddsRunners(options.odds);
+        if (!loaded) {
+            reduction.refusal = loaded.refusal().text();
             return reduction;
         }
-        const TicketChances check = ComputeTicketChances(list, *type, loaded.runners, request.horses);
+        const TicketChances check = ComputeTicketChances(list, *type, *loaded, request.horses);
         if (check.message) {
             reduction.refusal = check.message->text;
             return reduction;
         }
-        runners = std::move(loaded.runners);
+        runners = std::move(*loaded);
         request.arrivalWeight = FirstPlacesWeight(runners);
     }
 

@@ -47,20 +47,20 @@ std::optional<std::string> ReadOddsOption(const std::string& value, OddsChoice& 
     }
 }
 
-OddsRunners LoadOddsRunners(const OddsChoice& choice)
+Result<std::vector<Runner>> LoadOddsRunners(const OddsChoice& choice)
 {
     if (!choice.file) {
-        return OddsRunners { choice.runners, std::nullopt };
+        return choice.runners;
     }
     const ReadOutcome read = ReadFileLimited(*choice.file, kMaxOddsFileBytes);
     if (!read.ok()) {
-        return OddsRunners { {}, read.message };
+        return Refusal::Saying(read.message);
     }
     PastedRunners pasted = ReadRunnerLines(read.bytes);
     if (!pasted.unreadableLines.empty()) {
-        return OddsRunners { {}, "« " + *choice.file + " » : " + UnreadableLinesText(pasted.unreadableLines) };
+        return Refusal::Saying("« " + *choice.file + " » : " + UnreadableLinesText(pasted.unreadableLines));
     }
-    return OddsRunners { std::move(pasted.runners), std::nullopt };
+    return std::move(pasted.runners);
 }
 
 } // namespace ornal

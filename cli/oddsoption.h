@@ -1,6 +1,7 @@
 #pragma once
 
 #include "betting/runners.h"
+#include "engine/refusal.h"
 
 #include <optional>
 #include <string>
@@ -19,12 +20,8 @@ struct OddsChoice {
 // model refuses them later, with its own status.
 std::optional<std::string> ReadOddsOption(const std::string& value, OddsChoice& choice);
 
-// The runners of choice: those typed, or those of its file. refusal is set, for status 1, when the file cannot be
-// read or holds a line that names no runner and odds.
-struct OddsRunners {
-    std::vector<Runner> runners;
-    std::optional<std::string> refusal;
-};
-OddsRunners LoadOddsRunners(const OddsChoice& choice);
+// The runners of choice: those typed, or those of its file; refused, for status 1, when the file cannot be read or
+// holds a line that names no runner and odds.
+Result<std::vector<Runner>> LoadOddsRunners(const OddsChoice& choice);
 
 } // namespace ornal
