@@ -34,44 +34,40 @@ std::string WorkbookFileName(const LocalDateTime& moment, int attempt)
     return name + ".xlsx";
 }
 
-ServiceError CheckNewFile(const std::filesystem::path& file)
+Result<void> CheckNewFile(const std::filesystem::path& file)
 {
     struct stat status { };
     if (::lstat(file.c_str(), &status) == 0) {
-        return { serviceerror::kFileAccess,
-            "Le fichier « " + file.string() + " » existe déjà : il n'est pas remplacé." };
+        return Refusal::Saying("Le fichier « " + file.string() + " » existe déjà : il n'est pas remplacé.");
     }
     const int error = errno;
     if (error != ENOENT) {
-        return { serviceerror::kFileAccess,
-            "Le fichier « " + file.string() + " » n'a pas pu être créé : " + frenchReason(error) + "." };
+        return Refusal::Saying(
+            "Le fichier « " + file.string() + " » n'a pas pu être créé : " + frenchReason(error) + ".");
     }
     return {};
 }
 
-ServiceError FreeWorkbookName(
-    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt, std::filesystem::path& file)
+Result<std::filesystem::path> FreeWorkbookName(
+    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt)
 {
     struct stat status { };
     const bool found = ::stat(folder.c_str(), &status) == 0;
     if (!found || !S_ISDIR(status.st_mode)) {
         // A file standing where the folder should be leaves errno as an earlier call left it.
         const int error = found ? ENOTDIR : errno;
-        return { serviceerror::kFileAccess,
-            "Le classeur n'a pas pu être créé dans le dossier « " + folder.string() + " » : " + frenchReason(error)
-                + "." };
+        return Refusal::Saying("Le classeur n'a pas pu être créé dans le dossier « " + folder.string()
+            + " » : " + frenchReason(error) + ".");
     }
     // Two exports within one second get "_2", "_3"...; the bound only stops a folder full of them.
     constexpr int kAttempts = 1000;
     for (int attempt = firstAttempt; attempt <= kAttempts; ++attempt) {
         const std::filesystem::path candidate = folder / WorkbookFileName(moment, attempt);
         if (::lstat(candidate.c_str(), &status) != 0 && errno == ENOENT) {
-            file = candidate;
-            return {};
+            return candidate;
         }
     }
-    return { serviceerror::kFileAccess,
-        "Le dossier « " + folder.string() + " » contient déjà trop de classeurs de cette seconde." };
+    return Refusal::Saying("Le dossier « " + folder.string() + " » contient déjà trop de classeurs de cette seconde.");
 }
 
 } // namespace ornal

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/refusal.h"
 #include "export/localdatetime.h"
-#include "export/spreadsheetservice.h"
 
 #include <filesystem>
 #include <string>
@@ -12,11 +12,11 @@ namespace ornal {
 // "_2", "_3"... before the extension.
 std::string WorkbookFileName(const LocalDateTime& moment, int attempt = 1);
 
-// Nothing when file may be created, otherwise why not: an existing file is never replaced.
-ServiceError CheckNewFile(const std::filesystem::path& file);
+// Done when file may be created, otherwise why not: an existing file is never replaced.
+Result<void> CheckNewFile(const std::filesystem::path& file);
 
-// The first workbook name of moment, from attempt firstAttempt on, that folder does not hold yet, stored in file.
-ServiceError FreeWorkbookName(
-    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt, std::filesystem::path& file);
+// The first workbook name of moment, from attempt firstAttempt on, that folder does not hold yet.
+Result<std::filesystem::path> FreeWorkbookName(
+    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt);
 
 } // namespace ornal

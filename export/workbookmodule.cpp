@@ -1,7 +1,5 @@
 // The workbook module: the .xlsx writer and its read-back, with xlsxwriter, libzip and expat behind them, so that a
 // program which exports nothing never loads those libraries.
-#include "export/workbookmodule.h"
-
 #include "export/workbookwriter.h"
 
 extern "C" {

@@ -1,7 +1,7 @@
 #include "export/workbookwriter.h"
 
-#include "export/palette.h"
 #include "export/workbookcheck.h"
+#include "export/xmltext.h"
 
 #include <sys/mman.h>
 #include <xlsxwriter.h>
@@ -13,55 +13,13 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace ornal {
 
 namespace {
 
-void describeFont(lxw_format* target, const FontFormat& font)
-{
-    format_set_font_name(target, font.name.c_str());
-    format_set_font_size(target, font.size);
-    if (font.bold) {
-        format_set_bold(target);
-    }
-}
-
-void describeEdges(lxw_format* target, const CellFormat& format)
-{
-    // Thin lines in the automatic colour: the file's default colour is the automatic one.
-    if (format.edge(xl::kEdgeLeft)) {
-        format_set_left(target, LXW_BORDER_THIN);
-    }
-    if (format.edge(xl::kEdgeTop)) {
-        format_set_top(target, LXW_BORDER_THIN);
-    }
-    if (format.edge(xl::kEdgeBottom)) {
-        format_set_bottom(target, LXW_BORDER_THIN);
-    }
-    if (format.edge(xl::kEdgeRight)) {
-        format_set_right(target, LXW_BORDER_THIN);
-    }
-}
-
-void describeAlignment(lxw_format* target, const CellFormat& format)
-{
-    // A right-aligned text runs over the empty cells on its left, not past the used columns on its right.
-    if (format.rightAligned) {
-        format_set_align(target, LXW_ALIGN_RIGHT);
-    }
-}
-
-void describeInterior(lxw_format* target, const InteriorFormat& interior)
-{
-    const auto colour = PaletteColour(interior.colorIndex);
-    if (interior.pattern == xl::kSolid && colour) {
-        format_set_pattern(target, LXW_PATTERN_SOLID);
-        format_set_bg_color(target, *colour);
-    }
-}
-
-// One file format per distinct cell format, made on first use.
+// One file format per distinct style, made on first use: the file numbers them in that order.
 class FormatCache {
 public:
     explicit FormatCache(lxw_workbook* workbook)
@@ -69,33 +27,50 @@ public:
     {
     }
 
-    lxw_format* get(const CellFormat& format)
+    lxw_format* get(const CellStyle& style)
     {
-        // Consecutive cells nearly always share a format: skip the map lookup then.
-        if (m_last && m_lastKey == format) {
+        // Consecutive cells nearly always share a style: skip the map lookup then.
+        if (m_last && m_lastKey == style) {
             return m_last;
         }
-        auto it = m_formats.find(format);
+        auto it = m_formats.find(style);
         if (it == m_formats.end()) {
             lxw_format* made = workbook_add_format(m_workbook);
             if (!made) {
                 return nullptr;
             }
-            describeFont(made, format.font);
-            describeEdges(made, format);
-            describeInterior(made, format.interior);
-            describeAlignment(made, format);
-            it = m_formats.emplace(format, made).first;
+            format_set_font_name(made, "Arial");
+            format_set_font_size(made, style.size);
+            if (style.bold) {
+                format_set_bold(made);
+            }
+            // Thin lines in the automatic colour: the file's default colour is the automatic one.
+            const std::pair<CellStyle::Edge, void (*)(lxw_format*, uint8_t)> sides[]
+                = { { CellStyle::kLeft, format_set_left }, { CellStyle::kTop, format_set_top },
+                      { CellStyle::kBottom, format_set_bottom }, { CellStyle::kRight, format_set_right } };
+            for (const auto& [edge, set] : sides) {
+                if (style.edges & edge) {
+                    set(made, LXW_BORDER_THIN);
+                }
+            }
+            if (style.fill != CellStyle::kNoFill) {
+                format_set_pattern(made, LXW_PATTERN_SOLID);
+                format_set_bg_color(made, style.fill);
+            }
+            if (style.rightAligned) {
+                format_set_align(made, LXW_ALIGN_RIGHT);
+            }
+            it = m_formats.emplace(style, made).first;
         }
-        m_lastKey = format;
+        m_lastKey = style;
         m_last = it->second;
         return m_last;
     }
 
 private:
     lxw_workbook* m_workbook;
-    std::map<CellFormat, lxw_format*> m_formats;
-    CellFormat m_lastKey;
+    std::map<CellStyle, lxw_format*> m_formats;
+    CellStyle m_lastKey;
     lxw_format* m_last = nullptr;
 };
 
@@ -129,10 +104,9 @@ std::string reason(lxw_error error)
     }
 }
 
-ServiceError failure(const std::filesystem::path& file, const std::string& why)
+Refusal failure(const std::filesystem::path& file, const std::string& why)
 {
-    const long number = why == kOutOfMemory ? serviceerror::kOutOfMemory : serviceerror::kFileAccess;
-    return { number, "Le classeur n'a pas pu être écrit dans « " + file.string() + " » : " + why + "." };
+    return Refusal::Saying("Le classeur n'a pas pu être écrit dans « " + file.string() + " » : " + why + ".");
 }
 
 // Frees a workbook that is not to be written: closing would write it out.
@@ -144,17 +118,14 @@ struct WorkbookDiscarder {
 // text until it closes the file, then deflates each part. Measured with glibc on lists of 11,440, 31,824 and
 // 77,520 lines: about 330 bytes a line, text included, and a megabyte besides; the figures below leave two
 // fifths more for another allocator and for a heap already cut in pieces.
-std::size_t BytesToWrite(const Worksheet& sheet)
+std::size_t BytesToWrite(const SheetLayout& sheet)
 {
     constexpr std::size_t kPerRow = 64;
     constexpr std::size_t kPerCell = 320;
     constexpr std::size_t kFixed = std::size_t { 4 } << 20;
-    std::size_t bytes = kFixed;
-    for (int r = 1; r <= sheet.usedRowCount(); ++r) {
-        bytes += kPerRow;
-        for (const auto& [column, cell] : sheet.row(r)->cells) {
-            bytes += kPerCell + 2 * cell.value.size();
-        }
+    std::size_t bytes = kFixed + kPerRow * static_cast<std::size_t>(sheet.lastRow);
+    for (const SheetCell& cell : sheet.cells) {
+        bytes += kPerCell + 2 * cell.text.size();
     }
     return bytes;
 }
@@ -171,7 +142,7 @@ bool CanReserve(std::size_t bytes)
     return true;
 }
 
-ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& file, const std::filesystem::path& named)
+Result<void> WriteSheet(const SheetLayout& sheet, const std::filesystem::path& file, const std::filesystem::path& named)
 {
     // Not the streaming mode, which walks every column up to the rightmost used one in each row.
     lxw_workbook_options options {};
@@ -180,9 +151,10 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
     if (!workbook) {
         return failure(named, "la bibliothèque de classeurs n'a pas démarré");
     }
-    lxw_worksheet* target = workbook_add_worksheet(workbook.get(), sheet.name().c_str());
+    const std::string name = ValidXmlText(sheet.name);
+    lxw_worksheet* target = workbook_add_worksheet(workbook.get(), name.c_str());
     if (!target) {
-        return failure(named, "le nom de feuille « " + sheet.name() + " » est refusé");
+        return failure(named, "le nom de feuille « " + name + " » est refusé");
     }
     // The workbook's own font is the export's body font, so that column widths count in its digits in every
     // spreadsheet application, whatever font stands in for the library's default there.
@@ -192,49 +164,25 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
         format_set_font_scheme(normal, "");
     }
     FormatCache formats(workbook.get());
-    const CellFormat plain;
-
-    for (const auto& [column, width] : sheet.columnWidths()) {
+    for (const auto& [column, width] : sheet.columnWidths) {
         worksheet_set_column(
             target, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1), width, nullptr);
     }
-    // Printed as it stands on the screen: the used range on one page wide, as many pages down as it takes.
-    const int lastColumn = sheet.lastUsedColumn();
-    const int lastRow = std::max(sheet.usedRowCount(), 1);
-    lxw_error error = worksheet_print_area(
-        target, 0, 0, static_cast<lxw_row_t>(lastRow - 1), static_cast<lxw_col_t>(lastColumn - 1));
+    lxw_error error = worksheet_print_area(target, 0, 0, static_cast<lxw_row_t>(std::max(sheet.lastRow, 1) - 1),
+        static_cast<lxw_col_t>(std::max(sheet.lastColumn, 1) - 1));
     worksheet_fit_to_pages(target, 1, 0);
     worksheet_set_paper(target, kPaperA4);
     worksheet_set_portrait(target);
-    // Rows go out in order, and cells in column order within each; a row formatted whole only as far as the used
-    // columns, so that no format runs on to the sheet's last column.
-    for (int r = 1; r <= sheet.usedRowCount() && error == LXW_NO_ERROR; ++r) {
-        const Worksheet::Row& line = *sheet.row(r);
-        const auto row = static_cast<lxw_row_t>(r - 1);
-        const auto write = [&](int column, const Cell& cell) {
-            const auto col = static_cast<lxw_col_t>(column - 1);
-            lxw_format* format = formats.get(cell.format);
-            if (!format) {
-                error = LXW_ERROR_MEMORY_MALLOC_FAILED;
-            } else if (!cell.value.empty()) {
-                error = worksheet_write_string(target, row, col, cell.value.c_str(), format);
-            } else if (cell.format != plain) {
-                error = worksheet_write_blank(target, row, col, format);
-            }
-        };
-        if (line.formatted) {
-            for (const auto& [column, cell] : sheet.cellsUpTo(r, lastColumn)) {
-                if (error == LXW_NO_ERROR) {
-                    write(column, cell);
-                }
-            }
-            continue;
-        }
-        for (const auto& [column, cell] : line.cells) {
-            if (error != LXW_NO_ERROR || column > lastColumn) {
-                break;
-            }
-            write(column, cell);
+    for (auto cell = sheet.cells.begin(); cell != sheet.cells.end() && error == LXW_NO_ERROR; ++cell) {
+        const auto row = static_cast<lxw_row_t>(cell->row - 1);
+        const auto col = static_cast<lxw_col_t>(cell->column - 1);
+        lxw_format* format = formats.get(cell->style);
+        if (!format) {
+            error = LXW_ERROR_MEMORY_MALLOC_FAILED;
+        } else if (!cell->text.empty()) {
+            error = worksheet_write_string(target, row, col, cell->text.c_str(), format);
+        } else if (cell->style != CellStyle {}) {
+            error = worksheet_write_blank(target, row, col, format);
         }
     }
     if (error != LXW_NO_ERROR) {
@@ -255,8 +203,8 @@ ServiceError WriteSheet(const Worksheet& sheet, const std::filesystem::path& fil
 
 } // namespace
 
-ServiceError WriteWorkbook(
-    const Worksheet& sheet, const std::filesystem::path& file, const std::filesystem::path& shownAs)
+Result<void> WriteWorkbook(
+    const SheetLayout& sheet, const std::filesystem::path& file, const std::filesystem::path& shownAs)
 {
     const std::filesystem::path& named = shownAs.empty() ? file : shownAs;
     try {

@@ -1,6 +1,6 @@
 #include "engine/combinationengine.h"
 #include "export/exportcommand.h"
-#include "export/workbookservice.h"
+#include "export/sheetlayout.h"
 #include "export/workbookwriter.h"
 #include "testsupport.h"
 
@@ -53,16 +53,12 @@ void BM_WriteLargestSheet(benchmark::State& state)
 {
     const ComputeResult& computed = LargestList();
     const std::filesystem::path folder = BenchFolder();
-    const ExportRequest request { .list = computed.list,
-        .selectionText = computed.selectionText,
-        .file = folder / "built.xlsx",
-        .moment = LocalDateTime { 2026, 12, 7, 5, 52, 8 } };
-    WorkbookService service(request);
-    RunExportCalls(service, request);
+    const SheetLayout sheet
+        = LayOutSheet({ .list = computed.list, .selectionText = computed.selectionText }, "07/12/2026");
     const std::filesystem::path file = folder / "bench.xlsx";
     for (auto _ : state) {
-        if (const ServiceError error = WriteWorkbook(service.sheet(), file)) {
-            state.SkipWithError(error.description.c_str());
+        if (const Result<void> written = WriteWorkbook(sheet, file); !written) {
+            state.SkipWithError(written.refusal().text().c_str());
             break;
         }
     }

@@ -1,12 +1,9 @@
 #include "export/exportcommand.h"
 #include "testsupport.h"
 
-#include "engine/combinationengine.h"
 #include "export/workbookcheck.h"
 #include "export/workbookfile.h"
-#include "export/workbookservice.h"
 #include "filetesting.h"
-#include "recordingservice.h"
 
 #include <gtest/gtest.h>
 
@@ -59,17 +56,10 @@ TEST(ExportCombinationList, AnEmptyListShowsTheInformationAndTouchesNothing)
 {
     Export e;
     e.list.clear();
-    bool serviceMade = false;
-    ExportRequest request = e.request();
-    request.createService = [&](const ExportRequest&) {
-        serviceMade = true;
-        return std::unique_ptr<SpreadsheetService>();
-    };
-    const ExportOutcome outcome = ExportCombinationList(request);
+    const ExportOutcome outcome = ExportCombinationList(e.request());
     EXPECT_EQ(outcome.status, ExportOutcome::Status::EmptyList);
     EXPECT_EQ(outcome.message,
         (Message { "Liste vide.\rExport vers Microsoft Excel annulé.", MessageIcon::Information, "Ornal" }));
-    EXPECT_FALSE(serviceMade);
     EXPECT_FALSE(outcome.selectedLine);
     EXPECT_TRUE(e.opened.empty());
     EXPECT_TRUE(std::filesystem::is_empty(e.folder.path()));
@@ -149,117 +139,44 @@ TEST(FreeWorkbookName, AFileStandingForTheFolderIsAMissingFolderWhateverErrnoHel
     const std::filesystem::path notAFolder = scratch.path() / "un-fichier";
     std::ofstream(notAFolder) << "x";
     for (const int leftOver : { 0, EACCES, EIO }) {
-        std::filesystem::path file;
         errno = leftOver;
-        const ServiceError error = FreeWorkbookName(notAFolder, LocalDateTime {}, 1, file);
-        EXPECT_EQ(error.number, serviceerror::kFileAccess) << leftOver;
-        EXPECT_NE(error.description.find("dossier introuvable"), std::string::npos) << error.description;
-        EXPECT_TRUE(file.empty());
+        const Result<std::filesystem::path> file = FreeWorkbookName(notAFolder, LocalDateTime {}, 1);
+        ASSERT_FALSE(file) << leftOver;
+        EXPECT_NE(file.refusal().text().find("dossier introuvable"), std::string::npos) << file.refusal().text();
     }
 }
 
-// The export finds no folder and opens nothing by itself: without a destination it stops before any call.
+// The export finds no folder and opens nothing by itself: without a destination it stops before anything.
 TEST(ExportCombinationList, WithoutFileOrFolderNothingIsContacted)
 {
     Export e;
     ExportRequest request = e.request();
     request.folder.clear();
-    bool serviceMade = false;
-    request.createService = [&](const ExportRequest&) {
-        serviceMade = true;
-        return std::unique_ptr<SpreadsheetService>();
-    };
     const ExportOutcome outcome = ExportCombinationList(request);
     EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed);
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(outcome.message->text, "Aucun fichier ni dossier de destination n'a été donné au classeur.");
     EXPECT_EQ(outcome.message->icon, MessageIcon::Critical);
-    EXPECT_FALSE(serviceMade);
+    EXPECT_FALSE(outcome.selectedLine);
     EXPECT_TRUE(e.opened.empty());
 }
 
-TEST(ExportCombinationList, NoServiceAndEveryErrorNumberGiveTheCriticalMessage)
+// A named file in a folder that is not there: nothing is written, the lines were all laid out.
+TEST(ExportCombinationList, ANamedFileThatCannotBeWrittenIsACriticalMessage)
 {
     Export e;
     ExportRequest request = e.request();
-    request.createService = [](const ExportRequest&) { return std::unique_ptr<SpreadsheetService>(); };
-    const ExportOutcome none = ExportCombinationList(request);
-    EXPECT_EQ(none.status, ExportOutcome::Status::Failed);
-    ASSERT_TRUE(none.message);
-    EXPECT_EQ(none.message->icon, MessageIcon::Critical);
-    EXPECT_EQ(none.errorNumber, serviceerror::kCannotCreate);
-    EXPECT_FALSE(none.selectedLine);
-
-    // Error 91 is reported like any other: a stopped export must not pass for a finished one.
-    request.createService = [](const ExportRequest& dated) {
-        auto service = std::make_unique<RecordingService>(dated);
-        service->failOn = "Range(A4)";
-        service->failNumber = 91;
-        return service;
-    };
-    const ExportOutcome stopped = ExportCombinationList(request);
-    EXPECT_EQ(stopped.status, ExportOutcome::Status::Failed);
-    ASSERT_TRUE(stopped.message);
-    EXPECT_EQ(stopped.message->text, "Refus simulé de Range(A4)");
-    EXPECT_EQ(stopped.errorNumber, 91);
-    EXPECT_EQ(stopped.selectedLine, 0u);
-    EXPECT_TRUE(std::filesystem::is_empty(e.folder.path()));
+    request.file = e.folder.path() / "absent" / "classeur.xlsx";
+    const ExportOutcome outcome = ExportCombinationList(request);
+    EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed);
+    ASSERT_TRUE(outcome.message);
+    EXPECT_EQ(outcome.message->title, "F-> : Ornal");
+    EXPECT_EQ(outcome.message->icon, MessageIcon::Critical);
+    EXPECT_NE(outcome.message->text.find(request.file.string()), std::string::npos) << outcome.message->text;
+    EXPECT_EQ(outcome.selectedLine, 1u);
+    EXPECT_TRUE(outcome.path.empty());
     EXPECT_TRUE(e.opened.empty());
-}
-
-// Memory that runs out while the calls build the sheet ends the export with a message, before any file exists.
-TEST(ExportCombinationList, AShortageOfMemoryIsACriticalMessageAndLeavesNoFile)
-{
-    for (const char* failOn : { "Workbooks.Add", "Range(A5)", "EntireColumn.AutoFit", "Release" }) {
-        Export e;
-        ExportRequest request = e.request();
-        request.createService = [failOn](const ExportRequest& dated) {
-            auto service = std::make_unique<RecordingService>(dated);
-            service->failOn = failOn;
-            service->runOutOfMemory = true;
-            return service;
-        };
-        const ExportOutcome outcome = ExportCombinationList(request);
-        EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed) << failOn;
-        EXPECT_EQ(outcome.errorNumber, serviceerror::kOutOfMemory) << failOn;
-        EXPECT_EQ(outcome.message,
-            (Message { "Export interrompu : mémoire insuffisante pour écrire le classeur.", MessageIcon::Critical,
-                "F-> : Ornal" }))
-            << failOn;
-        // Range(A5) is selected after line 1 is written; past the lines, the last line stays the one reached.
-        const std::optional<CombinationList::Count> reached
-            = std::string_view(failOn) == "Workbooks.Add" ? std::nullopt : std::optional<CombinationList::Count>(1);
-        EXPECT_EQ(outcome.selectedLine, reached) << failOn;
-        EXPECT_TRUE(outcome.path.empty());
-        EXPECT_TRUE(std::filesystem::is_empty(e.folder.path())) << failOn;
-        EXPECT_TRUE(e.opened.empty());
-    }
-}
-
-// C(20, 7): 77,520 lines, which a 16-bit row counter would stop in row 32,767.
-TEST(RunExportCalls, TheLargestListExportsWhole)
-{
-    const ComputeResult computed = ComputeCombinations(LargestSelection());
-    ASSERT_EQ(computed.list.size(), 77520u);
-
-    ScratchFolder folder;
-    const ExportRequest request { .list = computed.list,
-        .selectionText = computed.selectionText,
-        .file = folder.path() / "grand.xlsx",
-        .moment = kMoment };
-    WorkbookService service(request);
-    const ExportOutcome outcome = RunExportCalls(service, request);
-    ASSERT_EQ(outcome.status, ExportOutcome::Status::Written) << (outcome.message ? outcome.message->text : "");
-    EXPECT_EQ(outcome.selectedLine, 77519u);
-    const Worksheet& sheet = service.sheet();
-    EXPECT_EQ(sheet.value(4, 1), " Nombre de combinaisons : 77520");
-    for (CombinationList::Count i = 0; i < computed.list.size(); ++i) {
-        const int row = static_cast<int>(i) + 7;
-        ASSERT_EQ(sheet.value(row, 1).substr(1), computed.list.line(i)) << "row " << row;
-    }
-    EXPECT_EQ(sheet.value(77530, 2), "Galopia Le : 07/12/2026");
-    EXPECT_EQ(outcome.path, folder.path() / "grand.xlsx");
-    EXPECT_EQ(FindDamagedPart(outcome.path), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_empty(e.folder.path()));
 }
 
 TEST(WorkbookFileName, CarriesTheDateAndTimeAndANumberOnRepeats)

@@ -219,12 +219,13 @@ class WrittenWorkbookTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        Worksheet sheet;
+        SheetLayout sheet;
         for (int row = 1; row <= 2000; ++row) {
-            sheet.setValue({ row, 1, row, 1 }, "-" + std::to_string(row) + "-" + std::to_string(row * 7 % 13) + "-");
+            sheet.cells.push_back({ row, 1, "-" + std::to_string(row) + "-" + std::to_string(row * 7 % 13) + "-", {} });
         }
-        const ServiceError error = WriteWorkbook(sheet, m_file);
-        ASSERT_FALSE(error) << error.description;
+        sheet.lastRow = 2000;
+        const Result<void> written = WriteWorkbook(sheet, m_file);
+        ASSERT_TRUE(written) << written.refusal().text();
         m_bytes = ReadFile(m_file);
         ASSERT_GT(m_bytes.size(), 1000u);
     }

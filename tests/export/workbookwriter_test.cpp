@@ -12,12 +12,13 @@ namespace ornal {
 namespace {
 
 // A sheet of a few hundred lines: enough that the workbook's parts do not fit in one small write.
-Worksheet SheetOfLines(int count)
+SheetLayout SheetOfLines(int count)
 {
-    Worksheet sheet;
+    SheetLayout sheet;
     for (int row = 1; row <= count; ++row) {
-        sheet.setValue({ row, 1, row, 1 }, "-" + std::to_string(row) + "-" + std::to_string(row + 1) + "-");
+        sheet.cells.push_back({ row, 1, "-" + std::to_string(row) + "-" + std::to_string(row + 1) + "-", {} });
     }
+    sheet.lastRow = count;
     return sheet;
 }
 
@@ -38,10 +39,11 @@ TEST_P(UnwritableDestinationTest, IsAFileAccessErrorNamingTheFile)
 {
     ScratchFolder folder;
     const std::filesystem::path file = GetParam().destination(folder.path());
-    const ServiceError error = WriteWorkbook(SheetOfLines(500), file);
-    EXPECT_EQ(error.number, serviceerror::kFileAccess) << error.description;
-    EXPECT_EQ(error.description.rfind("Le classeur n'a pas pu être écrit dans « " + file.string() + " » : ", 0), 0u)
-        << error.description;
+    const Result<void> written = WriteWorkbook(SheetOfLines(500), file);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(
+        written.refusal().text().rfind("Le classeur n'a pas pu être écrit dans « " + file.string() + " » : ", 0), 0u)
+        << written.refusal().text();
 }
 
 INSTANTIATE_TEST_SUITE_P(Destinations, UnwritableDestinationTest,
@@ -56,8 +58,8 @@ TEST(WriteWorkbook, AWritableDestinationGetsTheWorkbook)
 {
     ScratchFolder folder;
     const std::filesystem::path file = folder.path() / "classeur.xlsx";
-    const ServiceError error = WriteWorkbook(SheetOfLines(500), file);
-    EXPECT_FALSE(error) << error.description;
+    const Result<void> written = WriteWorkbook(SheetOfLines(500), file);
+    EXPECT_TRUE(written) << written.refusal().text();
     EXPECT_GT(std::filesystem::file_size(file), 0u);
 }
 
@@ -66,16 +68,16 @@ TEST(WriteWorkbook, ATextLongerThanACellHoldsIsRefusedInFrench)
 {
     ScratchFolder folder;
     const std::filesystem::path file = folder.path() / "classeur.xlsx";
-    Worksheet sheet = SheetOfLines(3);
-    sheet.setValue({ 2, 2, 2, 2 }, std::string(32768, '7'));
-    const ServiceError error = WriteWorkbook(sheet, file);
-    EXPECT_EQ(error.description,
+    SheetLayout sheet = SheetOfLines(3);
+    sheet.cells.insert(sheet.cells.begin() + 2, { 2, 2, std::string(32768, '7'), {} });
+    const Result<void> refused = WriteWorkbook(sheet, file);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.refusal().text(),
         "Le classeur n'a pas pu être écrit dans « " + file.string()
             + " » : un texte dépasse la longueur qu'une cellule de classeur admet.");
-    EXPECT_EQ(error.number, serviceerror::kFileAccess);
 
-    sheet.setValue({ 2, 2, 2, 2 }, std::string(32767, '7'));
-    EXPECT_FALSE(WriteWorkbook(sheet, file)) << "the longest text a cell holds is written";
+    sheet.cells[2].text = std::string(32767, '7');
+    EXPECT_TRUE(WriteWorkbook(sheet, file)) << "the longest text a cell holds is written";
 }
 
 } // namespace
