@@ -1,12 +1,15 @@
 #include "export/exportcommand.h"
 
 #include "files/atomicwriter.h"
+#include "files/systemerrortext.h"
 
 #include "export/sheetlayout.h"
-#include "export/workbookfile.h"
 #include "export/workbookwriter.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <new>
 #include <utility>
 
@@ -24,48 +27,92 @@ ExportOutcome failed(ExportOutcome outcome, std::string text)
     return outcome;
 }
 
+// Why a folder or a file name cannot serve: stat and lstat fail only for reasons the system's text says well, apart
+// from a missing folder, which the player knows better under that name.
+std::string frenchReason(int error)
+{
+    return error == ENOENT || error == ENOTDIR ? "dossier introuvable" : SystemErrorText(error);
+}
+
+// Done when file may be created, otherwise why not: an existing file is never replaced.
+Result<void> checkNewFile(const std::filesystem::path& file)
+{
+    struct stat status { };
+    if (::lstat(file.c_str(), &status) == 0) {
+        return Refusal::Saying("Le fichier « " + file.string() + " » existe déjà : il n'est pas remplacé.");
+    }
+    const int error = errno;
+    if (error != ENOENT) {
+        return Refusal::Saying(
+            "Le fichier « " + file.string() + " » n'a pas pu être créé : " + frenchReason(error) + ".");
+    }
+    return {};
+}
+
 // Writes sheet at the request's file, or under a fresh dated name in its folder, never over an existing file. The
 // workbook is written under a hidden temporary name, checked, then renamed: its name never holds a half workbook,
 // whatever stops the program meanwhile.
 Result<std::filesystem::path> save(const SheetLayout& sheet, const ExportRequest& request, const LocalDateTime& moment)
 {
     for (int attempt = 1;; ++attempt) {
-        std::filesystem::path file = request.file;
-        if (file.empty()) {
-            Result<std::filesystem::path> free = FreeWorkbookName(request.folder, moment, attempt);
-            if (!free) {
-                return free.refusal();
-            }
-            file = *free;
-        } else if (Result<void> check = CheckNewFile(file); !check) {
+        Result<std::filesystem::path> file = request.file;
+        if (request.file.empty()) {
+            file = FreeWorkbookName(request.folder, moment, attempt);
+        } else if (Result<void> check = checkNewFile(request.file); !check) {
             return check.refusal();
         }
-        std::optional<Refusal> writing;
-        const WriteOutcome outcome = WriteFileByName(file, [&](const std::string& temporary) -> FileStep {
-            if (Result<void> written = WriteWorkbook(sheet, temporary, file); !written) {
-                writing = written.refusal();
-                return FileProblem { written.refusal().text(), 0 };
-            }
-            return std::nullopt;
-        });
-        if (writing) {
-            return *writing;
-        }
-        if (outcome.written()) {
+        if (!file) {
             return file;
+        }
+        std::optional<Refusal> writing;
+        const WriteOutcome outcome = WriteFileByName(*file, [&](const std::string& temporary) -> FileStep {
+            Result<void> written = WriteWorkbook(sheet, temporary, *file);
+            if (written) {
+                return std::nullopt;
+            }
+            writing = written.refusal();
+            return FileProblem { written.refusal().text(), 0 };
+        });
+        if (writing || outcome.written()) {
+            return writing ? Result<std::filesystem::path>(*writing) : file;
         }
         // Another program took the name meanwhile: a dated name moves on to the next one.
         if (outcome.problem->errorNumber != EEXIST) {
             return Refusal::Saying(
-                "Le classeur n'a pas pu être écrit dans « " + file.string() + " » : " + outcome.problem->reason + ".");
-        }
-        if (Result<void> check = CheckNewFile(file); !check && !request.file.empty()) {
-            return check.refusal();
+                "Le classeur n'a pas pu être écrit dans « " + file->string() + " » : " + outcome.problem->reason + ".");
         }
     }
 }
 
 } // namespace
+
+std::string WorkbookFileName(const LocalDateTime& moment, int attempt)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "Ornal_%04d-%02d-%02d_%02d-%02d-%02d", moment.year, moment.month, moment.day,
+        moment.hour, moment.minute, moment.second);
+    return text + (attempt > 1 ? '_' + std::to_string(attempt) : std::string()) + ".xlsx";
+}
+
+Result<std::filesystem::path> FreeWorkbookName(
+    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt)
+{
+    struct stat status { };
+    const bool found = ::stat(folder.c_str(), &status) == 0;
+    if (!found || !S_ISDIR(status.st_mode)) {
+        // A file standing where the folder should be leaves errno as an earlier call left it.
+        return Refusal::Saying("Le classeur n'a pas pu être créé dans le dossier « " + folder.string()
+            + " » : " + frenchReason(found ? ENOTDIR : errno) + ".");
+    }
+    // Two exports within one second get "_2", "_3"...; the bound only stops a folder full of them.
+    for (int attempt = firstAttempt; attempt <= 1000; ++attempt) {
+        const std::filesystem::path candidate = folder / WorkbookFileName(moment, attempt);
+        if (::lstat(candidate.c_str(), &status) != 0 && errno == ENOENT) {
+            return candidate;
+        }
+    }
+    return Refusal::Saying("Le dossier « " + folder.string() + " » contient déjà trop de classeurs de cette seconde.");
+}
 
 Message EmptyListExportMessage()
 {
@@ -76,16 +123,14 @@ ExportOutcome ExportCombinationList(const ExportRequest& request)
 {
     ExportOutcome outcome;
     if (request.list.empty()) {
-        outcome.status = ExportOutcome::Status::EmptyList;
-        outcome.message = EmptyListExportMessage();
-        return outcome;
+        return { ExportOutcome::Status::EmptyList, EmptyListExportMessage(), {}, std::nullopt };
     }
     if (request.file.empty() && request.folder.empty()) {
         return failed({}, "Aucun fichier ni dossier de destination n'a été donné au classeur.");
     }
-    // The sheet is gone by the time a shortage is reported: the message has room.
     try {
         const LocalDateTime moment = request.moment.value_or(CurrentLocalDateTime());
+        // The sheet is gone by the time a shortage is reported: the message has room.
         const Result<std::filesystem::path> saved = [&] {
             const SheetLayout sheet = LayOutSheet(request, ShortDate(moment));
             outcome.selectedLine = request.list.size() - 1;
@@ -95,12 +140,10 @@ ExportOutcome ExportCombinationList(const ExportRequest& request)
             return failed(std::move(outcome), saved.refusal().text());
         }
         outcome.path = *saved;
-        if (request.open) {
-            if (const std::optional<std::string> why = request.open(outcome.path)) {
-                return failed(std::move(outcome),
-                    "Le classeur a été enregistré dans « " + outcome.path.string()
-                        + " », mais il n'a pas pu être ouvert : " + *why + ".");
-            }
+        if (const std::optional<std::string> why = request.open ? request.open(outcome.path) : std::nullopt) {
+            return failed(std::move(outcome),
+                "Le classeur a été enregistré dans « " + outcome.path.string()
+                    + " », mais il n'a pas pu être ouvert : " + *why + ".");
         }
         outcome.status = ExportOutcome::Status::Written;
         return outcome;

@@ -2,6 +2,7 @@
 
 #include "engine/combinationlist.h"
 #include "engine/messages.h"
+#include "engine/refusal.h"
 #include "export/localdatetime.h"
 
 #include <filesystem>
@@ -9,9 +10,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// The call runs on the caller's thread and returns once the file is written and handed to the opener; the caller
-// restores its busy pointer before it shows the message, if any. The list itself is never changed.
 
 namespace ornal {
 
@@ -49,8 +47,17 @@ struct ExportOutcome {
 // The empty-list information: "Liste vide." and "Export vers Microsoft Excel annulé.", titled "Ornal".
 Message EmptyListExportMessage();
 
+// The name of the workbook exported at moment, "Ornal_yyyy-mm-dd_hh-mm-ss.xlsx"; attempt 2 and above add
+// "_2", "_3"... before the extension.
+std::string WorkbookFileName(const LocalDateTime& moment, int attempt = 1);
+
+// The first workbook name of moment, from attempt firstAttempt on, that folder does not hold yet.
+Result<std::filesystem::path> FreeWorkbookName(
+    const std::filesystem::path& folder, const LocalDateTime& moment, int firstAttempt);
+
 // Exports request.list with its heading block into a new workbook at the request's destination, written whole or
-// not at all, then hands it to the request's opener. A shortage of memory is a critical message. Throws nothing.
+// not at all, then hands it to the request's opener; returns once it is, on the caller's thread. A shortage of
+// memory is a critical message. The list is never changed. Throws nothing.
 ExportOutcome ExportCombinationList(const ExportRequest& request);
 
 } // namespace ornal

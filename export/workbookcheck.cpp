@@ -4,6 +4,7 @@
 #include <zip.h>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -23,79 +24,61 @@ struct ParserFreer {
     void operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
 };
 
-// Why libzip refused the archive or a part, in French.
-std::string zipReason(int code)
+// A French reason by code, for the codes a damaged or unreadable workbook gives.
+struct Reason {
+    int code;
+    const char* text;
+};
+
+std::string lookUp(std::initializer_list<Reason> reasons, int code, const char* otherwise)
 {
-    switch (code) {
-    case ZIP_ER_NOENT:
-    case ZIP_ER_OPEN:
-        return "fichier introuvable ou illisible";
-    case ZIP_ER_READ:
-    case ZIP_ER_SEEK:
-    case ZIP_ER_TELL:
-        return "erreur de lecture du fichier";
-    case ZIP_ER_NOZIP:
-        return "ce n'est pas une archive zip (fin d'archive introuvable)";
-    case ZIP_ER_INCONS:
-        return "archive zip incohérente : le répertoire central et les en-têtes des parties ne concordent pas";
-    case ZIP_ER_CRC:
-        return "somme de contrôle (CRC) fausse";
-    case ZIP_ER_ZLIB:
-    case ZIP_ER_COMPRESSED_DATA:
-        return "données compressées illisibles ou coupées";
-    case ZIP_ER_EOF:
-        return "données coupées avant leur fin";
-    case ZIP_ER_COMPNOTSUPP:
-        return "méthode de compression inconnue";
-    case ZIP_ER_ENCRNOTSUPP:
-    case ZIP_ER_NOPASSWD:
-        return "partie chiffrée";
-    case ZIP_ER_MULTIDISK:
-        return "archive en plusieurs volumes";
-    case ZIP_ER_MEMORY:
-        return "mémoire insuffisante pour relire le classeur";
-    default:
-        return "erreur zip n° " + std::to_string(code);
+    for (const Reason& reason : reasons) {
+        if (reason.code == code) {
+            return reason.text;
+        }
     }
+    return otherwise + std::to_string(code);
 }
 
-// What expat found wrong, in French.
+constexpr const char* kNoMemory = "mémoire insuffisante pour relire le classeur";
+
+// Why libzip refused the archive or a part.
+std::string zipReason(int code)
+{
+    return lookUp(
+        { { ZIP_ER_NOENT, "fichier introuvable ou illisible" }, { ZIP_ER_OPEN, "fichier introuvable ou illisible" },
+            { ZIP_ER_READ, "erreur de lecture du fichier" }, { ZIP_ER_SEEK, "erreur de lecture du fichier" },
+            { ZIP_ER_TELL, "erreur de lecture du fichier" },
+            { ZIP_ER_NOZIP, "ce n'est pas une archive zip (fin d'archive introuvable)" },
+            { ZIP_ER_INCONS,
+                "archive zip incohérente : le répertoire central et les en-têtes des parties ne concordent pas" },
+            { ZIP_ER_CRC, "somme de contrôle (CRC) fausse" },
+            { ZIP_ER_ZLIB, "données compressées illisibles ou coupées" },
+            { ZIP_ER_COMPRESSED_DATA, "données compressées illisibles ou coupées" },
+            { ZIP_ER_EOF, "données coupées avant leur fin" }, { ZIP_ER_COMPNOTSUPP, "méthode de compression inconnue" },
+            { ZIP_ER_ENCRNOTSUPP, "partie chiffrée" }, { ZIP_ER_NOPASSWD, "partie chiffrée" },
+            { ZIP_ER_MULTIDISK, "archive en plusieurs volumes" }, { ZIP_ER_MEMORY, kNoMemory } },
+        code, "erreur zip n° ");
+}
+
+// What expat found wrong.
 std::string xmlReason(XML_Error code)
 {
-    switch (code) {
-    case XML_ERROR_NO_MEMORY:
-        return "mémoire insuffisante pour relire le classeur";
-    case XML_ERROR_SYNTAX:
-        return "erreur de syntaxe";
-    case XML_ERROR_NO_ELEMENTS:
-        return "élément racine absent ou jamais refermé";
-    case XML_ERROR_INVALID_TOKEN:
-        return "caractère interdit ou balise invalide";
-    case XML_ERROR_UNCLOSED_TOKEN:
-        return "balise coupée";
-    case XML_ERROR_PARTIAL_CHAR:
-        return "caractère coupé";
-    case XML_ERROR_TAG_MISMATCH:
-        return "balise fermante qui ne correspond pas à l'élément ouvert";
-    case XML_ERROR_DUPLICATE_ATTRIBUTE:
-        return "attribut en double";
-    case XML_ERROR_JUNK_AFTER_DOC_ELEMENT:
-        return "contenu après la fin de l'élément racine";
-    case XML_ERROR_UNDEFINED_ENTITY:
-        return "entité inconnue";
-    case XML_ERROR_BAD_CHAR_REF:
-        return "référence à un caractère interdit";
-    case XML_ERROR_UNKNOWN_ENCODING:
-    case XML_ERROR_INCORRECT_ENCODING:
-        return "codage des caractères inconnu ou faux";
-    case XML_ERROR_MISPLACED_XML_PI:
-    case XML_ERROR_XML_DECL:
-        return "déclaration XML mal placée ou mal formée";
-    case XML_ERROR_UNCLOSED_CDATA_SECTION:
-        return "section CDATA jamais refermée";
-    default:
-        return "erreur XML n° " + std::to_string(static_cast<int>(code));
-    }
+    return lookUp({ { XML_ERROR_NO_MEMORY, kNoMemory }, { XML_ERROR_SYNTAX, "erreur de syntaxe" },
+                      { XML_ERROR_NO_ELEMENTS, "élément racine absent ou jamais refermé" },
+                      { XML_ERROR_INVALID_TOKEN, "caractère interdit ou balise invalide" },
+                      { XML_ERROR_UNCLOSED_TOKEN, "balise coupée" }, { XML_ERROR_PARTIAL_CHAR, "caractère coupé" },
+                      { XML_ERROR_TAG_MISMATCH, "balise fermante qui ne correspond pas à l'élément ouvert" },
+                      { XML_ERROR_DUPLICATE_ATTRIBUTE, "attribut en double" },
+                      { XML_ERROR_JUNK_AFTER_DOC_ELEMENT, "contenu après la fin de l'élément racine" },
+                      { XML_ERROR_UNDEFINED_ENTITY, "entité inconnue" },
+                      { XML_ERROR_BAD_CHAR_REF, "référence à un caractère interdit" },
+                      { XML_ERROR_UNKNOWN_ENCODING, "codage des caractères inconnu ou faux" },
+                      { XML_ERROR_INCORRECT_ENCODING, "codage des caractères inconnu ou faux" },
+                      { XML_ERROR_MISPLACED_XML_PI, "déclaration XML mal placée ou mal formée" },
+                      { XML_ERROR_XML_DECL, "déclaration XML mal placée ou mal formée" },
+                      { XML_ERROR_UNCLOSED_CDATA_SECTION, "section CDATA jamais refermée" } },
+        static_cast<int>(code), "erreur XML n° ");
 }
 
 bool isXml(std::string_view name)

@@ -7,72 +7,14 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <new>
-#include <optional>
 #include <string>
-#include <utility>
 
 namespace ornal {
 
 namespace {
-
-// One file format per distinct style, made on first use: the file numbers them in that order.
-class FormatCache {
-public:
-    explicit FormatCache(lxw_workbook* workbook)
-        : m_workbook(workbook)
-    {
-    }
-
-    lxw_format* get(const CellStyle& style)
-    {
-        // Consecutive cells nearly always share a style: skip the map lookup then.
-        if (m_last && m_lastKey == style) {
-            return m_last;
-        }
-        auto it = m_formats.find(style);
-        if (it == m_formats.end()) {
-            lxw_format* made = workbook_add_format(m_workbook);
-            if (!made) {
-                return nullptr;
-            }
-            format_set_font_name(made, "Arial");
-            format_set_font_size(made, style.size);
-            if (style.bold) {
-                format_set_bold(made);
-            }
-            // Thin lines in the automatic colour: the file's default colour is the automatic one.
-            const std::pair<CellStyle::Edge, void (*)(lxw_format*, uint8_t)> sides[]
-                = { { CellStyle::kLeft, format_set_left }, { CellStyle::kTop, format_set_top },
-                      { CellStyle::kBottom, format_set_bottom }, { CellStyle::kRight, format_set_right } };
-            for (const auto& [edge, set] : sides) {
-                if (style.edges & edge) {
-                    set(made, LXW_BORDER_THIN);
-                }
-            }
-            if (style.fill != CellStyle::kNoFill) {
-                format_set_pattern(made, LXW_PATTERN_SOLID);
-                format_set_bg_color(made, style.fill);
-            }
-            if (style.rightAligned) {
-                format_set_align(made, LXW_ALIGN_RIGHT);
-            }
-            it = m_formats.emplace(style, made).first;
-        }
-        m_lastKey = style;
-        m_last = it->second;
-        return m_last;
-    }
-
-private:
-    lxw_workbook* m_workbook;
-    std::map<CellStyle, lxw_format*> m_formats;
-    CellStyle m_lastKey;
-    lxw_format* m_last = nullptr;
-};
 
 constexpr const char* kOutOfMemory = "mémoire insuffisante pour écrire le classeur";
 constexpr std::uint8_t kPaperA4 = 9;
@@ -85,13 +27,6 @@ std::string reason(lxw_error error)
     case LXW_ERROR_CREATING_TMPFILE:
     case LXW_ERROR_READING_TMPFILE:
         return "le fichier temporaire de travail n'a pas pu être écrit ou relu";
-    case LXW_ERROR_ZIP_FILE_OPERATION:
-    case LXW_ERROR_ZIP_FILE_ADD:
-    case LXW_ERROR_ZIP_CLOSE:
-    case LXW_ERROR_ZIP_INTERNAL_ERROR:
-    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
-    case LXW_ERROR_ZIP_PARAMETER_ERROR:
-        return "l'écriture du fichier s'est interrompue (disque plein ?)";
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
         return kOutOfMemory;
     case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
@@ -99,9 +34,13 @@ std::string reason(lxw_error error)
     case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
         return "une cellule sort des limites d'une feuille de classeur";
     default:
-        // The library's own text is English; its number is what a report needs.
-        return "la bibliothèque de classeurs a refusé une opération (erreur " + std::to_string(error) + ")";
+        break;
     }
+    if (error >= LXW_ERROR_ZIP_FILE_OPERATION && error <= LXW_ERROR_ZIP_CLOSE) {
+        return "l'écriture du fichier s'est interrompue (disque plein ?)";
+    }
+    // The library's own text is English; its number is what a report needs.
+    return "la bibliothèque de classeurs a refusé une opération (erreur " + std::to_string(error) + ")";
 }
 
 Refusal failure(const std::filesystem::path& file, const std::string& why)
@@ -109,31 +48,55 @@ Refusal failure(const std::filesystem::path& file, const std::string& why)
     return Refusal::Saying("Le classeur n'a pas pu être écrit dans « " + file.string() + " » : " + why + ".");
 }
 
+// The file format of style, made on its first use: the file numbers formats in that order.
+lxw_format* formatOf(lxw_workbook* workbook, std::map<CellStyle, lxw_format*>& made, const CellStyle& style)
+{
+    if (const auto it = made.find(style); it != made.end()) {
+        return it->second;
+    }
+    lxw_format* format = workbook_add_format(workbook);
+    if (!format) {
+        return nullptr;
+    }
+    format_set_font_name(format, "Arial");
+    format_set_font_size(format, style.size);
+    if (style.bold) {
+        format_set_bold(format);
+    }
+    // Thin lines in the automatic colour: the file's default colour is the automatic one.
+    for (const auto& [edge, draw] : { std::pair { CellStyle::kLeft, &format_set_left },
+             std::pair { CellStyle::kTop, &format_set_top }, std::pair { CellStyle::kBottom, &format_set_bottom },
+             std::pair { CellStyle::kRight, &format_set_right } }) {
+        if (style.edges & edge) {
+            draw(format, LXW_BORDER_THIN);
+        }
+    }
+    if (style.fill != CellStyle::kNoFill) {
+        format_set_pattern(format, LXW_PATTERN_SOLID);
+        format_set_bg_color(format, style.fill);
+    }
+    if (style.rightAligned) {
+        format_set_align(format, LXW_ALIGN_RIGHT);
+    }
+    return made[style] = format;
+}
+
 // Frees a workbook that is not to be written: closing would write it out.
 struct WorkbookDiscarder {
     void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
 };
 
-// What the library and the read-back may take while writing sheet: the library keeps every row, cell and distinct
-// text until it closes the file, then deflates each part. Measured with glibc on lists of 11,440, 31,824 and
-// 77,520 lines: about 330 bytes a line, text included, and a megabyte besides; the figures below leave two
-// fifths more for another allocator and for a heap already cut in pieces.
-std::size_t BytesToWrite(const SheetLayout& sheet)
+// Whether the library and the read-back can have what writing sheet takes. The library keeps every row, cell and
+// distinct text until it closes the file, and does not check every allocation it makes: one that fails inside it
+// can crash the program, so the room is asked for first. Measured with glibc on lists of 11,440, 31,824 and 77,520
+// lines: about 330 bytes a line, text included, and a megabyte besides; the figures below leave two fifths more for
+// another allocator and for a heap already cut in pieces.
+bool HasRoomFor(const SheetLayout& sheet)
 {
-    constexpr std::size_t kPerRow = 64;
-    constexpr std::size_t kPerCell = 320;
-    constexpr std::size_t kFixed = std::size_t { 4 } << 20;
-    std::size_t bytes = kFixed + kPerRow * static_cast<std::size_t>(sheet.lastRow);
+    std::size_t bytes = (std::size_t { 4 } << 20) + 64 * static_cast<std::size_t>(sheet.lastRow);
     for (const SheetCell& cell : sheet.cells) {
-        bytes += kPerCell + 2 * cell.text.size();
+        bytes += 320 + 2 * cell.text.size();
     }
-    return bytes;
-}
-
-// Whether bytes of address space can be had now. The library does not check every allocation it makes, and one
-// that fails inside it can crash the program: asking first turns a shortage into a message.
-bool CanReserve(std::size_t bytes)
-{
     void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED) {
         return false;
@@ -163,7 +126,6 @@ Result<void> WriteSheet(const SheetLayout& sheet, const std::filesystem::path& f
         format_set_font_size(normal, 10);
         format_set_font_scheme(normal, "");
     }
-    FormatCache formats(workbook.get());
     for (const auto& [column, width] : sheet.columnWidths) {
         worksheet_set_column(
             target, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1), width, nullptr);
@@ -173,10 +135,11 @@ Result<void> WriteSheet(const SheetLayout& sheet, const std::filesystem::path& f
     worksheet_fit_to_pages(target, 1, 0);
     worksheet_set_paper(target, kPaperA4);
     worksheet_set_portrait(target);
+    std::map<CellStyle, lxw_format*> formats;
     for (auto cell = sheet.cells.begin(); cell != sheet.cells.end() && error == LXW_NO_ERROR; ++cell) {
         const auto row = static_cast<lxw_row_t>(cell->row - 1);
         const auto col = static_cast<lxw_col_t>(cell->column - 1);
-        lxw_format* format = formats.get(cell->style);
+        lxw_format* format = formatOf(workbook.get(), formats, cell->style);
         if (!format) {
             error = LXW_ERROR_MEMORY_MALLOC_FAILED;
         } else if (!cell->text.empty()) {
@@ -185,12 +148,8 @@ Result<void> WriteSheet(const SheetLayout& sheet, const std::filesystem::path& f
             error = worksheet_write_blank(target, row, col, format);
         }
     }
-    if (error != LXW_NO_ERROR) {
+    if (error != LXW_NO_ERROR || (error = workbook_close(workbook.release())) != LXW_NO_ERROR) {
         return failure(named, reason(error));
-    }
-    const lxw_error closed = workbook_close(workbook.release());
-    if (closed != LXW_NO_ERROR) {
-        return failure(named, reason(closed));
     }
     // The library never checks its writes to the scratch files it zips: when the temporary folder fills up, the
     // parts are cut short and the close still succeeds. Only reading the workbook back tells.
@@ -208,10 +167,7 @@ Result<void> WriteWorkbook(
 {
     const std::filesystem::path& named = shownAs.empty() ? file : shownAs;
     try {
-        if (!CanReserve(BytesToWrite(sheet))) {
-            return failure(named, kOutOfMemory);
-        }
-        return WriteSheet(sheet, file, named);
+        return HasRoomFor(sheet) ? WriteSheet(sheet, file, named) : failure(named, kOutOfMemory);
     } catch (const std::bad_alloc&) {
         return failure(named, kOutOfMemory);
     }

@@ -2,7 +2,6 @@
 #include "testsupport.h"
 
 #include "export/workbookcheck.h"
-#include "export/workbookfile.h"
 #include "filetesting.h"
 
 #include <gtest/gtest.h>
