@@ -60,7 +60,7 @@ void AddShortcut(QWidget* window, const char* name, QKeyCombination keys, const 
     QObject::connect(shortcut, &QShortcut::activated, window, run);
 }
 
-Message Refusal(std::string text)
+Message CriticalMessage(std::string text)
 {
     return Message { std::move(text), MessageIcon::Critical };
 }
@@ -175,7 +175,7 @@ bool Form1::openGameFile(const std::filesystem::path& file)
     GameLoadOutcome loaded = LoadGame(file);
     if (!loaded.ok()) {
         busy.restore();
-        m_messages->show(Refusal(loaded.message));
+        m_messages->show(CriticalMessage(loaded.message));
         return false;
     }
     // Showing the largest list builds its rows: a shortage there is the same message as one while reading.
@@ -245,7 +245,7 @@ void Form1::saveGame(bool askName)
     const WriteOutcome outcome = ornal::SaveGame(target, currentGame(), existing);
     busy.restore();
     if (!outcome.written()) {
-        m_messages->show(Refusal(outcome.message));
+        m_messages->show(CriticalMessage(outcome.message));
         return;
     }
     m_gameFile = target;
@@ -294,12 +294,12 @@ void Form1::PrintGame()
         const WriteOutcome outcome = WriteGamePdf(target, *printout, existing);
         busy.restore();
         if (!outcome.written()) {
-            m_messages->show(Refusal(outcome.message));
+            m_messages->show(CriticalMessage(outcome.message));
         }
     };
     std::string failure;
     if (!OpenPrintPreview(request, failure)) {
-        m_messages->show(Refusal("L'aperçu avant impression n'a pas pu être ouvert : " + failure + "."));
+        m_messages->show(CriticalMessage("L'aperçu avant impression n'a pas pu être ouvert : " + failure + "."));
     }
 }
 
