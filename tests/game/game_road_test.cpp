@@ -1,8 +1,10 @@
 // A typical evening's road through one game, with no window: every count below is worked by hand.
 #include "game/game.h"
+#include "testdata.h"
 #include "testsupport.h"
 
 #include "betting/bettype.h"
+#include "document/gamefile.h"
 #include "engine/linefields.h"
 #include "engine/preload.h"
 
@@ -118,6 +120,38 @@ TEST(GameRoad, PreloadBasesComputeFiltersConditionsReductionCostArrivalSaveOpenU
         EXPECT_EQ(game.list().size(), expected);
     }
     EXPECT_EQ(game.caption(), text::kChooseBetTypeNow);
+}
+
+// A file of the first version of the format: 5 horses, bets of 2, the 9 of box 1 as base. Computed again, that
+// selection gives the file's four lines: the 9 stays in second place beside each of the four others.
+TEST(GameRoad, AFileOfTheFirstFormatOpensAsTheGameItWasMadeFrom)
+{
+    GameLoadOutcome loaded = LoadGame(Version1Game());
+    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    Game game;
+    ASSERT_TRUE(game.open(*loaded.game).ok());
+    const std::vector<std::string> lines { "-4-9-", "-12-9-", "-1-9-", "-7-9-" };
+    EXPECT_EQ(LinesOf(game.list()), lines);
+    EXPECT_EQ(game.caption(), CountCaption(4));
+    EXPECT_EQ(game.selectionText(), "-4-9-12-1-7");
+    EXPECT_EQ(game.predictionValues(), (std::vector<double> { 4, 9, 12, 1, 7 }));
+    EXPECT_EQ(game.results()[0], "9");
+    EXPECT_TRUE(game.shuffleShown());
+
+    ASSERT_TRUE(game.compute().ok());
+    EXPECT_EQ(LinesOf(game.list()), lines);
+    // Bets of 2 read two result boxes: the file's 9 alone is refused, 9 with 7 is the fourth line.
+    EXPECT_EQ(game.search().box, 1);
+    (void)game.typeResult(1, "7");
+    const GameOutcome found = game.search();
+    ASSERT_TRUE(found.line.has_value()) << (found.refusal ? found.refusal->text() : "");
+    EXPECT_EQ(*found.line, 3U);
+
+    ASSERT_TRUE(game.undo().ok());
+    EXPECT_EQ(LinesOf(game.list()), lines);
+    ASSERT_TRUE(game.undo().ok());
+    EXPECT_TRUE(game.list().empty());
+    EXPECT_EQ(game.caption(), text::kChooseHorseCount);
 }
 
 } // namespace
