@@ -185,73 +185,162 @@ Problem CheckThresholds(const OddsThresholds& thresholds)
     return std::nullopt;
 }
 
+Problem CheckBet(const std::string& path, const std::string& typeId, std::int64_t unitStakeCents,
+    const std::optional<std::int64_t>& rapportBaseCents)
+{
+    if (Problem problem = CheckText(typeId, MemberPath(path, gamekey::kBetType))) {
+        return problem;
+    }
+    if (Problem problem = CheckNumber(unitStakeCents, 0, kMaxAmountCents, MemberPath(path, gamekey::kUnitStake))) {
+        return problem;
+    }
+    // Rapports are scaled by this stake: a file cannot make it nothing.
+    if (rapportBaseCents) {
+        return CheckNumber(*rapportBaseCents, 1, kMaxAmountCents, MemberPath(path, gamekey::kRapportBase));
+    }
+    return std::nullopt;
+}
+
+Problem CheckStakes(const std::vector<SavedStake>& stakes)
+{
+    const std::string path = gamekey::kStakes;
+    if (stakes.size() > kMaxGameStakes) {
+        return Quoted(path) + " compte plus de " + std::to_string(kMaxGameStakes) + " mises";
+    }
+    for (std::size_t i = 0; i < stakes.size(); ++i) {
+        const std::string element = ElementPath(path, i);
+        const SavedStake& stake = stakes[i];
+        if (Problem problem = CheckBet(element, stake.typeId, stake.unitStakeCents, stake.rapportBaseCents)) {
+            return problem;
+        }
+        // One stake per bet type: a second one would leave which of them is played to chance.
+        for (std::size_t j = 0; j < i; ++j) {
+            if (stakes[j].typeId == stake.typeId) {
+                return Quoted(MemberPath(element, gamekey::kBetType)) + " : le type " + stake.typeId + " figure déjà";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+Problem CheckLineConditions(const SavedLineConditions& bounds)
+{
+    const std::string path = gamekey::kLineConditions;
+    const std::pair<const SavedLineBound*, std::pair<const char*, int>> rows[] = {
+        { &bounds.sum, { gamekey::kSum, kMaxConditionSum } },
+        { &bounds.even, { gamekey::kEven, kMaxLineSize } },
+        { &bounds.run, { gamekey::kRun, kMaxLineSize } },
+    };
+    for (const auto& [bound, keyAndMax] : rows) {
+        const SavedRange range { bound->min, bound->max };
+        if (Problem problem = CheckRange(range, keyAndMax.second, MemberPath(path, keyAndMax.first))) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+Problem CheckGuarantee(const SavedGuarantee& guarantee)
+{
+    const std::string path = gamekey::kGuarantee;
+    if (Problem problem = CheckNumber(guarantee.p, 1, kMostFinishers, MemberPath(path, gamekey::kP))) {
+        return problem;
+    }
+    if (Problem problem = CheckNumber(guarantee.t, 1, kMostInLine, MemberPath(path, gamekey::kT))) {
+        return problem;
+    }
+    if (guarantee.lines) {
+        const auto most = static_cast<long long>(kMaxGameReductionLines);
+        // Counts past what a signed number holds are as wrong as any other past the limit.
+        const long long lines
+            = *guarantee.lines > kMaxGameReductionLines ? most + 1 : static_cast<long long>(*guarantee.lines);
+        if (Problem problem = CheckNumber(lines, 1, most, MemberPath(path, gamekey::kLineCount))) {
+            return problem;
+        }
+    }
+    if (guarantee.budgetCents) {
+        if (Problem problem
+            = CheckNumber(*guarantee.budgetCents, 0, kMaxAmountCents, MemberPath(path, gamekey::kBudget))) {
+            return problem;
+        }
+    }
+    if (guarantee.seconds) {
+        if (Problem problem
+            = CheckNumber(*guarantee.seconds, 1, kMaxGameReductionSeconds, MemberPath(path, gamekey::kSeconds))) {
+            return problem;
+        }
+    }
+    // The way of counting chosen needs its value.
+    if (guarantee.extent == SavedGuarantee::Extent::Lines && !guarantee.lines) {
+        return "il manque " + Quoted(MemberPath(path, gamekey::kLineCount));
+    }
+    if (guarantee.extent == SavedGuarantee::Extent::Budget && !guarantee.budgetCents) {
+        return "il manque " + Quoted(MemberPath(path, gamekey::kBudget));
+    }
+    return std::nullopt;
+}
+
+Problem CheckLogos(const std::array<int, 2>& logos)
+{
+    const std::string path = MemberPath(gamekey::kView, gamekey::kLogos);
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (Problem problem = CheckNumber(logos[i], 0, kBetTypeLogoCount - 1, ElementPath(path, i))) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+Problem CheckGroups(const std::vector<SavedConditionGroup>& groups)
+{
+    if (groups.size() > kMaxGameConditionGroups) {
+        return Quoted(gamekey::kConditions) + " compte plus de " + std::to_string(kMaxGameConditionGroups) + " groupes";
+    }
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if (Problem problem = CheckGroup(groups[i], ElementPath(gamekey::kConditions, i))) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+// A check of an optional member runs only when the file holds it.
+template <typename T, typename Check> Problem IfHeld(const std::optional<T>& member, Check check)
+{
+    return member ? check(*member) : std::nullopt;
+}
+
+using GameCheck = Problem (*)(const SavedGame&);
+
+// Every member's check, in the order a reader meets the members: the first problem found is the one reported.
+constexpr GameCheck kGameChecks[] = {
+    [](const SavedGame& game) { return CheckSelection(game.selection); },
+    [](const SavedGame& game) {
+        return CheckText(game.selectionText, gamekey::kSelectionText, kMaxGameSelectionTextBytes);
+    },
+    [](const SavedGame& game) { return CheckLines(game.list); },
+    [](const SavedGame& game) { return CheckPrediction(game.selection, game.selectionText, game.list); },
+    [](const SavedGame& game) {
+        return IfHeld(game.bet, [](const SavedBet& bet) {
+            return CheckBet(gamekey::kBet, bet.typeId, bet.unitStakeCents, bet.rapportBaseCents);
+        });
+    },
+    [](const SavedGame& game) { return CheckStakes(game.stakes); },
+    [](const SavedGame& game) { return IfHeld(game.arrival, CheckArrival); },
+    [](const SavedGame& game) { return CheckGroups(game.conditions); },
+    [](const SavedGame& game) { return IfHeld(game.lineConditions, CheckLineConditions); },
+    [](const SavedGame& game) { return game.view ? IfHeld(game.view->logos, CheckLogos) : std::nullopt; },
+    [](const SavedGame& game) { return CheckRunnerList(game.runners); },
+    [](const SavedGame& game) { return IfHeld(game.oddsThresholds, CheckThresholds); },
+    [](const SavedGame& game) { return IfHeld(game.guarantee, CheckGuarantee); },
+};
+
 } // namespace
 
 std::optional<std::string> CheckGame(const SavedGame& game)
 {
-    if (Problem problem = CheckSelection(game.selection)) {
-        return problem;
-    }
-    if (Problem problem = CheckText(game.selectionText, gamekey::kSelectionText, kMaxGameSelectionTextBytes)) {
-        return problem;
-    }
-    if (Problem problem = CheckLines(game.list)) {
-        return problem;
-    }
-    if (Problem problem = CheckPrediction(game.selection, game.selectionText, game.list)) {
-        return problem;
-    }
-    if (game.bet) {
-        const std::string path = gamekey::kBet;
-        if (Problem problem = CheckText(game.bet->typeId, MemberPath(path, gamekey::kBetType))) {
-            return problem;
-        }
-        if (Problem problem
-            = CheckNumber(game.bet->unitStakeCents, 0, kMaxAmountCents, MemberPath(path, gamekey::kUnitStake))) {
-            return problem;
-        }
-        // Rapports are scaled by this stake: a file cannot make it nothing.
-        if (const std::optional<std::int64_t> base = game.bet->rapportBaseCents) {
-            if (Problem problem = CheckNumber(*base, 1, kMaxAmountCents, MemberPath(path, gamekey::kRapportBase))) {
-                return problem;
-            }
-        }
-    }
-    if (game.arrival) {
-        if (Problem problem = CheckArrival(*game.arrival)) {
-            return problem;
-        }
-    }
-    if (game.conditions.size() > kMaxGameConditionGroups) {
-        return Quoted(gamekey::kConditions) + " compte plus de " + std::to_string(kMaxGameConditionGroups) + " groupes";
-    }
-    for (std::size_t i = 0; i < game.conditions.size(); ++i) {
-        if (Problem problem = CheckGroup(game.conditions[i], ElementPath(gamekey::kConditions, i))) {
-            return problem;
-        }
-    }
-    if (game.view && game.view->logos) {
-        const std::string path = MemberPath(gamekey::kView, gamekey::kLogos);
-        for (std::size_t i = 0; i < 2; ++i) {
-            if (Problem problem = CheckNumber((*game.view->logos)[i], 0, kBetTypeLogoCount - 1, ElementPath(path, i))) {
-                return problem;
-            }
-        }
-    }
-    if (Problem problem = CheckRunnerList(game.runners)) {
-        return problem;
-    }
-    if (game.oddsThresholds) {
-        if (Problem problem = CheckThresholds(*game.oddsThresholds)) {
-            return problem;
-        }
-    }
-    if (game.guarantee) {
-        const std::string path = gamekey::kGuarantee;
-        if (Problem problem = CheckNumber(game.guarantee->p, 1, kMostFinishers, MemberPath(path, gamekey::kP))) {
-            return problem;
-        }
-        if (Problem problem = CheckNumber(game.guarantee->t, 1, kMostInLine, MemberPath(path, gamekey::kT))) {
+    for (const GameCheck check : kGameChecks) {
+        if (Problem problem = check(game)) {
             return problem;
         }
     }

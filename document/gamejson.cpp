@@ -93,6 +93,42 @@ Members SelectionMembers(const SavedSelection& selection)
     };
 }
 
+// The bet in force and every stake played share their members.
+template <typename Priced> std::string Stake(const Priced& stake)
+{
+    Members members { { gamekey::kBetType, Text(stake.typeId) },
+        { gamekey::kUnitStake, Number(stake.unitStakeCents) } };
+    if (stake.rapportBaseCents) {
+        members.emplace_back(gamekey::kRapportBase, Number(*stake.rapportBaseCents));
+    }
+    return Object(members);
+}
+
+std::string LineBound(const SavedLineBound& bound)
+{
+    return Object({ { gamekey::kOn, Flag(bound.on) }, { gamekey::kMin, Number(bound.min) },
+        { gamekey::kMax, Number(bound.max) } });
+}
+
+std::string Guarantee(const SavedGuarantee& guarantee)
+{
+    Members members { { gamekey::kP, Number(guarantee.p) }, { gamekey::kT, Number(guarantee.t) } };
+    // The full guarantee is what a guarantee without its extent means: such a guarantee is written as it always was.
+    if (guarantee.extent != SavedGuarantee::Extent::Full) {
+        members.emplace_back(gamekey::kExtent, Text(gamekey::kExtentNames[static_cast<int>(guarantee.extent)]));
+    }
+    if (guarantee.lines) {
+        members.emplace_back(gamekey::kLineCount, std::to_string(*guarantee.lines));
+    }
+    if (guarantee.budgetCents) {
+        members.emplace_back(gamekey::kBudget, Number(*guarantee.budgetCents));
+    }
+    if (guarantee.seconds) {
+        members.emplace_back(gamekey::kSeconds, Number(*guarantee.seconds));
+    }
+    return Object(members);
+}
+
 std::string Group(const SavedConditionGroup& group)
 {
     Members members { { gamekey::kName, Text(group.name) }, { gamekey::kNumbers, Texts(group.numbers) },
@@ -129,12 +165,10 @@ std::string Layout(const SavedGame& game)
     }
     root.emplace_back(gamekey::kLines, std::move(lines));
     if (game.bet) {
-        Members bet { { gamekey::kBetType, Text(game.bet->typeId) },
-            { gamekey::kUnitStake, Number(game.bet->unitStakeCents) } };
-        if (game.bet->rapportBaseCents) {
-            bet.emplace_back(gamekey::kRapportBase, Number(*game.bet->rapportBaseCents));
-        }
-        root.emplace_back(gamekey::kBet, Object(bet));
+        root.emplace_back(gamekey::kBet, Stake(*game.bet));
+    }
+    if (!game.stakes.empty()) {
+        root.emplace_back(gamekey::kStakes, List(game.stakes, Stake<SavedStake>));
     }
     if (game.arrival) {
         const std::string payouts = List(game.arrival->payouts, [](const SavedPayout& payout) {
@@ -147,9 +181,14 @@ std::string Layout(const SavedGame& game)
     if (!game.conditions.empty()) {
         root.emplace_back(gamekey::kConditions, List(game.conditions, Group));
     }
+    if (game.lineConditions) {
+        root.emplace_back(gamekey::kLineConditions,
+            Object({ { gamekey::kSum, LineBound(game.lineConditions->sum) },
+                { gamekey::kEven, LineBound(game.lineConditions->even) },
+                { gamekey::kRun, LineBound(game.lineConditions->run) } }));
+    }
     if (game.guarantee) {
-        root.emplace_back(gamekey::kGuarantee,
-            Object({ { gamekey::kP, Number(game.guarantee->p) }, { gamekey::kT, Number(game.guarantee->t) } }));
+        root.emplace_back(gamekey::kGuarantee, Guarantee(*game.guarantee));
     }
     if (!game.runners.empty()) {
         root.emplace_back(gamekey::kRunners, List(game.runners, [](const Runner& runner) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 #include <new>
+#include <type_traits>
 
 namespace ornal {
 
@@ -172,19 +173,25 @@ Problem ReadLines(const MemberReader& reader, const char* key, SavedGame& game)
     return std::nullopt;
 }
 
-Problem ReadCaption(const MemberReader& reader, const char* key, SavedView& view)
+// A member that is one of a few names, stored as the enumerator of the same rank.
+template <auto Field, const auto& Names, const char* Kind, typename Target>
+Problem Named(const MemberReader& reader, const char* key, Target& target)
 {
-    std::string caption;
-    if (Problem problem = reader.value(key, caption)) {
+    std::string name;
+    if (Problem problem = reader.value(key, name)) {
         return problem;
     }
-    const auto known = std::find(std::begin(gamekey::kCaptionNames), std::end(gamekey::kCaptionNames), caption);
-    if (known == std::end(gamekey::kCaptionNames)) {
-        return Quoted(reader.pathOf(key)) + " n'est pas une légende connue";
+    const auto known = std::find(std::begin(Names), std::end(Names), name);
+    if (known == std::end(Names)) {
+        return Quoted(reader.pathOf(key)) + " n'est pas " + Kind;
     }
-    view.caption = static_cast<SavedView::Caption>(known - std::begin(gamekey::kCaptionNames));
+    using Enum = std::remove_reference_t<decltype(target.*Field)>;
+    target.*Field = static_cast<Enum>(known - std::begin(Names));
     return std::nullopt;
 }
+
+constexpr char kKnownCaption[] = "une légende connue";
+constexpr char kKnownExtent[] = "une étendue connue";
 
 Problem ReadLogos(const MemberReader& reader, const char* key, SavedView& view)
 {
@@ -220,6 +227,13 @@ constexpr Member<SavedBet> kBetMembers[] = {
     { gamekey::kRapportBase, kOptional, Plain<&SavedBet::rapportBaseCents> },
 };
 
+constexpr Member<SavedStake> kStakeMembers[] = {
+    { gamekey::kBetType, kRequired, Plain<&SavedStake::typeId> },
+    { gamekey::kUnitStake, kRequired, Plain<&SavedStake::unitStakeCents> },
+    { gamekey::kRapportBase, kOptional, Plain<&SavedStake::rapportBaseCents> },
+};
+constexpr ListLimit kStakeLimit { kMaxGameStakes, "mises" };
+
 constexpr Member<SavedPayout> kPayoutMembers[] = {
     { gamekey::kPayoutClass, kRequired, Plain<&SavedPayout::className> },
     { gamekey::kCents, kRequired, Plain<&SavedPayout::cents> },
@@ -249,15 +263,31 @@ constexpr Member<SavedConditionGroup> kGroupMembers[] = {
 };
 constexpr ListLimit kGroupLimit { kMaxGameConditionGroups, "groupes" };
 
+constexpr Member<SavedLineBound> kLineBoundMembers[] = {
+    { gamekey::kOn, kRequired, Plain<&SavedLineBound::on> },
+    { gamekey::kMin, kRequired, Plain<&SavedLineBound::min> },
+    { gamekey::kMax, kRequired, Plain<&SavedLineBound::max> },
+};
+
+constexpr Member<SavedLineConditions> kLineConditionMembers[] = {
+    { gamekey::kSum, kRequired, Nested<&SavedLineConditions::sum, kLineBoundMembers> },
+    { gamekey::kEven, kRequired, Nested<&SavedLineConditions::even, kLineBoundMembers> },
+    { gamekey::kRun, kRequired, Nested<&SavedLineConditions::run, kLineBoundMembers> },
+};
+
 constexpr Member<SavedGuarantee> kGuaranteeMembers[] = {
     { gamekey::kP, kRequired, Plain<&SavedGuarantee::p> },
     { gamekey::kT, kRequired, Plain<&SavedGuarantee::t> },
+    { gamekey::kExtent, kOptional, Named<&SavedGuarantee::extent, gamekey::kExtentNames, kKnownExtent> },
+    { gamekey::kLineCount, kOptional, Plain<&SavedGuarantee::lines> },
+    { gamekey::kBudget, kOptional, Plain<&SavedGuarantee::budgetCents> },
+    { gamekey::kSeconds, kOptional, Plain<&SavedGuarantee::seconds> },
 };
 
 constexpr Member<SavedView> kViewMembers[] = {
     { gamekey::kBetSizeShown, kRequired, Plain<&SavedView::betSizeShown> },
     { gamekey::kBaseShown, kRequired, Plain<&SavedView::baseShown> },
-    { gamekey::kCaption, kRequired, ReadCaption },
+    { gamekey::kCaption, kRequired, Named<&SavedView::caption, gamekey::kCaptionNames, kKnownCaption> },
     { gamekey::kLogos, kOptional, ReadLogos },
 };
 
@@ -279,8 +309,10 @@ constexpr Member<SavedGame> kGameMembers[] = {
     { gamekey::kSelectionText, kRequired, Plain<&SavedGame::selectionText> },
     { gamekey::kLines, kRequired, ReadLines },
     { gamekey::kBet, kOptional, Nested<&SavedGame::bet, kBetMembers> },
+    { gamekey::kStakes, kOptional, ObjectList<&SavedGame::stakes, kStakeMembers, kStakeLimit> },
     { gamekey::kArrival, kOptional, Nested<&SavedGame::arrival, kArrivalMembers> },
     { gamekey::kConditions, kOptional, ObjectList<&SavedGame::conditions, kGroupMembers, kGroupLimit> },
+    { gamekey::kLineConditions, kOptional, Nested<&SavedGame::lineConditions, kLineConditionMembers> },
     { gamekey::kGuarantee, kOptional, Nested<&SavedGame::guarantee, kGuaranteeMembers> },
     { gamekey::kView, kOptional, Nested<&SavedGame::view, kViewMembers> },
     { gamekey::kRunners, kOptional, ObjectList<&SavedGame::runners, kRunnerMembers, kRunnerLimit> },

@@ -53,9 +53,18 @@ inline constexpr const char* kOdds = "cote";
 inline constexpr const char* kOddsThresholds = "seuilsCotes";
 inline constexpr const char* kFavourites = "favoris";
 inline constexpr const char* kOutsiders = "outsiders";
+inline constexpr const char* kStakes = "mises";
+inline constexpr const char* kLineConditions = "conditionsLigne";
+inline constexpr const char* kOn = "actif";
+inline constexpr const char* kExtent = "etendue";
+inline constexpr const char* kLineCount = "nombreLignes";
+inline constexpr const char* kBudget = "budgetCentimes";
+inline constexpr const char* kSeconds = "secondes";
 
 // The count caption's kinds as the file names them, in the order of SavedView::Caption.
 inline constexpr const char* kCaptionNames[] = { "combinaisons", "choisirChevaux", "choisirJeu" };
+// How a guarantee counts its lines, in the order of SavedGuarantee::Extent.
+inline constexpr const char* kExtentNames[] = { "complete", "lignes", "budget" };
 } // namespace gamekey
 
 // The path of member key inside parent ("selection.jeu").

@@ -20,7 +20,9 @@ namespace ornal {
 // A game saved by the player: the file name ends in kGameExtension and holds JSON in UTF-8.
 inline constexpr std::string_view kGameExtension = ".ornal";
 inline constexpr std::string_view kGameFormatName = "ornal-jeu";
-inline constexpr int kGameFormatVersion = 1;
+// Version 2 holds the whole game (every stake, the conditions' line bounds, how the guarantee counts its lines);
+// version 1 files still open, without those members.
+inline constexpr int kGameFormatVersion = 2;
 
 // What a game file may hold at most; a file past these limits is refused before anything changes. Values a player
 // enters are held to the limits the window and the command line set (inputlimits.h).
@@ -33,6 +35,9 @@ inline constexpr std::size_t kMaxGameConditionGroups = kMaxGroupCount;
 inline constexpr std::size_t kMaxGamePayoutClasses = kMaxPayClasses;
 inline constexpr std::size_t kMaxGameRunners = kMaxRunners;
 inline constexpr int kBetTypeLogoCount = 7; // the bet-type pictures beside Jeu
+inline constexpr std::size_t kMaxGameStakes = 32; // more than there are bet types
+inline constexpr std::uint64_t kMaxGameReductionLines = 200000; // the tab "Garantie"'s largest count of lines
+inline constexpr int kMaxGameReductionSeconds = 3600; // and its longest search
 
 // The selection controls as they stand, every text exactly as its control holds it.
 struct SavedSelection {
@@ -78,6 +83,15 @@ struct SavedArrival {
     bool operator==(const SavedArrival&) const = default;
 };
 
+// The stake a bet type was played at in this game, and the stake its rapports are quoted for.
+struct SavedStake {
+    std::string typeId;
+    std::int64_t unitStakeCents = 0;
+    std::optional<std::int64_t> rapportBaseCents = std::nullopt;
+
+    bool operator==(const SavedStake&) const = default;
+};
+
 // An inclusive range of counts or sums.
 struct SavedRange {
     int min = 0;
@@ -100,10 +114,36 @@ struct SavedConditionGroup {
     bool operator==(const SavedConditionGroup&) const = default;
 };
 
-// The guarantee asked of a reduction, as its two numbers P and T.
+// Bounds on a whole line that a tick turns on; kept while off, so that they come back as the player left them.
+struct SavedLineBound {
+    bool on = false;
+    int min = 0;
+    int max = 0;
+
+    bool operator==(const SavedLineBound&) const = default;
+};
+
+// The conditions on a whole line, beside the groups: its sum, how many of its numbers are even, and the longest run
+// of consecutive numbers (only its maximum counts).
+struct SavedLineConditions {
+    SavedLineBound sum;
+    SavedLineBound even;
+    SavedLineBound run;
+
+    bool operator==(const SavedLineConditions&) const = default;
+};
+
+// The guarantee asked of a reduction, as its two numbers P and T, and how many lines it may keep: as few as the full
+// guarantee needs, a number of lines, or what a budget pays. The count and the budget are kept whichever is chosen.
 struct SavedGuarantee {
+    enum class Extent { Full, Lines, Budget };
+
     int p = 0;
     int t = 0;
+    Extent extent = Extent::Full; // files of version 1: the full guarantee
+    std::optional<std::uint64_t> lines = std::nullopt; // 1 to kMaxGameReductionLines
+    std::optional<std::int64_t> budgetCents = std::nullopt; // 0 to kMaxAmountCents
+    std::optional<int> seconds = std::nullopt; // the search's time limit, 1 to kMaxGameReductionSeconds
 
     bool operator==(const SavedGuarantee&) const = default;
 };
@@ -127,9 +167,11 @@ struct SavedGame {
     SavedSelection selection;
     std::string selectionText; // SelectionText
     CombinationList list; // the list as it stands, in its order
-    std::optional<SavedBet> bet;
+    std::optional<SavedBet> bet; // the bet type in force
+    std::vector<SavedStake> stakes; // every bet type played, each once, with its stake; empty when none
     std::optional<SavedArrival> arrival;
-    std::vector<SavedConditionGroup> conditions; // empty when none
+    std::vector<SavedConditionGroup> conditions; // the groups in rank order, empty ones included; empty when none
+    std::optional<SavedLineConditions> lineConditions;
     std::optional<SavedGuarantee> guarantee;
     std::optional<SavedView> view;
     std::vector<Runner> runners; // the race's runners and their odds, in the order given; empty when none

@@ -69,6 +69,19 @@ std::vector<GameCase> Games()
     everything.view = SavedView { true, true, std::array { 5, 6 }, SavedView::Caption::Count };
     games.push_back({ "EveryOptionalMember", everything });
 
+    // What a version-2 file adds: every stake played, the bounds on a whole line, how the guarantee counts lines.
+    SavedGame whole = everything;
+    whole.stakes = { { "quinte-plus", 200, std::nullopt }, { "multi", 450, 300 }, { "trio", 0, 1 } };
+    whole.conditions.push_back({ "vide", {}, 0, 7, std::nullopt, std::nullopt, std::nullopt });
+    whole.lineConditions = SavedLineConditions { { true, 20, 40 }, { false, 0, 7 }, { true, 1, 3 } };
+    whole.guarantee = SavedGuarantee { 4, 3, SavedGuarantee::Extent::Budget, 120, 4'550, 30 };
+    games.push_back({ "TheWholeGame", whole });
+
+    SavedGame countedLines = plain;
+    countedLines.guarantee = SavedGuarantee { 3, 3, SavedGuarantee::Extent::Lines, 1, std::nullopt, std::nullopt };
+    countedLines.lineConditions = SavedLineConditions {};
+    games.push_back({ "AGuaranteeToANumberOfLines", countedLines });
+
     SavedGame rapportBase = filtered;
     rapportBase.bet = SavedBet { "multi", 450, 100 };
     games.push_back({ "BetWithTheStakeOfItsRapports", rapportBase });
@@ -95,7 +108,13 @@ std::vector<GameCase> Games()
         limits.conditions.push_back({ "g", { "1" }, kMaxLineSize, kMaxLineSize, SavedRange { 0, kMaxConditionSum },
             SavedRange { kMaxLineSize, kMaxLineSize }, SavedRange { 0, kMaxLineSize } });
     }
-    limits.guarantee = SavedGuarantee { kMostFinishers, kMostInLine };
+    limits.guarantee = SavedGuarantee { kMostFinishers, kMostInLine, SavedGuarantee::Extent::Lines,
+        kMaxGameReductionLines, kMaxAmountCents, kMaxGameReductionSeconds };
+    for (std::size_t i = 0; i < kMaxGameStakes; ++i) {
+        limits.stakes.push_back({ "type " + std::to_string(i), kMaxAmountCents, kMaxAmountCents });
+    }
+    limits.lineConditions = SavedLineConditions { { true, kMaxConditionSum, kMaxConditionSum },
+        { true, kMaxLineSize, kMaxLineSize }, { false, 0, kMaxLineSize } };
     games.push_back({ "AtTheWindowsLimits", limits });
     return games;
 }
@@ -270,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BadGameFile,
             "le texte du fichier n'est pas en UTF-8 valide" },
         BadFile { "DeeplyNested", "{\"format\":" + std::string(100000, '[') + std::string(100000, ']') + "}",
             "ce fichier n'est pas un jeu Ornal" },
-        BadFile { "FromTheFuture", R"({"format": "ornal-jeu", "version": 2, "partie": {"autre": "forme"}})",
+        BadFile { "FromTheFuture", R"({"format": "ornal-jeu", "version": 3, "partie": {"autre": "forme"}})",
             "ce jeu a été enregistré par une version plus récente d'Ornal" },
         BadFile { "FromTheFarFuture", R"({"format": "ornal-jeu", "version": 18446744073709551615})",
             "ce jeu a été enregistré par une version plus récente d'Ornal" },

@@ -239,6 +239,50 @@ INSTANTIATE_TEST_SUITE_P(Members, SpoiltMember,
             "« conditions (élément 1).pairs.max » doit être compris entre 0 et 7" },
         Spoilt { "/garantie", R"({"p": 0, "t": 3})", "« garantie.p » doit être compris entre 1 et 20" },
         Spoilt { "/garantie", R"({"p": 3})", "il manque « garantie.t »" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "etendue": "moitie"})",
+            "« garantie.etendue » n'est pas une étendue connue" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "etendue": "lignes"})", "il manque « garantie.nombreLignes »" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "etendue": "budget", "nombreLignes": 40})",
+            "il manque « garantie.budgetCentimes »" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "nombreLignes": 0})",
+            "« garantie.nombreLignes » doit être compris entre 1 et 200000" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "nombreLignes": 18446744073709551615})",
+            "« garantie.nombreLignes » doit être compris entre 1 et 200000" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "nombreLignes": -1})",
+            "« garantie.nombreLignes » doit être compris entre 1 et 200000" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "budgetCentimes": 10000001})",
+            "« garantie.budgetCentimes » doit être compris entre 0 et 10000000" },
+        Spoilt { "/garantie", R"({"p": 3, "t": 3, "secondes": 0})",
+            "« garantie.secondes » doit être compris entre 1 et 3600" },
+        Spoilt {
+            "/garantie", R"({"p": 3, "t": 3, "secondes": 1.5})", "« garantie.secondes » doit être un nombre entier" },
+        Spoilt { "/mises", R"({"type": "trio", "miseUnitaireCentimes": 100})", "« mises » doit être une liste" },
+        Spoilt { "/mises", R"([{"type": "trio"}])", "il manque « mises (élément 1).miseUnitaireCentimes »" },
+        Spoilt { "/mises", R"([{"type": "trio", "miseUnitaireCentimes": 100, "rapportPourCentimes": 0}])",
+            "« mises (élément 1).rapportPourCentimes » doit être compris entre 1 et 10000000" },
+        Spoilt { "/mises", R"([{"type": "trio", "miseUnitaireCentimes": 100}, {"type": "multi",
+            "miseUnitaireCentimes": 10000001}])",
+            "« mises (élément 2).miseUnitaireCentimes » doit être compris entre 0 et 10000000" },
+        Spoilt { "/mises", R"([{"type": "trio", "miseUnitaireCentimes": 100}, {"type": "trio",
+            "miseUnitaireCentimes": 200}])",
+            "« mises (élément 2).type » : le type trio figure déjà" },
+        Spoilt { "/mises", R"([{"type": "trio", "miseUnitaireCentimes": 100, "devise": "EUR"}])",
+            "« mises (élément 1).devise » n'est pas un membre connu d'un jeu Ornal" },
+        Spoilt { "/conditionsLigne", R"({"somme": {"actif": true, "min": 0, "max": 10}, "pairs": {"actif": false,
+            "min": 0, "max": 7}})",
+            "il manque « conditionsLigne.suite »" },
+        Spoilt { "/conditionsLigne", R"({"somme": {"actif": 1, "min": 0, "max": 10}, "pairs": {"actif": false,
+            "min": 0, "max": 7}, "suite": {"actif": false, "min": 1, "max": 7}})",
+            "« conditionsLigne.somme.actif » doit valoir true ou false" },
+        Spoilt { "/conditionsLigne", R"({"somme": {"actif": true, "min": 0, "max": 100000}, "pairs": {"actif": false,
+            "min": 0, "max": 7}, "suite": {"actif": false, "min": 1, "max": 7}})",
+            "« conditionsLigne.somme.max » doit être compris entre 0 et 99999" },
+        Spoilt { "/conditionsLigne", R"({"somme": {"actif": true, "min": 0, "max": 10}, "pairs": {"actif": false,
+            "min": 5, "max": 2}, "suite": {"actif": false, "min": 1, "max": 7}})",
+            "« conditionsLigne.pairs » : le minimum dépasse le maximum" },
+        Spoilt { "/conditionsLigne", R"({"somme": {"actif": true, "min": 0, "max": 10}, "pairs": {"actif": false,
+            "min": 0, "max": 7}, "suite": {"actif": false, "max": 7}})",
+            "il manque « conditionsLigne.suite.min »" },
         Spoilt { "/fenetre", R"({"jeuVisible": 1, "baseVisible": true, "legende": "combinaisons"})",
             "« fenetre.jeuVisible » doit valoir true ou false" },
         Spoilt {
@@ -349,7 +393,8 @@ TEST(GameFromJson, APredictionBeingTypedOpensWithoutAList)
     EXPECT_TRUE(reading.game->selection.marks[1]);
 }
 
-// A game with every member, as the first version of the format writes it: files written before stay the same.
+// A game with every member of the first version of the format: files written before open as they were, and the
+// same game is written the same way, under the version now written.
 constexpr const char* kEveryMemberFile = R"json({
   "format": "ornal-jeu",
   "version": 1,
@@ -402,7 +447,10 @@ TEST(GameToJson, WritesEveryMemberAsTheFormatAlwaysHas)
         { "outsiders", {}, 0, 0, std::nullopt, SavedRange { 1, 1 }, std::nullopt } };
     game.guarantee = SavedGuarantee { 3, 2 };
     game.view = SavedView { true, true, std::array { 2, 3 }, SavedView::Caption::Count };
-    EXPECT_EQ(GameToJson(game), kEveryMemberFile);
+    std::string written = kEveryMemberFile;
+    const std::string firstVersion = "\"version\": 1,";
+    written.replace(written.find(firstVersion), firstVersion.size(), "\"version\": 2,");
+    EXPECT_EQ(GameToJson(game), written);
     const GameReading reading = GameFromJson(kEveryMemberFile);
     ASSERT_TRUE(reading.ok()) << reading.reason;
     EXPECT_TRUE(*reading.game == game);

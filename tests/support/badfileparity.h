@@ -68,7 +68,7 @@ inline std::vector<BadFileCase> BadFileCases()
         { "AnotherProgramsCells", "cellules.ornal", [](const Path& f) { PutContent(f, R"({"cells": [[1, 2]]})"); },
             "ce fichier n'est pas un jeu Ornal" },
         { "FromTheNextVersion", "suivant.ornal",
-            [](const Path& f) { PutContent(f, R"({"format": "ornal-jeu", "version": 2})"); },
+            [](const Path& f) { PutContent(f, R"({"format": "ornal-jeu", "version": 3})"); },
             "ce jeu a été enregistré par une version plus récente d'Ornal" },
         { "FromAFarVersion", "futur.ornal",
             [](const Path& f) { PutContent(f, R"({"format": "ornal-jeu", "version": 7})"); },
