@@ -99,9 +99,9 @@ Problem CheckListLength(const MemberReader& reader, const char* key, const JsonN
     return std::nullopt;
 }
 
-// A member that is a list of objects, each read through table.
-template <auto Field, const auto& Table, const ListLimit& Limit, typename Target>
-Problem ObjectList(const MemberReader& reader, const char* key, Target& target)
+// A member that is a list, each element read by ReadElement into a new element of the target's list.
+template <auto Field, const ListLimit& Limit, auto ReadElement, typename Target>
+Problem ListOf(const MemberReader& reader, const char* key, Target& target)
 {
     const JsonNode* list = nullptr;
     if (Problem problem = reader.array(key, 0, list)) {
@@ -112,36 +112,37 @@ Problem ObjectList(const MemberReader& reader, const char* key, Target& target)
     }
     auto& out = target.*Field;
     for (std::size_t i = 0; i < list->elements.size(); ++i) {
-        const std::string path = ElementPath(reader.pathOf(key), i);
-        if (list->elements[i].kind != JsonNode::Kind::Object) {
-            return Quoted(path) + " doit être un objet";
-        }
-        if (Problem problem = ReadMembers(MemberReader(list->elements[i], path), Table, out.emplace_back())) {
+        if (Problem problem = ReadElement(list->elements[i], ElementPath(reader.pathOf(key), i), out.emplace_back())) {
             return problem;
         }
     }
     return std::nullopt;
 }
 
+template <const auto& Table, typename Element>
+Problem ObjectElement(const JsonNode& node, const std::string& path, Element& out)
+{
+    if (node.kind != JsonNode::Kind::Object) {
+        return Quoted(path) + " doit être un objet";
+    }
+    return ReadMembers(MemberReader(node, path), Table, out);
+}
+
+// A member that is a list of objects, each read through table.
+template <auto Field, const auto& Table, const ListLimit& Limit, typename Target>
+Problem ObjectList(const MemberReader& reader, const char* key, Target& target)
+{
+    using Element = typename std::remove_reference_t<decltype(target.*Field)>::value_type;
+    return ListOf<Field, Limit, ObjectElement<Table, Element>>(reader, key, target);
+}
+
 // A member that is a list of texts.
 template <auto Field, const ListLimit& Limit, typename Target>
 Problem TextList(const MemberReader& reader, const char* key, Target& target)
 {
-    const JsonNode* list = nullptr;
-    if (Problem problem = reader.array(key, 0, list)) {
-        return problem;
-    }
-    if (Problem problem = CheckListLength(reader, key, *list, Limit)) {
-        return problem;
-    }
-    auto& out = target.*Field;
-    for (std::size_t i = 0; i < list->elements.size(); ++i) {
-        if (Problem problem
-            = MemberReader::ValueOf(list->elements[i], ElementPath(reader.pathOf(key), i), out.emplace_back())) {
-            return problem;
-        }
-    }
-    return std::nullopt;
+    constexpr auto readText
+        = static_cast<Problem (*)(const JsonNode&, const std::string&, std::string&)>(MemberReader::ValueOf);
+    return ListOf<Field, Limit, readText>(reader, key, target);
 }
 
 // Checked before the tables are read, with messages of their own.
