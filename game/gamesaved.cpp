@@ -3,6 +3,7 @@
 
 #include "betting/betcost.h"
 #include "betting/bettype.h"
+#include "document/savedstakes.h"
 
 #include <utility>
 
@@ -101,6 +102,7 @@ SavedGame Game::saved() const
     if (const BetType* type = m_bets.type()) {
         game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type), m_bets.rapportBaseCents(*type) };
     }
+    game.stakes = SavedStakes(m_bets);
     return game;
 }
 
@@ -123,6 +125,7 @@ GameOutcome Game::open(SavedGame game)
     m_shuffleShown = count > 0;
     GameChanges parts = GamePart::Selection | GamePart::Results | GamePart::List | GamePart::Caption | GamePart::History
         | GamePart::Runners | GamePart::Arrival | GamePart::Guarantee;
+    RestoreStakes(m_bets, game.stakes);
     // A bet the program no longer knows leaves the type the selection proposes.
     if (const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr) {
         m_bets.setStakeCents(*type, game.bet->unitStakeCents);
@@ -139,6 +142,7 @@ GameOutcome Game::open(SavedGame game)
     game.oddsThresholds.reset();
     game.arrival.reset();
     game.guarantee.reset();
+    game.stakes.clear();
     m_keptParts = std::move(game);
     return changed(parts);
 }

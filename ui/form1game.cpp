@@ -3,6 +3,7 @@
 
 #include "document/gamefile.h"
 #include "document/gameselection.h"
+#include "document/savedstakes.h"
 #include "engine/allocation.h"
 #include "export/localdatetime.h"
 #include "ui/busycursor.h"
@@ -130,6 +131,7 @@ SavedGame Form1::currentGame() const
     if (const BetType* type = m_bets.type()) {
         game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type), m_bets.rapportBaseCents(*type) };
     }
+    game.stakes = SavedStakes(m_bets);
     return game;
 }
 
@@ -155,6 +157,7 @@ void Form1::showGame(SavedGame game)
     m_history.recordRace(std::move(raceBefore));
     m_ui.TotalComb->setText(ToQString(CaptionText(view.caption, count)));
     m_ui.Command5->setVisible(count > 0);
+    RestoreStakes(m_bets, game.stakes);
     // A bet the program no longer knows leaves the type the selection proposes.
     if (const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr) {
         m_bets.setStakeCents(*type, game.bet->unitStakeCents);
@@ -166,6 +169,7 @@ void Form1::showGame(SavedGame game)
     game.view.reset();
     game.runners.clear();
     game.oddsThresholds.reset();
+    game.stakes.clear();
     m_keptParts = std::move(game);
 }
 
