@@ -19,17 +19,10 @@ constexpr std::string_view kRowEnd = "\r\n";
 // "-Été-b-") stay as they are.
 bool readAsFormula(std::string_view field)
 {
-    if (field.empty()) {
-        return false;
+    if (field.empty() || std::string_view("=+@\t\r").find(field.front()) != std::string_view::npos) {
+        return !field.empty();
     }
-    if (field.front() == '=' || field.front() == '+' || field.front() == '@' || field.front() == '\t'
-        || field.front() == '\r') {
-        return true;
-    }
-    if (field.front() != '-') {
-        return false;
-    }
-    return !std::all_of(field.begin(), field.end(), [](char c) {
+    return field.front() == '-' && !std::all_of(field.begin(), field.end(), [](char c) {
         const bool letterOrDigit = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
         return static_cast<unsigned char>(c) >= 0x80 || letterOrDigit
             || std::string_view(" -_.,;\"'").find(c) != std::string_view::npos;
@@ -43,16 +36,10 @@ void AppendField(std::string& text, std::string_view field)
         text += field;
         return;
     }
-    text += '"';
     // The apostrophe makes the application take the rest as text.
-    if (formula) {
-        text += '\'';
-    }
+    text += formula ? "\"'" : "\"";
     for (const char c : field) {
-        text += c;
-        if (c == '"') {
-            text += '"';
-        }
+        text.append(c == '"' ? 2 : 1, c);
     }
     text += '"';
 }
@@ -98,18 +85,16 @@ std::string CsvText(const CombinationList& list)
 
 WriteOutcome WriteCsvFile(const std::filesystem::path& file, const CombinationList& list, ExistingFile existing)
 {
-    std::string text;
+    AtomicWriteOptions options;
+    options.existing = existing;
     try {
-        text = CsvText(list);
+        return WriteFileAtomically(file, CsvText(list), options);
     } catch (const std::bad_alloc&) {
         WriteOutcome outcome;
         outcome.problem = FileProblem::FromErrno(ENOMEM);
         outcome.message = CannotSaveSentence(file, outcome.problem->reason);
         return outcome;
     }
-    AtomicWriteOptions options;
-    options.existing = existing;
-    return WriteFileAtomically(file, text, options);
 }
 
 } // namespace ornal

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <new>
 #include <utility>
 
@@ -34,19 +35,17 @@ std::string frenchReason(int error)
     return error == ENOENT || error == ENOTDIR ? "dossier introuvable" : SystemErrorText(error);
 }
 
-// Done when file may be created, otherwise why not: an existing file is never replaced.
-Result<void> checkNewFile(const std::filesystem::path& file)
+// file when it may be created, otherwise why not: an existing file is never replaced.
+Result<std::filesystem::path> newFile(const std::filesystem::path& file)
 {
     struct stat status { };
-    if (::lstat(file.c_str(), &status) == 0) {
-        return Refusal::Saying("Le fichier « " + file.string() + " » existe déjà : il n'est pas remplacé.");
+    const bool exists = ::lstat(file.c_str(), &status) == 0;
+    if (const int error = exists ? 0 : errno; exists || error != ENOENT) {
+        return Refusal::Saying("Le fichier « " + file.string()
+            + (exists ? " » existe déjà : il n'est pas remplacé."
+                      : " » n'a pas pu être créé : " + frenchReason(error) + "."));
     }
-    const int error = errno;
-    if (error != ENOENT) {
-        return Refusal::Saying(
-            "Le fichier « " + file.string() + " » n'a pas pu être créé : " + frenchReason(error) + ".");
-    }
-    return {};
+    return file;
 }
 
 // Writes sheet at the request's file, or under a fresh dated name in its folder, never over an existing file. The
@@ -55,23 +54,18 @@ Result<void> checkNewFile(const std::filesystem::path& file)
 Result<std::filesystem::path> save(const SheetLayout& sheet, const ExportRequest& request, const LocalDateTime& moment)
 {
     for (int attempt = 1;; ++attempt) {
-        Result<std::filesystem::path> file = request.file;
-        if (request.file.empty()) {
-            file = FreeWorkbookName(request.folder, moment, attempt);
-        } else if (Result<void> check = checkNewFile(request.file); !check) {
-            return check.refusal();
-        }
+        const Result<std::filesystem::path> file
+            = request.file.empty() ? FreeWorkbookName(request.folder, moment, attempt) : newFile(request.file);
         if (!file) {
             return file;
         }
         std::optional<Refusal> writing;
         const WriteOutcome outcome = WriteFileByName(*file, [&](const std::string& temporary) -> FileStep {
-            Result<void> written = WriteWorkbook(sheet, temporary, *file);
-            if (written) {
-                return std::nullopt;
+            if (Result<void> written = WriteWorkbook(sheet, temporary, *file); !written) {
+                writing = written.refusal();
+                return FileProblem { writing->text(), 0 };
             }
-            writing = written.refusal();
-            return FileProblem { written.refusal().text(), 0 };
+            return std::nullopt;
         });
         if (writing || outcome.written()) {
             return writing ? Result<std::filesystem::path>(*writing) : file;
@@ -85,6 +79,21 @@ Result<std::filesystem::path> save(const SheetLayout& sheet, const ExportRequest
 }
 
 } // namespace
+
+LocalDateTime CurrentLocalDateTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    return { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec };
+}
+
+std::string ShortDate(const LocalDateTime& moment)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", moment.day, moment.month, moment.year);
+    return text;
+}
 
 std::string WorkbookFileName(const LocalDateTime& moment, int attempt)
 {

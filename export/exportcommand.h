@@ -3,7 +3,6 @@
 #include "engine/combinationlist.h"
 #include "engine/messages.h"
 #include "engine/refusal.h"
-#include "export/localdatetime.h"
 
 #include <filesystem>
 #include <functional>
@@ -12,6 +11,20 @@
 #include <vector>
 
 namespace ornal {
+
+// A moment of the player's local clock.
+struct LocalDateTime {
+    int year = 1970, month = 1, day = 1; // month 1 to 12, day 1 to 31
+    int hour = 0, minute = 0, second = 0;
+
+    bool operator==(const LocalDateTime&) const = default;
+};
+
+// The local clock now.
+LocalDateTime CurrentLocalDateTime();
+
+// The date in the French short date form, dd/mm/yyyy.
+std::string ShortDate(const LocalDateTime& moment);
 
 // Shows a written workbook to the player; returns nullopt once it is on its way, or why it could not be (French).
 using WorkbookOpener = std::function<std::optional<std::string>(const std::filesystem::path& file)>;

@@ -12,18 +12,6 @@ namespace ornal {
 
 namespace {
 
-struct ArchiveDiscarder {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
-};
-
-struct PartCloser {
-    void operator()(zip_file_t* part) const { zip_fclose(part); }
-};
-
-struct ParserFreer {
-    void operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
-};
-
 // A French reason by code, for the codes a damaged or unreadable workbook gives.
 struct Reason {
     int code;
@@ -81,14 +69,6 @@ std::string xmlReason(XML_Error code)
         static_cast<int>(code), "erreur XML n° ");
 }
 
-bool isXml(std::string_view name)
-{
-    const auto endsWith = [name](std::string_view end) {
-        return name.size() >= end.size() && name.substr(name.size() - end.size()) == end;
-    };
-    return endsWith(".xml") || endsWith(".rels");
-}
-
 // Reads part `index` to its end, through expat when it is XML; why it is damaged, or nothing.
 std::optional<std::string> checkPart(zip_t* archive, zip_uint64_t index)
 {
@@ -98,15 +78,13 @@ std::optional<std::string> checkPart(zip_t* archive, zip_uint64_t index)
 
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(archive, index, 0, &stat) != 0) {
-        return fault(zipReason(zip_error_code_zip(zip_get_error(archive))));
-    }
-    const std::unique_ptr<zip_file_t, PartCloser> part(zip_fopen_index(archive, index, 0));
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> part(
+        zip_stat_index(archive, index, 0, &stat) == 0 ? zip_fopen_index(archive, index, 0) : nullptr, zip_fclose);
     if (!part) {
         return fault(zipReason(zip_error_code_zip(zip_get_error(archive))));
     }
-    std::unique_ptr<XML_ParserStruct, ParserFreer> parser;
-    if (isXml(name)) {
+    std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(nullptr, XML_ParserFree);
+    if (name.ends_with(".xml") || name.ends_with(".rels")) {
         // Well-formedness alone: checking name spaces as well would cost a fifth more on the largest list.
         parser.reset(XML_ParserCreate(nullptr));
         if (!parser) {
@@ -115,7 +93,7 @@ std::optional<std::string> checkPart(zip_t* archive, zip_uint64_t index)
     }
     std::array<char, 65536> buffer;
     zip_uint64_t total = 0;
-    for (;;) {
+    for (bool last = false; !last;) {
         // libzip checks the CRC and the size the directory announces as it reaches the end.
         const zip_int64_t count = zip_fread(part.get(), buffer.data(), buffer.size());
         if (count < 0) {
@@ -124,14 +102,11 @@ std::optional<std::string> checkPart(zip_t* archive, zip_uint64_t index)
                 code == ZIP_ER_INCONS ? "taille différente de celle que le répertoire annonce" : zipReason(code));
         }
         total += static_cast<zip_uint64_t>(count);
-        const bool last = count == 0;
+        last = count == 0;
         if (parser && XML_Parse(parser.get(), buffer.data(), static_cast<int>(count), last) != XML_STATUS_OK) {
             return fault("XML mal formé à la ligne " + std::to_string(XML_GetCurrentLineNumber(parser.get()))
                 + ", colonne " + std::to_string(XML_GetCurrentColumnNumber(parser.get()) + 1) + " : "
                 + xmlReason(XML_GetErrorCode(parser.get())));
-        }
-        if (last) {
-            break;
         }
     }
     if ((stat.valid & ZIP_STAT_SIZE) && total != stat.size) {
@@ -146,8 +121,8 @@ std::optional<std::string> FindDamagedPart(const std::filesystem::path& workbook
 {
     int code = ZIP_ER_OK;
     // ZIP_CHECKCONS compares every part's local header with its directory entry.
-    const std::unique_ptr<zip_t, ArchiveDiscarder> archive(
-        zip_open(workbook.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
+    const std::unique_ptr<zip_t, decltype(&zip_discard)> archive(
+        zip_open(workbook.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code), zip_discard);
     if (!archive) {
         return zipReason(code);
     }

@@ -1,7 +1,6 @@
 #include "export/workbookwriter.h"
 
 #include "export/workbookcheck.h"
-#include "export/xmltext.h"
 
 #include <sys/mman.h>
 #include <xlsxwriter.h>
@@ -21,26 +20,21 @@ constexpr std::uint8_t kPaperA4 = 9;
 
 std::string reason(lxw_error error)
 {
-    switch (error) {
-    case LXW_ERROR_CREATING_XLSX_FILE:
-        return "le fichier n'a pas pu être créé (dossier absent ou protégé en écriture)";
-    case LXW_ERROR_CREATING_TMPFILE:
-    case LXW_ERROR_READING_TMPFILE:
-        return "le fichier temporaire de travail n'a pas pu être écrit ou relu";
-    case LXW_ERROR_MEMORY_MALLOC_FAILED:
-        return kOutOfMemory;
-    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-        return "un texte dépasse la longueur qu'une cellule de classeur admet";
-    case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
-        return "une cellule sort des limites d'une feuille de classeur";
-    default:
-        break;
-    }
     if (error >= LXW_ERROR_ZIP_FILE_OPERATION && error <= LXW_ERROR_ZIP_CLOSE) {
         return "l'écriture du fichier s'est interrompue (disque plein ?)";
     }
+    if (error == LXW_ERROR_CREATING_TMPFILE || error == LXW_ERROR_READING_TMPFILE) {
+        return "le fichier temporaire de travail n'a pas pu être écrit ou relu";
+    }
     // The library's own text is English; its number is what a report needs.
-    return "la bibliothèque de classeurs a refusé une opération (erreur " + std::to_string(error) + ")";
+    return error == LXW_ERROR_CREATING_XLSX_FILE
+        ? "le fichier n'a pas pu être créé (dossier absent ou protégé en écriture)"
+        : error == LXW_ERROR_MEMORY_MALLOC_FAILED ? kOutOfMemory
+        : error == LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED
+        ? "un texte dépasse la longueur qu'une cellule de classeur admet"
+        : error == LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE
+        ? "une cellule sort des limites d'une feuille de classeur"
+        : "la bibliothèque de classeurs a refusé une opération (erreur " + std::to_string(error) + ")";
 }
 
 Refusal failure(const std::filesystem::path& file, const std::string& why)
@@ -81,11 +75,6 @@ lxw_format* formatOf(lxw_workbook* workbook, std::map<CellStyle, lxw_format*>& m
     return made[style] = format;
 }
 
-// Frees a workbook that is not to be written: closing would write it out.
-struct WorkbookDiscarder {
-    void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
-};
-
 // Whether the library and the read-back can have what writing sheet takes. The library keeps every row, cell and
 // distinct text until it closes the file, and does not check every allocation it makes: one that fails inside it
 // can crash the program, so the room is asked for first. Measured with glibc on lists of 11,440, 31,824 and 77,520
@@ -110,7 +99,9 @@ Result<void> WriteSheet(const SheetLayout& sheet, const std::filesystem::path& f
     // Not the streaming mode, which walks every column up to the rightmost used one in each row.
     lxw_workbook_options options {};
     options.constant_memory = LXW_FALSE;
-    std::unique_ptr<lxw_workbook, WorkbookDiscarder> workbook(workbook_new_opt(file.c_str(), &options));
+    // Freed, not closed, when it is not to be written: closing would write it out.
+    std::unique_ptr<lxw_workbook, decltype(&lxw_workbook_free)> workbook(
+        workbook_new_opt(file.c_str(), &options), lxw_workbook_free);
     if (!workbook) {
         return failure(named, "la bibliothèque de classeurs n'a pas démarré");
     }

@@ -5,7 +5,7 @@
 #include "document/gameselection.h"
 #include "document/savedstakes.h"
 #include "engine/allocation.h"
-#include "export/localdatetime.h"
+#include "export/exportcommand.h"
 #include "ui/busycursor.h"
 #include "ui/clickablelabel.h"
 #include "ui/gamefiledialogs.h"

@@ -1,7 +1,7 @@
 #include "ui/pdfwithoutwindow.h"
 
 #include "document/gamefile.h"
-#include "export/localdatetime.h"
+#include "export/exportcommand.h"
 #include "ui/gameprintout.h"
 #include "ui/qtbridge.h"
 

@@ -16,8 +16,8 @@ namespace ornal {
 void PrintTo(const SheetCell& c, std::ostream* out)
 {
     *out << "(" << c.row << "," << c.column << ") \"" << c.text << "\" bold " << c.style.bold << " size "
-         << int(c.style.size) << " edges " << int(c.style.edges) << " fill " << std::hex << c.style.fill << std::dec
-         << " right " << c.style.rightAligned;
+         << c.style.size << " edges " << c.style.edges << " fill " << std::hex << c.style.fill << std::dec << " right "
+         << c.style.rightAligned;
 }
 
 bool operator==(const SheetCell& a, const SheetCell& b)
@@ -41,12 +41,12 @@ CombinationList MakeList(const std::vector<std::string>& lines)
 // The styles the workbook shows, written out here from what the player sees: the heading block framed as one
 // orange block (FF6600) over A1:B4 in Arial 10, the header row framed in bold 12 on pale yellow (FFFFCC), the lines
 // in bold 12 on pale green (CCFFCC).
-constexpr std::uint8_t L = CellStyle::kLeft, T = CellStyle::kTop, B = CellStyle::kBottom, R = CellStyle::kRight;
-CellStyle Block(std::uint8_t edges)
+constexpr int L = CellStyle::kLeft, T = CellStyle::kTop, B = CellStyle::kBottom, R = CellStyle::kRight;
+CellStyle Block(int edges)
 {
     return { .edges = edges, .fill = 0xFF6600 };
 }
-CellStyle Header(std::uint8_t edges)
+CellStyle Header(int edges)
 {
     return { .bold = true, .size = 12, .edges = edges, .fill = 0xFFFFCC };
 }

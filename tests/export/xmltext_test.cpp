@@ -1,4 +1,4 @@
-#include "export/xmltext.h"
+#include "export/sheetlayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The workbook fits its columns from Arial's character widths, without a font at hand; the face installed with those
 // metrics (Liberation Sans, which the window also asks for) must measure the same texts alike.
-#include "export/textwidth.h"
+#include "export/sheetlayout.h"
 
 #include <gtest/gtest.h>
 
