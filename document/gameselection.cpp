@@ -1,5 +1,6 @@
 #include "document/gameselection.h"
 
+#include "engine/messages.h"
 #include "engine/selectionrules.h"
 
 #include <algorithm>
@@ -24,6 +25,17 @@ SavedSelection SaveSelection(const Selection& sel, const ResultTexts& results)
         saved.resultsShown[i] = i < sel.resultBoxesShown;
     }
     return saved;
+}
+
+SavedView::Caption CaptionKindOf(std::string_view caption)
+{
+    if (caption == text::kChooseHorseCount) {
+        return SavedView::Caption::ChooseHorseCount;
+    }
+    if (caption == text::kChooseBetTypeNow) {
+        return SavedView::Caption::ChooseBetType;
+    }
+    return SavedView::Caption::Count;
 }
 
 SavedView SaveView(const Selection& sel, SavedView::Caption caption)

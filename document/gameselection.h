@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace ornal {
 
@@ -16,6 +17,9 @@ SavedSelection SaveSelection(const Selection& sel, const ResultTexts& results);
 
 // What the window shows of sel beyond its texts and ticks, with the count caption caption.
 SavedView SaveView(const Selection& sel, SavedView::Caption caption);
+
+// The kind of count caption the text caption is: one of the two prompts, or a count.
+SavedView::Caption CaptionKindOf(std::string_view caption);
 
 // The view of game: its own, or for a file written before views were kept, what the window shows after the choices
 // and a computation: choices shown once a box is, the logos of the bet size, the count once there is a list.

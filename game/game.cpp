@@ -34,18 +34,6 @@ GameOutcome changed(GameChanges parts)
 
 constexpr GameChanges kListChange = GamePart::List | GamePart::Caption | GamePart::History;
 
-// The caption kind a history state's text stands for.
-SavedView::Caption CaptionOf(std::string_view caption)
-{
-    if (caption == text::kChooseHorseCount) {
-        return SavedView::Caption::ChooseHorseCount;
-    }
-    if (caption == text::kChooseBetTypeNow) {
-        return SavedView::Caption::ChooseBetType;
-    }
-    return SavedView::Caption::Count;
-}
-
 } // namespace
 
 Game::Game()
@@ -253,11 +241,8 @@ GameOutcome Game::undo()
     if (m_history.undoSteps() == 0) {
         return {};
     }
-    ListState current = takeListState();
-    if (m_history.undoBringsRace()) {
-        current.race = RaceState { m_runners, m_oddsThresholds };
-    }
-    if (std::optional<ListState> previous = m_history.undo(std::move(current))) {
+    if (std::optional<ListState> previous
+        = m_history.undo(takeListState(), RaceState { m_runners, m_oddsThresholds })) {
         return changed(restoreListState(std::move(*previous)));
     }
     return changed(kListChange);
@@ -268,11 +253,7 @@ GameOutcome Game::redo()
     if (m_history.redoSteps() == 0) {
         return {};
     }
-    ListState current = takeListState();
-    if (m_history.redoBringsRace()) {
-        current.race = RaceState { m_runners, m_oddsThresholds };
-    }
-    if (std::optional<ListState> next = m_history.redo(std::move(current))) {
+    if (std::optional<ListState> next = m_history.redo(takeListState(), RaceState { m_runners, m_oddsThresholds })) {
         return changed(restoreListState(std::move(*next)));
     }
     return changed(kListChange);
@@ -334,7 +315,7 @@ GameChanges Game::restoreListState(ListState state)
     m_list = std::move(state.list);
     m_selectionText = std::move(state.selectionText);
     m_listSelectionText = m_selectionText;
-    m_caption = CaptionOf(state.caption);
+    m_caption = CaptionKindOf(state.caption);
     m_lineValues.reset();
     return parts;
 }

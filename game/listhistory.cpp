@@ -36,24 +36,28 @@ void ListHistory::recordRace(RaceState before)
     trim();
 }
 
-std::optional<ListState> ListHistory::undo(ListState current)
+std::optional<ListState> ListHistory::undo(ListState current, std::optional<RaceState> raceNow)
 {
-    if (m_undo.empty()) {
-        return std::nullopt;
-    }
-    ListState previous = pop(m_undo);
-    push(m_redo, std::move(current));
-    return previous;
+    return step(m_undo, m_redo, std::move(current), std::move(raceNow));
 }
 
-std::optional<ListState> ListHistory::redo(ListState current)
+std::optional<ListState> ListHistory::redo(ListState current, std::optional<RaceState> raceNow)
 {
-    if (m_redo.empty()) {
+    return step(m_redo, m_undo, std::move(current), std::move(raceNow));
+}
+
+std::optional<ListState> ListHistory::step(
+    std::deque<ListState>& from, std::deque<ListState>& to, ListState current, std::optional<RaceState> raceNow)
+{
+    if (from.empty()) {
         return std::nullopt;
     }
-    ListState next = pop(m_redo);
-    push(m_undo, std::move(current));
-    return next;
+    ListState brought = pop(from);
+    if (brought.race) {
+        current.race = std::move(raceNow);
+    }
+    push(to, std::move(current));
+    return brought;
 }
 
 void ListHistory::push(std::deque<ListState>& stack, ListState state)

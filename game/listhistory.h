@@ -47,16 +47,16 @@ public:
     // The last change recorded also replaced the race: before comes back with its undo. Nothing without a change.
     void recordRace(RaceState before);
 
-    // True when the step undo() or redo() would bring back also brings back a race, so that the state handed in
-    // should carry the race shown now.
+    // True when the step undo() or redo() would bring back also brings back a race.
     bool undoBringsRace() const { return !m_undo.empty() && m_undo.back().race.has_value(); }
     bool redoBringsRace() const { return !m_redo.empty() && m_redo.back().race.has_value(); }
 
     // The state before the last change, keeping current to redo to; nullopt (current dropped) when there is none.
-    std::optional<ListState> undo(ListState current);
+    // When that state brings back a race, raceNow (the race shown) goes with current, for the redo to restore.
+    std::optional<ListState> undo(ListState current, std::optional<RaceState> raceNow = std::nullopt);
 
     // The state the last undo left, keeping current to undo to again; nullopt when there is none.
-    std::optional<ListState> redo(ListState current);
+    std::optional<ListState> redo(ListState current, std::optional<RaceState> raceNow = std::nullopt);
 
     std::size_t undoSteps() const { return m_undo.size(); }
     std::size_t redoSteps() const { return m_redo.size(); }
@@ -64,6 +64,9 @@ public:
     std::size_t memoryBytes() const { return m_bytes; }
 
 private:
+    // One step from one stack to the other: undo from m_undo to m_redo, redo the other way.
+    std::optional<ListState> step(
+        std::deque<ListState>& from, std::deque<ListState>& to, ListState current, std::optional<RaceState> raceNow);
     void push(std::deque<ListState>& stack, ListState state);
     ListState pop(std::deque<ListState>& stack);
     // Forgets states, oldest undo first, then farthest redo, until both limits hold.

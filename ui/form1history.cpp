@@ -46,11 +46,8 @@ void Form1::UndoListChange()
     if (m_history.undoSteps() == 0) {
         return;
     }
-    ListState current = takeListState();
-    if (m_history.undoBringsRace()) {
-        current.race = RaceState { m_runners, m_oddsThresholds };
-    }
-    if (std::optional<ListState> previous = m_history.undo(std::move(current))) {
+    if (std::optional<ListState> previous
+        = m_history.undo(takeListState(), RaceState { m_runners, m_oddsThresholds })) {
         restoreListState(std::move(*previous));
     }
 }
@@ -60,11 +57,7 @@ void Form1::RedoListChange()
     if (m_history.redoSteps() == 0) {
         return;
     }
-    ListState current = takeListState();
-    if (m_history.redoBringsRace()) {
-        current.race = RaceState { m_runners, m_oddsThresholds };
-    }
-    if (std::optional<ListState> next = m_history.redo(std::move(current))) {
+    if (std::optional<ListState> next = m_history.redo(takeListState(), RaceState { m_runners, m_oddsThresholds })) {
         restoreListState(std::move(*next));
     }
 }

@@ -33,18 +33,6 @@ void PutText(QComboBox* box, const std::string& text)
     box->setEditText(wanted);
 }
 
-SavedView::Caption CaptionKind(const QLabel* caption)
-{
-    const std::string shown = ToStd(caption->text());
-    if (shown == text::kChooseHorseCount) {
-        return SavedView::Caption::ChooseHorseCount;
-    }
-    if (shown == text::kChooseBetTypeNow) {
-        return SavedView::Caption::ChooseBetType;
-    }
-    return SavedView::Caption::Count;
-}
-
 } // namespace
 
 SavedSelection ReadSavedSelection(const Form1Controls& ui, std::int16_t baseCount)
@@ -59,7 +47,7 @@ SavedSelection ReadSavedSelection(const Form1Controls& ui, std::int16_t baseCoun
 
 SavedView ReadSavedView(const Form1Controls& ui, std::int16_t baseCount, std::optional<std::pair<int, int>> logos)
 {
-    return SaveView(ReadSelection(ui, baseCount, logos), CaptionKind(ui.TotalComb));
+    return SaveView(ReadSelection(ui, baseCount, logos), CaptionKindOf(ToStd(ui.TotalComb->text())));
 }
 
 Selection ShowSavedSelection(Form1Controls& ui, const SavedSelection& saved, const SavedView& view)

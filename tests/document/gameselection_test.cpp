@@ -56,5 +56,14 @@ std::vector<OlderFile> OlderFiles()
 INSTANTIATE_TEST_SUITE_P(
     Games, ViewOfAnOlderFile, testing::ValuesIn(OlderFiles()), [](const auto& info) { return info.param.name; });
 
+// The caption's kind is read from the window's own texts: a count, or one of the two prompts shown before a list.
+TEST(CaptionKindOf, NamesThePromptsAndCountsTheRest)
+{
+    EXPECT_EQ(CaptionKindOf("Sélectionner le nombre de chevaux de votre jeu"), SavedView::Caption::ChooseHorseCount);
+    EXPECT_EQ(CaptionKindOf("Choisir maintenant le type de jeu"), SavedView::Caption::ChooseBetType);
+    EXPECT_EQ(CaptionKindOf("Combinaisons : 6"), SavedView::Caption::Count);
+    EXPECT_EQ(CaptionKindOf("Choisir maintenant le type de jeu "), SavedView::Caption::Count) << "exact text only";
+}
+
 } // namespace
 } // namespace ornal
