@@ -1,13 +1,16 @@
 #include "cli/betoptions.h"
 
+#include "betting/arrivalcheck.h"
 #include "betting/betcost.h"
 #include "betting/bettype.h"
 #include "betting/money.h"
 #include "betting/winnings.h"
+#include "cli/betsummary.h"
 #include "cli/oddsoption.h"
 #include "files/printabletext.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ornal {
 
@@ -143,6 +146,39 @@ std::optional<std::string> TakeSavedBet(CommandLineOptions& options, const Saved
         options.rapportBaseCents = saved->rapportBaseCents;
     }
     return checkRapports(options, *FindBetType(*options.betType));
+}
+
+void TakeSavedArrival(CommandLineOptions& options, const SavedGame* game, const CombinationList& list)
+{
+    if (!options.print || options.arrival || !game || !game->arrival || !game->bet || !options.betType
+        || game->bet->typeId != *options.betType) {
+        return;
+    }
+    const BetType& type = *FindBetType(*options.betType);
+    const std::array<std::string, SavedSelection::kResultBoxes>& numbers = game->arrival->numbers;
+    std::size_t typed = numbers.size();
+    while (typed > 0 && numbers[typed - 1].empty()) {
+        --typed;
+    }
+    std::string arrival;
+    for (std::size_t i = 0; i < typed; ++i) {
+        arrival += (i == 0 ? "" : "-") + numbers[i];
+    }
+    if (typed == 0 || CheckArrival(list, type, ArrivalTexts(arrival)).message) {
+        return;
+    }
+    options.arrival = arrival;
+    if (!options.rapports.empty()) {
+        return;
+    }
+    const std::vector<std::string> known = ClassNames(type);
+    for (const SavedPayout& payout : game->arrival->payouts) {
+        const bool taken = std::any_of(options.rapports.begin(), options.rapports.end(),
+            [&](const ClassRapport& given) { return given.className == payout.className; });
+        if (!taken && std::find(known.begin(), known.end(), payout.className) != known.end()) {
+            options.rapports.push_back(ClassRapport { payout.className, payout.cents });
+        }
+    }
 }
 
 std::optional<std::string> TakeRunners(CommandLineOptions& options, const SavedGame* game)

@@ -29,6 +29,12 @@ std::optional<std::string> CheckBetOptions(const CommandLineOptions& options);
 std::optional<std::string> TakeSavedBet(
     CommandLineOptions& options, const SavedGame* game, const CombinationList& list);
 
+// With --print and no --arrivee, puts the arrival of the game opened (null when the list was computed) into options,
+// with its rapports unless --rapport gives some, when the bet in force is the saved one: the run then checks it as
+// --arrivee would. An arrival the program cannot check on list, or a rapport for a class the type does not have, is
+// left out, as a saved bet it cannot price is.
+void TakeSavedArrival(CommandLineOptions& options, const SavedGame* game, const CombinationList& list);
+
 // Puts the runners in force into options.odds, read once: those of --cotes (its file read here), or, with a bet in
 // force and no --cotes, those of the game opened (null when the list was computed). Returns the refusal of a file of
 // runners that cannot be read (status 1), or nullopt.

@@ -11,8 +11,9 @@ namespace ornal {
 
 namespace {
 
-// "3-8-12" as the texts of the arrival boxes; a dash at either end, as lines are written, is allowed.
-std::vector<std::string> arrivalTexts(std::string_view arrival)
+} // namespace
+
+std::vector<std::string> ArrivalTexts(std::string_view arrival)
 {
     if (arrival.starts_with('-')) {
         arrival.remove_prefix(1);
@@ -30,6 +31,8 @@ std::vector<std::string> arrivalTexts(std::string_view arrival)
         arrival.remove_prefix(dash + 1);
     }
 }
+
+namespace {
 
 // "Gains : ..." and "Net : ..." from the rapports given, or "Rapport manquant : ..." for each class that pays without
 // one; the refusal of gains the program cannot count.
@@ -96,7 +99,7 @@ BetSummary SummariseBets(
     if (!options.arrival) {
         return summary;
     }
-    ArrivalOutcome outcome = CheckArrival(list, *type, arrivalTexts(*options.arrival));
+    ArrivalOutcome outcome = CheckArrival(list, *type, ArrivalTexts(*options.arrival));
     if (outcome.message) {
         return BetSummary { outcome.message->text, {}, std::nullopt };
     }

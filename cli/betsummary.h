@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ornal {
@@ -18,6 +19,9 @@ struct BetSummary {
     std::vector<std::string> lines; // for standard error, after the count caption
     std::optional<ArrivalOutcome> arrival; // with --arrivee: the paying lines, written in place of the list
 };
+
+// "3-8-12" as the texts of the arrival boxes; a dash at either end, as lines are written, is allowed.
+std::vector<std::string> ArrivalTexts(std::string_view arrival);
 
 // The cost of list on the bet type of options, with --cotes the chances of the list (the prediction's horses must
 // all be runners) and, with an arrival, the lines it pays and, with rapports, the gains and the net; empty without

@@ -1,10 +1,10 @@
 #include "cli/gameoutputs.h"
 
 #include "betting/bettype.h"
+#include "cli/betsummary.h"
 #include "cli/pdfchild.h"
 #include "cli/windowlauncher.h"
 #include "document/gamefile.h"
-#include "document/gameselection.h"
 #include "export/csvfile.h"
 #include "files/pdfcheck.h"
 #include "files/printabletext.h"
@@ -121,44 +121,42 @@ int WritePdf(const std::filesystem::path& pdf, const SavedGame& game, std::FILE*
 
 } // namespace
 
-SavedGame GameOfRoad(const SelectionRoad& road)
+void PutRunInGame(const CommandLineOptions& options, bool opened, Game& game)
 {
-    if (road.openedGame) {
-        SavedGame game = *road.openedGame;
-        if (!(game.list == road.list())) {
-            SavedView view = ViewOf(game);
-            view.caption = SavedView::Caption::Count;
-            game.view = view;
-            game.list = road.list();
+    const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr;
+    if (type) {
+        (void)game.setStake(*type, options.stakeCents.value_or(type->defaultStakeCents));
+        if (options.rapportBaseCents) {
+            (void)game.setRapportBase(*type, *options.rapportBaseCents);
         }
-        return game;
     }
-    SavedGame game;
-    game.selection = SaveSelection(road.game.selection(), road.game.results());
-    game.view = SaveView(road.game.selection(), SavedView::Caption::Count);
-    game.selectionText = road.game.selectionText();
-    game.list = road.list();
-    return game;
-}
-
-SavedGame GameOfRun(const CommandLineOptions& options, const SelectionRoad& road)
-{
-    SavedGame game = GameOfRoad(road);
-    if (const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr) {
-        game.bet = SavedBet { std::string(type->id), options.stakeCents.value_or(type->defaultStakeCents) };
+    // The type a computation proposes was never played: only --jeu, or the game opened, puts a bet in the file.
+    if (type || !opened) {
+        (void)game.chooseBetType(type);
     }
     if (options.odds.given) {
-        game.runners = options.odds.runners;
+        (void)game.setRunners(options.odds.runners, game.oddsThresholds());
     }
-    return game;
+    if (options.arrival && type) {
+        SavedArrival arrival;
+        const std::vector<std::string> texts = ArrivalTexts(*options.arrival);
+        for (std::size_t i = 0; i < texts.size() && i < arrival.numbers.size(); ++i) {
+            arrival.numbers[i] = texts[i];
+        }
+        for (const ClassRapport& rapport : options.rapports) {
+            arrival.payouts.push_back(SavedPayout { rapport.className, rapport.cents });
+        }
+        // The run has already checked it against the list and reported the outcome.
+        (void)game.checkArrival(std::move(arrival));
+    }
 }
 
-int WriteGameOutputs(const CommandLineOptions& options, const SelectionRoad& road, std::FILE* err)
+int WriteGameOutputs(const CommandLineOptions& options, const Game& played, std::FILE* err)
 {
     if (!options.saveGame && !options.csv && !options.pdf) {
         return 0;
     }
-    const SavedGame game = GameOfRun(options, road);
+    const SavedGame game = played.saved();
     if (options.saveGame) {
         if (const WriteOutcome outcome = SaveGame(*options.saveGame, game); !outcome.written()) {
             return Fail(err, outcome.message);

@@ -9,6 +9,7 @@
 #include "reduction/reducer.h"
 #include "reduction/reductiontexts.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -92,6 +93,16 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
         comparison = WeightedGainLine(withOdds, withoutOdds);
     }
     (void)played.applyLines(KeptLines(list, result.kept));
+    SavedGuarantee chosen { request.guarantee.finishers, request.guarantee.inLine, SavedGuarantee::Extent::Full,
+        std::nullopt, choice.budgetCents, choice.seconds.value_or(kDefaultReductionSeconds) };
+    if (choice.lines) {
+        // A count past the file's limit keeps every line a list can hold, as the limit itself does.
+        chosen.lines = std::min<std::uint64_t>(*choice.lines, kMaxGameReductionLines);
+        chosen.extent = SavedGuarantee::Extent::Lines;
+    } else if (choice.budgetCents) {
+        chosen.extent = SavedGuarantee::Extent::Budget;
+    }
+    (void)played.chooseGuarantee(chosen);
     reduction.summary.push_back(GuaranteeLine(request.guarantee, result.met, result.promised));
     if (comparison) {
         reduction.summary.push_back(*comparison);

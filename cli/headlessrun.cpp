@@ -5,6 +5,7 @@
 #include "cli/gameoutputs.h"
 #include "cli/headlessreduction.h"
 #include "cli/outputdestinations.h"
+#include "cli/savedgamelines.h"
 #include "cli/selectionroad.h"
 #include "document/gamenotes.h"
 #include "export/exportcommand.h"
@@ -70,7 +71,7 @@ std::optional<int> exportWorkbook(const CommandLineOptions& options, const Selec
         .list = road.list(), .selectionText = road.game.selectionText(), .baseText = road.game.selection().baseText
     };
     request.file = *options.xlsx;
-    request.notes = GameNotes(GameOfRun(options, road));
+    request.notes = GameNotes(road.game.saved());
     const ExportOutcome outcome = ExportCombinationList(request);
     if (outcome.message) {
         std::string text = outcome.message->text;
@@ -107,6 +108,7 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
     if (const std::optional<std::string> wrong = TakeSavedBet(options, opened, road.list())) {
         return ReportMisuse(*wrong, err);
     }
+    TakeSavedArrival(options, opened, road.list());
     if (const std::optional<std::string> refusal = TakeRunners(options, opened)) {
         say(err, *refusal);
         return 1;
@@ -121,6 +123,7 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
         say(err, *bets.refusal);
         return 1;
     }
+    PutRunInGame(options, opened != nullptr, road.game);
     if (options.xlsx) {
         if (const std::optional<int> status = exportWorkbook(options, road, err)) {
             return *status;
@@ -129,10 +132,15 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
         && !(bets.arrival ? WritePayingLines(out, road.list(), *bets.arrival) : writeLines(out, road.list()))) {
         return reportUnwritable(err);
     }
-    if (const int status = WriteGameOutputs(options, road, err); status != 0) {
+    if (const int status = WriteGameOutputs(options, road.game, err); status != 0) {
         return status;
     }
     say(err, CountCaption(road.list().size()));
+    if (opened) {
+        for (const std::string& line : SavedGameLines(*opened, road.game, options.reduction.guarantee.has_value())) {
+            say(err, line);
+        }
+    }
     for (const std::string& line : reduction.summary) {
         say(err, line);
     }

@@ -4,6 +4,7 @@
 #include "betting/betcost.h"
 #include "betting/bettype.h"
 #include "document/savedstakes.h"
+#include "game/savedconditions.h"
 
 #include <utility>
 
@@ -18,6 +19,12 @@ GameOutcome changed(GameChanges parts)
     GameOutcome outcome;
     outcome.changed = parts;
     return outcome;
+}
+
+bool sameConditions(const LineConditions& a, const LineConditions& b)
+{
+    return a.groups() == b.groups() && a.sum() == b.sum() && a.evenCount() == b.evenCount()
+        && a.longestRun() == b.longestRun();
 }
 
 } // namespace
@@ -103,6 +110,10 @@ SavedGame Game::saved() const
         game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type), m_bets.rapportBaseCents(*type) };
     }
     game.stakes = SavedStakes(m_bets);
+    // The file's own conditions stay as it wrote them (a group's own bounds among them) until others are applied.
+    if (!sameConditions(m_conditions, ConditionsOf(m_keptParts))) {
+        SaveConditions(m_conditions, game);
+    }
     return game;
 }
 
@@ -124,7 +135,7 @@ GameOutcome Game::open(SavedGame game)
     m_caption = view.caption;
     m_shuffleShown = count > 0;
     GameChanges parts = GamePart::Selection | GamePart::Results | GamePart::List | GamePart::Caption | GamePart::History
-        | GamePart::Runners | GamePart::Arrival | GamePart::Guarantee;
+        | GamePart::Runners | GamePart::Arrival | GamePart::Guarantee | GamePart::Conditions;
     RestoreStakes(m_bets, game.stakes);
     // A bet the program no longer knows leaves the type the selection proposes.
     if (const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr) {
@@ -135,6 +146,7 @@ GameOutcome Game::open(SavedGame game)
     }
     m_arrival = std::move(game.arrival);
     m_guarantee = game.guarantee;
+    m_conditions = ConditionsOf(game);
     game.selection = {};
     game.list = {};
     game.view.reset();

@@ -88,7 +88,8 @@ TEST(GameCommandLine, TheSavedGameKeepsTheBetTypeAndStakeGiven)
     ASSERT_EQ(run.status, 0) << run.err;
     const GameLoadOutcome loaded = LoadGame(file);
     ASSERT_TRUE(loaded.ok()) << loaded.message;
-    EXPECT_EQ(loaded.game->bet, (SavedBet { "tierce", 350 }));
+    // The rapports are for the type's usual stake, which the file now says.
+    EXPECT_EQ(loaded.game->bet, (SavedBet { "tierce", 350, 100 }));
 
     ASSERT_EQ(RunOrnal({ "--enregistrer", (folder / "sans.ornal").string(), "|5|3|3|7|12|1|9" }).status, 0);
     EXPECT_FALSE(LoadGame(folder / "sans.ornal").game->bet.has_value()) << "no --jeu, no bet";
