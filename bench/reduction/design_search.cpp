@@ -4,9 +4,11 @@
 // DesignLibrary reads: "v k p t size seed millis" then the lines as hexadecimal masks of horses 0..v-1. A base turns
 // C(v, k, t) into C(v - b, k - b, t - b); each reduced case is searched once.
 //
-//   design_search [--seconds=S] [--seed=N]
+//   design_search [--seconds=S] [--seed=N] [--case=v,k,p,t ...]
 //
-// Run by bench/reduction/make-design-library, which writes reduction/designs.txt.
+// With --case, only the cases named are searched, and no header is written: make-design-library then keeps each new
+// design in place of the file's one when it is smaller. Run by bench/reduction/make-design-library, which writes
+// reduction/designs.txt.
 #include "engine/combinationengine.h"
 #include "reduction/reducer.h"
 
@@ -62,12 +64,18 @@ int main(int argc, char** argv)
 {
     double seconds = 60;
     std::uint64_t seed = 1;
+    std::set<std::tuple<int, int, int, int>> named;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.starts_with("--seconds=")) {
             seconds = std::atof(argv[i] + 10);
         } else if (arg.starts_with("--seed=")) {
             seed = std::strtoull(argv[i] + 7, nullptr, 10);
+        } else if (arg.starts_with("--case=")) {
+            int v = 0, k = 0, p = 0, t = 0;
+            if (std::sscanf(argv[i] + 7, "%d,%d,%d,%d", &v, &k, &p, &t) == 4) {
+                named.emplace(v, k, p, t);
+            }
         }
     }
     std::set<std::tuple<int, int, int, int>> cases;
@@ -76,16 +84,19 @@ int main(int argc, char** argv)
             for (int b = 0; b <= 3; ++b) {
                 // With b bases the lines hold them and k - b of the others, the arrivals p - b of the others.
                 const int vb = v - b, kb = f.k - b, pb = f.p - b, tb = f.t - b;
-                if (tb >= 1 && kb >= tb && kb < vb && pb <= vb) {
+                if (tb >= 1 && kb >= tb && kb < vb && pb <= vb
+                    && (named.empty() || named.contains({ vb, kb, pb, tb }))) {
                     cases.emplace(vb, kb, pb, tb);
                 }
             }
         }
     }
-    std::printf("# Covering designs found by Ornal's own search (bench/reduction/make-design-library), one line a\n"
-                "# case: v k p t size seed millis, then the lines as hexadecimal masks of horses 0..v-1. Every p\n"
-                "# horses hold t of some line's. Search: %.1f s a case, one thread, seed %llu.\n",
-        seconds, static_cast<unsigned long long>(seed));
+    if (named.empty()) {
+        std::printf("# Covering designs found by Ornal's own search (bench/reduction/make-design-library), one line a\n"
+                    "# case: v k p t size seed millis, then the lines as hexadecimal masks of horses 0..v-1. Every p\n"
+                    "# horses hold t of some line's. Search: %.1f s a case, one thread, seed %llu.\n",
+            seconds, static_cast<unsigned long long>(seed));
+    }
     for (const auto& [v, k, p, t] : cases) {
         const ornal::CombinationList list = FullList(v, k);
         ornal::ReductionRequest request;
