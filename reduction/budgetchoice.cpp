@@ -154,23 +154,31 @@ double HeldWeight(const SetSystem& sets, std::span<const double> weights, std::s
 
 std::vector<Index> GreedyChoice(const SetSystem& sets, std::span<const double> weights, std::size_t count)
 {
+    std::vector<Index> all(sets.setCount());
+    std::iota(all.begin(), all.end(), Index { 0 });
+    return GreedyChoice(sets, weights, count, all);
+}
+
+std::vector<Index> GreedyChoice(
+    const SetSystem& sets, std::span<const double> weights, std::size_t count, std::span<const Index> candidates)
+{
     std::vector<std::uint8_t> held(sets.elementCount(), 0);
     std::vector<Index> chosen;
     // Gains only fall as lines are chosen, so a stale gain is an upper bound: pop, refresh, and take the line when
-    // its fresh gain still leads (lazy greedy). The key orders by gain, then by the lower line.
-    using Entry = std::pair<double, Index>; // gain, ~line
+    // its fresh gain still leads (lazy greedy). The key orders by gain, then by the earlier candidate.
+    using Entry = std::pair<double, Index>; // gain, ~position among the candidates
     std::priority_queue<Entry> queue;
-    for (Index line = 0; line < sets.setCount(); ++line) {
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
         double gain = 0;
-        for (Index arrival : sets.members(line)) {
+        for (Index arrival : sets.members(candidates[i])) {
             gain += weights[arrival];
         }
-        queue.emplace(gain, ~line);
+        queue.emplace(gain, ~static_cast<Index>(i));
     }
     while (chosen.size() < count && !queue.empty()) {
         const auto [stale, key] = queue.top();
         queue.pop();
-        const Index line = ~key;
+        const Index line = candidates[~key];
         double gain = 0;
         for (Index arrival : sets.members(line)) {
             gain += held[arrival] ? 0 : weights[arrival];

@@ -19,6 +19,10 @@ double HeldWeight(const SetSystem& sets, std::span<const double> weights, std::s
 // adds anything. Deterministic; the lines come in the order they were chosen.
 std::vector<SetSystem::Index> GreedyChoice(const SetSystem& sets, std::span<const double> weights, std::size_t count);
 
+// The same among the candidate lines only (distinct lines of sets), the earlier candidate on a tie.
+std::vector<SetSystem::Index> GreedyChoice(const SetSystem& sets, std::span<const double> weights, std::size_t count,
+    std::span<const SetSystem::Index> candidates);
+
 // What an exhaustive choice found within its work.
 struct ExactChoice {
     std::vector<SetSystem::Index> lines;

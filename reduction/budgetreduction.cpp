@@ -144,13 +144,22 @@ std::optional<Message> ArrivalWeights(
 }
 
 BudgetLines SearchBudget(const ArrivalSpace& space, std::span<const double> weights, const ReductionRequest& request,
-    std::stop_token stop, const ProgressCallback& progress, Clock::time_point start)
+    std::span<const Index> design, std::stop_token stop, const ProgressCallback& progress, Clock::time_point start)
 {
     const SetSystem& sets = space.meetings();
     const auto count = static_cast<std::size_t>(request.lineBudget);
     BudgetLines found;
     found.lines = GreedyChoice(sets, weights, count);
     found.held = HeldWeight(sets, weights, found.lines);
+    if (!design.empty()) {
+        // A design's lines overlap little: the greedy choice among them often holds more than among all lines.
+        std::vector<Index> fromDesign = GreedyChoice(sets, weights, count, design);
+        const double held = HeldWeight(sets, weights, fromDesign);
+        if (held > found.held) {
+            found.lines = std::move(fromDesign);
+            found.held = held;
+        }
+    }
     found.foundAfter = Clock::now() - start;
     Report(progress, space, found.lines, start);
     if (HeldCount(space, found.lines) == space.arrivalCount() || found.lines.size() < count) {

@@ -29,10 +29,12 @@ inline constexpr ArrivalSpace::Index kExactChoiceLines = 256;
 std::optional<Message> ArrivalWeights(
     const ArrivalSpace& space, const ReductionRequest& request, std::vector<double>& weights);
 
-// request.lineBudget lines of the space holding the heaviest weight found: the greedy choice, then the exhaustive
-// choice on small spaces, then local search threads from the best of them until the time limit, the move limit, a
-// stop request, or every arrival held.
+// request.lineBudget lines of the space holding the heaviest weight found: the better of the greedy choice and the
+// greedy choice among the lines of design (a complete reduction, or empty), then the exhaustive choice on small
+// spaces, then local search threads from the best of them until the time limit, the move limit, a stop request, or
+// every arrival held.
 BudgetLines SearchBudget(const ArrivalSpace& space, std::span<const double> weights, const ReductionRequest& request,
-    std::stop_token stop, const ProgressCallback& progress, std::chrono::steady_clock::time_point start);
+    std::span<const ArrivalSpace::Index> design, std::stop_token stop, const ProgressCallback& progress,
+    std::chrono::steady_clock::time_point start);
 
 } // namespace ornal

@@ -11,6 +11,8 @@
 #include "reduction/sharedbest.h"
 #include "reduction/verify.h"
 
+#include "engine/binomial.h"
+
 #include <algorithm>
 #include <bit>
 #include <memory>
@@ -38,21 +40,16 @@ Message Refusal(std::string text)
     return Message { std::move(text), MessageIcon::Information };
 }
 
-// The best of the bounds that apply. Schönheim's and the pair bound count every set of finishers, so they only
-// hold when no arrival is left outside the guarantee by a filtered list.
-std::uint64_t LowerBound(const ArrivalSpace& space)
+// The best of the bounds that apply, from the promised arrivals, the most one line meets, and the case. Schönheim's
+// and the pair bound count every set of finishers, so they only hold when no arrival is left outside the guarantee
+// by a filtered list.
+std::uint64_t LowerBound(
+    std::uint64_t promised, std::uint64_t possible, std::uint64_t perLine, int v, int k, int b, Guarantee g)
 {
-    std::uint64_t bound = CountingBound(space.arrivalCount(), space.mostArrivalsOfALine());
-    if (space.arrivalCount() != space.possibleArrivals()) {
+    std::uint64_t bound = CountingBound(promised, perLine);
+    if (promised != possible) {
         return bound;
     }
-    int k = 0;
-    for (Index line = 0; line < space.lineCount(); ++line) {
-        k = std::max(k, std::popcount(space.lineMask(line)));
-    }
-    const Guarantee g = space.guarantee();
-    const int v = space.horseCount();
-    const int b = space.baseCount();
     if (g.inLine == g.finishers) {
         // Every line meeting an arrival holds all the bases; the rest of it covers the arrival's other horses.
         bound = std::max(bound, SchonheimBound(v - b, k - b, g.finishers - b));
@@ -61,6 +58,16 @@ std::uint64_t LowerBound(const ArrivalSpace& space)
         bound = std::max(bound, PairCoverMinimum(v, g.finishers));
     }
     return bound;
+}
+
+std::uint64_t LowerBound(const ArrivalSpace& space)
+{
+    int k = 0;
+    for (Index line = 0; line < space.lineCount(); ++line) {
+        k = std::max(k, std::popcount(space.lineMask(line)));
+    }
+    return LowerBound(space.arrivalCount(), space.possibleArrivals(), space.mostArrivalsOfALine(), space.horseCount(),
+        k, space.baseCount(), space.guarantee());
 }
 
 std::vector<CombinationList::Count> ListIndexes(const ArrivalSpace& space, std::span<const Index> lines)
@@ -217,9 +224,11 @@ bool BudgetHolds(
         && result.kept.size() <= request.lineBudget;
 }
 
-// The reduction to a line budget below a complete reduction: the heaviest lines found, checked like any other.
-std::optional<Message> ReduceToBudget(const ArrivalSpace& space, const ReductionRequest& request, std::stop_token stop,
-    const ProgressCallback& progress, Clock::time_point start, ReductionResult& result)
+// The reduction to a line budget below a complete reduction: the heaviest lines found, from the better of the greedy
+// choice and the one among the design's lines (empty when none), checked like any other.
+std::optional<Message> ReduceToBudget(const ArrivalSpace& space, const ReductionRequest& request,
+    std::span<const Index> design, std::stop_token stop, const ProgressCallback& progress, Clock::time_point start,
+    ReductionResult& result)
 {
     std::vector<double> weights;
     if (auto refusal = ArrivalWeights(space, request, weights)) {
@@ -227,7 +236,7 @@ std::optional<Message> ReduceToBudget(const ArrivalSpace& space, const Reduction
     }
     result.partial = true;
     result.promisedWeight = std::accumulate(weights.begin(), weights.end(), 0.0);
-    BudgetLines found = SearchBudget(space, weights, request, stop, progress, start);
+    BudgetLines found = SearchBudget(space, weights, request, design, stop, progress, start);
     result.threads = found.threads;
     result.timeToFinal = Millis(found.foundAfter);
     result.bestChoice = found.proven;
@@ -265,28 +274,48 @@ ReductionOutcome ReduceUnguarded(
         return outcome;
     }
     const CombinationList& list = *request.list;
+    ReductionResult& result = outcome.result;
+
+    // A design of the library is found and checked on the list's own lines, and answered at once: on the largest
+    // lists, building the arrivals and the greedy reduction takes longer than the answer should. The search goes on
+    // from the smaller of the design and the greedy reduction.
+    ListDesign design;
+    Clock::duration designAt {};
+    if (request.useLibrary) {
+        design = LibraryDesign(list, request.horses, request.bases, request.guarantee,
+            request.library ? *request.library : DesignLibrary::Builtin());
+        designAt = Clock::now() - start;
+        if (!design.empty() && (request.lineBudget == 0 || request.lineBudget >= design.kept.size())) {
+            const Guarantee g = request.guarantee;
+            const int b = static_cast<int>(request.bases.size());
+            const int v = static_cast<int>(request.horses.size());
+            const std::uint64_t bound = LowerBound(
+                design.promised, Binomial(v - b, g.finishers - b), design.perLine, v, design.lineSize, b, g);
+            Report(progress, design.kept.size(), bound, start);
+        }
+    }
+
     ArrivalSpace space;
     if (auto refusal = space.build(list, request.horses, request.bases, request.guarantee)) {
         outcome.refusal = std::move(refusal);
         return outcome;
     }
-    ReductionResult& result = outcome.result;
     result.listSize = list.size();
     result.promised = space.arrivalCount();
     result.outside = space.possibleArrivals() - space.arrivalCount();
     result.bound = LowerBound(space);
 
-    // A design of the library is answered at once, before the greedy reduction (on the largest lists it takes longer
-    // than the answer should); the search goes on from the smaller of the two.
-    std::vector<Index> first;
-    Clock::duration firstAt {};
-    if (request.useLibrary) {
-        first = LibraryDesign(space, request.library ? *request.library : DesignLibrary::Builtin());
-        firstAt = Clock::now() - start;
-        if (!first.empty() && (request.lineBudget == 0 || request.lineBudget >= first.size())) {
-            Report(progress, first.size(), result.bound, start);
+    std::vector<Index> designLines;
+    for (std::uint32_t mask : design.masks) {
+        const Index line = space.lineWithMask(mask);
+        if (line == ArrivalSpace::kNone) {
+            designLines.clear();
+            break;
         }
+        designLines.push_back(line);
     }
+    std::vector<Index> first = designLines;
+    Clock::duration firstAt = designAt;
     const std::vector<Index> greedy = GreedyCover(space.meetings());
     result.greedySize = greedy.size();
     result.threads = 1;
@@ -300,7 +329,7 @@ ReductionOutcome ReduceUnguarded(
     result.elapsed = Millis(Clock::now() - start);
     result.timeToFinal = Millis(firstAt);
     if (request.lineBudget > 0 && request.lineBudget < first.size()) {
-        if (auto refusal = ReduceToBudget(space, request, stop, progress, start, result)) {
+        if (auto refusal = ReduceToBudget(space, request, designLines, stop, progress, start, result)) {
             outcome.refusal = std::move(refusal);
         }
         return outcome;

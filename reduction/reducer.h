@@ -77,13 +77,7 @@ struct ReductionResult {
     bool stoppedEarly = false; // a stop request ended the search
     bool boundReached = false; // the kept lines are provably as few as can be
     unsigned threads = 0;
-    std::uint64_t lineBudget = 0;
-    LineSearch lineSearch = LineSearch::Chosen;
-    // Whether a full list starts from the smallest fitting design of the built-in library (answered at once, then
-    // searched on from), rather than from the greedy reduction alone.
-    bool useLibrary = true;
-    const DesignLibrary* library
-        = nullptr; // the library to use; nullptr for the built-in one // as asked; 0 for the full guarantee
+    std::uint64_t lineBudget = 0; // as asked; 0 for the full guarantee
     bool partial = false; // a line budget below a complete reduction: met may be below promised
     double heldWeight = 0; // the weight of the arrivals met by a kept line (their count without weights)
     double promisedWeight = 0; // the weight of every promised arrival

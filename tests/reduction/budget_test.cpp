@@ -280,6 +280,63 @@ TEST(ReduceToBudget, HoldsAtLeastTheGreedyChoiceOnALargeList)
     EXPECT_FALSE(outcome.result.bestChoice);
 }
 
+struct DesignStartCase {
+    const char* name;
+    int v, k;
+    Guarantee g;
+    std::uint64_t lines;
+    bool designHoldsMore; // the choice among the design's lines beats the greedy choice among all lines
+};
+
+class BudgetFromDesignTest : public testing::TestWithParam<DesignStartCase> { };
+
+// With no time to search, a budget reduction of a full list is where the search would start: the better of the greedy
+// choice and the greedy choice among the lines of the built-in library's design. Its held count is exact by a slow
+// count, never below the greedy choice, and above it where the design's lines hold more.
+TEST_P(BudgetFromDesignTest, StartsFromTheBetterOfGreedyAndTheDesign)
+{
+    const DesignStartCase& c = GetParam();
+    const CombinationList list = FullList(c.v, c.k);
+    ReductionRequest request = BudgetRequest(list, c.v, c.g, c.lines);
+    request.timeLimit = 0ms;
+    request.useLibrary = false;
+    const ReductionOutcome alone = Reduce(request);
+    request.useLibrary = true;
+    const ReductionOutcome fromDesign = Reduce(request);
+    ASSERT_FALSE(alone.refusal);
+    ASSERT_FALSE(fromDesign.refusal);
+    EXPECT_NE(fromDesign.result.librarySize, 0u);
+    EXPECT_GT(fromDesign.result.librarySize, c.lines);
+
+    ArrivalSpace space;
+    ASSERT_FALSE(space.build(list, request.horses, {}, c.g));
+    const std::vector<double> ones(space.arrivalCount(), 1.0);
+    const double greedy = HeldWeight(space.meetings(), ones, GreedyChoice(space.meetings(), ones, c.lines));
+    const auto arrivals = Binomial(c.v, c.g.finishers);
+    for (const ReductionOutcome* outcome : { &alone, &fromDesign }) {
+        const std::vector<std::string> kept = Kept(list, outcome->result);
+        EXPECT_EQ(kept.size(), c.lines);
+        EXPECT_EQ(outcome->result.met,
+            arrivals - static_cast<std::uint64_t>(UnmetArrivals(kept, c.v, c.g.finishers, c.g.inLine)));
+        EXPECT_GE(static_cast<double>(outcome->result.met), greedy);
+    }
+    EXPECT_EQ(static_cast<double>(alone.result.met), greedy);
+    if (c.designHoldsMore) {
+        EXPECT_GT(fromDesign.result.met, alone.result.met);
+    } else {
+        EXPECT_EQ(fromDesign.result.met, alone.result.met);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BudgetFromDesignTest,
+    testing::Values(DesignStartCase { "Multi6Of12", 12, 6, Guarantee { 4, 4 }, 30, true },
+        DesignStartCase { "Multi7Of14", 14, 7, Guarantee { 4, 4 }, 33, true },
+        DesignStartCase { "Bonus3Of12", 12, 5, Guarantee { 3, 3 }, 22, false },
+        DesignStartCase { "Bonus4Of11", 11, 5, Guarantee { 4, 4 }, 50, true },
+        DesignStartCase { "CoupleOf16", 16, 2, Guarantee { 3, 2 }, 42, false },
+        DesignStartCase { "QuarteOf12", 12, 4, Guarantee { 3, 3 }, 43, true }),
+    [](const testing::TestParamInfo<DesignStartCase>& info) { return std::string(info.param.name); });
+
 TEST(ReduceToBudget, OneThreadIsReproducibleForASeed)
 {
     const CombinationList list = FullList(11, 5);

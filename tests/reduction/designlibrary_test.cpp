@@ -135,8 +135,32 @@ INSTANTIATE_TEST_SUITE_P(Table, LibraryReductionTest,
     testing::Values(LibraryCase { "Fano", kFano + "\n", 7 },
         LibraryCase { "SpoiledFanoThenFano", kSpoiledFano + "\n" + kFano + "\n", 7 },
         LibraryCase { "SpoiledFanoAlone", kSpoiledFano + "\n", 0 },
+        // A smaller line for the case that does not read whole is never tried.
+        LibraryCase { "CorruptedLineThenFano", "7 3 2 2 6 1 0 b 16 2c 58 31 6z\n" + kFano + "\n", 7 },
+        LibraryCase { "CorruptedLineAlone", "7 3 2 2 6 1 0 b 16 2c 58 31 6z\n", 0 },
         LibraryCase { "OnlyAnotherCase", "7 3 3 3 35 1 0\n", 0 }),
     [](const testing::TestParamInfo<LibraryCase>& info) { return std::string(info.param.name); });
+
+// The design is reported before anything else, with the lower bound of its case: for the Fano plane, Schönheim's 7.
+TEST(LibraryReduction, TheFirstReportIsTheDesign)
+{
+    const CombinationList list = Lines(7, 3, { 1, 2, 3, 4, 5, 6, 7 });
+    const DesignLibrary library = DesignLibrary::Parse(kFano);
+    ReductionRequest request;
+    request.list = &list;
+    request.horses = { 1, 2, 3, 4, 5, 6, 7 };
+    request.guarantee = Guarantee { 2, 2 };
+    request.timeLimit = 0ms;
+    request.library = &library;
+    std::vector<ReductionProgress> reports;
+    const ReductionOutcome outcome = Reduce(request, {}, [&](const ReductionProgress& p) { reports.push_back(p); });
+    ASSERT_FALSE(outcome.refusal);
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.front().bestSize, 7u);
+    EXPECT_EQ(reports.front().bound, 7u);
+    EXPECT_EQ(reports.back().bound, outcome.result.bound);
+    EXPECT_TRUE(outcome.result.boundReached);
+}
 
 // Base 1 among horses 1..8, lines of four holding it: a triple holding 1 lies in a line when its other pair does,
 // so the case is the pairs of the seven others in triples, the Fano plane again, relabelled onto horses 2..8.
