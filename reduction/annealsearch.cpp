@@ -27,7 +27,7 @@ AnnealSearch::AnnealSearch(const ArrivalSpace& space, std::uint64_t seed, Anneal
     , m_inLine(space.guarantee().inLine)
     , m_slotOf(space.lineCount(), kNoSlot)
     , m_metBy(space.arrivalCount(), 0)
-    , m_unmetAt(space.arrivalCount(), kNoSlot)
+    , m_unmet(space.arrivalCount())
 {
     const double cycle = static_cast<double>(std::max<std::uint64_t>(1, m_options.cycleMoves));
     m_cooling = std::pow(m_options.lastTemperature / m_options.firstTemperature, 1.0 / cycle);
@@ -44,8 +44,7 @@ void AnnealSearch::load(std::span<const Index> lines)
     std::fill(m_metBy.begin(), m_metBy.end(), 0);
     m_unmet.clear();
     for (Index arrival = 0; arrival < m_space.arrivalCount(); ++arrival) {
-        m_unmetAt[arrival] = static_cast<std::uint32_t>(m_unmet.size());
-        m_unmet.push_back(arrival);
+        m_unmet.insert(arrival);
     }
     for (Index line : lines) {
         m_slotOf[line] = static_cast<std::uint32_t>(m_lines.size());
@@ -59,12 +58,7 @@ void AnnealSearch::meet(Index line)
 {
     for (Index arrival : m_space.arrivalsOf(line)) {
         if (m_metBy[arrival]++ == 0) {
-            const std::uint32_t at = m_unmetAt[arrival];
-            const Index last = m_unmet.back();
-            m_unmet[at] = last;
-            m_unmetAt[last] = at;
-            m_unmet.pop_back();
-            m_unmetAt[arrival] = kNoSlot;
+            m_unmet.erase(arrival);
         }
     }
 }
@@ -73,8 +67,7 @@ void AnnealSearch::unmeet(Index line)
 {
     for (Index arrival : m_space.arrivalsOf(line)) {
         if (--m_metBy[arrival] == 0) {
-            m_unmetAt[arrival] = static_cast<std::uint32_t>(m_unmet.size());
-            m_unmet.push_back(arrival);
+            m_unmet.insert(arrival);
         }
     }
 }
@@ -140,7 +133,7 @@ void AnnealSearch::step()
         m_cycleAt = m_moves;
         m_temperature = m_options.firstTemperature;
     }
-    const Index arrival = m_unmet[m_random.below(static_cast<std::uint32_t>(m_unmet.size()))];
+    const Index arrival = m_unmet[m_random.below(m_unmet.size())];
     const std::uint32_t arrivalMask = m_space.arrivalMask(arrival);
     m_near.clear();
     for (std::uint32_t slot = 0; slot < m_masks.size(); ++slot) {

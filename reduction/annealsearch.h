@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reduction/arrivalspace.h"
+#include "reduction/indexset.h"
 #include "reduction/randomstream.h"
 
 #include <cstdint>
@@ -33,7 +34,7 @@ public:
     void load(std::span<const Index> lines);
 
     std::span<const Index> lines() const { return m_lines; }
-    Index unmet() const { return static_cast<Index>(m_unmet.size()); }
+    Index unmet() const { return m_unmet.size(); }
     std::uint64_t movesDone() const { return m_moves; }
 
     // Lets go of the kept line meeting fewest arrivals alone (one at random among them).
@@ -63,8 +64,7 @@ private:
     std::vector<std::uint32_t> m_masks; // slot -> the line's horses
     std::vector<std::uint32_t> m_slotOf; // line -> slot or kNoSlot
     std::vector<std::uint32_t> m_metBy;
-    std::vector<Index> m_unmet;
-    std::vector<std::uint32_t> m_unmetAt;
+    IndexSet m_unmet;
     std::vector<std::uint32_t> m_near; // scratch: the slots one horse short of the arrival drawn
     std::uint64_t m_moves = 0;
     std::uint64_t m_cycleAt = 0;

@@ -13,7 +13,7 @@ BudgetSearch::BudgetSearch(const SetSystem& sets, std::span<const double> weight
     , m_frozenUntil(sets.setCount(), 0)
     , m_metBy(sets.elementCount(), 0)
     , m_keptXor(sets.elementCount(), 0)
-    , m_unheldAt(sets.elementCount(), kNoSlot)
+    , m_unheld(sets.elementCount())
 {
 }
 
@@ -29,8 +29,7 @@ void BudgetSearch::load(std::span<const Index> lines)
     m_unheld.clear();
     m_held = 0;
     for (Index arrival = 0; arrival < m_sets.elementCount(); ++arrival) {
-        m_unheldAt[arrival] = static_cast<std::uint32_t>(m_unheld.size());
-        m_unheld.push_back(arrival);
+        m_unheld.insert(arrival);
     }
     for (Index line = 0; line < m_sets.setCount(); ++line) {
         double gain = 0;
@@ -55,12 +54,7 @@ void BudgetSearch::add(Index line)
             for (Index other : m_sets.setsOf(arrival)) {
                 m_score[other] -= weight;
             }
-            const std::uint32_t at = m_unheldAt[arrival];
-            const Index last = m_unheld.back();
-            m_unheld[at] = last;
-            m_unheldAt[last] = at;
-            m_unheld.pop_back();
-            m_unheldAt[arrival] = kNoSlot;
+            m_unheld.erase(arrival);
             m_held += weight;
         } else if (before == 1) {
             m_score[m_keptXor[arrival]] += weight;
@@ -87,8 +81,7 @@ void BudgetSearch::remove(std::uint32_t slot)
             for (Index other : m_sets.setsOf(arrival)) {
                 m_score[other] += weight;
             }
-            m_unheldAt[arrival] = static_cast<std::uint32_t>(m_unheld.size());
-            m_unheld.push_back(arrival);
+            m_unheld.insert(arrival);
             m_held -= weight;
         } else if (after == 1) {
             m_score[m_keptXor[arrival]] -= weight;
@@ -111,7 +104,7 @@ void BudgetSearch::remove(std::uint32_t slot)
 
 BudgetSearch::Index BudgetSearch::drawUnheld()
 {
-    const auto count = static_cast<std::uint32_t>(m_unheld.size());
+    const std::uint32_t count = m_unheld.size();
     const Index first = m_unheld[m_random.below(count)];
     const Index second = m_unheld[m_random.below(count)];
     return m_weights[second] > m_weights[first] ? second : first;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reduction/indexset.h"
 #include "reduction/randomstream.h"
 #include "reduction/setsystem.h"
 
@@ -65,8 +66,7 @@ private:
     std::vector<std::uint64_t> m_frozenUntil; // move before which a line may not move again
     std::vector<std::uint32_t> m_metBy;
     std::vector<Index> m_keptXor; // xor of the kept lines meeting an arrival: the one line when it is met once
-    std::vector<Index> m_unheld;
-    std::vector<std::uint32_t> m_unheldAt;
+    IndexSet m_unheld;
     std::vector<Index> m_best;
     double m_held = 0; // running sum; rounding drifts, so bests are summed afresh
     double m_bestHeld = -1;

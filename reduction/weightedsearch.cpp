@@ -14,7 +14,7 @@ WeightedSearch::WeightedSearch(const SetSystem& sets, std::uint64_t seed)
     , m_metBy(sets.elementCount(), 0)
     , m_keptXor(sets.elementCount(), 0)
     , m_weight(sets.elementCount(), 1)
-    , m_unmetAt(sets.elementCount(), kNoSlot)
+    , m_unmet(sets.elementCount())
 {
 }
 
@@ -36,10 +36,8 @@ void WeightedSearch::load(std::span<const Index> lines)
     }
     m_unmet.clear();
     for (Index arrival = 0; arrival < m_sets.elementCount(); ++arrival) {
-        m_unmetAt[arrival] = kNoSlot;
         if (m_metBy[arrival] == 0) {
-            m_unmetAt[arrival] = static_cast<std::uint32_t>(m_unmet.size());
-            m_unmet.push_back(arrival);
+            m_unmet.insert(arrival);
         }
     }
     for (Index line = 0; line < m_sets.setCount(); ++line) {
@@ -67,12 +65,7 @@ void WeightedSearch::add(Index line)
                 m_score[other] -= m_weight[arrival];
                 m_mayEnter[other] = 1;
             }
-            const std::uint32_t at = m_unmetAt[arrival];
-            const Index last = m_unmet.back();
-            m_unmet[at] = last;
-            m_unmetAt[last] = at;
-            m_unmet.pop_back();
-            m_unmetAt[arrival] = kNoSlot;
+            m_unmet.erase(arrival);
         } else if (before == 1) {
             m_score[m_keptXor[arrival]] += m_weight[arrival];
         }
@@ -99,8 +92,7 @@ void WeightedSearch::remove(std::uint32_t slot)
                 m_score[other] += m_weight[arrival];
                 m_mayEnter[other] = 1;
             }
-            m_unmetAt[arrival] = static_cast<std::uint32_t>(m_unmet.size());
-            m_unmet.push_back(arrival);
+            m_unmet.insert(arrival);
         } else if (after == 1) {
             m_score[m_keptXor[arrival]] -= m_weight[arrival];
         }
@@ -173,11 +165,11 @@ void WeightedSearch::step()
     const Index out = m_lines[slot];
     remove(slot);
     m_mayEnter[out] = 0;
-    const Index arrival = m_unmet[m_random.below(static_cast<std::uint32_t>(m_unmet.size()))];
+    const Index arrival = m_unmet[m_random.below(m_unmet.size())];
     const Index in = heaviestMeeting(arrival);
     add(in);
     m_lastIn = in;
-    for (Index unmet : m_unmet) {
+    for (Index unmet : m_unmet.items()) {
         ++m_weight[unmet];
         for (Index line : m_sets.setsOf(unmet)) {
             ++m_score[line];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reduction/indexset.h"
 #include "reduction/randomstream.h"
 #include "reduction/setsystem.h"
 
@@ -25,7 +26,7 @@ public:
     void load(std::span<const Index> lines);
 
     std::span<const Index> lines() const { return m_lines; }
-    Index unmet() const { return static_cast<Index>(m_unmet.size()); }
+    Index unmet() const { return m_unmet.size(); }
     std::uint64_t movesDone() const { return m_moves; }
 
     // Lets go of the kept line whose loss weighs least (the longest kept among equals).
@@ -56,8 +57,7 @@ private:
     std::vector<std::uint32_t> m_metBy;
     std::vector<Index> m_keptXor; // xor of the kept lines meeting an arrival: the one line when it is met once
     std::vector<std::int64_t> m_weight;
-    std::vector<Index> m_unmet;
-    std::vector<std::uint32_t> m_unmetAt;
+    IndexSet m_unmet;
     Index m_lastIn = kNone;
     std::uint64_t m_moves = 0;
 };

@@ -1,6 +1,7 @@
 #include "reduction/annealsearch.h"
 #include "reduction/arrivalspace.h"
 #include "reduction/greedycover.h"
+#include "reduction/indexset.h"
 #include "reduction/setsystem.h"
 #include "reduction/swapsearch.h"
 #include "reduction/weightedsearch.h"
@@ -40,6 +41,30 @@ TEST(SetSystem, HoldsBothWays)
         (std::vector<SetSystem::Index> { 0, 1 }));
     EXPECT_EQ(std::vector<SetSystem::Index>(system.setsOf(3).begin(), system.setsOf(3).end()),
         (std::vector<SetSystem::Index> { 1, 2 }));
+}
+
+// The searches draw unmet arrivals by position: taking one out moves the last into its place, and an index taken out,
+// or cleared, can be put in again.
+TEST(IndexSet, TakingOneOutMovesTheLastIntoItsPlace)
+{
+    IndexSet set(6);
+    for (IndexSet::Index i = 0; i < 5; ++i) {
+        set.insert(i);
+    }
+    set.erase(1);
+    set.erase(4);
+    EXPECT_EQ(std::vector<IndexSet::Index>(set.items().begin(), set.items().end()),
+        (std::vector<IndexSet::Index> { 0, 3, 2 }));
+    set.insert(1);
+    set.erase(0);
+    EXPECT_EQ(set[0], 1u);
+    set.clear();
+    EXPECT_TRUE(set.empty());
+    set.insert(3);
+    set.insert(5);
+    set.erase(3);
+    EXPECT_EQ(set.size(), 1u);
+    EXPECT_EQ(set[0], 5u);
 }
 
 TEST(WeightedSearch, FindsTheOnlyCoverOfTwo)
