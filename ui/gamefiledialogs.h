@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form1.h"
+#include "ui/form1services.h"
 
 #include <QString>
 
