@@ -39,12 +39,14 @@ constexpr GameChanges kListChange = GamePart::List | GamePart::Caption | GamePar
 Game::Game()
 {
     selectionChanged();
+    resultBoxesFromSelection();
 }
 
 GameOutcome Game::chooseHorseCount(std::string text)
 {
     m_sel.horseCountText = std::move(text);
     ChooseHorseCount(m_sel);
+    resultBoxesFromSelection();
     m_caption = SavedView::Caption::ChooseBetType;
     selectionChanged();
     return changed(GamePart::Selection | GamePart::Caption);
@@ -64,6 +66,7 @@ GameOutcome Game::chooseBetSize(std::string text)
     }
     m_sel = std::move(sel);
     selectionChanged();
+    resultBoxesFromSelection();
     chooseDefaultBetType();
     return changed(GamePart::Selection | GamePart::Bet);
 }
@@ -77,6 +80,7 @@ GameOutcome Game::chooseBaseMode(std::string text)
         m_sel.baseText = sel.baseText;
     } else {
         m_sel = std::move(sel);
+        resultBoxesFromSelection();
     }
     selectionChanged();
     if (outcome.message) {
@@ -95,7 +99,24 @@ GameOutcome Game::setMark(int i, bool ticked)
     m_sel.marks[i] = ticked;
     const FlowOutcome outcome = ToggleBaseMark(m_sel, i);
     if (outcome.message) {
+        resultBoxesFromSelection();
         return refused(*outcome.message, GamePart::Selection);
+    }
+    return changed(GamePart::Selection);
+}
+
+GameOutcome Game::typeChoice(Choice choice, std::string text)
+{
+    switch (choice) {
+    case Choice::HorseCount:
+        m_sel.horseCountText = std::move(text);
+        break;
+    case Choice::BetSize:
+        m_sel.betSizeText = std::move(text);
+        break;
+    case Choice::BaseMode:
+        m_sel.baseText = std::move(text);
+        break;
     }
     return changed(GamePart::Selection);
 }
@@ -124,6 +145,7 @@ GameOutcome Game::preload(const PreloadFields& fields)
     const FlowOutcome outcome = ApplyPreload(m_sel, fields);
     m_caption = SavedView::Caption::ChooseBetType;
     selectionChanged();
+    resultBoxesFromSelection();
     const GameChanges parts = GamePart::Selection | GamePart::Caption | GamePart::Bet;
     if (outcome.message) {
         return refused(*outcome.message, parts);
@@ -209,7 +231,7 @@ GameOutcome Game::search() const
     GameOutcome outcome;
     if (found.message) {
         outcome = refused(*found.message);
-        if (found.box >= 0 && found.box < m_sel.resultBoxesShown) {
+        if (found.box >= 0 && found.box < kResultBoxCount && m_resultsShown[found.box]) {
             outcome.focus = GameOutcome::Focus::ResultBox;
             outcome.box = found.box;
             outcome.selectBoxText = found.selectBoxText;
@@ -329,6 +351,13 @@ void Game::selectionChanged()
             m_predictionTexts.push_back(m_sel.numbers[i]);
             m_predictionValues.push_back(NumericValue(m_sel.numbers[i]));
         }
+    }
+}
+
+void Game::resultBoxesFromSelection()
+{
+    for (int i = 0; i < kResultBoxCount; ++i) {
+        m_resultsShown[i] = i < m_sel.resultBoxesShown;
     }
 }
 

@@ -46,6 +46,10 @@ public:
     GameOutcome chooseBaseMode(std::string text);
     // Mark i ticked or unticked; a tick beyond the base mode's number is refused and undone.
     GameOutcome setMark(int i, bool ticked);
+    // A choice's box whose text the player typed without picking it: the text is kept, no rule runs until it is picked
+    // or the selection is computed.
+    enum class Choice { HorseCount, BetSize, BaseMode };
+    GameOutcome typeChoice(Choice choice, std::string text);
     // Number box i now holds text, exactly as typed.
     GameOutcome typeNumber(int i, std::string text);
     // Result box i now holds text.
@@ -107,9 +111,14 @@ public:
     // --- what the game holds
     const Selection& selection() const { return m_sel; }
     const ResultTexts& results() const { return m_results; }
+    // Which result boxes are shown, each on its own: a game opened shows those its file shows until the selection's
+    // rules show them again from the left.
+    const std::array<bool, kResultBoxCount>& resultsShown() const { return m_resultsShown; }
     const CombinationList& list() const { return m_list; }
     // The selection text of the list shown (that of the last computation while the list is empty).
     const std::string& selectionText() const { return m_list.empty() ? m_selectionText : m_listSelectionText; }
+    // The selection text of the last computation, refused or not, whatever list is shown.
+    const std::string& lastSelectionText() const { return m_selectionText; }
     // The count caption's text.
     std::string caption() const;
     SavedView::Caption captionKind() const { return m_caption; }
@@ -136,11 +145,14 @@ private:
     // Shows state, its race too when it carries one; the parts it changed.
     GameChanges restoreListState(ListState state);
     void selectionChanged();
+    // The selection's rules show the result boxes from the left, as many as it says.
+    void resultBoxesFromSelection();
     void chooseDefaultBetType();
     GameOutcome filter(std::string_view filterText, bool keepHolders);
 
     Selection m_sel;
     ResultTexts m_results {};
+    std::array<bool, kResultBoxCount> m_resultsShown {};
     CombinationList m_list;
     std::string m_selectionText; // that of the last computation, refused or not
     std::string m_listSelectionText; // that of the list shown

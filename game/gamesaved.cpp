@@ -96,6 +96,7 @@ SavedGame Game::saved() const
 {
     SavedGame game = m_keptParts;
     game.selection = SaveSelection(m_sel, m_results);
+    game.selection.resultsShown = m_resultsShown;
     game.view = SaveView(m_sel, m_caption);
     // A refused computation leaves the list of the computation before it: the file keeps the prediction that list
     // was made of, so that it still opens as that list's game.
@@ -123,6 +124,7 @@ GameOutcome Game::open(SavedGame game)
     // The ticks are the file's, already judged when they were made: no tick is refused on the way in.
     m_sel = OpenSelection(game.selection, view);
     m_results = game.selection.results;
+    m_resultsShown = game.selection.resultsShown;
     selectionChanged();
     m_selectionText = std::move(game.selectionText);
     // The runners are the game's race: a game without them leaves none of the race held before, which undoing the

@@ -4,8 +4,9 @@
 
 namespace ornal {
 
-CombinationListModel::CombinationListModel(QObject* parent)
+CombinationListModel::CombinationListModel(const CombinationList& list, QObject* parent)
     : QAbstractListModel(parent)
+    , m_list(list)
 {
 }
 
@@ -16,23 +17,17 @@ int CombinationListModel::rowCount(const QModelIndex& parent) const
 
 QVariant CombinationListModel::data(const QModelIndex& index, int role) const
 {
+    // A row beyond the lines may be asked for between a change of the list and its reset.
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) {
         return {};
     }
     return ToQString(m_list.line(static_cast<CombinationList::Count>(index.row())));
 }
 
-void CombinationListModel::setList(CombinationList list)
-{
-    exchangeList(std::move(list));
-}
-
-CombinationList CombinationListModel::exchangeList(CombinationList list)
+void CombinationListModel::listChanged()
 {
     beginResetModel();
-    std::swap(m_list, list);
     endResetModel();
-    return list;
 }
 
 } // namespace ornal

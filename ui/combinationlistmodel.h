@@ -6,25 +6,22 @@
 
 namespace ornal {
 
-// List1's content: the engine's list itself, read line by line as the view paints, never copied into QStrings.
+// List1's content: the game's list itself, read line by line as the view paints, never copied into QStrings.
 class CombinationListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    explicit CombinationListModel(QObject* parent = nullptr);
+    // Shows list, which outlives the model.
+    explicit CombinationListModel(const CombinationList& list, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    // The lines shown.
-    const CombinationList& list() const { return m_list; }
-    // Replaces every line at once (one reset, no repaint per line).
-    void setList(CombinationList list);
-    // Replaces every line at once and hands back the lines replaced, moved rather than copied.
-    CombinationList exchangeList(CombinationList list);
+    // The list's lines have changed: the view reads them again at once (one reset, no repaint per line).
+    void listChanged();
 
 private:
-    CombinationList m_list;
+    const CombinationList& m_list;
 };
 
 } // namespace ornal

@@ -6,36 +6,28 @@
 #include "document/gamefile.h"
 #include "document/gamenotes.h"
 #include "engine/allocation.h"
-#include "engine/combinationengine.h"
-#include "engine/numericvalue.h"
 #include "engine/preload.h"
-#include "engine/selectionflow.h"
 #include "listops/filters.h"
-#include "listops/search.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/busycursor.h"
 #include "ui/choicegate.h"
 #include "ui/clickablelabel.h"
 #include "ui/dialogplacement.h"
-#include "ui/extensioncontrols.h"
+#include "ui/firstactivation.h"
 #include "ui/focusring.h"
 #include "ui/gamefiledialogs.h"
 #include "ui/listundokeys.h"
-#include "ui/messageboxes.h"
 #include "ui/numberboxfilter.h"
 #include "ui/picture.h"
 #include "ui/qtbridge.h"
-#include "ui/selectionview.h"
 #include "version.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -43,6 +35,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <tuple>
 
 static void InitialiseResources()
 {
@@ -52,11 +45,6 @@ static void InitialiseResources()
 namespace ornal {
 
 namespace {
-
-std::string Text(const QComboBox* box)
-{
-    return ToStd(box->currentText());
-}
 
 Form1Services WithDefaults(Form1Services services, Form1* window)
 {
@@ -85,7 +73,7 @@ Form1Services WithDefaults(Form1Services services, Form1* window)
 Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form1Services services, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_numberFilter(new NumberBoxFilter(this))
-    , m_model(new CombinationListModel(this))
+    , m_model(new CombinationListModel(m_game.list(), this))
     , m_messages(messages ? std::move(messages) : std::make_unique<QtMessageBoxes>(this))
     , m_services(WithDefaults(std::move(services), this))
     , m_arguments(std::move(arguments))
@@ -111,19 +99,21 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
         previous = button;
     }
     m_ui.List1->setModel(m_model);
-    InitialiseMainWindow();
+    initialiseControls();
     connectControls();
     connectListMenu();
     (new ListUndoKeys(this))->watchBoxesOf(this);
     new FocusRing(this);
+    // The preload runs on the first activation only: the window is activated again each time the player comes
+    // back to it, and a second run would throw away a list the player had filtered.
+    new FirstActivation(this, [this] { PreloadFromCommandLine(); });
     centreOnScreen();
-    m_startingGame = currentGame();
+    m_startingGame = m_game.saved();
 }
 
 Form1::~Form1()
 {
     // Children emit signals while they are destroyed; the handlers must not run on a half-destroyed window.
-    m_closing = true;
     for (QObject* child : findChildren<QObject*>()) {
         disconnect(child, nullptr, this, nullptr);
     }
@@ -131,11 +121,19 @@ Form1::~Form1()
 
 void Form1::connectControls()
 {
-    // The choices react only to an entry picked from the list; Enter in their text, as in a number box, computes.
-    const std::pair<QComboBox*, void (Form1::*)()> choices[] = { { m_ui.NombreChevaux, &Form1::ChooseHorseCount },
-        { m_ui.Jeu, &Form1::ChooseBetSize }, { m_ui.Base, &Form1::ChooseBaseMode } };
-    for (const auto& [box, react] : choices) {
+    // A choice's typed text reaches the game as it is typed; its rules run only for an entry picked from the list.
+    // Enter in its text, as in a number box, computes.
+    const std::tuple<QComboBox*, Game::Choice, void (Form1::*)()> choices[]
+        = { { m_ui.NombreChevaux, Game::Choice::HorseCount, &Form1::ChooseHorseCount },
+              { m_ui.Jeu, Game::Choice::BetSize, &Form1::ChooseBetSize },
+              { m_ui.Base, Game::Choice::BaseMode, &Form1::ChooseBaseMode } };
+    for (const auto& [box, choice, react] : choices) {
         auto* gate = new ChoiceGate(box);
+        connect(box, &QComboBox::editTextChanged, this, [this, choice = choice](const QString& text) {
+            if (!m_showingGame) {
+                (void)m_game.typeChoice(choice, ToStd(text));
+            }
+        });
         connect(box, &QComboBox::activated, this, [this, gate, react = react] {
             if (!gate->committingTypedText()) {
                 (this->*react)();
@@ -149,7 +147,23 @@ void Form1::connectControls()
         }
     });
     for (int i = 0; i < kNumberBoxCount; ++i) {
-        connect(m_ui.Check1[i], &QCheckBox::toggled, this, [this, i] { ToggleBaseMark(i); });
+        connect(m_ui.Text1[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            if (!m_showingGame) {
+                (void)m_game.typeNumber(i, ToStd(text));
+            }
+        });
+        connect(m_ui.Check1[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+            if (!m_showingGame) {
+                tickMark(i, ticked);
+            }
+        });
+    }
+    for (int i = 0; i < kResultBoxCount; ++i) {
+        connect(m_ui.txtscan[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            if (!m_showingGame) {
+                (void)m_game.typeResult(i, ToStd(text));
+            }
+        });
     }
     connect(m_ui.Picture10, &ClickableLabel::clicked, this, [this] { ComputeCombinations(); });
     connect(m_ui.Valider, &QPushButton::clicked, this, [this] { ComputeCombinations(); });
@@ -164,20 +178,17 @@ void Form1::connectControls()
     connectCosts();
     connect(m_ext.ReduireJeu, &QPushButton::clicked, this, [this] { ReduceList(); });
     connectGameControls();
+    // The game as it starts, once every picture knows its first place.
+    showGame();
 }
 
-void Form1::InitialiseMainWindow()
+void Form1::initialiseControls()
 {
     m_ui.Jeu->addItems({ QStringLiteral(" "), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
         QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7") });
     m_ui.Jeu->setCurrentIndex(0);
-    m_ui.Jeu->hide();
-    m_ui.JeuLabel->hide();
     m_ui.Base->addItems({ ToQString(text::kNoBase), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3") });
     m_ui.Base->setCurrentIndex(0);
-    m_baseCount = -1;
-    m_ui.Base->hide();
-    m_ui.BaseLabel->hide();
     for (int n = 4; n <= 20; ++n) {
         m_ui.NombreChevaux->addItem(QString::number(n));
     }
@@ -190,111 +201,85 @@ void Form1::InitialiseMainWindow()
         empty->setCurrentIndex(-1);
         empty->setEditText(QString());
     }
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        m_ui.Text1[i]->hide();
-        m_ui.Check1[i]->hide();
-    }
-    for (int i = 0; i < kResultBoxCount; ++i) {
-        m_ui.txtscan[i]->setVisible(i <= 2);
-    }
-    m_ui.Command5->hide();
-    m_ui.Valider->hide();
-    m_ui.TotalComb->setText(ToQString(text::kChooseHorseCount));
     m_ui.List2->hide();
 }
 
 void Form1::ChooseHorseCount()
 {
-    Selection sel = readSelection();
-    ornal::ChooseHorseCount(sel);
-    showSelection(sel);
-    m_ui.TotalComb->setText(ToQString(text::kChooseBetTypeNow));
+    showChanges(m_game.chooseHorseCount(ToStd(m_ui.NombreChevaux->currentText())));
 }
 
 void Form1::ChooseBaseMode()
 {
-    Selection sel = readSelection();
-    const FlowOutcome outcome = ornal::ChooseBaseMode(sel);
-    if (outcome.status != FlowOutcome::Status::NoHorseCount) {
-        showSelection(sel);
-    }
-    showFlowOutcome(outcome);
+    const GameOutcome outcome = m_game.chooseBaseMode(ToStd(m_ui.Base->currentText()));
+    showChanges(outcome);
+    showRefusal(outcome);
 }
 
-void Form1::ToggleBaseMark(int mark)
+void Form1::tickMark(int mark, bool ticked)
 {
-    if (m_closing || m_showingSelection) {
-        return;
-    }
-    Selection sel = readSelection();
-    const FlowOutcome outcome = ornal::ToggleBaseMark(sel, mark);
+    const GameOutcome outcome = m_game.setMark(mark, ticked);
     // The message comes first: the refused tick is undone once the player has read it.
-    showFlowOutcome(outcome);
-    if (outcome.message) {
-        showSelection(sel);
-    }
+    showRefusal(outcome);
+    showChanges(outcome);
 }
 
 void Form1::ChooseBetSize()
 {
-    Selection sel = readSelection();
-    const FlowOutcome outcome = ornal::ChooseBetSize(sel);
-    if (!outcome.message) {
-        showSelection(sel);
-        chooseDefaultBetType();
-    }
-    showFlowOutcome(outcome);
+    const GameOutcome outcome = m_game.chooseBetSize(ToStd(m_ui.Jeu->currentText()));
+    showChanges(outcome);
+    showRefusal(outcome);
 }
 
 void Form1::ComputeCombinations()
 {
-    const Selection sel = readSelection();
     BusyCursor busy;
-    std::optional<ornal::ComputeResult> computed = TryAllocating([&sel] { return ornal::ComputeCombinations(sel); });
-    if (!computed) {
+    const std::optional<GameOutcome> outcome = TryAllocating([this] { return m_game.compute(); });
+    if (!outcome) {
         busy.restore();
         showOutOfMemory();
         return;
     }
-    ornal::ComputeResult& result = *computed;
-    // A refused bet size stops before the prediction is read: the selection text of the list shown stays.
-    if (result.status != ornal::ComputeResult::Status::NoBetSize) {
-        m_selectionText = result.selectionText;
-    }
-    if (result.message) {
+    if (!outcome->ok()) {
         busy.restore();
-        m_messages->show(*result.message);
-        showComputeRefusal(result);
-        return;
     }
-    if (!TryAllocating([&] {
-            replaceList(std::move(result.list));
-            return true;
-        })) {
-        busy.restore();
-        showOutOfMemory();
-        return;
-    }
-    m_ui.Command5->show();
+    showRefusal(*outcome);
+    showChanges(*outcome);
 }
 
 void Form1::showOutOfMemory()
 {
-    showCount();
+    showCaption();
     m_messages->show(Message { std::string(text::kOutOfMemory), MessageIcon::Critical });
 }
 
-void Form1::showComputeRefusal(const ComputeResult& result)
+void Form1::showRefusal(const GameOutcome& outcome)
 {
-    using Status = ComputeResult::Status;
-    if (result.status == Status::NoBetSize && !m_ui.Jeu->isHidden()) {
-        m_ui.Jeu->setFocus();
-    }
-    if (result.box < 0) {
+    if (outcome.ok()) {
         return;
     }
-    QLineEdit* box = m_ui.Text1[result.box];
-    if (result.status == Status::SeparatorInBox || result.status == Status::DuplicateBox) {
+    m_messages->show(outcome.refusal->message);
+    QLineEdit* box = nullptr;
+    switch (outcome.focus) {
+    case GameOutcome::Focus::None:
+        return;
+    case GameOutcome::Focus::HorseCount:
+        m_ui.NombreChevaux->setFocus();
+        return;
+    case GameOutcome::Focus::BetSize:
+        m_ui.Jeu->setFocus();
+        return;
+    case GameOutcome::Focus::NumberBox:
+        box = outcome.box >= 0 && outcome.box < kNumberBoxCount ? m_ui.Text1[outcome.box] : nullptr;
+        break;
+    case GameOutcome::Focus::ResultBox:
+        box = outcome.box >= 0 && outcome.box < kResultBoxCount ? m_ui.txtscan[outcome.box] : nullptr;
+        break;
+    }
+    if (!box) {
+        return;
+    }
+    if (outcome.selectBoxText) {
         box->setSelection(0, static_cast<int>(box->text().size()));
     }
     box->setFocus();
@@ -312,9 +297,10 @@ void Form1::RemoveCombinationsWith()
 
 void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
 {
-    const std::string chosen = Text(filterBox);
-    if (const std::optional<Message> refusal = CheckFilter(m_model->list(), chosen)) {
-        m_messages->show(*refusal);
+    // The number chosen is the command's own, not a part of the game: it is read when the command runs.
+    const std::string chosen = ToStd(filterBox->currentText());
+    if (const Result<void> check = m_game.checkFilter(chosen); !check) {
+        m_messages->show(check.refusal().message);
         return;
     }
     if (!m_messages->ask(keepHolders ? KeepQuestion(chosen) : RemoveQuestion(chosen))) {
@@ -322,60 +308,40 @@ void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
     }
     BusyCursor busy;
     showBusyCaption();
-    const double n = FilterNumber(chosen).value_or(0);
     filterBox->setCurrentIndex(-1);
     filterBox->setEditText(QString());
-    const bool done = TryAllocating([&] {
-        replaceList(keepHolders ? ornal::KeepCombinationsWith(m_model->list(), n)
-                                : ornal::RemoveCombinationsWith(m_model->list(), n));
-        return true;
-    }).has_value();
-    if (!done) {
+    const std::optional<GameOutcome> outcome
+        = TryAllocating([&] { return keepHolders ? m_game.keep(chosen) : m_game.remove(chosen); });
+    if (!outcome) {
         busy.restore();
         showOutOfMemory();
+        return;
     }
+    showChanges(*outcome);
 }
 
 void Form1::ShuffleWithinCombinations()
 {
-    if (m_model->list().empty()) {
+    if (m_game.list().empty()) {
         return;
     }
     BusyCursor busy;
     showBusyCaption();
-    const bool done = TryAllocating([this] {
-        replaceList(ornal::ShuffleWithinCombinations(m_model->list(), m_random));
-        return true;
-    }).has_value();
-    if (!done) {
+    const std::optional<GameOutcome> outcome = TryAllocating([this] { return m_game.shuffle(m_random); });
+    if (!outcome) {
         busy.restore();
         showOutOfMemory();
+        return;
     }
+    showChanges(*outcome);
 }
 
 void Form1::SearchResult()
 {
-    std::array<std::string, kResultBoxCount> result;
-    for (int i = 0; i < kResultBoxCount; ++i) {
-        result[i] = ToStd(m_ui.txtscan[i]->text());
-    }
-    const SearchOutcome outcome = ornal::SearchResult(m_model->list(), Text(m_ui.Jeu), result);
-    if (outcome.message) {
-        m_messages->show(*outcome.message);
-        QLineEdit* box = outcome.box >= 0 ? m_ui.txtscan[outcome.box] : nullptr;
-        if (box && !box->isHidden()) {
-            if (outcome.selectBoxText) {
-                box->setSelection(0, static_cast<int>(box->text().size()));
-            }
-            box->setFocus();
-        }
-        return;
-    }
-    if (outcome.status == SearchOutcome::Status::Found) {
-        const QModelIndex found = m_model->index(static_cast<int>(outcome.line));
-        m_ui.List1->setCurrentIndex(found);
-        m_ui.List1->selectionModel()->select(found, QItemSelectionModel::ClearAndSelect);
-        m_ui.List1->scrollTo(found);
+    const GameOutcome outcome = m_game.search();
+    showRefusal(outcome);
+    if (outcome.line) {
+        selectLine(*outcome.line);
     }
 }
 
@@ -387,38 +353,28 @@ void Form1::PreloadFromCommandLine()
     }
     m_commandLineText = JoinCommandLine(arguments);
     if (const std::optional<std::filesystem::path> game = GameFileNamed(arguments)) {
-        m_gameFile = openGameFile(*game) ? *game : std::filesystem::path();
+        (void)m_game.setFile(openGameFile(*game) ? *game : std::filesystem::path());
         return;
     }
     const std::optional<PreloadFields> fields = ParsePreload(m_commandLineText);
     if (!fields) {
         return;
     }
-    Selection sel = readSelection();
-    const FlowOutcome betSizeChoice = ApplyPreload(sel, *fields);
-    m_ui.NombreChevaux->setEditText(ToQString(sel.horseCountText));
-    m_ui.Jeu->setEditText(ToQString(sel.betSizeText));
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        m_ui.Text1[i]->setText(ToQString(sel.numbers[i]));
-    }
-    showSelection(sel);
-    m_ui.TotalComb->setText(ToQString(text::kChooseBetTypeNow));
-    showFlowOutcome(betSizeChoice);
-    if (!betSizeChoice.message) {
-        chooseDefaultBetType();
-    }
+    const GameOutcome outcome = m_game.preload(*fields);
+    showChanges(outcome);
+    showRefusal(outcome);
     m_ui.Text1[0]->setFocus();
     ComputeCombinations();
 }
 
 void Form1::ExportToSpreadsheet()
 {
-    const CombinationList& list = m_model->list();
+    const CombinationList& list = m_game.list();
     ExportRequest request { .list = list };
-    request.selectionText = m_selectionText;
-    request.baseText = Text(m_ui.Base);
+    request.selectionText = m_game.lastSelectionText();
+    request.baseText = m_game.selection().baseText;
     request.caption = ToStd(windowTitle());
-    request.notes = GameNotes(currentGame());
+    request.notes = GameNotes(m_game.saved());
     std::optional<BusyCursor> busy;
     if (!list.empty()) {
         busy.emplace();
@@ -443,17 +399,6 @@ void Form1::ShowVersionBox()
     m_messages->show(AboutMessage(ORNAL_VERSION));
 }
 
-bool Form1::event(QEvent* event)
-{
-    // The preload runs on the first activation only: the window is activated again each time the player comes
-    // back to it, and a second run would throw away a list the player had filtered.
-    if (event->type() == QEvent::WindowActivate && !m_preloaded) {
-        m_preloaded = true;
-        PreloadFromCommandLine();
-    }
-    return QWidget::event(event);
-}
-
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Closing cannot be refused: the program ends at once, without a question; the game is kept to reopen.
@@ -463,29 +408,14 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::showBusyCaption()
 {
-    m_captionBeforeWork = m_ui.TotalComb->text();
     m_ui.TotalComb->setText(ToQString(text::kWorking));
     m_ui.TotalComb->repaint();
     m_ui.List1->viewport()->repaint();
 }
 
-void Form1::replaceList(CombinationList list)
+void Form1::showCaption()
 {
-    // The lines replaced move into the history as they are: a change never copies the whole list, so nothing large
-    // is asked for here once the new list exists.
-    std::string caption = listCaption();
-    CombinationList replaced = m_model->exchangeList(std::move(list));
-    if (!m_restoringList) {
-        m_history.record(ListState { std::move(replaced), m_listSelectionText, std::move(caption) });
-    }
-    m_listSelectionText = m_selectionText;
-    showCount();
-    showListCost();
-}
-
-void Form1::showCount()
-{
-    m_ui.TotalComb->setText(ToQString(CountCaption(m_model->list().size())));
+    m_ui.TotalComb->setText(ToQString(m_game.caption()));
 }
 
 void Form1::centreOnScreen()

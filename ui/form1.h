@@ -3,8 +3,7 @@
 #include "betting/betchoice.h"
 #include "betting/runners.h"
 #include "document/savedgame.h"
-#include "engine/combinationengine.h"
-#include "engine/selectionflow.h"
+#include "game/game.h"
 #include "game/listhistory.h"
 #include "listops/shuffle.h"
 #include "ui/combinationlistmodel.h"
@@ -21,10 +20,9 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <string_view>
 
 class QComboBox;
 
@@ -35,8 +33,8 @@ class NumberBoxFilter;
 class ReduceDialog;
 class RunnersDialog;
 
-// The main window: owns the selection's controls, BaseCount, SelectionText, the combination list and CommandLineText,
-// and runs each operation of its controls to its end.
+// The main window: a view of one Game. Its controls' events call the game's verbs, and it shows what each verb
+// says changed; CommandLineText is the window's own.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -46,23 +44,23 @@ public:
         QWidget* parent = nullptr);
     ~Form1() override;
 
+    // The game the window shows.
+    const Game& game() const { return m_game; }
     // The controls, under their names.
     const Form1Controls& controls() const { return m_ui; }
     // The controls added beside the first window's own.
     const ExtensionControls& extensions() const { return m_ext; }
     // The lines of List1.
-    const CombinationList& combinationList() const { return m_model->list(); }
+    const CombinationList& combinationList() const { return m_game.list(); }
     // BaseCount: -1 without bases, otherwise the chosen number of bases.
-    std::int16_t baseCount() const { return m_baseCount; }
+    std::int16_t baseCount() const { return m_game.selection().baseCount; }
     // SelectionText as the last computation left it.
-    const std::string& selectionText() const { return m_selectionText; }
+    const std::string& selectionText() const { return m_game.lastSelectionText(); }
     // The arguments joined and trimmed, as the last preload read them.
     const std::string& commandLineText() const { return m_commandLineText; }
 
-    void InitialiseMainWindow();
     void ChooseHorseCount();
     void ChooseBaseMode();
-    void ToggleBaseMark(int mark);
     void ChooseBetSize();
     void ComputeCombinations();
     void KeepCombinationsWith();
@@ -76,7 +74,7 @@ public:
     void ReduceList();
 
     // The bet type and the unit stakes that price the list.
-    const BetChoice& betChoice() const { return m_bets; }
+    const BetChoice& betChoice() const { return m_game.bets(); }
     // Plays the list on type (nullptr: no type) and shows its cost.
     void ChooseBetType(const BetType* type);
     // Sets the unit stake of type and shows the cost.
@@ -88,7 +86,7 @@ public:
     // Opens the dialog "Partants et cotes".
     void ShowRunners();
     // The runners of the race and their odds, as last given; empty when none.
-    const std::vector<Runner>& runners() const { return m_runners; }
+    const std::vector<Runner>& runners() const { return m_game.runners(); }
     // Takes runners (sound, as CheckRunners accepts them) and shows the chances they give the list.
     void SetRunners(std::vector<Runner> runners);
     void OpenGame();
@@ -101,14 +99,14 @@ public:
     // Puts the list's lines on the clipboard as text, one line a combination.
     void CopyCombinations();
 
-    // The game the window holds, every control as it stands, as it would be saved.
-    SavedGame currentGame() const;
+    // The game the window holds, as it would be saved.
+    SavedGame currentGame() const { return m_game.saved(); }
     // Shows the game in file: true when it is shown, otherwise its refusal is shown and nothing changed.
     bool openGameFile(const std::filesystem::path& file);
     // The file Ctrl+S saves to without asking: the last game saved or opened by name; empty before.
-    const std::filesystem::path& gameFile() const { return m_gameFile; }
+    const std::filesystem::path& gameFile() const { return m_game.file(); }
     // The list's undo and redo steps.
-    const ListHistory& listHistory() const { return m_history; }
+    const ListHistory& listHistory() const { return m_game.history(); }
 
     // The bet type the list is played on ("quinte", "multi"...), empty when none applies (form1guarantee.cpp).
     std::string betTypeId() const;
@@ -116,68 +114,52 @@ public:
     GuaranteeAccess guaranteeAccess();
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Selection readSelection() const;
-    void showSelection(const Selection& sel);
-    void showFlowOutcome(const FlowOutcome& outcome);
-    void showComputeRefusal(const ComputeResult& result);
-    // Memory ran short inside an operation: the list shown is kept and the player is told.
-    void showOutOfMemory();
+    void initialiseControls();
     void connectControls();
     void connectListMenu();
+    void tickMark(int mark, bool ticked);
     void runFilter(QComboBox* filterBox, bool keepHolders);
-    // Every change of List1's lines goes through here, so the count, the cost and the history follow it.
-    void replaceList(CombinationList list);
+    // Shows the parts of the game a verb changed; a refused verb's list is the one shown already.
+    void showChanges(const GameOutcome& outcome);
+    // Shows the whole game, as after an opening.
+    void showGame();
+    void showSelection(bool whole = false);
+    // Shows a verb's refusal and sends the player to the control it names.
+    void showRefusal(const GameOutcome& outcome);
+    // Memory ran short inside an operation: the list shown is kept and the player is told.
+    void showOutOfMemory();
     void showBusyCaption();
-    void showCount();
+    void showCaption();
     void centreOnScreen();
     // Cost and gains (form1costs.cpp).
     void connectCosts();
-    void chooseDefaultBetType();
-    void showListCost();
     void showCost(bool listChanged = false);
     void selectLine(CombinationList::Count line);
     GameAccess gameAccess();
     void connectGameControls();
-    void showGame(SavedGame game);
     void saveGame(bool askName);
     void saveLastGame();
-    std::string listCaption() const;
-    ListState takeListState();
-    void restoreListState(ListState state);
 
     Form1Controls m_ui;
     ExtensionControls m_ext;
     NumberBoxFilter* m_numberFilter;
+    Game m_game;
     CombinationListModel* m_model;
     std::unique_ptr<MessageBoxes> m_messages;
     Form1Services m_services;
     ClockSeededSource m_random;
     QStringList m_arguments;
     std::string m_commandLineText;
-    std::string m_selectionText;
-    std::int16_t m_baseCount = -1;
-    std::optional<std::pair<int, int>> m_logos; // the bet-type logos shown
-    BetChoice m_bets;
     CoutGainsDialog* m_costDialog = nullptr; // made on first opening
     RunnersDialog* m_runnersDialog = nullptr; // made on first opening
-    std::vector<Runner> m_runners;
-    std::optional<OddsThresholds>
-        m_oddsThresholds; // as set in the conditions or by the game opened; none, the defaults
-    bool m_showingSelection = false;
-    bool m_preloaded = false;
-    bool m_closing = false;
     ReduceDialog* m_reduceDialog = nullptr; // made on first use, kept so its tabs keep their settings
-    ListHistory m_history;
-    std::string m_listSelectionText; // the SelectionText that goes with the list shown
-    QString m_captionBeforeWork; // the count caption that "Traitement en cours..." stands in for
-    bool m_restoringList = false;
-    std::filesystem::path m_gameFile;
-    SavedGame m_keptParts; // what an opened game holds that the window does not show, saved again as it came
     std::optional<SavedGame> m_startingGame; // the window as it opened, which is not worth keeping at the close
+    // True while the window writes the game onto its controls: the boxes and ticks then report the texts and ticks
+    // they are given, which are the game's already and must not reach it again as the player's.
+    bool m_showingGame = false;
 };
 
 } // namespace ornal

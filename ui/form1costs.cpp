@@ -5,7 +5,6 @@
 #include "betting/bettexts.h"
 #include "betting/chancetexts.h"
 #include "betting/ticketchances.h"
-#include "engine/numericvalue.h"
 #include "reduction/gamehorses.h"
 #include "ui/clickablelabel.h"
 #include "ui/coutgainsdialog.h"
@@ -57,7 +56,8 @@ void Form1::connectCosts()
 
 void Form1::SetRunners(std::vector<Runner> runners)
 {
-    m_runners = std::move(runners);
+    // The runners come from the dialog, which shows them already.
+    (void)m_game.setRunners(std::move(runners), m_game.oddsThresholds());
     showCost();
 }
 
@@ -69,7 +69,7 @@ void Form1::ShowRunners()
             [this](const std::vector<Runner>& runners) { SetRunners(runners); });
     }
     if (!m_runnersDialog->isVisible()) {
-        m_runnersDialog->showRunners(m_runners);
+        m_runnersDialog->showRunners(m_game.runners());
         MoveBeside(m_runnersDialog, this);
     }
     m_runnersDialog->show();
@@ -79,45 +79,30 @@ void Form1::ShowRunners()
 
 void Form1::ChooseBetType(const BetType* type)
 {
-    m_bets.choose(type);
-    showCost();
+    showChanges(m_game.chooseBetType(type));
 }
 
 void Form1::SetUnitStake(const BetType& type, std::int64_t cents)
 {
-    m_bets.setStakeCents(type, cents);
-    showCost();
+    showChanges(m_game.setStake(type, cents));
 }
 
 void Form1::SetRapportBase(const BetType& type, std::int64_t cents)
 {
-    m_bets.setRapportBaseCents(type, cents);
-    showCost();
-}
-
-void Form1::chooseDefaultBetType()
-{
-    // The bet size as the computation reads it, so that the type proposed takes the lines it will compute.
-    const std::string betSize = ToStd(m_ui.Jeu->currentText());
-    const std::optional<std::int16_t> size
-        = IsNumeric(TrimSpaces(betSize)) ? RoundToInt16(NumericValue(betSize)) : std::nullopt;
-    ChooseBetType(size ? DefaultBetType(*size) : nullptr);
-}
-
-void Form1::showListCost()
-{
-    showCost(true);
+    showChanges(m_game.setRapportBase(type, cents));
 }
 
 void Form1::showCost(bool listChanged)
 {
-    const CombinationList& list = m_model->list();
-    const std::optional<BetCost> cost = m_bets.cost(list);
+    const CombinationList& list = m_game.list();
+    const BetChoice& bets = m_game.bets();
+    const std::vector<Runner>& runners = m_game.runners();
+    const std::optional<BetCost> cost = bets.cost(list);
     const bool priced = !list.empty() && cost && !cost->message;
     std::optional<TicketChances> chances;
-    if (priced && !m_runners.empty()) {
-        chances = ComputeTicketChances(list, *m_bets.type(), m_runners, HorsesOfSelection(readSelection()).horses);
-    } else if (!m_runners.empty()) {
+    if (priced && !runners.empty()) {
+        chances = ComputeTicketChances(list, *bets.type(), runners, HorsesOfSelection(m_game.selection()).horses);
+    } else if (!runners.empty()) {
         chances = TicketChances {};
         chances->message = Message { "Les chances viennent avec le coût : il faut une liste et un type de jeu qui "
                                      "prend ses lignes.",
@@ -135,10 +120,10 @@ void Form1::showCost(bool listChanged)
         m_ext.CoutJeu->setToolTip(QStringLiteral("Coût du jeu"));
     }
     for (std::size_t i = 0; i < kLogoTypes.size(); ++i) {
-        m_ui.PictureJeux[i]->setChosen(m_bets.type() && m_bets.type()->id == kLogoTypes[i]);
+        m_ui.PictureJeux[i]->setChosen(bets.type() && bets.type()->id == kLogoTypes[i]);
     }
     if (m_costDialog) {
-        m_costDialog->showGame(list, m_bets, cost, listChanged);
+        m_costDialog->showGame(list, bets, cost, listChanged);
         m_costDialog->showChances(chances);
     }
 }
@@ -166,20 +151,21 @@ void Form1::ShowCostAndGains()
             }
         });
         connect(m_costDialog, &CoutGainsDialog::runnersRequested, this, [this] { ShowRunners(); });
-        m_costDialog->showGame(m_model->list(), m_bets, m_bets.cost(m_model->list()), true);
+        m_costDialog->showGame(m_game.list(), m_game.bets(), m_game.bets().cost(m_game.list()), true);
         showCost();
     }
     if (!m_costDialog->isVisible()) {
         // The player types the finish in the result boxes first; the dialog starts from there.
         std::array<std::string, CoutGainsDialog::kArrivalPlaces> arrival;
-        for (std::size_t i = 0; i < arrival.size() && i < m_ui.txtscan.size(); ++i) {
-            arrival[i] = ToStd(m_ui.txtscan[i]->text());
+        const ResultTexts& results = m_game.results();
+        for (std::size_t i = 0; i < arrival.size() && i < results.size(); ++i) {
+            arrival[i] = results[i];
         }
         m_costDialog->setArrival(arrival);
         PlaceBeside(m_costDialog, this, kCostDialogRoomForMessages);
         m_costDialog->show();
         // With lines to check, the player comes to type the finish.
-        if (!m_model->list().empty()) {
+        if (!m_game.list().empty()) {
             m_costDialog->focusArrival();
         }
     }
@@ -190,7 +176,7 @@ void Form1::ShowCostAndGains()
 
 void Form1::selectLine(CombinationList::Count line)
 {
-    if (line >= m_model->list().size()) {
+    if (line >= m_game.list().size()) {
         return;
     }
     const QModelIndex index = m_model->index(static_cast<int>(line));

@@ -2,19 +2,16 @@
 #include "ui/form1.h"
 
 #include "document/gamefile.h"
-#include "document/gameselection.h"
-#include "document/savedstakes.h"
 #include "engine/allocation.h"
 #include "export/exportcommand.h"
 #include "ui/busycursor.h"
 #include "ui/clickablelabel.h"
 #include "ui/gamefiledialogs.h"
 #include "ui/gameprintout.h"
-#include "ui/gamestate.h"
 #include "ui/picture.h"
 #include "ui/printpreview.h"
 #include "ui/qtbridge.h"
-#include "ui/runnersdialog.h"
+#include "ui/selectionview.h"
 
 #include <QAction>
 #include <QIcon>
@@ -105,72 +102,13 @@ void Form1::connectGameControls()
     AddShortcut(this, "RouvrirDernierJeu", Qt::CTRL | Qt::SHIFT | Qt::Key_O, [this] { ReopenLastGame(); });
     AddShortcut(this, "EnregistrerSous", Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { SaveCurrentGameAs(); });
     AddShortcut(this, "Retablir", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [this] { RedoListChange(); });
-    for (ClickableLabel* logo : m_ui.PictureJeux) {
-        logo->setProperty(kLogoHomeProperty, logo->pos());
-    }
+    KeepLogoHomes(m_ui);
     m_ext.OuvrirJeu->setAccessibleDescription(
         QStringLiteral("Clic droit ou touche Menu : rouvrir le dernier jeu (Ctrl+Maj+O)"));
     m_ext.EnregistrerJeu->setAccessibleDescription(
         QStringLiteral("Clic droit ou touche Menu : enregistrer sous un autre nom (Ctrl+Maj+S)"));
     m_ext.AnnulerJeu->setAccessibleDescription(
         QStringLiteral("Clic droit ou touche Menu : rétablir ce qui a été annulé (Ctrl+Maj+Z)"));
-}
-
-SavedGame Form1::currentGame() const
-{
-    SavedGame game = m_keptParts;
-    game.selection = ReadSavedSelection(m_ui, m_baseCount);
-    game.view = ReadSavedView(m_ui, m_baseCount, m_logos);
-    // A refused computation leaves the list of the computation before it: the file keeps the prediction that list
-    // was made of, so that it still opens as that list's game.
-    game.list = m_model->list();
-    game.selectionText = game.list.empty() ? m_selectionText : m_listSelectionText;
-    game.runners = m_runners;
-    game.oddsThresholds = m_oddsThresholds;
-    game.bet.reset();
-    if (const BetType* type = m_bets.type()) {
-        game.bet = SavedBet { std::string(type->id), m_bets.stakeCents(*type), m_bets.rapportBaseCents(*type) };
-    }
-    game.stakes = SavedStakes(m_bets);
-    return game;
-}
-
-void Form1::showGame(SavedGame game)
-{
-    const SavedView view = ViewOf(game);
-    // The ticks are the file's, already judged when they were made: no tick is refused on the way in.
-    m_showingSelection = true;
-    const Selection shown = ShowSavedSelection(m_ui, game.selection, view);
-    m_showingSelection = false;
-    m_baseCount = shown.baseCount;
-    m_logos = shown.logos;
-    m_selectionText = std::move(game.selectionText);
-    // The runners are the game's race: a game without them leaves none of the race shown before. They come before
-    // the list, so that the chances the list's cost shows are theirs.
-    RaceState raceBefore { std::exchange(m_runners, std::move(game.runners)), m_oddsThresholds };
-    m_oddsThresholds = game.oddsThresholds;
-    if (m_runnersDialog) {
-        m_runnersDialog->showRunners(m_runners);
-    }
-    const CombinationList::Count count = game.list.size();
-    replaceList(std::move(game.list));
-    m_history.recordRace(std::move(raceBefore));
-    m_ui.TotalComb->setText(ToQString(CaptionText(view.caption, count)));
-    m_ui.Command5->setVisible(count > 0);
-    RestoreStakes(m_bets, game.stakes);
-    // A bet the program no longer knows leaves the type the selection proposes.
-    if (const BetType* type = game.bet ? FindBetType(game.bet->typeId) : nullptr) {
-        m_bets.setStakeCents(*type, game.bet->unitStakeCents);
-        m_bets.setRapportBaseCents(*type, game.bet->rapportBaseCents.value_or(type->defaultStakeCents));
-        ChooseBetType(type);
-    }
-    game.selection = {};
-    game.list = {};
-    game.view.reset();
-    game.runners.clear();
-    game.oddsThresholds.reset();
-    game.stakes.clear();
-    m_keptParts = std::move(game);
 }
 
 bool Form1::openGameFile(const std::filesystem::path& file)
@@ -184,7 +122,8 @@ bool Form1::openGameFile(const std::filesystem::path& file)
     }
     // Showing the largest list builds its rows: a shortage there is the same message as one while reading.
     if (!TryAllocating([&] {
-            showGame(std::move(*loaded.game));
+            (void)m_game.open(std::move(*loaded.game));
+            showGame();
             return true;
         })) {
         busy.restore();
@@ -197,10 +136,10 @@ bool Form1::openGameFile(const std::filesystem::path& file)
 void Form1::OpenGame()
 {
     FileNameQuestion question { false, QStringLiteral("Ouvrir un jeu"), GameFileFilter(),
-        m_gameFile.empty() ? GameDocumentsFolder() : m_gameFile.parent_path() };
+        m_game.file().empty() ? GameDocumentsFolder() : m_game.file().parent_path() };
     const std::optional<std::filesystem::path> chosen = m_services.askFileName(question);
     if (chosen && openGameFile(*chosen)) {
-        m_gameFile = *chosen;
+        (void)m_game.setFile(*chosen);
     }
 }
 
@@ -216,13 +155,13 @@ void Form1::ReopenLastGame()
     }
     // The kept game has no name of its own: the next save asks for one.
     if (openGameFile(file)) {
-        m_gameFile.clear();
+        (void)m_game.setFile({});
     }
 }
 
 void Form1::SaveCurrentGame()
 {
-    saveGame(m_gameFile.empty());
+    saveGame(m_game.file().empty());
 }
 
 void Form1::SaveCurrentGameAs()
@@ -232,12 +171,12 @@ void Form1::SaveCurrentGameAs()
 
 void Form1::saveGame(bool askName)
 {
-    std::filesystem::path target = m_gameFile;
+    std::filesystem::path target = m_game.file();
     // Saving again to the same game replaces its previous file, once the new one is complete.
     ExistingFile existing = ExistingFile::Replace;
     if (askName) {
         const std::filesystem::path suggested
-            = m_gameFile.empty() ? GameDocumentsFolder() / ("jeu" + std::string(kGameExtension)) : m_gameFile;
+            = target.empty() ? GameDocumentsFolder() / ("jeu" + std::string(kGameExtension)) : target;
         const std::optional<std::filesystem::path> chosen
             = m_services.askFileName({ true, QStringLiteral("Enregistrer le jeu"), GameFileFilter(), suggested });
         if (!chosen) {
@@ -246,13 +185,13 @@ void Form1::saveGame(bool askName)
         std::tie(target, existing) = CompletedName(*chosen, kGameExtension);
     }
     BusyCursor busy;
-    const WriteOutcome outcome = ornal::SaveGame(target, currentGame(), existing);
+    const WriteOutcome outcome = ornal::SaveGame(target, m_game.saved(), existing);
     busy.restore();
     if (!outcome.written()) {
         m_messages->show(CriticalMessage(outcome.message));
         return;
     }
-    m_gameFile = target;
+    (void)m_game.setFile(std::move(target));
 }
 
 void Form1::saveLastGame()
@@ -263,10 +202,10 @@ void Form1::saveLastGame()
     }
     // A window closed as it opened, or after a start that computed nothing, would only overwrite the game kept from
     // the time before with one the player cannot want back.
-    if (m_model->list().empty()) {
+    if (m_game.list().empty()) {
         return;
     }
-    const SavedGame game = currentGame();
+    const SavedGame game = m_game.saved();
     if (m_startingGame && game == *m_startingGame) {
         return;
     }
@@ -278,7 +217,7 @@ void Form1::saveLastGame()
 
 void Form1::PrintGame()
 {
-    auto printout = std::make_shared<const GamePrintout>(currentGame(), Today());
+    auto printout = std::make_shared<const GamePrintout>(m_game.saved(), Today());
     PrintPreviewRequest request;
     request.parent = this;
     request.size = QSize(TwipsToPixels(14400), TwipsToPixels(11520));
@@ -286,7 +225,7 @@ void Form1::PrintGame()
     request.paint = [printout](QPagedPaintDevice* device) { printout->paint(device); };
     request.pdfIcon = Picture(QStringLiteral(":/disk.png"));
     request.saveAsPdf = [this, printout] {
-        std::filesystem::path suggested = m_gameFile.empty() ? GameDocumentsFolder() / "jeu.pdf" : m_gameFile;
+        std::filesystem::path suggested = m_game.file().empty() ? GameDocumentsFolder() / "jeu.pdf" : m_game.file();
         suggested.replace_extension(".pdf");
         const std::optional<std::filesystem::path> chosen = m_services.askFileName(
             { true, QStringLiteral("Enregistrer en PDF"), QStringLiteral("Documents PDF (*.pdf)"), suggested });

@@ -29,7 +29,7 @@ void Form1::connectListMenu()
     copy->setObjectName(QStringLiteral("CopierCombinaisons"));
     connect(copy, &QAction::triggered, this, [this] { CopyCombinations(); });
     connect(menu, &QMenu::aboutToShow, this, [this, shuffle, copy] {
-        const bool lines = !m_model->list().empty();
+        const bool lines = !m_game.list().empty();
         shuffle->setEnabled(lines);
         copy->setEnabled(lines);
     });
@@ -42,7 +42,7 @@ void Form1::connectListMenu()
 
 void Form1::CopyCombinations()
 {
-    const CombinationList& list = m_model->list();
+    const CombinationList& list = m_game.list();
     if (list.empty()) {
         return;
     }

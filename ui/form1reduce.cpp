@@ -27,22 +27,14 @@ void Form1::ReduceList()
 GameAccess Form1::gameAccess()
 {
     GameAccess game;
-    game.list = [this]() -> const CombinationList& { return m_model->list(); };
-    game.prediction = [this] {
-        const Selection sel = readSelection();
-        std::vector<std::string> numbers;
-        for (int i = 0; i < kNumberBoxCount; ++i) {
-            if (sel.shown[i]) {
-                numbers.push_back(sel.numbers[i]);
-            }
-        }
-        return numbers;
-    };
-    game.replaceList = [this](CombinationList list) { replaceList(std::move(list)); };
+    game.list = [this]() -> const CombinationList& { return m_game.list(); };
+    game.prediction = [this] { return m_game.predictionTexts(); };
+    game.replaceList = [this](CombinationList list) { showChanges(m_game.applyLines(std::move(list))); };
     game.showMessage = [this](const Message& message) { m_messages->show(message); };
-    game.runners = [this] { return m_runners; };
-    game.oddsThresholds = [this] { return m_oddsThresholds.value_or(OddsThresholds {}); };
-    game.keepOddsThresholds = [this](const OddsThresholds& thresholds) { m_oddsThresholds = thresholds; };
+    game.runners = [this] { return m_game.runners(); };
+    game.oddsThresholds = [this] { return m_game.oddsThresholds().value_or(OddsThresholds {}); };
+    game.keepOddsThresholds
+        = [this](const OddsThresholds& thresholds) { (void)m_game.setRunners(m_game.runners(), thresholds); };
     return game;
 }
 

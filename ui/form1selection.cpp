@@ -1,38 +1,55 @@
+// The window as a view of its game: what a verb changed is written onto the controls, never read back.
 #include "ui/form1.h"
 
+#include "ui/qtbridge.h"
+#include "ui/runnersdialog.h"
 #include "ui/selectionview.h"
 
-#include <QComboBox>
+#include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace ornal {
 
-// The window keeps no selection rules of its own: its controls are copied into the engine's Selection, and what the
-// flow leaves is shown.
-
-Selection Form1::readSelection() const
+void Form1::showSelection(bool whole)
 {
-    return ReadSelection(m_ui, m_baseCount, m_logos);
+    const QScopedValueRollback<bool> showing(m_showingGame, true);
+    ShowSelection(m_ui, m_game.selection(), m_game.results(), m_game.resultsShown(), whole);
 }
 
-void Form1::showSelection(const Selection& sel)
+void Form1::showChanges(const GameOutcome& outcome)
 {
-    // Unticking a mark reports a toggle; the flow has already judged these ticks.
-    m_showingSelection = true;
-    ShowSelection(m_ui, sel);
-    m_showingSelection = false;
-    m_baseCount = sel.baseCount;
-    m_logos = sel.logos;
+    const GameChanges changed = outcome.changed;
+    if (changed.has(GamePart::Selection) || changed.has(GamePart::Results)) {
+        showSelection();
+    }
+    // The race comes before the list, so that the chances the list's cost shows are its own.
+    if (changed.has(GamePart::Runners) && m_runnersDialog) {
+        m_runnersDialog->showRunners(m_game.runners());
+    }
+    // A refused computation changes only the selection text it read; the list shown stays, with its selected line.
+    const bool listChanged = changed.has(GamePart::List) && outcome.ok();
+    if (listChanged) {
+        m_model->listChanged();
+        m_ui.Command5->setVisible(m_game.shuffleShown());
+    }
+    if (listChanged || changed.has(GamePart::Caption)) {
+        showCaption();
+    }
+    if (listChanged || changed.has(GamePart::Bet) || changed.has(GamePart::Runners)) {
+        showCost(listChanged);
+    }
 }
 
-void Form1::showFlowOutcome(const FlowOutcome& outcome)
+void Form1::showGame()
 {
-    if (!outcome.message) {
-        return;
+    showSelection(true);
+    if (m_runnersDialog) {
+        m_runnersDialog->showRunners(m_game.runners());
     }
-    m_messages->show(*outcome.message);
-    if (outcome.status == FlowOutcome::Status::NoHorseCount) {
-        m_ui.NombreChevaux->setFocus();
-    }
+    m_model->listChanged();
+    m_ui.Command5->setVisible(m_game.shuffleShown());
+    showCaption();
+    showCost(true);
 }
 
 } // namespace ornal

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVariant>
 
 namespace ornal {
 
@@ -38,34 +39,56 @@ void ShowLogos(Form1Controls& ui, const std::optional<std::pair<int, int>>& logo
     }
 }
 
-} // namespace
-
-Selection ReadSelection(const Form1Controls& ui, std::int16_t baseCount, std::optional<std::pair<int, int>> logos)
+void ShowLogosAtHome(Form1Controls& ui)
 {
-    Selection sel;
-    sel.horseCountText = ToStd(ui.NombreChevaux->currentText());
-    sel.betSizeText = ToStd(ui.Jeu->currentText());
-    sel.baseText = ToStd(ui.Base->currentText());
-    sel.baseCount = baseCount;
-    for (int i = 0; i < kNumberBoxCount; ++i) {
-        sel.numbers[i] = ToStd(ui.Text1[i]->text());
-        sel.shown[i] = !ui.Text1[i]->isHidden();
-        sel.marks[i] = ui.Check1[i]->isChecked();
-        sel.markShown[i] = !ui.Check1[i]->isHidden();
+    for (ClickableLabel* logo : ui.PictureJeux) {
+        const QVariant home = logo->property(kLogoHomeProperty);
+        if (home.isValid()) {
+            logo->move(home.toPoint());
+            logo->show();
+        }
     }
-    sel.choicesShown = !ui.Jeu->isHidden();
-    sel.baseShown = !ui.Base->isHidden();
-    sel.resultBoxesShown = 0;
-    while (sel.resultBoxesShown < kResultBoxCount && !ui.txtscan[sel.resultBoxesShown]->isHidden()) {
-        ++sel.resultBoxesShown;
-    }
-    sel.logos = logos;
-    return sel;
 }
 
-void ShowSelection(Form1Controls& ui, const Selection& sel)
+// A box already holding the text is left alone: writing it again would move the player's cursor and forget the
+// box's own undo while the player types.
+void PutText(QLineEdit* box, const std::string& text)
 {
+    const QString wanted = ToQString(text);
+    if (box->text() != wanted) {
+        box->setText(wanted);
+    }
+}
+
+// An item's text selects that item, as a pick does; any other text stands in the edit field with no item chosen,
+// as when typed.
+void PutText(QComboBox* box, const std::string& text)
+{
+    const QString wanted = ToQString(text);
+    if (box->currentText() == wanted) {
+        return;
+    }
+    box->setCurrentIndex(box->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(wanted);
+}
+
+} // namespace
+
+void KeepLogoHomes(Form1Controls& ui)
+{
+    for (ClickableLabel* logo : ui.PictureJeux) {
+        logo->setProperty(kLogoHomeProperty, logo->pos());
+    }
+}
+
+void ShowSelection(Form1Controls& ui, const Selection& sel, const ResultTexts& results,
+    const std::array<bool, kResultBoxCount>& resultsShown, bool whole)
+{
+    PutText(ui.NombreChevaux, sel.horseCountText);
+    PutText(ui.Jeu, sel.betSizeText);
+    PutText(ui.Base, sel.baseText);
     for (int i = 0; i < kNumberBoxCount; ++i) {
+        PutText(ui.Text1[i], sel.numbers[i]);
         ui.Check1[i]->setChecked(sel.marks[i]);
         ui.Check1[i]->setVisible(sel.markShown[i]);
         ui.Text1[i]->setVisible(sel.shown[i]);
@@ -77,9 +100,15 @@ void ShowSelection(Form1Controls& ui, const Selection& sel)
     ui.Base->setVisible(sel.baseShown);
     ui.BaseLabel->setVisible(sel.baseShown);
     for (int i = 0; i < kResultBoxCount; ++i) {
-        ui.txtscan[i]->setVisible(i < sel.resultBoxesShown);
+        PutText(ui.txtscan[i], results[i]);
+        ui.txtscan[i]->setVisible(resultsShown[i]);
     }
-    ShowLogos(ui, sel.logos);
+    if (whole && !sel.choicesShown && !sel.logos) {
+        // Before any choice the window shows every picture in its first place.
+        ShowLogosAtHome(ui);
+    } else {
+        ShowLogos(ui, sel.logos);
+    }
 }
 
 } // namespace ornal

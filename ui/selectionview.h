@@ -1,18 +1,24 @@
 #pragma once
 
+#include "document/gameselection.h"
 #include "engine/selection.h"
 #include "ui/form1controls.h"
 
+#include <array>
+
 namespace ornal {
 
-// The window's selection controls as the engine's Selection, and back: the window keeps no selection rules of its
-// own, it copies what the controls hold into the flow and shows what the flow leaves.
+// The property by which each bet-type picture remembers where the window first showed it, before any choice moved
+// or hid it: a game shown before any choice shows them there again.
+inline constexpr char kLogoHomeProperty[] = "ornalPositionDeDepart";
 
-// The selection the controls hold; BaseCount and the logos shown live in the window, not in a control.
-Selection ReadSelection(const Form1Controls& ui, std::int16_t baseCount, std::optional<std::pair<int, int>> logos);
+// Each bet-type picture's place now becomes its first place.
+void KeepLogoHomes(Form1Controls& ui);
 
-// Shows sel on the controls: visibility of boxes, marks, choices, result boxes and logos, and the ticks. Texts are
-// left alone: the flow never writes a control's text.
-void ShowSelection(Form1Controls& ui, const Selection& sel);
+// Puts a selection on the controls: the choices' and boxes' texts, the ticks, what is shown of them, the logos and
+// the result boxes. A game shown whole (the window's first state, a game opened) shows the pictures in their first
+// place while no choice has been made.
+void ShowSelection(Form1Controls& ui, const Selection& sel, const ResultTexts& results,
+    const std::array<bool, kResultBoxCount>& resultsShown, bool whole);
 
 } // namespace ornal
