@@ -21,12 +21,6 @@ GameOutcome changed(GameChanges parts)
     return outcome;
 }
 
-bool sameConditions(const LineConditions& a, const LineConditions& b)
-{
-    return a.groups() == b.groups() && a.sum() == b.sum() && a.evenCount() == b.evenCount()
-        && a.longestRun() == b.longestRun();
-}
-
 } // namespace
 
 GameOutcome Game::chooseBetType(const BetType* type)
@@ -112,7 +106,7 @@ SavedGame Game::saved() const
     }
     game.stakes = SavedStakes(m_bets);
     // The file's own conditions stay as it wrote them (a group's own bounds among them) until others are applied.
-    if (!sameConditions(m_conditions, ConditionsOf(m_keptParts))) {
+    if (m_conditions != ConditionsOf(m_keptParts)) {
         SaveConditions(m_conditions, game);
     }
     return game;

@@ -36,6 +36,8 @@ public:
     // The conditions in one line for a print-out or a tooltip, e.g. "Favoris : 1 à 2 parmi 1-2-5 ; somme 20 à 40".
     std::string summary() const;
 
+    bool operator==(const LineConditions&) const = default;
+
 private:
     std::vector<HorseGroup> m_groups;
     std::optional<CountRange> m_sum;

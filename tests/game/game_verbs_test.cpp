@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "preloadedgame.h"
 #include "testsupport.h"
 
 #include "engine/messages.h"
@@ -13,18 +14,6 @@ namespace ornal {
 namespace {
 
 using Focus = GameOutcome::Focus;
-
-// A game with the prediction preloaded from the command line, as the window would hold it before Valider.
-Game Preloaded(std::string_view commandLine)
-{
-    Game game;
-    const std::optional<PreloadFields> fields = ParsePreload(commandLine);
-    EXPECT_TRUE(fields.has_value()) << commandLine;
-    if (fields) {
-        EXPECT_TRUE(game.preload(*fields).ok()) << commandLine;
-    }
-    return game;
-}
 
 std::string RefusalText(const GameOutcome& outcome)
 {

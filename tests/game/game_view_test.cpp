@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "preloadedgame.h"
 
 #include "engine/preload.h"
 
@@ -9,17 +10,6 @@
 
 namespace ornal {
 namespace {
-
-Game Preloaded(std::string_view commandLine)
-{
-    Game game;
-    const std::optional<PreloadFields> fields = ParsePreload(commandLine);
-    EXPECT_TRUE(fields.has_value()) << commandLine;
-    if (fields) {
-        EXPECT_TRUE(game.preload(*fields).ok()) << commandLine;
-    }
-    return game;
-}
 
 std::array<bool, kResultBoxCount> FromTheLeft(int shown)
 {

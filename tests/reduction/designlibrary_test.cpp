@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ornal {
@@ -98,6 +99,19 @@ struct LibraryCase {
 
 class LibraryReductionTest : public testing::TestWithParam<LibraryCase> { };
 
+// A request answered from library alone: no time to search on.
+ReductionRequest LibraryRequest(
+    const CombinationList& list, std::vector<double> horses, Guarantee guarantee, const DesignLibrary& library)
+{
+    ReductionRequest request;
+    request.list = &list;
+    request.horses = std::move(horses);
+    request.guarantee = guarantee;
+    request.timeLimit = 0ms;
+    request.library = &library;
+    return request;
+}
+
 // Seven horses numbered 3, 5, 8, 9, 11, 12, 14, pairs in triples: the Fano plane relabelled to them answers at once
 // (no time to search), checked by a slow count; a spoiled plane is passed over for the next design, or for the
 // greedy reduction when none is left.
@@ -106,12 +120,7 @@ TEST_P(LibraryReductionTest, RelabelsAndChecksTheDesign)
     const std::vector<int> numbers { 3, 5, 8, 9, 11, 12, 14 };
     const CombinationList list = Lines(7, 3, numbers);
     const DesignLibrary library = DesignLibrary::Parse(GetParam().libraryText);
-    ReductionRequest request;
-    request.list = &list;
-    request.horses = { 3, 5, 8, 9, 11, 12, 14 };
-    request.guarantee = Guarantee { 2, 2 };
-    request.timeLimit = 0ms;
-    request.library = &library;
+    ReductionRequest request = LibraryRequest(list, { 3, 5, 8, 9, 11, 12, 14 }, Guarantee { 2, 2 }, library);
     const ReductionOutcome outcome = Reduce(request);
     ASSERT_FALSE(outcome.refusal);
     const ReductionResult& r = outcome.result;
@@ -146,12 +155,7 @@ TEST(LibraryReduction, TheFirstReportIsTheDesign)
 {
     const CombinationList list = Lines(7, 3, { 1, 2, 3, 4, 5, 6, 7 });
     const DesignLibrary library = DesignLibrary::Parse(kFano);
-    ReductionRequest request;
-    request.list = &list;
-    request.horses = { 1, 2, 3, 4, 5, 6, 7 };
-    request.guarantee = Guarantee { 2, 2 };
-    request.timeLimit = 0ms;
-    request.library = &library;
+    ReductionRequest request = LibraryRequest(list, { 1, 2, 3, 4, 5, 6, 7 }, Guarantee { 2, 2 }, library);
     std::vector<ReductionProgress> reports;
     const ReductionOutcome outcome = Reduce(request, {}, [&](const ReductionProgress& p) { reports.push_back(p); });
     ASSERT_FALSE(outcome.refusal);
@@ -169,13 +173,8 @@ TEST(LibraryReduction, ABaseTurnsTheCaseIntoASmallerOne)
     const CombinationList list = Lines(8, 4, { 1, 2, 3, 4, 5, 6, 7, 8 }, { 0 });
     ASSERT_EQ(list.size(), 35u);
     const DesignLibrary library = DesignLibrary::Parse(kFano);
-    ReductionRequest request;
-    request.list = &list;
-    request.horses = { 1, 2, 3, 4, 5, 6, 7, 8 };
+    ReductionRequest request = LibraryRequest(list, { 1, 2, 3, 4, 5, 6, 7, 8 }, Guarantee { 3, 3 }, library);
     request.bases = { 1 };
-    request.guarantee = Guarantee { 3, 3 };
-    request.timeLimit = 0ms;
-    request.library = &library;
     const ReductionOutcome outcome = Reduce(request);
     ASSERT_FALSE(outcome.refusal);
     EXPECT_EQ(outcome.result.librarySize, 7u);
@@ -190,12 +189,7 @@ TEST(LibraryReduction, TheFullListOfTheHorsesLeft)
 {
     const DesignLibrary library = DesignLibrary::Parse(kFano);
     const CombinationList list = Lines(7, 3, { 1, 2, 3, 4, 5, 6, 7 });
-    ReductionRequest request;
-    request.list = &list;
-    request.horses = { 1, 2, 3, 4, 5, 6, 7, 8 };
-    request.guarantee = Guarantee { 2, 2 };
-    request.timeLimit = 0ms;
-    request.library = &library;
+    ReductionRequest request = LibraryRequest(list, { 1, 2, 3, 4, 5, 6, 7, 8 }, Guarantee { 2, 2 }, library);
     const ReductionOutcome outcome = Reduce(request);
     ASSERT_FALSE(outcome.refusal);
     EXPECT_EQ(outcome.result.librarySize, 7u);
