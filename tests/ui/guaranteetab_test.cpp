@@ -312,7 +312,9 @@ TEST_F(GuaranteeTabTest, TearingDownWhileSearchingStopsAndWaits)
     QElapsedTimer teardown;
     teardown.start();
     delete m_dialog;
-    EXPECT_LT(teardown.elapsed(), 2000);
+    // The search was given 60 s: a teardown that waited for its end would take them all. The bound leaves room for
+    // a sanitizer build on a loaded machine, where stopping took 2.6 s once.
+    EXPECT_LT(teardown.elapsed(), 20000);
     QTest::qWait(50); // reports still on their way must not reach the tab
     EXPECT_EQ(lines(), largest);
 
