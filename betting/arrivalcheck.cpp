@@ -43,17 +43,13 @@ struct ArrivalPlaces {
     int count = 0; // places read, at most kMaxPlaces
 };
 
-ArrivalOutcome refuse(std::string text, MessageIcon icon, int box)
+Refusal refuse(std::string text, MessageIcon icon, int box)
 {
-    ArrivalOutcome outcome;
-    outcome.message = Message { std::move(text), icon };
-    outcome.box = box;
-    return outcome;
+    return Refusal::Saying(std::move(text), icon).about(box);
 }
 
 // The places the type's classes read, or the refusal of the boxes.
-std::optional<ArrivalOutcome> readArrival(
-    const BetType& type, std::span<const std::string> texts, ArrivalPlaces& places)
+std::optional<Refusal> readArrival(const BetType& type, std::span<const std::string> texts, ArrivalPlaces& places)
 {
     std::size_t filled = texts.size();
     while (filled > 0 && TrimSpaces(texts[filled - 1]).empty()) {
@@ -144,10 +140,11 @@ bool applies(const PayClass& pay, const LineReading& line)
 
 } // namespace
 
-ArrivalOutcome CheckArrival(const CombinationList& list, const BetType& type, std::span<const std::string> arrivalTexts)
+Result<ArrivalOutcome> CheckArrival(
+    const CombinationList& list, const BetType& type, std::span<const std::string> arrivalTexts)
 {
     ArrivalPlaces places;
-    std::optional<ArrivalOutcome> arrivalRefusal = readArrival(type, arrivalTexts, places);
+    std::optional<Refusal> arrivalRefusal = readArrival(type, arrivalTexts, places);
     const PlaceFinder placeOf(places);
     const std::span<const PayClass> classes = type.classes();
 

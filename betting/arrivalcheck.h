@@ -2,9 +2,8 @@
 
 #include "betting/bettype.h"
 #include "engine/combinationlist.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,8 +20,6 @@ struct PayingLine {
 
 // What checking a list against an arrival leaves for the window and the command line.
 struct ArrivalOutcome {
-    std::optional<Message> message; // the refusal; nothing else is set with it but box
-    int box = -1; // the arrival box a refusal is about, or -1
     int lineSize = 0; // numbers a line; 0 for an empty list
     std::vector<PayingLine> paying; // in list order
     std::vector<std::string> classNames; // the type's classes, in their order ("multi en 6")
@@ -31,8 +28,9 @@ struct ArrivalOutcome {
 
 // The lines of list that pay on type for the arrival typed in arrivalTexts (a1 first; blank boxes at the end do not
 // count, places past those the type reads are checked and then ignored), or the refusal of the list (as Cost does),
-// of a box that is blank in the middle, not a number or repeated, or of too few places.
-ArrivalOutcome CheckArrival(
+// of a box that is blank in the middle, not a number or repeated, or of too few places; a refusal about a box names
+// it (the first blank one for too few places).
+Result<ArrivalOutcome> CheckArrival(
     const CombinationList& list, const BetType& type, std::span<const std::string> arrivalTexts);
 
 } // namespace ornal

@@ -63,7 +63,7 @@ void BetChoice::setRapportBaseCents(const BetType& type, std::int64_t cents)
     }
 }
 
-std::optional<BetCost> BetChoice::cost(const CombinationList& list) const
+std::optional<Result<BetCost>> BetChoice::cost(const CombinationList& list) const
 {
     if (!m_type) {
         return std::nullopt;

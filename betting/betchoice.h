@@ -36,8 +36,8 @@ public:
     // Sets the stake the rapports of type are for; ComputeWinnings refuses one below a cent, so none is refused here.
     void setRapportBaseCents(const BetType& type, std::int64_t cents);
 
-    // What list costs on the chosen type at its stake, or nullopt when no type is chosen.
-    std::optional<BetCost> cost(const CombinationList& list) const;
+    // What list costs on the chosen type at its stake (or its refusal), or nullopt when no type is chosen.
+    std::optional<Result<BetCost>> cost(const CombinationList& list) const;
 
 private:
     const BetType* m_type = nullptr;

@@ -12,22 +12,20 @@ int LineSize(std::string_view line)
     return size;
 }
 
-BetCost Cost(const CombinationList& list, const BetType& type, std::int64_t stakeCents)
+Result<BetCost> Cost(const CombinationList& list, const BetType& type, std::int64_t stakeCents)
 {
-    BetCost cost;
     if (stakeCents < 0 || stakeCents > kMaxAmountCents) {
-        cost.message = Message { "La mise doit être comprise entre " + FormatEuros(0) + " et "
-                + FormatEuros(kMaxAmountCents) + ".",
-            MessageIcon::Information };
-        return cost;
+        return Refusal::Saying(
+            "La mise doit être comprise entre " + FormatEuros(0) + " et " + FormatEuros(kMaxAmountCents) + ".",
+            MessageIcon::Information);
     }
     int listLineSize = 0;
     for (CombinationList::Count i = 0; i < list.size(); ++i) {
         if (std::optional<Message> refusal = CheckNextLineSize(type, LineSize(list.line(i)), listLineSize)) {
-            cost.message = std::move(refusal);
-            return cost;
+            return Refusal { std::move(*refusal) };
         }
     }
+    BetCost cost;
     cost.lines = list.size();
     cost.units = list.size();
     cost.stakeCents = stakeCents;

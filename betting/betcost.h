@@ -2,17 +2,15 @@
 
 #include "betting/bettype.h"
 #include "engine/combinationlist.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace ornal {
 
 // What playing a list on one bet type costs.
 struct BetCost {
-    std::optional<Message> message; // the refusal; the figures below are 0 when set
     CombinationList::Count lines = 0;
     std::uint64_t units = 0; // each line is one unit of its type
     std::int64_t stakeCents = 0; // one unit
@@ -23,7 +21,7 @@ struct BetCost {
 
 // The cost of list played on type at stakeCents a unit (0 to kMaxAmountCents), or the refusal of a list whose lines
 // type does not take or of a stake out of range. An empty list costs 0.
-BetCost Cost(const CombinationList& list, const BetType& type, std::int64_t stakeCents);
+Result<BetCost> Cost(const CombinationList& list, const BetType& type, std::int64_t stakeCents);
 
 // Numbers of a line: its fields between its first and last dash.
 int LineSize(std::string_view line);

@@ -19,9 +19,9 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-EurosOutcome refuse(std::string text)
+Refusal refuse(std::string text)
 {
-    return EurosOutcome { 0, Message { std::move(text), MessageIcon::Information } };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 // The length of the blank text starts with (a space, a no-break space or a narrow one), or 0.
@@ -114,7 +114,7 @@ std::string FormatEuros(std::int64_t cents)
     return text;
 }
 
-EurosOutcome ParseEuros(std::string_view text, std::int64_t maxCents)
+Result<std::int64_t> ParseEuros(std::string_view text, std::int64_t maxCents)
 {
     text = trimBlanks(text);
     if (text.ends_with(kEuroSign)) {
@@ -153,19 +153,18 @@ EurosOutcome ParseEuros(std::string_view text, std::int64_t maxCents)
     if (maxCents < fractionCents || euros > (maxCents - fractionCents) / 100) {
         return refuse("Le montant dépasse " + FormatEuros(maxCents) + ".");
     }
-    const std::int64_t cents = euros * 100 + fractionCents;
-    return EurosOutcome { cents, std::nullopt };
+    return euros * 100 + fractionCents;
 }
 
-EurosOutcome ParseStake(std::string_view text)
+Result<std::int64_t> ParseStake(std::string_view text)
 {
     text = trimBlanks(text);
     const bool negative = text.starts_with('-');
     if (negative) {
         text.remove_prefix(1);
     }
-    EurosOutcome stake = ParseEuros(text);
-    if (!stake.message && (negative || stake.cents == 0)) {
+    Result<std::int64_t> stake = ParseEuros(text);
+    if (stake && (negative || *stake == 0)) {
         return refuse("La mise doit être d'au moins " + FormatEuros(1) + ".");
     }
     return stake;

@@ -7,11 +7,9 @@ namespace ornal {
 
 namespace {
 
-OddsGroups refuse(std::string text)
+Refusal refuse(std::string text)
 {
-    OddsGroups groups;
-    groups.message = Message { std::move(text), MessageIcon::Information };
-    return groups;
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 std::string horseText(double value)
@@ -26,7 +24,7 @@ std::string horseText(double value)
 
 } // namespace
 
-OddsGroups GroupByOdds(
+Result<OddsGroups> GroupByOdds(
     std::span<const Runner> runners, std::span<const double> horses, double favouriteMax, double outsiderMax)
 {
     if (runners.empty()) {

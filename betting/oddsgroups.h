@@ -1,7 +1,7 @@
 #pragma once
 
 #include "betting/runners.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <array>
 #include <optional>
@@ -29,13 +29,12 @@ inline constexpr std::array<std::string_view, 3> kOddsGroupNames { "Favoris", "O
 
 // The prediction's horses sorted by their odds into the three groups of kOddsGroupNames, each in the order given.
 struct OddsGroups {
-    std::optional<Message> message; // the refusal; the groups are empty with it
     std::array<std::vector<double>, 3> groups;
 };
 
 // Horses (by value) with odds up to favouriteMax, above it up to outsiderMax, and above outsiderMax. Refuses no
 // runner, thresholds that do not rise, and a horse without odds.
-OddsGroups GroupByOdds(
+Result<OddsGroups> GroupByOdds(
     std::span<const Runner> runners, std::span<const double> horses, double favouriteMax, double outsiderMax);
 
 } // namespace ornal

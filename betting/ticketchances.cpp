@@ -396,17 +396,15 @@ private:
     double m_expected = 0;
 };
 
-TicketChances refusal(Message message)
+Refusal refusal(Message message)
 {
-    TicketChances chances;
-    chances.message = std::move(message);
-    return chances;
+    return Refusal { std::move(message) };
 }
 
 } // namespace
 
-TicketChances ComputeTicketChances(const CombinationList& list, const BetType& type, std::span<const Runner> runners,
-    std::span<const double> predictionHorses)
+Result<TicketChances> ComputeTicketChances(const CombinationList& list, const BetType& type,
+    std::span<const Runner> runners, std::span<const double> predictionHorses)
 {
     if (std::optional<Message> refused = CheckRunners(runners)) {
         return refusal(std::move(*refused));

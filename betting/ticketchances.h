@@ -3,9 +3,8 @@
 #include "betting/bettype.h"
 #include "betting/runners.h"
 #include "engine/combinationlist.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -14,7 +13,6 @@ namespace ornal {
 
 // How likely a list is to pay once the race's runners and odds are known.
 struct TicketChances {
-    std::optional<Message> message; // the refusal; the figures below are empty or 0 when set
     double gain = 0; // at least one line pays a class
     std::vector<std::string> classNames; // the type's classes, in their order ("bonus 4", "multi en 6")
     std::vector<double> bestClass; // the best class the list pays is this one; they add up to gain
@@ -25,7 +23,7 @@ struct TicketChances {
 // the first fault found: runners CheckRunners refuses, fewer runners than the type's places, a horse of the
 // prediction (by value, in box order) or a number of a line that is not a runner, a line that names a horse twice,
 // and a list whose lines type does not take (as Cost does). An empty list has every chance 0.
-TicketChances ComputeTicketChances(const CombinationList& list, const BetType& type, std::span<const Runner> runners,
-    std::span<const double> predictionHorses);
+Result<TicketChances> ComputeTicketChances(const CombinationList& list, const BetType& type,
+    std::span<const Runner> runners, std::span<const double> predictionHorses);
 
 } // namespace ornal

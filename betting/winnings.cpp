@@ -6,23 +6,20 @@ namespace ornal {
 
 namespace {
 
-Winnings tooLarge()
+Refusal tooLarge()
 {
-    Winnings winnings;
-    winnings.message = Message { "Les gains dépassent ce que le programme sait compter.", MessageIcon::Information };
-    return winnings;
+    return Refusal::Saying("Les gains dépassent ce que le programme sait compter.", MessageIcon::Information);
 }
 
 } // namespace
 
-Winnings ComputeWinnings(std::span<const CombinationList::Count> classCounts,
+Result<Winnings> ComputeWinnings(std::span<const CombinationList::Count> classCounts,
     std::span<const std::optional<std::int64_t>> rapportCents, RapportStakes stakes, std::int64_t costCents)
 {
-    Winnings winnings;
     if (stakes.stakeCents < 1 || stakes.baseCents < 1) {
-        winnings.message = Message { "La mise doit être d'au moins " + FormatEuros(1) + ".", MessageIcon::Information };
-        return winnings;
+        return Refusal::Saying("La mise doit être d'au moins " + FormatEuros(1) + ".", MessageIcon::Information);
     }
+    Winnings winnings;
     for (std::size_t c = 0; c < classCounts.size(); ++c) {
         const std::optional<std::int64_t> rapport = c < rapportCents.size() ? rapportCents[c] : std::nullopt;
         if (!rapport) {
@@ -30,12 +27,9 @@ Winnings ComputeWinnings(std::span<const CombinationList::Count> classCounts,
             continue;
         }
         if (*rapport < 0 || *rapport > kMaxRapportCents) {
-            winnings.message = Message { "Le rapport doit être compris entre " + FormatEuros(0) + " et "
-                    + FormatEuros(kMaxRapportCents) + ".",
-                MessageIcon::Information };
-            winnings.rapportMissing = false;
-            winnings.gainsCents = 0;
-            return winnings;
+            return Refusal::Saying(
+                "Le rapport doit être compris entre " + FormatEuros(0) + " et " + FormatEuros(kMaxRapportCents) + ".",
+                MessageIcon::Information);
         }
         // A line pays one class at most, so counts from one list stay far inside 64 bits; counts made up elsewhere
         // are checked all the same.

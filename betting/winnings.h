@@ -2,7 +2,7 @@
 
 #include "engine/combinationlist.h"
 #include "engine/inputlimits.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,7 +12,6 @@ namespace ornal {
 
 // What a list brought back once the rapports are known.
 struct Winnings {
-    std::optional<Message> message; // the refusal of a rapport out of range
     std::int64_t gainsCents = 0;
     std::int64_t netCents = 0; // gains less the cost; negative for a loss
     bool rapportMissing = false; // a class that pays has no rapport yet, so gains leave it out
@@ -27,8 +26,9 @@ struct RapportStakes {
 
 // Gains as the sum over classes of paying lines times the rapport, scaled from the base to the stake played
 // (lines x rapport x stake / base, counted in cents and rounded down to the cent once, on the total), and net as
-// gains less costCents. rapportCents follows the class order; a missing or absent entry counts for nothing.
-Winnings ComputeWinnings(std::span<const CombinationList::Count> classCounts,
+// gains less costCents. rapportCents follows the class order; a missing or absent entry counts for nothing. Refuses a
+// stake or base below a cent, a rapport out of range, and gains past 64 bits.
+Result<Winnings> ComputeWinnings(std::span<const CombinationList::Count> classCounts,
     std::span<const std::optional<std::int64_t>> rapportCents, RapportStakes stakes, std::int64_t costCents);
 
 } // namespace ornal

@@ -41,11 +41,11 @@ std::optional<std::string> readRapport(const std::string& value, CommandLineOpti
     if (equals == std::string::npos || equals == 0) {
         return "--rapport « " + PrintableText(value) + " » : écrivez CLASSE=EUROS, par exemple « bonus 3=4,20 ».";
     }
-    const EurosOutcome rapport = ParseEuros(std::string_view(value).substr(equals + 1), kMaxRapportCents);
-    if (rapport.message) {
-        return "--rapport « " + PrintableText(value) + " » : " + rapport.message->text;
+    const Result<std::int64_t> rapport = ParseEuros(std::string_view(value).substr(equals + 1), kMaxRapportCents);
+    if (!rapport) {
+        return "--rapport « " + PrintableText(value) + " » : " + rapport.refusal().text();
     }
-    options.rapports.push_back(ClassRapport { value.substr(0, equals), rapport.cents });
+    options.rapports.push_back(ClassRapport { value.substr(0, equals), *rapport });
     return std::nullopt;
 }
 
@@ -85,11 +85,11 @@ std::optional<std::string> ReadBetOption(
         }
         options.betType = value;
     } else if (option == "--mise") {
-        const EurosOutcome stake = ParseStake(value);
-        if (stake.message) {
-            return "--mise « " + PrintableText(value) + " » : " + stake.message->text;
+        const Result<std::int64_t> stake = ParseStake(value);
+        if (!stake) {
+            return "--mise « " + PrintableText(value) + " » : " + stake.refusal().text();
         }
-        options.stakeCents = stake.cents;
+        options.stakeCents = *stake;
     } else if (option == "--arrivee") {
         options.arrival = value;
     } else if (option == "--cotes") {
@@ -121,7 +121,7 @@ std::optional<std::string> TakeSavedBet(CommandLineOptions& options, const Saved
 {
     const std::optional<SavedBet>& saved = game ? game->bet : std::nullopt;
     const BetType* savedType = saved ? FindBetType(saved->typeId) : nullptr;
-    if (savedType && Cost(list, *savedType, saved->unitStakeCents).message) {
+    if (savedType && !Cost(list, *savedType, saved->unitStakeCents)) {
         savedType = nullptr;
     }
     // Like --jeu, the saved bet is priced where its cost is shown: with the lines or the workbook.
@@ -164,7 +164,7 @@ void TakeSavedArrival(CommandLineOptions& options, const SavedGame* game, const 
     for (std::size_t i = 0; i < typed; ++i) {
         arrival += (i == 0 ? "" : "-") + numbers[i];
     }
-    if (typed == 0 || CheckArrival(list, type, ArrivalTexts(arrival)).message) {
+    if (typed == 0 || !CheckArrival(list, type, ArrivalTexts(arrival))) {
         return;
     }
     options.arrival = arrival;

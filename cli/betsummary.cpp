@@ -58,12 +58,12 @@ std::optional<std::string> addWinnings(const CommandLineOptions& options, const 
     }
     // Rapports are for the type's usual stake, as results pages give them, unless the saved game says otherwise.
     const RapportStakes stakes { cost.stakeCents, options.rapportBaseCents.value_or(type.defaultStakeCents) };
-    const Winnings winnings = ComputeWinnings(outcome.classCounts, rapports, stakes, cost.totalCents);
-    if (winnings.message) {
-        return winnings.message->text;
+    const Result<Winnings> winnings = ComputeWinnings(outcome.classCounts, rapports, stakes, cost.totalCents);
+    if (!winnings) {
+        return winnings.refusal().text();
     }
-    lines.push_back("Gains : " + FormatEuros(winnings.gainsCents));
-    lines.push_back("Net : " + FormatEuros(winnings.netCents));
+    lines.push_back("Gains : " + FormatEuros(winnings->gainsCents));
+    lines.push_back("Net : " + FormatEuros(winnings->netCents));
     return std::nullopt;
 }
 
@@ -77,37 +77,38 @@ BetSummary SummariseBets(
     if (!type) {
         return summary;
     }
-    const BetCost cost = Cost(list, *type, options.stakeCents.value_or(type->defaultStakeCents));
-    if (cost.message) {
-        summary.refusal = cost.message->text;
+    const Result<BetCost> cost = Cost(list, *type, options.stakeCents.value_or(type->defaultStakeCents));
+    if (!cost) {
+        summary.refusal = cost.refusal().text();
         return summary;
     }
-    summary.lines.push_back(CostLine(cost));
+    summary.lines.push_back(CostLine(*cost));
     if (options.odds.given) {
         const Result<std::vector<Runner>> runners = LoadOddsRunners(options.odds);
         if (!runners) {
             return BetSummary { runners.refusal().text(), {}, std::nullopt };
         }
-        const TicketChances chances = ComputeTicketChances(list, *type, *runners, predictionHorses);
-        if (chances.message) {
-            return BetSummary { chances.message->text, {}, std::nullopt };
+        const Result<TicketChances> chances = ComputeTicketChances(list, *type, *runners, predictionHorses);
+        if (!chances) {
+            return BetSummary { chances.refusal().text(), {}, std::nullopt };
         }
-        for (std::string& line : ChanceLines(chances)) {
+        for (std::string& line : ChanceLines(*chances)) {
             summary.lines.push_back(std::move(line));
         }
     }
     if (!options.arrival) {
         return summary;
     }
-    ArrivalOutcome outcome = CheckArrival(list, *type, ArrivalTexts(*options.arrival));
-    if (outcome.message) {
-        return BetSummary { outcome.message->text, {}, std::nullopt };
+    Result<ArrivalOutcome> checked = CheckArrival(list, *type, ArrivalTexts(*options.arrival));
+    if (!checked) {
+        return BetSummary { checked.refusal().text(), {}, std::nullopt };
     }
+    ArrivalOutcome outcome = std::move(checked).value();
     for (std::string& line : ArrivalLines(outcome)) {
         summary.lines.push_back(std::move(line));
     }
     if (!options.rapports.empty()) {
-        if (std::optional<std::string> refusal = addWinnings(options, outcome, cost, *type, summary.lines)) {
+        if (std::optional<std::string> refusal = addWinnings(options, outcome, *cost, *type, summary.lines)) {
             return BetSummary { std::move(refusal), {}, std::nullopt };
         }
     }

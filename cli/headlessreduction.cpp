@@ -61,9 +61,9 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
             reduction.refusal = loaded.refusal().text();
             return reduction;
         }
-        const TicketChances check = ComputeTicketChances(list, *type, *loaded, request.horses);
-        if (check.message) {
-            reduction.refusal = check.message->text;
+        const Result<TicketChances> check = ComputeTicketChances(list, *type, *loaded, request.horses);
+        if (!check) {
+            reduction.refusal = check.refusal().text();
             return reduction;
         }
         runners = std::move(*loaded);
@@ -87,9 +87,13 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
             reduction.refusal = unweighted.refusal->text;
             return reduction;
         }
-        const double withOdds = ComputeTicketChances(KeptLines(list, result.kept), *type, runners, request.horses).gain;
-        const double withoutOdds
-            = ComputeTicketChances(KeptLines(list, unweighted.result.kept), *type, runners, request.horses).gain;
+        const auto gainOf = [&](const std::vector<CombinationList::Count>& kept) {
+            const Result<TicketChances> chances
+                = ComputeTicketChances(KeptLines(list, kept), *type, runners, request.horses);
+            return chances ? chances->gain : 0.0;
+        };
+        const double withOdds = gainOf(result.kept);
+        const double withoutOdds = gainOf(unweighted.result.kept);
         comparison = WeightedGainLine(withOdds, withoutOdds);
     }
     (void)played.applyLines(KeptLines(list, result.kept));

@@ -65,11 +65,11 @@ std::optional<std::string> ReadReductionOption(std::string_view option, std::str
         }
         choice.lines = lines;
     } else if (option == "--budget") {
-        const EurosOutcome budget = ParseEuros(value);
-        if (budget.message) {
-            return "--budget « " + PrintableText(value) + " » : " + budget.message->text;
+        const Result<std::int64_t> budget = ParseEuros(value);
+        if (!budget) {
+            return "--budget « " + PrintableText(value) + " » : " + budget.refusal().text();
         }
-        choice.budgetCents = budget.cents;
+        choice.budgetCents = *budget;
     }
     return std::nullopt;
 }

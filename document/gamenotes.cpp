@@ -13,11 +13,11 @@ std::string PrintedBetText(const SavedGame& game)
     if (!type || game.list.empty()) {
         return {};
     }
-    const BetCost cost = Cost(game.list, *type, game.bet->unitStakeCents);
-    if (cost.message) {
+    const Result<BetCost> cost = Cost(game.list, *type, game.bet->unitStakeCents);
+    if (!cost) {
         return {};
     }
-    return cost.unitName + " : " + CostTooltip(cost) + " = " + FormatEuros(cost.totalCents);
+    return cost->unitName + " : " + CostTooltip(*cost) + " = " + FormatEuros(cost->totalCents);
 }
 
 std::string PrintedBasesText(const SavedSelection& selection)

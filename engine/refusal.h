@@ -13,11 +13,18 @@ namespace ornal {
 // command line prints its text.
 struct Refusal {
     Message message;
+    int box = -1; // the input box of the caller's row the refusal is about, or -1
 
     // A refusal that says text, in a box with icon (the program's title above it).
     static Refusal Saying(std::string text, MessageIcon icon = MessageIcon::None)
     {
         return Refusal { Message { std::move(text), icon } };
+    }
+    // The same refusal, about box.
+    Refusal about(int boxIndex) &&
+    {
+        box = boxIndex;
+        return std::move(*this);
     }
 
     // The text the player reads.

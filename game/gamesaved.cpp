@@ -43,12 +43,9 @@ GameOutcome Game::setRapportBase(const BetType& type, std::int64_t cents)
 
 Result<BetCost> Game::price() const
 {
-    std::optional<BetCost> cost = m_bets.cost(m_list);
+    std::optional<Result<BetCost>> cost = m_bets.cost(m_list);
     if (!cost) {
         return Refusal::Saying(std::string(kNoBetType));
-    }
-    if (cost->message) {
-        return Refusal { *cost->message };
     }
     return std::move(*cost);
 }
@@ -60,11 +57,7 @@ Result<ArrivalOutcome> Game::checkArrival(SavedArrival arrival)
     if (!type) {
         return Refusal::Saying(std::string(kNoBetType));
     }
-    ArrivalOutcome outcome = CheckArrival(m_list, *type, m_arrival->numbers);
-    if (outcome.message) {
-        return Refusal { *outcome.message };
-    }
-    return outcome;
+    return CheckArrival(m_list, *type, m_arrival->numbers);
 }
 
 GameOutcome Game::chooseGuarantee(std::optional<SavedGuarantee> guarantee)

@@ -57,15 +57,15 @@ ChancesPanel::ChancesPanel(QWidget* parent)
     showChances(std::nullopt);
 }
 
-void ChancesPanel::showChances(const std::optional<TicketChances>& chances)
+void ChancesPanel::showChances(const std::optional<Result<TicketChances>>& chances)
 {
-    const bool figures = chances && !chances->message;
+    const bool figures = chances && *chances;
     if (!chances) {
         Show(m_message, QStringLiteral("Donnez les partants et leurs cotes pour savoir combien de fois le jeu paie."));
     } else {
-        Show(m_message, chances->message ? ToQString(chances->message->text) : QString());
+        Show(m_message, *chances ? QString() : ToQString(chances->refusal().text()));
     }
-    const std::vector<std::string> lines = figures ? ChanceLines(*chances) : std::vector<std::string> {};
+    const std::vector<std::string> lines = figures ? ChanceLines(**chances) : std::vector<std::string> {};
     // The gain first, then one line per class, then the lines paid: ChanceLines' order.
     Show(m_gain, lines.empty() ? QString() : ToQString(lines.front()));
     for (std::size_t c = 0; c < m_classes.size(); ++c) {

@@ -21,7 +21,7 @@ public:
     explicit ChancesPanel(QWidget* parent);
 
     // Shows chances, or invites the player to give the odds when there are none (nullopt).
-    void showChances(const std::optional<TicketChances>& chances);
+    void showChances(const std::optional<Result<TicketChances>>& chances);
 
 signals:
     void runnersRequested();

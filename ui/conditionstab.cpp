@@ -247,19 +247,19 @@ void ConditionsTab::groupByOdds()
         horses.push_back(number.value);
     }
     const std::vector<Runner> runners = m_game.runners ? m_game.runners() : std::vector<Runner> {};
-    const OddsGroups groups = GroupByOdds(runners, horses, m_favouriteOdds->value(), m_outsiderOdds->value());
-    if (groups.message) {
-        m_game.showMessage(*groups.message);
+    const Result<OddsGroups> groups = GroupByOdds(runners, horses, m_favouriteOdds->value(), m_outsiderOdds->value());
+    if (!groups) {
+        m_game.showMessage(groups.refusal().message);
         return;
     }
     ConditionsSettings settings = shownSettings();
     const CombinationList& list = m_game.list();
     const int lineSize = list.empty() ? kMaxLineSize : LineSize(list.line(0));
-    for (std::size_t g = 0; g < groups.groups.size(); ++g) {
+    for (std::size_t g = 0; g < groups->groups.size(); ++g) {
         // Every count allowed at first: grouping sorts the horses, the player then says how many of each to keep.
         GroupSetting& group = settings.groups[g];
         group.name = std::string(kOddsGroupNames[g]);
-        group.numbers = groups.groups[g];
+        group.numbers = groups->groups[g];
         group.atLeast = 0;
         group.atMost = lineSize;
     }

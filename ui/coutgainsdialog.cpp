@@ -218,7 +218,7 @@ QGroupBox* CoutGainsDialog::buildArrival()
 }
 
 void CoutGainsDialog::showGame(
-    const CombinationList& list, const BetChoice& choice, const std::optional<BetCost>& cost, bool listChanged)
+    const CombinationList& list, const BetChoice& choice, const std::optional<Result<BetCost>>& cost, bool listChanged)
 {
     m_showing = true;
     const bool typeChanged = choice.type() != m_choice.type();
@@ -265,14 +265,14 @@ void CoutGainsDialog::showGame(
     m_defaultStake->setEnabled(type != nullptr);
     // Rewriting the box while the player types in it would move the cursor past the euro sign.
     const std::int64_t stakeCents = type ? choice.stakeCents(*type) : 0;
-    const EurosOutcome shown = ParseEuros(ToStd(m_stake->cleanText()));
-    if (shown.message || shown.cents != stakeCents) {
+    const Result<std::int64_t> shown = ParseEuros(ToStd(m_stake->cleanText()));
+    if (!shown || *shown != stakeCents) {
         m_stake->setValue(static_cast<double>(stakeCents) / 100);
     }
     m_rapportBase->setEnabled(type != nullptr);
     const std::int64_t baseCents = type ? choice.rapportBaseCents(*type) : 0;
-    const EurosOutcome shownBase = ParseEuros(ToStd(m_rapportBase->cleanText()));
-    if (shownBase.message || shownBase.cents != baseCents) {
+    const Result<std::int64_t> shownBase = ParseEuros(ToStd(m_rapportBase->cleanText()));
+    if (!shownBase || *shownBase != baseCents) {
         m_rapportBase->setValue(static_cast<double>(baseCents) / 100);
     }
     m_rapportBaseRefusal.reset();
@@ -289,7 +289,7 @@ void CoutGainsDialog::setArrival(const std::array<std::string, kArrivalPlaces>& 
     }
 }
 
-void CoutGainsDialog::showChances(const std::optional<TicketChances>& chances)
+void CoutGainsDialog::showChances(const std::optional<Result<TicketChances>>& chances)
 {
     m_chances->showChances(chances);
 }
@@ -310,14 +310,14 @@ void CoutGainsDialog::showCostFigures()
         Say(m_costMessage, QStringLiteral("Choisissez un type de jeu."));
         return;
     }
-    if (m_cost->message) {
+    if (!*m_cost) {
         m_units->clear();
         m_total->clear();
-        Say(m_costMessage, ToQString(m_cost->message->text));
+        Say(m_costMessage, ToQString(m_cost->refusal().text()));
         return;
     }
-    m_units->setText(ToQString(CostTooltip(*m_cost)));
-    m_total->setText(ToQString(FormatEuros(m_cost->totalCents)));
+    m_units->setText(ToQString(CostTooltip(**m_cost)));
+    m_total->setText(ToQString(FormatEuros((*m_cost)->totalCents)));
 }
 
 void CoutGainsDialog::chooseType(int index)
@@ -337,12 +337,12 @@ void CoutGainsDialog::readStake()
         return;
     }
     // The box's own text, read as the player sees it: no binary fraction comes between the euros and the cents.
-    const EurosOutcome stake = ParseStake(ToStd(m_stake->cleanText()));
-    if (stake.message) {
-        Say(m_costMessage, ToQString(stake.message->text));
+    const Result<std::int64_t> stake = ParseStake(ToStd(m_stake->cleanText()));
+    if (!stake) {
+        Say(m_costMessage, ToQString(stake.refusal().text()));
         return;
     }
-    emit stakeChosen(type, stake.cents);
+    emit stakeChosen(type, *stake);
 }
 
 void CoutGainsDialog::readRapportBase()
@@ -351,13 +351,13 @@ void CoutGainsDialog::readRapportBase()
     if (m_showing || !type) {
         return;
     }
-    const EurosOutcome base = ParseStake(ToStd(m_rapportBase->cleanText()));
-    if (base.message) {
-        m_rapportBaseRefusal = base.message->text;
+    const Result<std::int64_t> base = ParseStake(ToStd(m_rapportBase->cleanText()));
+    if (!base) {
+        m_rapportBaseRefusal = base.refusal().text();
         showWinnings();
         return;
     }
-    emit rapportBaseChosen(type, base.cents);
+    emit rapportBaseChosen(type, *base);
 }
 
 void CoutGainsDialog::checkArrival()
@@ -373,17 +373,18 @@ void CoutGainsDialog::checkArrival()
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = ToStd(m_arrival[i]->text());
     }
-    ArrivalOutcome outcome = CheckArrival(*m_list, *type, texts);
-    if (outcome.message) {
-        Say(m_arrivalMessage, ToQString(outcome.message->text));
-        if (outcome.box >= 0 && outcome.box < kArrivalPlaces) {
-            QLineEdit* box = m_arrival[static_cast<std::size_t>(outcome.box)];
+    Result<ArrivalOutcome> outcome = CheckArrival(*m_list, *type, texts);
+    if (!outcome) {
+        const Refusal& refusal = outcome.refusal();
+        Say(m_arrivalMessage, ToQString(refusal.text()));
+        if (refusal.box >= 0 && refusal.box < kArrivalPlaces) {
+            QLineEdit* box = m_arrival[static_cast<std::size_t>(refusal.box)];
             box->setFocus();
             box->selectAll();
         }
         return;
     }
-    m_outcome = std::move(outcome);
+    m_outcome = std::move(outcome).value();
     showCheck();
 }
 
@@ -449,28 +450,28 @@ void CoutGainsDialog::showWinnings()
             rapports.emplace_back();
             continue;
         }
-        const EurosOutcome rapport = ParseEuros(ToStd(text), kMaxRapportCents);
-        if (rapport.message) {
+        const Result<std::int64_t> rapport = ParseEuros(ToStd(text), kMaxRapportCents);
+        if (!rapport) {
             m_gains->setText(QStringLiteral("Rapport %1 : %2")
-                                 .arg(ToQString(m_outcome->classNames[c]), ToQString(rapport.message->text)));
+                                 .arg(ToQString(m_outcome->classNames[c]), ToQString(rapport.refusal().text())));
             return;
         }
-        rapports.emplace_back(rapport.cents);
+        rapports.emplace_back(*rapport);
     }
     if (std::none_of(rapports.begin(), rapports.end(), [](const auto& r) { return r.has_value(); })) {
         m_gains->setText(QStringLiteral("Gains : tapez les rapports."));
         return;
     }
-    const std::int64_t costCents = m_cost && !m_cost->message ? m_cost->totalCents : 0;
+    const std::int64_t costCents = m_cost && *m_cost ? (*m_cost)->totalCents : 0;
     const RapportStakes stakes { m_choice.stakeCents(*type), m_choice.rapportBaseCents(*type) };
-    const Winnings winnings = ComputeWinnings(m_outcome->classCounts, rapports, stakes, costCents);
-    if (winnings.message) {
-        m_gains->setText(ToQString(winnings.message->text));
+    const Result<Winnings> winnings = ComputeWinnings(m_outcome->classCounts, rapports, stakes, costCents);
+    if (!winnings) {
+        m_gains->setText(ToQString(winnings.refusal().text()));
         return;
     }
-    m_gains->setText(QStringLiteral("Gains : ") + ToQString(FormatEuros(winnings.gainsCents))
-        + (winnings.rapportMissing ? QStringLiteral(" (rapport manquant)") : QString()));
-    m_net->setText(QStringLiteral("Net : ") + ToQString(FormatEuros(winnings.netCents)));
+    m_gains->setText(QStringLiteral("Gains : ") + ToQString(FormatEuros(winnings->gainsCents))
+        + (winnings->rapportMissing ? QStringLiteral(" (rapport manquant)") : QString()));
+    m_net->setText(QStringLiteral("Net : ") + ToQString(FormatEuros(winnings->netCents)));
 }
 
 void CoutGainsDialog::selectPayingLine()

@@ -37,12 +37,12 @@ public:
 
     // Shows list priced on choice, cost being what it costs there (worked out once, by the window). An earlier check
     // of the arrival stays only while the list and the type stay.
-    void showGame(
-        const CombinationList& list, const BetChoice& choice, const std::optional<BetCost>& cost, bool listChanged);
+    void showGame(const CombinationList& list, const BetChoice& choice, const std::optional<Result<BetCost>>& cost,
+        bool listChanged);
     // Puts the finish into the arrival boxes, first place first.
     void setArrival(const std::array<std::string, kArrivalPlaces>& places);
     // Shows how likely the list is to pay from the runners' odds; nullopt while no runner is given.
-    void showChances(const std::optional<TicketChances>& chances);
+    void showChances(const std::optional<Result<TicketChances>>& chances);
     // Gives the focus to the first place of the arrival.
     void focusArrival();
 
@@ -89,7 +89,7 @@ private:
 
     const CombinationList* m_list = nullptr;
     BetChoice m_choice;
-    std::optional<BetCost> m_cost;
+    std::optional<Result<BetCost>> m_cost;
     std::optional<ArrivalOutcome> m_outcome; // the last check, while it still holds
     std::optional<std::string> m_rapportBaseRefusal; // what is wrong with the stake typed for the rapports
     bool m_showing = false; // showGame is filling the boxes: their signals are not the player's

@@ -48,8 +48,8 @@ QValidator::State EuroSpinBox::validate(QString& input, int& /*pos*/) const
             return QValidator::Invalid;
         }
     }
-    const EurosOutcome amount = ParseEuros(ToStd(text), std::llround(maximum() * 100));
-    if (amount.message || amount.cents < std::llround(minimum() * 100)) {
+    const Result<std::int64_t> amount = ParseEuros(ToStd(text), std::llround(maximum() * 100));
+    if (!amount || *amount < std::llround(minimum() * 100)) {
         return QValidator::Intermediate;
     }
     return QValidator::Acceptable;
@@ -57,8 +57,8 @@ QValidator::State EuroSpinBox::validate(QString& input, int& /*pos*/) const
 
 double EuroSpinBox::valueFromText(const QString& text) const
 {
-    const EurosOutcome amount = ParseEuros(ToStd(amountText(text)), std::llround(maximum() * 100));
-    return amount.message ? value() : static_cast<double>(amount.cents) / 100;
+    const Result<std::int64_t> amount = ParseEuros(ToStd(amountText(text)), std::llround(maximum() * 100));
+    return amount ? static_cast<double>(*amount) / 100 : value();
 }
 
 } // namespace ornal

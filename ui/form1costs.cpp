@@ -97,22 +97,21 @@ void Form1::showCost(bool listChanged)
     const CombinationList& list = m_game.list();
     const BetChoice& bets = m_game.bets();
     const std::vector<Runner>& runners = m_game.runners();
-    const std::optional<BetCost> cost = bets.cost(list);
-    const bool priced = !list.empty() && cost && !cost->message;
-    std::optional<TicketChances> chances;
+    const std::optional<Result<BetCost>> cost = bets.cost(list);
+    const bool priced = !list.empty() && cost && *cost;
+    std::optional<Result<TicketChances>> chances;
     if (priced && !runners.empty()) {
         chances = ComputeTicketChances(list, *bets.type(), runners, HorsesOfSelection(m_game.selection()).horses);
     } else if (!runners.empty()) {
-        chances = TicketChances {};
-        chances->message = Message { "Les chances viennent avec le coût : il faut une liste et un type de jeu qui "
-                                     "prend ses lignes.",
-            MessageIcon::Information };
+        chances = Refusal::Saying("Les chances viennent avec le coût : il faut une liste et un type de jeu qui prend "
+                                  "ses lignes.",
+            MessageIcon::Information);
     }
     if (priced) {
-        m_ext.CoutJeu->setText(ToQString(CostLabel(*cost)));
-        std::string tooltip = CostTooltip(*cost);
-        if (chances && !chances->message) {
-            tooltip += "\n" + GainChanceLine(*chances);
+        m_ext.CoutJeu->setText(ToQString(CostLabel(**cost)));
+        std::string tooltip = CostTooltip(**cost);
+        if (chances && *chances) {
+            tooltip += "\n" + GainChanceLine(**chances);
         }
         m_ext.CoutJeu->setToolTip(ToQString(tooltip));
     } else {

@@ -287,12 +287,12 @@ void GuaranteeTab::reduce()
     }
     if (!inputs.runners.empty()) {
         // A horse without odds would weigh nothing: the odds must cover the prediction before the search.
-        const TicketChances check = ComputeTicketChances(*inputs.list, *type, inputs.runners, inputs.horses);
-        if (check.message) {
+        const Result<TicketChances> check = ComputeTicketChances(*inputs.list, *type, inputs.runners, inputs.horses);
+        if (!check) {
             m_applyWhenDone = false;
             m_reduction.reset();
             m_answer->clear();
-            m_state->setText(ToQString(check.message->text));
+            m_state->setText(ToQString(check.refusal().text()));
             return;
         }
     }
@@ -383,9 +383,9 @@ void GuaranteeTab::finish(const ReductionOutcome& outcome)
         const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
         if (!outcome.refusal && !outcome.result.stoppedEarly && type) {
             const Inputs& used = weighted->inputs;
-            withoutOdds
-                = ComputeTicketChances(KeptLines(*used.list, outcome.result.kept), *type, used.runners, used.horses)
-                      .gain;
+            const Result<TicketChances> unweighted
+                = ComputeTicketChances(KeptLines(*used.list, outcome.result.kept), *type, used.runners, used.horses);
+            withoutOdds = unweighted ? unweighted->gain : 0;
         }
         showReduction(std::move(*weighted), withoutOdds, std::exchange(m_applyWhenDone, false));
         return;
@@ -436,8 +436,9 @@ void GuaranteeTab::showReduction(Reduction reduction, std::optional<double> with
     const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
     const Inputs& inputs = reduction.inputs;
     if (result.partial && !inputs.runners.empty() && type) {
-        const TicketChances chances
+        const Result<TicketChances> found
             = ComputeTicketChances(KeptLines(*inputs.list, result.kept), *type, inputs.runners, inputs.horses);
+        const TicketChances chances = found ? *found : TicketChances {};
         answer += "\n" + (withoutOdds ? WeightedGainLine(chances.gain, *withoutOdds) : GainChanceLine(chances));
     }
     if (result.outside > 0) {

@@ -38,8 +38,8 @@ void BM_CheckArrival(benchmark::State& state, int betSize, const char* typeId)
     const ornal::BetType& type = *ornal::FindBetType(typeId);
     std::size_t paying = 0;
     for (auto _ : state) {
-        const ornal::ArrivalOutcome outcome = ornal::CheckArrival(list, type, kArrival);
-        paying = outcome.paying.size();
+        const ornal::Result<ornal::ArrivalOutcome> outcome = ornal::CheckArrival(list, type, kArrival);
+        paying = outcome ? outcome->paying.size() : 0;
         benchmark::DoNotOptimize(outcome);
     }
     state.counters["lines"] = static_cast<double>(list.size());
@@ -67,8 +67,8 @@ void BM_TicketChances(benchmark::State& state, int betSize, const char* typeId)
     }
     double gain = 0;
     for (auto _ : state) {
-        const ornal::TicketChances chances = ornal::ComputeTicketChances(list, type, runners, horses);
-        gain = chances.gain;
+        const ornal::Result<ornal::TicketChances> chances = ornal::ComputeTicketChances(list, type, runners, horses);
+        gain = chances ? chances->gain : 0;
         benchmark::DoNotOptimize(chances);
     }
     state.counters["lines"] = static_cast<double>(list.size());

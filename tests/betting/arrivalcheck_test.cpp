@@ -16,11 +16,11 @@ using Texts = std::vector<std::string>;
 const Texts kArrival { "3", "8", "12", "5", "9" };
 
 // The class each line pays, "" for none, read from the outcome by line index.
-std::vector<std::string> PaidClasses(const CombinationList& list, const ArrivalOutcome& outcome)
+std::vector<std::string> PaidClasses(const CombinationList& list, const Result<ArrivalOutcome>& outcome)
 {
     std::vector<std::string> paid(list.size());
-    for (const PayingLine& line : outcome.paying) {
-        paid[line.line] = outcome.classNames.at(static_cast<std::size_t>(line.classIndex));
+    for (const PayingLine& line : outcome->paying) {
+        paid[line.line] = outcome->classNames.at(static_cast<std::size_t>(line.classIndex));
     }
     return paid;
 }
@@ -43,8 +43,8 @@ TEST_P(PaidClassTest, EachLinePaysTheFirstClassThatApplies)
         list.append(line);
         expected.push_back(paid);
     }
-    const ArrivalOutcome outcome = CheckArrival(list, *FindBetType(c.type), c.arrival);
-    ASSERT_FALSE(outcome.message) << outcome.message->text;
+    const Result<ArrivalOutcome> outcome = CheckArrival(list, *FindBetType(c.type), c.arrival);
+    ASSERT_TRUE(outcome.ok()) << outcome.refusal().text();
     EXPECT_EQ(PaidClasses(list, outcome), expected);
 }
 
@@ -103,12 +103,10 @@ TEST_P(ArrivalRefusalTest, RefusesWithoutResult)
     for (const std::string& line : c.lines) {
         list.append(line);
     }
-    const ArrivalOutcome outcome = CheckArrival(list, *FindBetType(c.type), c.arrival);
-    ASSERT_TRUE(outcome.message);
-    EXPECT_EQ(outcome.message->text, c.text);
-    EXPECT_EQ(outcome.box, c.box);
-    EXPECT_TRUE(outcome.paying.empty());
-    EXPECT_TRUE(outcome.classCounts.empty());
+    const Result<ArrivalOutcome> outcome = CheckArrival(list, *FindBetType(c.type), c.arrival);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.refusal().text(), c.text);
+    EXPECT_EQ(outcome.refusal().box, c.box);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ArrivalRefusalTest,
@@ -161,9 +159,10 @@ TEST(CheckArrival, CountsEveryQuinteLineOfEightHorses)
     // bonus 3 holds 1..3 and two of 5..8 (C(4,2) = 6). No other line holds all five.
     const CombinationList list = AllLines(8, 5);
     ASSERT_EQ(list.size(), 56u);
-    const ArrivalOutcome outcome = CheckArrival(list, *FindBetType("quinte"), Texts { "1", "2", "3", "4", "5" });
-    EXPECT_EQ(outcome.classCounts, (std::vector<CombinationList::Count> { 1, 0, 3, 6 }));
-    EXPECT_EQ(ArrivalLines(outcome),
+    const Result<ArrivalOutcome> outcome
+        = CheckArrival(list, *FindBetType("quinte"), Texts { "1", "2", "3", "4", "5" });
+    EXPECT_EQ(outcome->classCounts, (std::vector<CombinationList::Count> { 1, 0, 3, 6 }));
+    EXPECT_EQ(ArrivalLines(*outcome),
         (std::vector<std::string> { "ordre : 1", "bonus 4 : 3", "bonus 3 : 6", "Lignes gagnantes : 10" }));
 }
 
@@ -171,18 +170,18 @@ TEST(CheckArrival, CountsEveryMultiEnSeptLineOfNineHorses)
 {
     // C(9,7) = 36 lines; those holding 9, 1, 2, 3 take three more of 4..8: C(5,3) = 10.
     const CombinationList list = AllLines(9, 7);
-    const ArrivalOutcome outcome = CheckArrival(list, *FindBetType("multi"), Texts { "9", "1", "2", "3", "" });
-    EXPECT_EQ(outcome.classNames, std::vector<std::string> { "multi en 7" });
-    EXPECT_EQ(outcome.classCounts, std::vector<CombinationList::Count> { 10 });
-    EXPECT_EQ(outcome.paying.front(), (PayingLine { 2, 0 })); // after 1..7 and 1..6-8 comes 1..6-9
+    const Result<ArrivalOutcome> outcome = CheckArrival(list, *FindBetType("multi"), Texts { "9", "1", "2", "3", "" });
+    EXPECT_EQ(outcome->classNames, std::vector<std::string> { "multi en 7" });
+    EXPECT_EQ(outcome->classCounts, std::vector<CombinationList::Count> { 10 });
+    EXPECT_EQ(outcome->paying.front(), (PayingLine { 2, 0 })); // after 1..7 and 1..6-8 comes 1..6-9
 }
 
 TEST(CheckArrival, EmptyListPaysNothingWithoutRefusal)
 {
-    const ArrivalOutcome outcome = CheckArrival(CombinationList {}, *FindBetType("tierce"), kArrival);
-    EXPECT_FALSE(outcome.message);
-    EXPECT_EQ(outcome.classCounts, (std::vector<CombinationList::Count> { 0, 0 }));
-    EXPECT_EQ(ArrivalLines(outcome), std::vector<std::string> { "Lignes gagnantes : 0" });
+    const Result<ArrivalOutcome> outcome = CheckArrival(CombinationList {}, *FindBetType("tierce"), kArrival);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome->classCounts, (std::vector<CombinationList::Count> { 0, 0 }));
+    EXPECT_EQ(ArrivalLines(*outcome), std::vector<std::string> { "Lignes gagnantes : 0" });
 }
 
 } // namespace

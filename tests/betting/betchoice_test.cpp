@@ -63,14 +63,14 @@ TEST(BetChoice, CostUsesTheChosenTypeAndItsStake)
     choice.setStakeCents(*FindBetType("trio"), 175);
     choice.setStakeCents(*FindBetType("tierce"), 900);
     // 4 lines at 1,75 €.
-    const std::optional<BetCost> cost = choice.cost(list);
+    const std::optional<Result<BetCost>> cost = choice.cost(list);
     ASSERT_TRUE(cost);
-    ASSERT_FALSE(cost->message);
-    EXPECT_EQ(cost->totalCents, 700);
-    EXPECT_EQ(cost->unitName, "Trio");
+    ASSERT_TRUE(cost->ok());
+    EXPECT_EQ((*cost)->totalCents, 700);
+    EXPECT_EQ((*cost)->unitName, "Trio");
     choice.choose(FindBetType("quinte"));
     ASSERT_TRUE(choice.cost(list));
-    EXPECT_TRUE(choice.cost(list)->message) << "lines of 3 priced as a Quinté+";
+    EXPECT_FALSE(choice.cost(list)->ok()) << "lines of 3 priced as a Quinté+";
 }
 
 } // namespace

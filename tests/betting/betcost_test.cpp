@@ -42,32 +42,33 @@ TEST(Cost, LinesTimesStake)
     };
     for (const CostCase& c : cases) {
         const BetType& type = *FindBetType(c.type);
-        const BetCost cost = Cost(Repeated(c.line, c.lines), type, c.stake < 0 ? type.defaultStakeCents : c.stake);
-        ASSERT_FALSE(cost.message) << c.type;
-        EXPECT_EQ(cost.lines, c.lines);
-        EXPECT_EQ(cost.units, c.lines);
-        EXPECT_EQ(cost.totalCents, c.total);
-        EXPECT_EQ(CostLabel(cost), NoBreak(c.label));
-        EXPECT_EQ(CostTooltip(cost), NoBreak(c.tooltip));
+        const Result<BetCost> cost
+            = Cost(Repeated(c.line, c.lines), type, c.stake < 0 ? type.defaultStakeCents : c.stake);
+        ASSERT_TRUE(cost.ok()) << c.type;
+        EXPECT_EQ(cost->lines, c.lines);
+        EXPECT_EQ(cost->units, c.lines);
+        EXPECT_EQ(cost->totalCents, c.total);
+        EXPECT_EQ(CostLabel(*cost), NoBreak(c.label));
+        EXPECT_EQ(CostTooltip(*cost), NoBreak(c.tooltip));
     }
 }
 
 TEST(Cost, CommandLineText)
 {
-    const BetCost cost = Cost(Repeated("-1-2-3-4-5-", 56), *FindBetType("quinte"), 200);
-    EXPECT_EQ(CostLine(cost), NoBreak("Coût : 56 mises de 2,00_€ = 112,00_€"));
+    const Result<BetCost> cost = Cost(Repeated("-1-2-3-4-5-", 56), *FindBetType("quinte"), 200);
+    ASSERT_TRUE(cost.ok());
+    EXPECT_EQ(CostLine(*cost), NoBreak("Coût : 56 mises de 2,00_€ = 112,00_€"));
 }
 
 TEST(Cost, RefusesLinesOfAnotherSize)
 {
-    const BetCost tierce = Cost(MakeList({ "-1-2-3-", "-1-2-3-4-" }), *FindBetType("tierce"), 100);
-    ASSERT_TRUE(tierce.message);
-    EXPECT_EQ(tierce.message->text, "Le Tiercé se joue avec 3 numéros par ligne.");
-    EXPECT_EQ(tierce.totalCents, 0);
-    const BetCost multi = Cost(MakeList({ "-1-2-3-4-5-6-7-8-" }), *FindBetType("multi"), 300);
-    ASSERT_TRUE(multi.message);
-    EXPECT_EQ(multi.message->text, "Le Multi se joue avec 4 à 7 numéros par ligne.");
-    EXPECT_TRUE(Cost(MakeList({ "-1-2-" }), *FindBetType("couple-place"), -1).message);
+    const Result<BetCost> tierce = Cost(MakeList({ "-1-2-3-", "-1-2-3-4-" }), *FindBetType("tierce"), 100);
+    ASSERT_FALSE(tierce.ok());
+    EXPECT_EQ(tierce.refusal().text(), "Le Tiercé se joue avec 3 numéros par ligne.");
+    const Result<BetCost> multi = Cost(MakeList({ "-1-2-3-4-5-6-7-8-" }), *FindBetType("multi"), 300);
+    ASSERT_FALSE(multi.ok());
+    EXPECT_EQ(multi.refusal().text(), "Le Multi se joue avec 4 à 7 numéros par ligne.");
+    EXPECT_FALSE(Cost(MakeList({ "-1-2-" }), *FindBetType("couple-place"), -1).ok());
 }
 
 std::vector<std::string> Ids(const std::vector<const BetType*>& types)

@@ -41,13 +41,13 @@ class ParseEurosTest : public testing::TestWithParam<ParseCase> { };
 TEST_P(ParseEurosTest, ReadsCentsOrRefuses)
 {
     const ParseCase& c = GetParam();
-    const EurosOutcome outcome = ParseEuros(NoBreak(c.text));
+    const Result<std::int64_t> outcome = ParseEuros(NoBreak(c.text));
     if (c.cents >= 0) {
-        EXPECT_FALSE(outcome.message) << outcome.message->text;
-        EXPECT_EQ(outcome.cents, c.cents);
+        ASSERT_TRUE(outcome.ok()) << outcome.refusal().text();
+        EXPECT_EQ(*outcome, c.cents);
     } else {
-        ASSERT_TRUE(outcome.message);
-        EXPECT_EQ(outcome.message->text, NoBreak(c.message));
+        ASSERT_FALSE(outcome.ok());
+        EXPECT_EQ(outcome.refusal().text(), NoBreak(c.message));
     }
 }
 
@@ -89,13 +89,13 @@ class ParseStakeTest : public testing::TestWithParam<StakeCase> { };
 TEST_P(ParseStakeTest, ReadsAStakeOfOneCentOrMore)
 {
     const StakeCase& c = GetParam();
-    const EurosOutcome outcome = ParseStake(NoBreak(c.text));
+    const Result<std::int64_t> outcome = ParseStake(NoBreak(c.text));
     if (c.cents >= 0) {
-        EXPECT_FALSE(outcome.message) << outcome.message->text;
-        EXPECT_EQ(outcome.cents, c.cents);
+        ASSERT_TRUE(outcome.ok()) << outcome.refusal().text();
+        EXPECT_EQ(*outcome, c.cents);
     } else {
-        ASSERT_TRUE(outcome.message) << c.text;
-        EXPECT_EQ(outcome.message->text, NoBreak(c.message));
+        ASSERT_FALSE(outcome.ok()) << c.text;
+        EXPECT_EQ(outcome.refusal().text(), NoBreak(c.message));
     }
 }
 
@@ -110,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ParseStakeTest,
 
 TEST(ParseEuros, LargerCeilingForRapports)
 {
-    EXPECT_EQ(ParseEuros("250000,00", kMaxRapportCents).cents, 25000000);
-    EXPECT_TRUE(ParseEuros("250000,00").message);
+    EXPECT_EQ(ParseEuros("250000,00", kMaxRapportCents).value(), 25000000);
+    EXPECT_FALSE(ParseEuros("250000,00").ok());
 }
 
 TEST(ComputeWinnings, SumsCountTimesRapport)
@@ -119,11 +119,11 @@ TEST(ComputeWinnings, SumsCountTimesRapport)
     // 1 x 500,00 + 2 x 12,00 + 3 x 3,00 = 533,00 €; cost 112,00 €; the class without rapport pays no line.
     const std::vector<CombinationList::Count> counts { 1, 0, 2, 3 };
     const std::vector<std::optional<std::int64_t>> rapports { 50000, std::nullopt, 1200, 300 };
-    const Winnings won = ComputeWinnings(counts, rapports, RapportStakes { 200, 200 }, 11200);
-    EXPECT_FALSE(won.message);
-    EXPECT_EQ(won.gainsCents, 53300);
-    EXPECT_EQ(won.netCents, 42100);
-    EXPECT_FALSE(won.rapportMissing);
+    const Result<Winnings> won = ComputeWinnings(counts, rapports, RapportStakes { 200, 200 }, 11200);
+    ASSERT_TRUE(won.ok());
+    EXPECT_EQ(won->gainsCents, 53300);
+    EXPECT_EQ(won->netCents, 42100);
+    EXPECT_FALSE(won->rapportMissing);
 }
 
 TEST(ComputeWinnings, LossAndMissingRapport)
@@ -131,12 +131,13 @@ TEST(ComputeWinnings, LossAndMissingRapport)
     // Only the bonus 3 is known: 1 x 3,00 € against 112,00 €, and the paying bonus 4 waits for its rapport.
     const std::vector<CombinationList::Count> counts { 0, 0, 2, 1 };
     const std::vector<std::optional<std::int64_t>> rapports { std::nullopt, std::nullopt, std::nullopt, 300 };
-    const Winnings lost = ComputeWinnings(counts, rapports, RapportStakes { 200, 200 }, 11200);
-    EXPECT_EQ(lost.gainsCents, 300);
-    EXPECT_EQ(lost.netCents, -10900);
-    EXPECT_TRUE(lost.rapportMissing);
-    EXPECT_TRUE(ComputeWinnings(counts, std::vector<std::optional<std::int64_t>> { -1 }, RapportStakes { 200, 200 }, 0)
-                    .message);
+    const Result<Winnings> lost = ComputeWinnings(counts, rapports, RapportStakes { 200, 200 }, 11200);
+    ASSERT_TRUE(lost.ok());
+    EXPECT_EQ(lost->gainsCents, 300);
+    EXPECT_EQ(lost->netCents, -10900);
+    EXPECT_TRUE(lost->rapportMissing);
+    EXPECT_FALSE(
+        ComputeWinnings(counts, std::vector<std::optional<std::int64_t>> { -1 }, RapportStakes { 200, 200 }, 0).ok());
 }
 
 struct ScaleCase {
@@ -152,10 +153,10 @@ class WinningsScaleTest : public testing::TestWithParam<ScaleCase> { };
 TEST_P(WinningsScaleTest, RapportsFollowTheStakePlayed)
 {
     const ScaleCase& c = GetParam();
-    const Winnings won = ComputeWinnings(c.counts, c.rapports, c.stakes, 1000);
-    ASSERT_FALSE(won.message) << won.message->text;
-    EXPECT_EQ(won.gainsCents, c.gains);
-    EXPECT_EQ(won.netCents, c.gains - 1000);
+    const Result<Winnings> won = ComputeWinnings(c.counts, c.rapports, c.stakes, 1000);
+    ASSERT_TRUE(won.ok()) << won.refusal().text();
+    EXPECT_EQ(won->gainsCents, c.gains);
+    EXPECT_EQ(won->netCents, c.gains - 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, WinningsScaleTest,
@@ -181,13 +182,13 @@ TEST(ComputeWinnings, RefusesAStakeOrBaseBelowACentAndGainsPastSixtyFourBits)
     const std::vector<std::optional<std::int64_t>> rapports { kMaxRapportCents };
     for (const RapportStakes stakes :
         { RapportStakes { 0, 200 }, RapportStakes { 200, 0 }, RapportStakes { -5, 200 } }) {
-        const Winnings won = ComputeWinnings(counts, rapports, stakes, 0);
-        ASSERT_TRUE(won.message) << stakes.stakeCents << " " << stakes.baseCents;
-        EXPECT_EQ(won.message->text, NoBreak("La mise doit être d'au moins 0,01_€."));
+        const Result<Winnings> won = ComputeWinnings(counts, rapports, stakes, 0);
+        ASSERT_FALSE(won.ok()) << stakes.stakeCents << " " << stakes.baseCents;
+        EXPECT_EQ(won.refusal().text(), NoBreak("La mise doit être d'au moins 0,01_€."));
     }
-    const Winnings huge = ComputeWinnings(counts, rapports, RapportStakes { kMaxAmountCents, 1 }, 0);
-    ASSERT_TRUE(huge.message);
-    EXPECT_EQ(huge.message->text, "Les gains dépassent ce que le programme sait compter.");
+    const Result<Winnings> huge = ComputeWinnings(counts, rapports, RapportStakes { kMaxAmountCents, 1 }, 0);
+    ASSERT_FALSE(huge.ok());
+    EXPECT_EQ(huge.refusal().text(), "Les gains dépassent ce que le programme sait compter.");
 }
 
 } // namespace

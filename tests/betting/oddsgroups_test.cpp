@@ -11,20 +11,20 @@ TEST(GroupByOdds, ThresholdsBelongToTheLowerGroup)
 {
     // 5 is a favourite and 15 an outsider: each threshold closes its group. Horse 6 is a runner outside the
     // prediction and stays out of every group; the order of the prediction is kept.
-    const OddsGroups groups = GroupByOdds(kRunners, std::vector<double> { 7, 5, 4, 3, 2, 1 }, 5, 15);
-    ASSERT_FALSE(groups.message);
-    EXPECT_EQ(groups.groups[0], (std::vector<double> { 7, 2, 1 }));
-    EXPECT_EQ(groups.groups[1], (std::vector<double> { 4, 3 }));
-    EXPECT_EQ(groups.groups[2], (std::vector<double> { 5 }));
+    const Result<OddsGroups> groups = GroupByOdds(kRunners, std::vector<double> { 7, 5, 4, 3, 2, 1 }, 5, 15);
+    ASSERT_TRUE(groups.ok());
+    EXPECT_EQ(groups->groups[0], (std::vector<double> { 7, 2, 1 }));
+    EXPECT_EQ(groups->groups[1], (std::vector<double> { 4, 3 }));
+    EXPECT_EQ(groups->groups[2], (std::vector<double> { 5 }));
 }
 
 TEST(GroupByOdds, OtherThresholdsMoveTheHorses)
 {
-    const OddsGroups groups = GroupByOdds(kRunners, std::vector<double> { 1, 2, 3, 6 }, 2.5, 5.1);
-    ASSERT_FALSE(groups.message);
-    EXPECT_EQ(groups.groups[0], (std::vector<double> { 1 }));
-    EXPECT_EQ(groups.groups[1], (std::vector<double> { 2, 3 }));
-    EXPECT_EQ(groups.groups[2], (std::vector<double> { 6 }));
+    const Result<OddsGroups> groups = GroupByOdds(kRunners, std::vector<double> { 1, 2, 3, 6 }, 2.5, 5.1);
+    ASSERT_TRUE(groups.ok());
+    EXPECT_EQ(groups->groups[0], (std::vector<double> { 1 }));
+    EXPECT_EQ(groups->groups[1], (std::vector<double> { 2, 3 }));
+    EXPECT_EQ(groups->groups[2], (std::vector<double> { 6 }));
 }
 
 struct RefusalCase {
@@ -40,12 +40,9 @@ class GroupByOddsRefusal : public testing::TestWithParam<RefusalCase> { };
 TEST_P(GroupByOddsRefusal, SaysWhyAndGroupsNothing)
 {
     const RefusalCase& c = GetParam();
-    const OddsGroups groups = GroupByOdds(c.runners, c.horses, c.favourites, c.outsiders);
-    ASSERT_TRUE(groups.message);
-    EXPECT_EQ(groups.message->text, c.text);
-    for (const std::vector<double>& group : groups.groups) {
-        EXPECT_TRUE(group.empty());
-    }
+    const Result<OddsGroups> groups = GroupByOdds(c.runners, c.horses, c.favourites, c.outsiders);
+    ASSERT_FALSE(groups.ok());
+    EXPECT_EQ(groups.refusal().text(), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GroupByOddsRefusal,
