@@ -24,8 +24,8 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
         return reduction;
     }
     if (options.betType) {
-        if (const GuaranteeOffer offer = OfferedGuarantees(*options.betType); offer.refusal) {
-            reduction.refusal = offer.refusal->text;
+        if (const Result<std::vector<OfferedGuarantee>> offer = OfferedGuarantees(*options.betType); !offer) {
+            reduction.refusal = offer.refusal().text();
             return reduction;
         }
     }
@@ -34,12 +34,13 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
         // The command line only lets --budget through with --jeu, whose type exists.
         const BetType* type = options.betType ? FindBetType(*options.betType) : nullptr;
         const std::int64_t stake = type ? options.stakeCents.value_or(type->defaultStakeCents) : 0;
-        const LineBudget budget = choice.lines ? LinesAsked(*choice.lines) : LinesOfBudget(*choice.budgetCents, stake);
-        if (budget.refusal) {
-            reduction.refusal = budget.refusal->text;
+        const Result<std::uint64_t> budget
+            = choice.lines ? LinesAsked(*choice.lines) : LinesOfBudget(*choice.budgetCents, stake);
+        if (!budget) {
+            reduction.refusal = budget.refusal().text();
             return reduction;
         }
-        request.lineBudget = budget.lines;
+        request.lineBudget = *budget;
     }
     request.list = &list;
     GameHorses game = HorsesOfSelection(played.selection());

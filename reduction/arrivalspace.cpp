@@ -10,7 +10,7 @@ namespace ornal {
 
 namespace {
 
-Message Refusal(std::string text)
+Message Refused(std::string text)
 {
     return Message { std::move(text), MessageIcon::Information };
 }
@@ -51,7 +51,7 @@ std::optional<Message> ArrivalSpace::build(
 {
     *this = ArrivalSpace {};
     if (list.empty()) {
-        return Refusal(std::string(text::kEmptyList));
+        return Refused(std::string(text::kEmptyList));
     }
     if (auto refusal = m_horses.assign(horses, bases)) {
         return refusal;
@@ -82,7 +82,7 @@ std::optional<Message> ArrivalSpace::build(
         meetings += met;
         if (meetings > kMaxMeetings) {
             *this = ArrivalSpace {};
-            return Refusal("Réduction trop vaste pour la mémoire : choisissez moins de premiers ou une liste plus "
+            return Refused("Réduction trop vaste pour la mémoire : choisissez moins de premiers ou une liste plus "
                            "courte.");
         }
         m_lineOfMask[masks[i]] = static_cast<Index>(m_lineMasks.size());
@@ -92,7 +92,7 @@ std::optional<Message> ArrivalSpace::build(
     }
     masks = {};
     if (m_lineMasks.empty()) {
-        return Refusal("Aucune ligne de la liste ne tient " + std::to_string(g.inLine) + " des "
+        return Refused("Aucune ligne de la liste ne tient " + std::to_string(g.inLine) + " des "
             + std::to_string(g.finishers) + " premiers : réduction impossible.");
     }
 

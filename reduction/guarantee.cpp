@@ -27,7 +27,7 @@ constexpr std::array kOffers {
     BetTypeOffer { "tierce", "Tiercé", { "", "" }, {} },
 };
 
-Message Refusal(std::string text)
+Message Refused(std::string text)
 {
     return Message { std::move(text), MessageIcon::Information };
 }
@@ -58,34 +58,34 @@ std::string GuaranteeRule(Guarantee g)
     return start + "en contient " + t;
 }
 
-GuaranteeOffer OfferedGuarantees(std::string_view betTypeId)
+Result<std::vector<OfferedGuarantee>> OfferedGuarantees(std::string_view betTypeId)
 {
     const auto* found
         = std::find_if(kOffers.begin(), kOffers.end(), [&](const BetTypeOffer& o) { return o.id == betTypeId; });
     if (found == kOffers.end()) {
-        return GuaranteeOffer { {}, Refusal("Type de jeu inconnu : " + std::string(betTypeId) + ".") };
+        return Refusal { Refused("Type de jeu inconnu : " + std::string(betTypeId) + ".") };
     }
-    GuaranteeOffer offer;
+    std::vector<OfferedGuarantee> offers;
     for (std::size_t i = 0; i < found->names.size(); ++i) {
         if (found->names[i].empty()) {
             continue;
         }
         const Guarantee g = found->guarantees[i];
-        offer.offers.push_back(OfferedGuarantee {
+        offers.push_back(OfferedGuarantee {
             std::string(found->names[i]), g, Capitalised(found->names[i]) + " : " + GuaranteeRule(g) });
     }
-    if (offer.offers.empty()) {
-        offer.refusal = Refusal("Aucune réduction possible pour le " + std::string(found->shownName)
-            + " : seule la combinaison complète paie.");
+    if (offers.empty()) {
+        return Refusal { Refused("Aucune réduction possible pour le " + std::string(found->shownName)
+            + " : seule la combinaison complète paie.") };
     }
-    return offer;
+    return offers;
 }
 
 std::optional<Message> CheckGuarantee(Guarantee g, int horseCount, int baseCount, int lineSize)
 {
     const int lowest = std::max(1, baseCount);
     if (g.finishers < lowest || g.finishers > horseCount) {
-        return Refusal("Nombre de premiers invalide : choisissez entre " + std::to_string(lowest) + " et "
+        return Refused("Nombre de premiers invalide : choisissez entre " + std::to_string(lowest) + " et "
             + std::to_string(horseCount)
             + (baseCount > 1         ? " (le jeu a " + std::to_string(baseCount) + " bases)."
                     : baseCount == 1 ? " (le jeu a une base)."
@@ -93,7 +93,7 @@ std::optional<Message> CheckGuarantee(Guarantee g, int horseCount, int baseCount
     }
     const int highest = std::min(g.finishers, lineSize);
     if (g.inLine < 1 || g.inLine > highest) {
-        return Refusal("Nombre de chevaux par ligne invalide : choisissez entre 1 et " + std::to_string(highest) + ".");
+        return Refused("Nombre de chevaux par ligne invalide : choisissez entre 1 et " + std::to_string(highest) + ".");
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <optional>
 #include <string>
@@ -25,15 +26,9 @@ struct OfferedGuarantee {
     std::string sentence;
 };
 
-// The guarantees a bet type offers, or the refusal shown when it offers none.
-struct GuaranteeOffer {
-    std::vector<OfferedGuarantee> offers;
-    std::optional<Message> refusal;
-};
-
-// The offer of the bet type betTypeId ("quinte", "quarte", "multi", "2sur4", "couple-place", "couple-gagnant",
-// "couple-ordre", "trio", "trio-ordre", "tierce"); an unknown id is refused.
-GuaranteeOffer OfferedGuarantees(std::string_view betTypeId);
+// The guarantees of the bet type betTypeId ("quinte", "quarte", "multi", "2sur4", "couple-place", "couple-gagnant",
+// "couple-ordre", "trio", "trio-ordre", "tierce"), or the refusal shown when it offers none; an unknown id is refused.
+Result<std::vector<OfferedGuarantee>> OfferedGuarantees(std::string_view betTypeId);
 
 // The player's sentence for g, without a name: "si les 4 premiers sont dans votre jeu, une ligne les contient tous".
 std::string GuaranteeRule(Guarantee g);

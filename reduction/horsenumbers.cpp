@@ -11,7 +11,7 @@ namespace ornal {
 
 namespace {
 
-Message Refusal(std::string text)
+Message Refused(std::string text)
 {
     return Message { std::move(text), MessageIcon::Information };
 }
@@ -31,11 +31,11 @@ std::optional<Message> HorseNumbers::assign(std::span<const double> horses, std:
     m_direct.fill(-1);
     m_baseMask = 0;
     if (horses.empty() || horses.size() > static_cast<std::size_t>(kMaxHorses)) {
-        return Refusal("Le jeu doit compter de 1 à " + std::to_string(kMaxHorses) + " chevaux.");
+        return Refused("Le jeu doit compter de 1 à " + std::to_string(kMaxHorses) + " chevaux.");
     }
     for (double value : horses) {
         if (bit(value) >= 0) {
-            return Refusal("Le cheval " + HorseText(value) + " figure deux fois dans le jeu.");
+            return Refused("Le cheval " + HorseText(value) + " figure deux fois dans le jeu.");
         }
         if (value >= 0 && value < kDirect && value == std::floor(value)) {
             m_direct[static_cast<std::size_t>(value)] = static_cast<std::int8_t>(m_values.size());
@@ -45,10 +45,10 @@ std::optional<Message> HorseNumbers::assign(std::span<const double> horses, std:
     for (double value : bases) {
         const int b = bit(value);
         if (b < 0) {
-            return Refusal("La base " + HorseText(value) + " n'est pas un cheval du jeu.");
+            return Refused("La base " + HorseText(value) + " n'est pas un cheval du jeu.");
         }
         if (m_baseMask & (1u << b)) {
-            return Refusal("La base " + HorseText(value) + " est donnée deux fois.");
+            return Refused("La base " + HorseText(value) + " est donnée deux fois.");
         }
         m_baseMask |= 1u << b;
     }

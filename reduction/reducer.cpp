@@ -35,7 +35,7 @@ std::chrono::milliseconds Millis(Clock::duration d)
     return std::chrono::duration_cast<std::chrono::milliseconds>(d);
 }
 
-Message Refusal(std::string text)
+Message Refused(std::string text)
 {
     return Message { std::move(text), MessageIcon::Information };
 }
@@ -246,7 +246,7 @@ std::optional<Message> ReduceToBudget(const ArrivalSpace& space, const Reduction
         result.timeToFinal = Millis(Clock::now() - start);
         if (!BudgetHolds(space, request, found.lines, result)) {
             result = ReductionResult {};
-            return Refusal("La réduction a échoué : erreur inattendue.");
+            return Refused("La réduction a échoué : erreur inattendue.");
         }
     }
     result.heldWeight = HeldWeight(space.meetings(), weights, found.lines);
@@ -270,7 +270,7 @@ ReductionOutcome ReduceUnguarded(
     const Clock::time_point start = Clock::now();
     ReductionOutcome outcome;
     if (request.list == nullptr || request.list->empty()) {
-        outcome.refusal = Refusal(std::string(text::kEmptyList));
+        outcome.refusal = Refused(std::string(text::kEmptyList));
         return outcome;
     }
     const CombinationList& list = *request.list;
@@ -376,9 +376,9 @@ ReductionOutcome Reduce(const ReductionRequest& request, std::stop_token stop, c
     try {
         return ReduceUnguarded(request, std::move(stop), progress);
     } catch (const std::bad_alloc&) {
-        return ReductionOutcome { Refusal("Mémoire insuffisante pour cette réduction."), {} };
+        return ReductionOutcome { Refused("Mémoire insuffisante pour cette réduction."), {} };
     } catch (...) {
-        return ReductionOutcome { Refusal("La réduction a échoué : erreur inattendue."), {} };
+        return ReductionOutcome { Refused("La réduction a échoué : erreur inattendue."), {} };
     }
 }
 

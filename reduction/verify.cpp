@@ -47,7 +47,7 @@ void SpreadToSupersets(Marks& marks, int bits)
     }
 }
 
-Message Refusal(std::string text)
+Message Refused(std::string text)
 {
     return Message { std::move(text), MessageIcon::Information };
 }
@@ -67,13 +67,13 @@ VerifyReport Verify(const CombinationList& list, std::span<const CombinationList
         const int v = numbers.count();
         const int b = numbers.baseCount();
         if (g.finishers < std::max(1, b) || g.finishers > v || g.inLine < 1 || g.inLine > g.finishers) {
-            report.refusal = Refusal("Garantie invalide : " + std::to_string(g.finishers) + " premiers, "
+            report.refusal = Refused("Garantie invalide : " + std::to_string(g.finishers) + " premiers, "
                 + std::to_string(g.inLine) + " dans une ligne.");
             return report;
         }
         for (CombinationList::Count index : kept) {
             if (index >= list.size()) {
-                report.refusal = Refusal("Ligne gardée hors de la liste : " + std::to_string(index + 1) + ".");
+                report.refusal = Refused("Ligne gardée hors de la liste : " + std::to_string(index + 1) + ".");
                 return report;
             }
         }
@@ -99,7 +99,7 @@ VerifyReport Verify(const CombinationList& list, std::span<const CombinationList
         }
     } catch (const std::bad_alloc&) {
         report = VerifyReport {};
-        report.refusal = Refusal("Mémoire insuffisante pour vérifier la réduction.");
+        report.refusal = Refused("Mémoire insuffisante pour vérifier la réduction.");
     }
     return report;
 }

@@ -83,7 +83,8 @@ void GuaranteeTab::buildControls()
     // garantie"; those a type does not use stay hidden.
     std::size_t mostOffers = 0;
     for (const BetType& type : BetTypes()) {
-        mostOffers = std::max(mostOffers, OfferedGuarantees(type.id).offers.size());
+        const Result<std::vector<OfferedGuarantee>> offers = OfferedGuarantees(type.id);
+        mostOffers = std::max(mostOffers, offers ? offers->size() : 0);
     }
     for (std::size_t i = 0; i < mostOffers; ++i) {
         const std::string name = "Garantie_" + std::to_string(i);
@@ -185,14 +186,14 @@ void GuaranteeTab::showOffers()
         return;
     }
     m_betTypeId = id;
-    GuaranteeOffer offer = id.empty() ? GuaranteeOffer { {},
-        Message { "Aucun type de jeu : choisissez la taille du jeu avant de réduire.", MessageIcon::Information } }
-                                      : OfferedGuarantees(id);
-    m_offers = std::move(offer.offers);
+    Result<std::vector<OfferedGuarantee>> offer = id.empty()
+        ? Refusal::Saying("Aucun type de jeu : choisissez la taille du jeu avant de réduire.", MessageIcon::Information)
+        : OfferedGuarantees(id);
+    m_offers = offer ? std::move(offer).value() : std::vector<OfferedGuarantee> {};
     m_offers.resize(std::min(m_offers.size(), m_offerButtons.size()));
-    m_offered = !offer.refusal;
-    m_refusal->setText(offer.refusal ? ToQString(offer.refusal->text) : QString());
-    m_refusal->setVisible(offer.refusal.has_value());
+    m_offered = offer.ok();
+    m_refusal->setText(offer ? QString() : ToQString(offer.refusal().text()));
+    m_refusal->setVisible(!offer.ok());
     for (std::size_t i = 0; i < m_offerButtons.size(); ++i) {
         QRadioButton* button = m_offerButtons[i];
         const QString sentence = i < m_offers.size() ? ToQString(m_offers[i].sentence) : QString();
@@ -225,9 +226,10 @@ void GuaranteeTab::choiceChanged()
     const std::string rule = GuaranteeRule(other);
     m_otherRule->setText(ToQString("Garantie : " + rule));
     // A reduction shown for another guarantee or another number of lines would be applied by mistake.
+    const Result<std::uint64_t> budget = m_budget->chosen();
     if (!searching() && m_reduction
         && (m_reduction->inputs.guarantee != chosenGuarantee()
-            || m_reduction->inputs.lineBudget != m_budget->chosen().lines)) {
+            || m_reduction->inputs.lineBudget != (budget ? *budget : 0))) {
         m_reduction.reset();
         m_state->clear();
         m_answer->clear();
@@ -265,12 +267,12 @@ void GuaranteeTab::reduce()
     if (searching() || !m_offered) {
         return;
     }
-    const LineBudget budget = m_budget->chosen();
-    if (budget.refusal) {
+    const Result<std::uint64_t> budget = m_budget->chosen();
+    if (!budget) {
         m_applyWhenDone = false;
         m_reduction.reset();
         m_answer->clear();
-        m_state->setText(ToQString(budget.refusal->text));
+        m_state->setText(ToQString(budget.refusal().text()));
         return;
     }
     // The search reads its own copy of the lines while the player may change the window's.
@@ -280,7 +282,7 @@ void GuaranteeTab::reduce()
         m_state->setText(ToQString(text::kOutOfMemory));
         return;
     }
-    Inputs inputs { std::move(*lines), m_game.horses(), m_game.bases(), chosenGuarantee(), budget.lines, {} };
+    Inputs inputs { std::move(*lines), m_game.horses(), m_game.bases(), chosenGuarantee(), *budget, {} };
     const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
     if (inputs.lineBudget > 0 && type && m_game.runners) {
         inputs.runners = m_game.runners();
@@ -456,10 +458,10 @@ void GuaranteeTab::showReduction(Reduction reduction, std::optional<double> with
 
 bool GuaranteeTab::reductionIsCurrent() const
 {
-    return m_reduction && m_reduction->inputs.guarantee == chosenGuarantee()
-        && m_reduction->inputs.lineBudget == m_budget->chosen().lines && !m_budget->chosen().refusal
-        && m_reduction->inputs.horses == m_game.horses() && m_reduction->inputs.bases == m_game.bases()
-        && *m_reduction->inputs.list == m_game.list();
+    const Result<std::uint64_t> budget = m_budget->chosen();
+    return m_reduction && m_reduction->inputs.guarantee == chosenGuarantee() && budget
+        && m_reduction->inputs.lineBudget == *budget && m_reduction->inputs.horses == m_game.horses()
+        && m_reduction->inputs.bases == m_game.bases() && *m_reduction->inputs.list == m_game.list();
 }
 
 bool GuaranteeTab::applyReduction()

@@ -84,7 +84,7 @@ LineBudgetBox::LineBudgetBox(std::function<std::int64_t()> stakeCents, QWidget* 
     refresh();
 }
 
-LineBudget LineBudgetBox::chosen() const
+Result<std::uint64_t> LineBudgetBox::chosen() const
 {
     if (m_count->isChecked()) {
         return LinesAsked(static_cast<std::uint64_t>(m_lines->value()));
@@ -93,7 +93,7 @@ LineBudget LineBudgetBox::chosen() const
         const auto cents = static_cast<std::int64_t>(std::llround(m_euros->value() * 100));
         return LinesOfBudget(cents, m_stakeCents ? m_stakeCents() : 0);
     }
-    return LineBudget {};
+    return std::uint64_t { 0 };
 }
 
 void LineBudgetBox::refresh()
@@ -104,11 +104,11 @@ void LineBudgetBox::refresh()
         m_price->clear();
         return;
     }
-    const LineBudget budget = chosen();
+    const Result<std::uint64_t> budget = chosen();
     const std::int64_t stake = m_stakeCents ? m_stakeCents() : 0;
-    m_price->setText(ToQString(budget.refusal
-            ? budget.refusal->text
-            : GroupedNumber(budget.lines) + (budget.lines > 1 ? " lignes" : " ligne") + " à " + FormatEuros(stake)));
+    m_price->setText(ToQString(!budget
+            ? budget.refusal().text()
+            : GroupedNumber(*budget) + (*budget > 1 ? " lignes" : " ligne") + " à " + FormatEuros(stake)));
 }
 
 void LineBudgetBox::choiceChanged()

@@ -24,7 +24,7 @@ public:
     explicit LineBudgetBox(std::function<std::int64_t()> stakeCents, QWidget* parent = nullptr);
 
     // The lines asked for (0 for the full guarantee), or the refusal of a number or a budget that keeps nothing.
-    LineBudget chosen() const;
+    Result<std::uint64_t> chosen() const;
 
     // Shows what the budget pays at the stake in force now.
     void refresh();

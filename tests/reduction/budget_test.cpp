@@ -400,15 +400,15 @@ TEST(LineBudget, ABudgetPaysWholeLinesAtTheStake)
     for (const BudgetCase& c : { BudgetCase { 400, 130, 3 }, BudgetCase { 130, 130, 1 }, BudgetCase { 259, 130, 1 },
              BudgetCase { 129, 130, 0 }, BudgetCase { 0, 130, 0 }, BudgetCase { 500, 0, 0 },
              BudgetCase { 10'000'000, 1, 10'000'000 } }) {
-        const LineBudget budget = LinesOfBudget(c.budgetCents, c.stakeCents);
-        EXPECT_EQ(budget.lines, c.lines) << c.budgetCents << " / " << c.stakeCents;
-        EXPECT_EQ(budget.refusal.has_value(), c.lines == 0);
+        const Result<std::uint64_t> budget = LinesOfBudget(c.budgetCents, c.stakeCents);
+        EXPECT_EQ(budget.ok() ? *budget : 0, c.lines) << c.budgetCents << " / " << c.stakeCents;
+        EXPECT_EQ(!budget.ok(), c.lines == 0);
     }
-    EXPECT_EQ(
-        LinesOfBudget(129, 130).refusal->text, "Budget insuffisant : 1,29\u00A0€ ne paie pas une ligne à 1,30\u00A0€.");
-    EXPECT_EQ(LinesAsked(0).refusal->text, "Nombre de lignes invalide : gardez au moins une ligne.");
-    EXPECT_EQ(LinesAsked(1).lines, 1u);
-    EXPECT_FALSE(LinesAsked(1).refusal);
+    EXPECT_EQ(LinesOfBudget(129, 130).refusal().text(),
+        "Budget insuffisant : 1,29\u00A0€ ne paie pas une ligne à 1,30\u00A0€.");
+    EXPECT_EQ(LinesAsked(0).refusal().text(), "Nombre de lignes invalide : gardez au moins une ligne.");
+    EXPECT_EQ(LinesAsked(1).value(), 1u);
+    EXPECT_TRUE(LinesAsked(1).ok());
 }
 
 } // namespace

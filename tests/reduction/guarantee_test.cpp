@@ -16,12 +16,12 @@ class OfferTest : public testing::TestWithParam<OfferCase> { };
 TEST_P(OfferTest, OffersItsGuarantees)
 {
     const OfferCase& c = GetParam();
-    const GuaranteeOffer offer = OfferedGuarantees(c.id);
-    EXPECT_FALSE(offer.refusal);
-    ASSERT_EQ(offer.offers.size(), c.names.size());
+    const Result<std::vector<OfferedGuarantee>> offer = OfferedGuarantees(c.id);
+    ASSERT_TRUE(offer.ok());
+    ASSERT_EQ(offer->size(), c.names.size());
     for (std::size_t i = 0; i < c.names.size(); ++i) {
-        EXPECT_EQ(offer.offers[i].name, c.names[i]);
-        EXPECT_EQ(offer.offers[i].guarantee, c.guarantees[i]);
+        EXPECT_EQ((*offer)[i].name, c.names[i]);
+        EXPECT_EQ((*offer)[i].guarantee, c.guarantees[i]);
     }
 }
 
@@ -38,16 +38,13 @@ INSTANTIATE_TEST_SUITE_P(Table, OfferTest,
 
 TEST(OfferedGuarantees, SentencesThePlayerReads)
 {
-    const GuaranteeOffer quinte = OfferedGuarantees("quinte");
-    ASSERT_EQ(quinte.offers.size(), 2u);
-    EXPECT_EQ(
-        quinte.offers[0].sentence, "Bonus 3 : si les 3 premiers sont dans votre jeu, une ligne les contient tous");
-    EXPECT_EQ(
-        quinte.offers[1].sentence, "Bonus 4 : si les 4 premiers sont dans votre jeu, une ligne les contient tous");
-    const GuaranteeOffer pairs = OfferedGuarantees("2sur4");
-    ASSERT_EQ(pairs.offers.size(), 1u);
-    EXPECT_EQ(
-        pairs.offers[0].sentence, "Une paire payante : si les 4 premiers sont dans votre jeu, une ligne en contient 2");
+    const std::vector<OfferedGuarantee> quinte = OfferedGuarantees("quinte").value();
+    ASSERT_EQ(quinte.size(), 2u);
+    EXPECT_EQ(quinte[0].sentence, "Bonus 3 : si les 3 premiers sont dans votre jeu, une ligne les contient tous");
+    EXPECT_EQ(quinte[1].sentence, "Bonus 4 : si les 4 premiers sont dans votre jeu, une ligne les contient tous");
+    const std::vector<OfferedGuarantee> pairs = OfferedGuarantees("2sur4").value();
+    ASSERT_EQ(pairs.size(), 1u);
+    EXPECT_EQ(pairs[0].sentence, "Une paire payante : si les 4 premiers sont dans votre jeu, une ligne en contient 2");
     EXPECT_EQ(GuaranteeRule(Guarantee { 1, 1 }), "si le premier est dans votre jeu, une ligne le contient");
 }
 
@@ -57,13 +54,12 @@ TEST(OfferedGuarantees, BetsPaidOnlyWholeAreRefused)
         { "couple-ordre", "Couplé ordre" }, { "trio", "Trio" }, { "trio-ordre", "Trio ordre" },
         { "tierce", "Tiercé" } };
     for (const auto& [id, shown] : refused) {
-        const GuaranteeOffer offer = OfferedGuarantees(id);
-        EXPECT_TRUE(offer.offers.empty()) << id;
-        ASSERT_TRUE(offer.refusal) << id;
-        EXPECT_EQ(offer.refusal->text,
+        const Result<std::vector<OfferedGuarantee>> offer = OfferedGuarantees(id);
+        ASSERT_FALSE(offer.ok()) << id;
+        EXPECT_EQ(offer.refusal().text(),
             "Aucune réduction possible pour le " + shown + " : seule la combinaison complète paie.");
     }
-    EXPECT_TRUE(OfferedGuarantees("loto").refusal);
+    EXPECT_FALSE(OfferedGuarantees("loto").ok());
 }
 
 TEST(CheckGuarantee, Ranges)
