@@ -22,13 +22,13 @@ std::vector<std::string> SavedGameLines(const SavedGame& opened, const Game& gam
     const GameHorses horses = HorsesOfSelection(game.selection());
     std::vector<CombinationList::Count> every(game.list().size());
     std::iota(every.begin(), every.end(), CombinationList::Count { 0 });
-    const VerifyReport report = Verify(game.list(), every, horses.horses, horses.bases, guarantee);
-    if (report.refusal) {
+    const Result<VerifyReport> report = Verify(game.list(), every, horses.horses, horses.bases, guarantee);
+    if (!report) {
         return lines;
     }
-    lines.push_back(GuaranteeLine(guarantee, report.met, report.arrivals));
+    lines.push_back(GuaranteeLine(guarantee, report->met, report->arrivals));
     if (opened.guarantee->extent != SavedGuarantee::Extent::Full) {
-        lines.push_back(CoverageLine(report.met, report.arrivals));
+        lines.push_back(CoverageLine(report->met, report->arrivals));
     }
     return lines;
 }

@@ -69,8 +69,8 @@ ListDesign Relabelled(const StoredDesign& design, const ListShape& shape, Mask b
 
 // The arrivals among the used horses (bases included) that the design's lines meet, counted by Verify over those
 // lines alone, and how many there are.
-VerifyReport CheckOnItsLines(const CombinationList& list, const ListDesign& design, std::span<const double> horses,
-    Mask usedAndBases, std::span<const double> bases, Guarantee g)
+Result<VerifyReport> CheckOnItsLines(const CombinationList& list, const ListDesign& design,
+    std::span<const double> horses, Mask usedAndBases, std::span<const double> bases, Guarantee g)
 {
     CombinationList lines;
     for (Count index : design.kept) {
@@ -117,12 +117,12 @@ ListDesign LibraryDesign(const CombinationList& list, std::span<const double> ho
         if (found.empty()) {
             continue;
         }
-        const VerifyReport check = CheckOnItsLines(list, found, horses, shape.used | baseMask, bases, g);
-        if (check.refusal || check.met != check.arrivals) {
+        const Result<VerifyReport> check = CheckOnItsLines(list, found, horses, shape.used | baseMask, bases, g);
+        if (!check || check->met != check->arrivals) {
             continue;
         }
         found.lineSize = k;
-        found.promised = check.met;
+        found.promised = check->met;
         const int need = g.finishers - b;
         for (int i = g.inLine - b; i <= std::min(k - b, need); ++i) {
             found.perLine += Binomial(k - b, i) * Binomial(numbers.count() - k, need - i);

@@ -218,9 +218,10 @@ bool BudgetHolds(
             held[arrival] = 1;
         }
     }
-    const VerifyReport check = Verify(*request.list, result.kept, request.horses, request.bases, request.guarantee);
-    result.met = check.met;
-    return !check.refusal && check.reachable == result.promised && check.met == count
+    const Result<VerifyReport> check
+        = Verify(*request.list, result.kept, request.horses, request.bases, request.guarantee);
+    result.met = check ? check->met : 0;
+    return check && check->reachable == result.promised && check->met == count
         && result.kept.size() <= request.lineBudget;
 }
 
@@ -350,20 +351,25 @@ ReductionOutcome ReduceUnguarded(
 
     // The last word belongs to the independent count: a reduction it rejects is never handed out.
     result.kept = ListIndexes(space, lines);
-    VerifyReport check = Verify(list, result.kept, request.horses, request.bases, request.guarantee);
-    if (!check.holds() || check.reachable != result.promised) {
+    const auto confirmed = [&](const Result<VerifyReport>& check) {
+        return check && check->holds() && check->reachable == result.promised;
+    };
+    Result<VerifyReport> check = Verify(list, result.kept, request.horses, request.bases, request.guarantee);
+    std::uint64_t met = check ? check->met : 0;
+    if (!confirmed(check)) {
         result.kept = ListIndexes(space, greedy);
         check = Verify(list, result.kept, request.horses, request.bases, request.guarantee);
+        met = check ? check->met : 0;
         result.timeToFinal = Millis(Clock::now() - start);
-        if (!check.holds() || check.reachable != result.promised) {
+        if (!confirmed(check)) {
             result.kept.resize(list.size());
             std::iota(result.kept.begin(), result.kept.end(), CombinationList::Count { 0 });
-            check.met = check.reachable;
+            met = check ? check->reachable : 0;
         }
     }
-    result.heldWeight = static_cast<double>(check.met);
+    result.heldWeight = static_cast<double>(met);
     result.promisedWeight = static_cast<double>(result.promised);
-    result.met = check.met;
+    result.met = met;
     result.elapsed = Millis(Clock::now() - start);
     Report(progress, result.kept.size(), result.bound, start);
     return outcome;

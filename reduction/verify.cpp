@@ -54,27 +54,24 @@ Message Refused(std::string text)
 
 } // namespace
 
-VerifyReport Verify(const CombinationList& list, std::span<const CombinationList::Count> kept,
+Result<VerifyReport> Verify(const CombinationList& list, std::span<const CombinationList::Count> kept,
     std::span<const double> horses, std::span<const double> bases, Guarantee g)
 {
     VerifyReport report;
     try {
         HorseNumbers numbers;
         if (auto refusal = numbers.assign(horses, bases)) {
-            report.refusal = std::move(refusal);
-            return report;
+            return Refusal { std::move(*refusal) };
         }
         const int v = numbers.count();
         const int b = numbers.baseCount();
         if (g.finishers < std::max(1, b) || g.finishers > v || g.inLine < 1 || g.inLine > g.finishers) {
-            report.refusal = Refused("Garantie invalide : " + std::to_string(g.finishers) + " premiers, "
-                + std::to_string(g.inLine) + " dans une ligne.");
-            return report;
+            return Refusal { Refused("Garantie invalide : " + std::to_string(g.finishers) + " premiers, "
+                + std::to_string(g.inLine) + " dans une ligne.") };
         }
         for (CombinationList::Count index : kept) {
             if (index >= list.size()) {
-                report.refusal = Refused("Ligne gardée hors de la liste : " + std::to_string(index + 1) + ".");
-                return report;
+                return Refusal { Refused("Ligne gardée hors de la liste : " + std::to_string(index + 1) + ".") };
             }
         }
         const std::size_t size = std::size_t { 1 } << v;
@@ -98,8 +95,7 @@ VerifyReport Verify(const CombinationList& list, std::span<const CombinationList
             report.met += byKept[m];
         }
     } catch (const std::bad_alloc&) {
-        report = VerifyReport {};
-        report.refusal = Refused("Mémoire insuffisante pour vérifier la réduction.");
+        return Refusal { Refused("Mémoire insuffisante pour vérifier la réduction.") };
     }
     return report;
 }

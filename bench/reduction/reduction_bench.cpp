@@ -166,7 +166,7 @@ void TimeLargestVerify()
         horses.push_back(h);
     }
     const auto start = std::chrono::steady_clock::now();
-    const ornal::VerifyReport report = ornal::Verify(list, kept, horses, {}, ornal::Guarantee { 4, 4 });
+    const ornal::VerifyReport report = *ornal::Verify(list, kept, horses, {}, ornal::Guarantee { 4, 4 });
     const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("Verify on C(20,7) = %u lines, 4 premiers, 4 dans une ligne: %llu arrivals met of %llu, %.1f ms\n\n",
         list.size(), static_cast<unsigned long long>(report.met), static_cast<unsigned long long>(report.arrivals), ms);

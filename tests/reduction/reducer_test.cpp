@@ -41,11 +41,13 @@ ReductionRequest Request(const CombinationList& list, int v, Guarantee g, std::c
 
 void ExpectVerified(const ReductionRequest& request, const ReductionResult& result)
 {
-    const VerifyReport check = Verify(*request.list, result.kept, request.horses, request.bases, request.guarantee);
-    EXPECT_TRUE(check.holds());
-    EXPECT_EQ(check.reachable, result.promised);
-    EXPECT_EQ(check.met, result.met);
-    EXPECT_EQ(check.arrivals, result.promised + result.outside);
+    const Result<VerifyReport> check
+        = Verify(*request.list, result.kept, request.horses, request.bases, request.guarantee);
+    ASSERT_TRUE(check.ok());
+    EXPECT_TRUE(check->holds());
+    EXPECT_EQ(check->reachable, result.promised);
+    EXPECT_EQ(check->met, result.met);
+    EXPECT_EQ(check->arrivals, result.promised + result.outside);
     EXPECT_TRUE(std::is_sorted(result.kept.begin(), result.kept.end()));
     EXPECT_EQ(std::adjacent_find(result.kept.begin(), result.kept.end()), result.kept.end());
 }
