@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -263,6 +265,35 @@ TEST(GameBet, PriceNeedsATypeThatTakesTheLines)
     EXPECT_FALSE(game.price().ok()); // lines of three are no Quinté+
     (void)game.chooseBetType(nullptr);
     EXPECT_FALSE(game.price().ok());
+}
+
+struct ArrivalRefusalCase {
+    const char* what;
+    std::array<const char*, 3> places;
+    std::string text;
+    MessageIcon icon;
+    int box; // the arrival box the player is sent back to
+};
+
+// The arrival check's refusal reaches the game's caller whole: its text, its icon and the box it is about.
+TEST(GameBet, EachArrivalRefusalKeepsItsTextAndBox)
+{
+    const ArrivalRefusalCase cases[] = {
+        { "a box that is no number", { "1", "x", "3" }, std::string(text::kEnterNumber), MessageIcon::None, 1 },
+        { "a blank box in the middle", { "1", "", "3" }, std::string(text::kEnterNumber), MessageIcon::None, 1 },
+        { "a horse typed twice", { "2", "3", "2" }, std::string(text::kNumberAlreadyEntered), MessageIcon::None, 2 },
+        { "too few places", { "1", "2", "" }, "L'arrivée du Tiercé compte 3 chevaux.", MessageIcon::Information, 2 },
+    };
+    Game game = Preloaded("|6|3|1|2|3|4|5|6");
+    ASSERT_TRUE(game.compute().ok());
+    (void)game.chooseBetType(FindBetType("tierce"));
+    for (const ArrivalRefusalCase& c : cases) {
+        SavedArrival arrival;
+        std::copy(c.places.begin(), c.places.end(), arrival.numbers.begin());
+        const Result<ArrivalOutcome> checked = game.checkArrival(arrival);
+        ASSERT_FALSE(checked.ok()) << c.what;
+        EXPECT_EQ(checked.refusal(), Refusal::Saying(c.text, c.icon).about(c.box)) << c.what;
+    }
 }
 
 } // namespace
