@@ -59,9 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         + " line " + std::to_string(outcome.line) + "\n";
 
     if (list.empty()) {
-        ORNAL_FUZZ_CHECK(outcome.status == Status::EmptyList && outcome.message
-                && outcome.message->text == ornal::text::kEmptyList
-                && outcome.message->icon == ornal::MessageIcon::Information,
+        ORNAL_FUZZ_CHECK(outcome.status == Status::EmptyList && outcome.refusal
+                && outcome.refusal->text() == ornal::text::kEmptyList
+                && outcome.refusal->message.icon == ornal::MessageIcon::Information,
             ctx);
         return 0;
     }
@@ -70,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int required = rounded ? std::clamp<int>(*rounded, 0, kResultBoxCount) : 0;
     for (int m = 0; m < required; ++m) {
         if (boxes[m].empty()) {
-            ORNAL_FUZZ_CHECK(outcome.status == Status::MissingBox && outcome.box == m && outcome.message
-                    && outcome.message->text == ornal::text::kRequiredField,
+            ORNAL_FUZZ_CHECK(outcome.status == Status::MissingBox && outcome.box == m && outcome.refusal
+                    && outcome.refusal->text() == ornal::text::kRequiredField,
                 ctx);
             return 0;
         }
@@ -80,13 +80,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int lower = 0; lower < m; ++lower) {
             if (ornal::NumericValue(boxes[lower]) == ornal::NumericValue(boxes[m])) {
                 ORNAL_FUZZ_CHECK(outcome.status == Status::DuplicateBox && outcome.box == m && outcome.selectBoxText
-                        && outcome.message && outcome.message->text == ornal::text::kNumberAlreadyEntered,
+                        && outcome.refusal && outcome.refusal->text() == ornal::text::kNumberAlreadyEntered,
                     ctx);
                 return 0;
             }
         }
     }
-    ORNAL_FUZZ_CHECK(!outcome.message, ctx);
+    ORNAL_FUZZ_CHECK(!outcome.refusal, ctx);
     if (!rounded || *rounded < 1 || *rounded != k) {
         ORNAL_FUZZ_CHECK(outcome.status == Status::NotFound, ctx);
         return 0;

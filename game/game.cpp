@@ -229,8 +229,8 @@ GameOutcome Game::search() const
 {
     const SearchOutcome found = SearchResult(m_list, m_sel.betSizeText, m_results);
     GameOutcome outcome;
-    if (found.message) {
-        outcome = refused(*found.message);
+    if (found.refusal) {
+        outcome = refused(found.refusal->message);
         if (found.box >= 0 && found.box < kResultBoxCount && m_resultsShown[found.box]) {
             outcome.focus = GameOutcome::Focus::ResultBox;
             outcome.box = found.box;

@@ -65,7 +65,7 @@ SearchOutcome SearchResult(const CombinationList& list, std::string_view betSize
     SearchOutcome outcome;
     if (list.empty()) {
         outcome.status = SearchOutcome::Status::EmptyList;
-        outcome.message = Message { std::string(text::kEmptyList), MessageIcon::Information };
+        outcome.refusal = Refusal::Saying(std::string(text::kEmptyList), MessageIcon::Information);
         return outcome;
     }
 
@@ -75,7 +75,7 @@ SearchOutcome SearchResult(const CombinationList& list, std::string_view betSize
     for (int m = 0; m < required; ++m) {
         if (resultBoxes[m].empty()) {
             outcome.status = SearchOutcome::Status::MissingBox;
-            outcome.message = Message { std::string(text::kRequiredField), MessageIcon::Information };
+            outcome.refusal = Refusal::Saying(std::string(text::kRequiredField), MessageIcon::Information);
             outcome.box = m;
             return outcome;
         }
@@ -86,7 +86,7 @@ SearchOutcome SearchResult(const CombinationList& list, std::string_view betSize
         for (int lower = 0; lower < m; ++lower) {
             if (wanted[lower] == wanted[m]) {
                 outcome.status = SearchOutcome::Status::DuplicateBox;
-                outcome.message = Message { std::string(text::kNumberAlreadyEntered) };
+                outcome.refusal = Refusal::Saying(std::string(text::kNumberAlreadyEntered));
                 outcome.box = m;
                 outcome.selectBoxText = true;
                 return outcome;

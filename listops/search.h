@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/combinationlist.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 #include "engine/selection.h"
 
 #include <array>
@@ -15,14 +15,14 @@ namespace ornal {
 struct SearchOutcome {
     enum class Status {
         Found, // line is the first matching line
-        NotFound, // no message
+        NotFound, // no refusal
         EmptyList, // "Liste vide , traitement impossible."
         MissingBox, // "Champ obligatoire": box is the first empty required box
         DuplicateBox, // "Numéro déjà saisi.": box repeats a lower required box
     };
 
     Status status = Status::NotFound;
-    std::optional<Message> message;
+    std::optional<Refusal> refusal; // set for EmptyList, MissingBox and DuplicateBox
     int box = -1; // result box to focus when it is shown
     bool selectBoxText = false; // select the whole text of box first
     CombinationList::Count line = 0; // the found line when Found

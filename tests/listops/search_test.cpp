@@ -35,7 +35,7 @@ TEST_P(SearchResultTest, FindsTheFirstLineHoldingTheResult)
         EXPECT_EQ(outcome.line, c.line);
     }
     EXPECT_EQ(outcome.box, c.box);
-    EXPECT_EQ(outcome.message.has_value(), c.box >= 0);
+    EXPECT_EQ(outcome.refusal.has_value(), c.box >= 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SearchResultTest,
@@ -71,21 +71,21 @@ TEST(SearchResult, EmptyListIsReportedBeforeTheBoxes)
 {
     const SearchOutcome outcome = SearchResult(CombinationList {}, "3", Boxes {});
     EXPECT_EQ(outcome.status, Status::EmptyList);
-    ASSERT_TRUE(outcome.message);
-    EXPECT_EQ(outcome.message->text, "Liste vide , traitement impossible.");
-    EXPECT_EQ(outcome.message->icon, MessageIcon::Information);
+    ASSERT_TRUE(outcome.refusal);
+    EXPECT_EQ(outcome.refusal->text(), "Liste vide , traitement impossible.");
+    EXPECT_EQ(outcome.refusal->message.icon, MessageIcon::Information);
 }
 
 TEST(SearchResult, MissingAndRepeatedBoxesCarryTheProgramsTexts)
 {
     const SearchOutcome missing = SearchResult(kList, "3", Boxes { "", "", "", "", "" });
-    ASSERT_TRUE(missing.message);
-    EXPECT_EQ(missing.message->text, "Champ obligatoire");
-    EXPECT_EQ(missing.message->icon, MessageIcon::Information);
+    ASSERT_TRUE(missing.refusal);
+    EXPECT_EQ(missing.refusal->text(), "Champ obligatoire");
+    EXPECT_EQ(missing.refusal->message.icon, MessageIcon::Information);
     EXPECT_EQ(missing.box, 0);
     const SearchOutcome repeated = SearchResult(kList, "3", Boxes { "3", "7", "3", "", "" });
-    ASSERT_TRUE(repeated.message);
-    EXPECT_EQ(repeated.message->text, "Numéro déjà saisi.");
+    ASSERT_TRUE(repeated.refusal);
+    EXPECT_EQ(repeated.refusal->text(), "Numéro déjà saisi.");
     EXPECT_EQ(repeated.box, 2);
     EXPECT_TRUE(repeated.selectBoxText);
 }
