@@ -93,6 +93,8 @@ public:
     Result<BetCost> price() const;
     // Keeps arrival and checks the list against it on the chosen type.
     Result<ArrivalOutcome> checkArrival(SavedArrival arrival);
+    // Sets the rapports of the arrival kept, in the type's class order; nothing without an arrival.
+    GameOutcome setPayouts(std::vector<SavedPayout> payouts);
     // Sets the guarantee chosen for a reduction, or none.
     GameOutcome chooseGuarantee(std::optional<SavedGuarantee> guarantee);
     // Sets the race's runners and the thresholds that group them by odds.

@@ -60,6 +60,15 @@ Result<ArrivalOutcome> Game::checkArrival(SavedArrival arrival)
     return CheckArrival(m_list, *type, m_arrival->numbers);
 }
 
+GameOutcome Game::setPayouts(std::vector<SavedPayout> payouts)
+{
+    if (!m_arrival || m_arrival->payouts == payouts) {
+        return {};
+    }
+    m_arrival->payouts = std::move(payouts);
+    return changed(GamePart::Arrival);
+}
+
 GameOutcome Game::chooseGuarantee(std::optional<SavedGuarantee> guarantee)
 {
     m_guarantee = guarantee;

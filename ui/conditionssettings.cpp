@@ -37,6 +37,33 @@ ConditionsSettings::ConditionsSettings()
     run.range = CountRange { 1, 7 };
 }
 
+ConditionsSettings ConditionsSettings::Showing(const LineConditions& conditions)
+{
+    ConditionsSettings settings;
+    const std::vector<HorseGroup>& groups = conditions.groups();
+    for (std::size_t g = 0; g < groups.size() && g < settings.groups.size(); ++g) {
+        GroupSetting& group = settings.groups[g];
+        if (!groups[g].name.empty()) {
+            group.name = groups[g].name;
+        }
+        group.numbers = groups[g].numbers;
+        group.atLeast = groups[g].count.minimum;
+        group.atMost = groups[g].count.maximum;
+    }
+    const auto show = [](SwitchedRange& bounds, const std::optional<CountRange>& range) {
+        if (range) {
+            bounds = SwitchedRange { true, *range };
+        }
+    };
+    show(settings.sum, conditions.sum());
+    show(settings.even, conditions.evenCount());
+    if (conditions.longestRun()) {
+        settings.run.on = true;
+        settings.run.range.maximum = *conditions.longestRun();
+    }
+    return settings;
+}
+
 LineConditions ConditionsSettings::conditions() const
 {
     LineConditions conditions;

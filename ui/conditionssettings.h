@@ -37,6 +37,8 @@ struct ConditionsSettings {
 
     // Settings with the default group names and bounds that let every line through.
     ConditionsSettings();
+    // The settings that show conditions: its groups in the first ranks, its bounds switched on, the rest as above.
+    static ConditionsSettings Showing(const LineConditions& conditions);
 
     // The conditions to apply: every group holding numbers, in rank order, and the bounds switched on.
     LineConditions conditions() const;

@@ -1,13 +1,10 @@
 #include "ui/conditionstab.h"
 
-#include "engine/allocation.h"
-
 #include "betting/betcost.h"
 #include "betting/oddsgroups.h"
 #include "engine/inputlimits.h"
 #include "engine/numericvalue.h"
 #include "listops/conditions.h"
-#include "ui/busycursor.h"
 #include "ui/qtbridge.h"
 
 #include <QCheckBox>
@@ -296,6 +293,13 @@ void ConditionsTab::prepare()
             m_game.keepOddsThresholds(shown);
         }
     }
+    if (m_game.conditions) {
+        LineConditions held = m_game.conditions();
+        if (held != m_keptForGame) {
+            m_kept = ConditionsSettings::Showing(held);
+            m_keptForGame = std::move(held);
+        }
+    }
     m_prediction.clear();
     std::vector<double> values;
     for (const std::string& box : m_game.prediction()) {
@@ -391,23 +395,14 @@ bool ConditionsTab::apply()
 {
     m_countTimer->stop();
     const ConditionsSettings settings = shownSettings();
-    const LineConditions conditions = settings.conditions();
-    const std::vector<std::string> prediction = m_game.prediction();
-    if (const std::optional<Message> refusal = CheckConditions(m_game.list(), conditions, prediction)) {
+    const std::optional<Message> refusal = m_game.applyConditions(settings.conditions());
+    // The game keeps what it was given even when it refuses it; the settings shown next are still those applied.
+    if (m_game.conditions) {
+        m_keptForGame = m_game.conditions();
+    }
+    if (refusal) {
         showCount();
         m_game.showMessage(*refusal);
-        return false;
-    }
-    bool applied = false;
-    {
-        BusyCursor busy;
-        applied = TryAllocating([&] {
-            m_game.replaceList(ApplyConditions(m_game.list(), conditions));
-            return true;
-        }).has_value();
-    }
-    if (!applied) {
-        m_game.showMessage(Message { std::string(text::kOutOfMemory), MessageIcon::Critical });
         return false;
     }
     m_kept = settings;

@@ -71,6 +71,8 @@ private:
 
     GameAccess m_game;
     ConditionsSettings m_kept;
+    // The game's conditions m_kept stands for: when the game holds others (a game opened), they are shown instead.
+    LineConditions m_keptForGame;
     std::vector<PredictionNumber> m_prediction; // the shown boxes' numbers, each value once, in box order
     std::array<GroupRow, kMaxGroupCount> m_groups;
     BoundsRow m_sum;

@@ -186,7 +186,10 @@ QGroupBox* CoutGainsDialog::buildArrival()
             QStringLiteral(" Ce que paie cette classe pour la mise en tête de colonne, en euros (par exemple 12,40) "));
         m_rapports[i]->setPlaceholderText(QStringLiteral("€"));
         m_rapports[i]->setAccessibleName(QStringLiteral("Rapport"));
-        connect(m_rapports[i], &QLineEdit::textChanged, this, [this] { showWinnings(); });
+        connect(m_rapports[i], &QLineEdit::textChanged, this, [this] {
+            showWinnings();
+            typePayouts();
+        });
         classes->addWidget(m_classNames[i], c + 1, 0);
         classes->addWidget(m_classCounts[i], c + 1, 1);
         classes->addWidget(m_rapports[i], c + 1, 2);
@@ -363,29 +366,11 @@ void CoutGainsDialog::readRapportBase()
 void CoutGainsDialog::checkArrival()
 {
     forgetCheck();
-    const BetType* type = m_choice.type();
-    if (!m_list || !type) {
-        Say(m_arrivalMessage, QStringLiteral("Choisissez d'abord un type de jeu."));
-        m_type->setFocus();
-        return;
+    SavedArrival arrival;
+    for (std::size_t i = 0; i < m_arrival.size() && i < arrival.numbers.size(); ++i) {
+        arrival.numbers[i] = ToStd(m_arrival[i]->text());
     }
-    std::array<std::string, kArrivalPlaces> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = ToStd(m_arrival[i]->text());
-    }
-    Result<ArrivalOutcome> outcome = CheckArrival(*m_list, *type, texts);
-    if (!outcome) {
-        const Refusal& refusal = outcome.refusal();
-        Say(m_arrivalMessage, ToQString(refusal.text()));
-        if (refusal.box >= 0 && refusal.box < kArrivalPlaces) {
-            QLineEdit* box = m_arrival[static_cast<std::size_t>(refusal.box)];
-            box->setFocus();
-            box->selectAll();
-        }
-        return;
-    }
-    m_outcome = std::move(outcome).value();
-    showCheck();
+    emit arrivalToCheck(arrival);
 }
 
 void CoutGainsDialog::forgetCheck()

@@ -3,6 +3,7 @@
 #include "betting/arrivalcheck.h"
 #include "betting/betchoice.h"
 #include "betting/ticketchances.h"
+#include "document/savedgame.h"
 #include "engine/combinationlist.h"
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -45,6 +47,10 @@ public:
     void showChances(const std::optional<Result<TicketChances>>& chances);
     // Gives the focus to the first place of the arrival.
     void focusArrival();
+    // Shows the check arrivalToCheck asked for: the classes and the paying lines, or the refusal and its box.
+    void showArrivalCheck(Result<ArrivalOutcome> outcome);
+    // Puts the rapports of payouts into the boxes of the classes shown, by class name; the other boxes are emptied.
+    void showPayouts(const std::vector<SavedPayout>& payouts);
 
 signals:
     void betTypeChosen(const ornal::BetType* type);
@@ -52,6 +58,10 @@ signals:
     void rapportBaseChosen(const ornal::BetType* type, qint64 cents);
     void lineToSelect(qint64 line);
     void runnersRequested();
+    // Vérifier: the arrival typed, for the game to check.
+    void arrivalToCheck(const ornal::SavedArrival& arrival);
+    // The rapports typed for the classes of the arrival checked.
+    void payoutsTyped(const std::vector<ornal::SavedPayout>& payouts);
 
 private:
     QGroupBox* buildTypeAndStake();
@@ -64,6 +74,7 @@ private:
     void forgetCheck();
     void showCheck();
     void showWinnings();
+    void typePayouts();
     void selectPayingLine();
 
     QComboBox* m_type = nullptr;

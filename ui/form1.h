@@ -138,6 +138,8 @@ private:
     void connectCosts();
     void showCost(bool listChanged = false);
     void selectLine(CombinationList::Count line);
+    // Shows in "Coût et gains" the arrival of a game opened, checked, with its rapports.
+    void showOpenedArrival(SavedArrival arrival);
     GameAccess gameAccess();
     void connectGameControls();
     void saveGame(bool askName);
@@ -156,6 +158,7 @@ private:
     CoutGainsDialog* m_costDialog = nullptr; // made on first opening
     RunnersDialog* m_runnersDialog = nullptr; // made on first opening
     ReduceDialog* m_reduceDialog = nullptr; // made on first use, kept so its tabs keep their settings
+    bool m_arrivalOpened = false; // a game opened with an arrival: "Coût et gains" shows it at its next opening
     std::optional<SavedGame> m_startingGame; // the window as it opened, which is not worth keeping at the close
     // True while the window writes the game onto its controls: the boxes and ticks then report the texts and ticks
     // they are given, which are the game's already and must not reach it again as the player's.

@@ -150,11 +150,18 @@ void Form1::ShowCostAndGains()
             }
         });
         connect(m_costDialog, &CoutGainsDialog::runnersRequested, this, [this] { ShowRunners(); });
+        connect(m_costDialog, &CoutGainsDialog::arrivalToCheck, this,
+            [this](const SavedArrival& arrival) { m_costDialog->showArrivalCheck(m_game.checkArrival(arrival)); });
+        connect(m_costDialog, &CoutGainsDialog::payoutsTyped, this,
+            [this](const std::vector<SavedPayout>& payouts) { (void)m_game.setPayouts(payouts); });
         m_costDialog->showGame(m_game.list(), m_game.bets(), m_game.bets().cost(m_game.list()), true);
         showCost();
     }
     if (!m_costDialog->isVisible()) {
-        // The player types the finish in the result boxes first; the dialog starts from there.
+        // The player types the finish in the result boxes first; the dialog starts from there, unless the game was
+        // opened with an arrival checked.
+        const std::optional<SavedArrival> kept
+            = std::exchange(m_arrivalOpened, false) ? m_game.arrival() : std::nullopt;
         std::array<std::string, CoutGainsDialog::kArrivalPlaces> arrival;
         const ResultTexts& results = m_game.results();
         for (std::size_t i = 0; i < arrival.size() && i < results.size(); ++i) {
@@ -163,6 +170,9 @@ void Form1::ShowCostAndGains()
         m_costDialog->setArrival(arrival);
         PlaceBeside(m_costDialog, this, kCostDialogRoomForMessages);
         m_costDialog->show();
+        if (kept) {
+            showOpenedArrival(*kept);
+        }
         // With lines to check, the player comes to type the finish.
         if (!m_game.list().empty()) {
             m_costDialog->focusArrival();
@@ -171,6 +181,20 @@ void Form1::ShowCostAndGains()
     m_costDialog->show();
     m_costDialog->raise();
     m_costDialog->activateWindow();
+}
+
+void Form1::showOpenedArrival(SavedArrival arrival)
+{
+    // Checking again gives the classes the rapports belong to; the check shows the rapports the boxes held until
+    // the game's own are put back.
+    std::array<std::string, CoutGainsDialog::kArrivalPlaces> places;
+    for (std::size_t i = 0; i < places.size() && i < arrival.numbers.size(); ++i) {
+        places[i] = arrival.numbers[i];
+    }
+    m_costDialog->setArrival(places);
+    const std::vector<SavedPayout> payouts = arrival.payouts;
+    m_costDialog->showArrivalCheck(m_game.checkArrival(std::move(arrival)));
+    m_costDialog->showPayouts(payouts);
 }
 
 void Form1::selectLine(CombinationList::Count line)

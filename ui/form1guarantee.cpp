@@ -23,6 +23,8 @@ GuaranteeAccess Form1::guaranteeAccess()
         return type ? m_game.bets().stakeCents(*type) : std::int64_t { 0 };
     };
     game.replaceList = [this](CombinationList list) { showChanges(m_game.applyLines(std::move(list))); };
+    game.guarantee = [this] { return m_game.guarantee(); };
+    game.chooseGuarantee = [this](const SavedGuarantee& guarantee) { showChanges(m_game.chooseGuarantee(guarantee)); };
     game.runners = [this] { return m_game.runners(); };
     return game;
 }

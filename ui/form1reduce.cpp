@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include "engine/allocation.h"
+#include "ui/busycursor.h"
 #include "ui/conditionstab.h"
 #include "ui/dialogplacement.h"
 #include "ui/focusring.h"
@@ -29,7 +31,17 @@ GameAccess Form1::gameAccess()
     GameAccess game;
     game.list = [this]() -> const CombinationList& { return m_game.list(); };
     game.prediction = [this] { return m_game.predictionTexts(); };
-    game.replaceList = [this](CombinationList list) { showChanges(m_game.applyLines(std::move(list))); };
+    game.conditions = [this] { return m_game.conditions(); };
+    game.applyConditions = [this](LineConditions conditions) -> std::optional<Message> {
+        BusyCursor busy;
+        const std::optional<GameOutcome> outcome
+            = TryAllocating([&] { return m_game.applyConditions(std::move(conditions)); });
+        if (!outcome) {
+            return Message { std::string(text::kOutOfMemory), MessageIcon::Critical };
+        }
+        showChanges(*outcome);
+        return outcome->ok() ? std::nullopt : std::optional<Message>(outcome->refusal->message);
+    };
     game.showMessage = [this](const Message& message) { m_messages->show(message); };
     game.runners = [this] { return m_game.runners(); };
     game.oddsThresholds = [this] { return m_game.oddsThresholds().value_or(OddsThresholds {}); };

@@ -1,6 +1,7 @@
 // The window as a view of its game: what a verb changed is written onto the controls, never read back.
 #include "ui/form1.h"
 
+#include "ui/coutgainsdialog.h"
 #include "ui/qtbridge.h"
 #include "ui/runnersdialog.h"
 #include "ui/selectionview.h"
@@ -50,6 +51,11 @@ void Form1::showGame()
     m_ui.Command5->setVisible(m_game.shuffleShown());
     showCaption();
     showCost(true);
+    m_arrivalOpened = m_game.arrival().has_value();
+    if (m_arrivalOpened && m_costDialog && m_costDialog->isVisible()) {
+        m_arrivalOpened = false;
+        showOpenedArrival(*m_game.arrival());
+    }
 }
 
 } // namespace ornal

@@ -4,8 +4,10 @@
 #include "betting/runners.h"
 #include "engine/combinationlist.h"
 #include "engine/messages.h"
+#include "listops/lineconditions.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +19,11 @@ struct GameAccess {
     std::function<const CombinationList&()> list;
     // The texts of the shown number boxes, in box order, as they stand (blank ones included).
     std::function<std::vector<std::string>()> prediction;
-    // Replaces List1's lines through the window's one door, so the count and the cost follow.
-    std::function<void(CombinationList)> replaceList;
+    // The conditions the game holds: those last applied, or those of the game opened.
+    std::function<LineConditions()> conditions;
+    // Applies conditions through the game, so the list, the count and the cost follow and the game keeps them; the
+    // refusal (or the shortage of memory) met, nothing once applied.
+    std::function<std::optional<Message>(LineConditions)> applyConditions;
     // Shows a message through the window's message boxes.
     std::function<void(const Message&)> showMessage;
     // The runners of the race and their odds, empty when none were given.

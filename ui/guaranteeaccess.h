@@ -1,10 +1,12 @@
 #pragma once
 
 #include "betting/runners.h"
+#include "document/savedgame.h"
 #include "engine/combinationlist.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,9 @@ struct GuaranteeAccess {
     std::function<std::int64_t()> stakeCents;
     // Replaces List1's lines through the window's one door, so the count and the cost follow.
     std::function<void(CombinationList)> replaceList;
+    // The guarantee the game holds (the last one applied, or that of the game opened), and its choice.
+    std::function<std::optional<SavedGuarantee>()> guarantee;
+    std::function<void(const SavedGuarantee&)> chooseGuarantee;
     // The runners of the race and their odds, empty when none were given: a budget then holds the likeliest arrivals.
     std::function<std::vector<Runner>()> runners;
 };

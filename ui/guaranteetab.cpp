@@ -252,6 +252,7 @@ void GuaranteeTab::prepare()
         return; // the search keeps the inputs it started with
     }
     showOffers();
+    showSavedGuarantee();
     m_budget->refresh(); // the stake may have changed
     if (m_reduction && !reductionIsCurrent()) {
         m_reduction.reset();
@@ -478,6 +479,10 @@ bool GuaranteeTab::applyReduction()
         }
     }
     m_reduction.reset();
+    m_gameGuarantee = savedGuarantee();
+    if (m_game.chooseGuarantee) {
+        m_game.chooseGuarantee(*m_gameGuarantee);
+    }
     return true;
 }
 

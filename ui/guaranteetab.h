@@ -82,6 +82,9 @@ private:
     // Shows a reduction found; withoutOdds is the chance of gain of the search without the odds, when it ran.
     void showReduction(Reduction reduction, std::optional<double> withoutOdds, bool applyNow);
     bool reductionIsCurrent() const;
+    // The controls as a saved game keeps them, and back: a game opened shows the guarantee it was reduced to.
+    SavedGuarantee savedGuarantee() const;
+    void showSavedGuarantee();
     // Puts the current reduction in List1; false, with the list kept and the reason shown, when memory runs short.
     bool applyReduction();
     void enableControls();
@@ -108,6 +111,7 @@ private:
     QLabel* m_answer = nullptr;
 
     std::optional<Inputs> m_running; // the search under way
+    std::optional<SavedGuarantee> m_gameGuarantee; // the game's guarantee the controls stand for
     std::optional<Reduction> m_reduction; // the reduction shown
     std::optional<Reduction> m_weighted; // found with the odds, waiting for the search without them
     bool m_applyWhenDone = false;

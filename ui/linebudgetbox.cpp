@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -109,6 +110,42 @@ void LineBudgetBox::refresh()
     m_price->setText(ToQString(!budget
             ? budget.refusal().text()
             : GroupedNumber(*budget) + (*budget > 1 ? " lignes" : " ligne") + " à " + FormatEuros(stake)));
+}
+
+void LineBudgetBox::saveInto(SavedGuarantee& guarantee) const
+{
+    guarantee.lines.reset();
+    guarantee.budgetCents.reset();
+    guarantee.extent = SavedGuarantee::Extent::Full;
+    if (m_count->isChecked()) {
+        guarantee.extent = SavedGuarantee::Extent::Lines;
+        guarantee.lines = static_cast<std::uint64_t>(m_lines->value());
+    } else if (m_budget->isChecked()) {
+        guarantee.extent = SavedGuarantee::Extent::Budget;
+        guarantee.budgetCents = static_cast<std::int64_t>(std::llround(m_euros->value() * 100));
+    }
+}
+
+void LineBudgetBox::show(const SavedGuarantee& guarantee)
+{
+    switch (guarantee.extent) {
+    case SavedGuarantee::Extent::Full:
+        m_full->setChecked(true);
+        break;
+    case SavedGuarantee::Extent::Lines:
+        m_count->setChecked(true);
+        break;
+    case SavedGuarantee::Extent::Budget:
+        m_budget->setChecked(true);
+        break;
+    }
+    if (guarantee.lines) {
+        m_lines->setValue(static_cast<int>(std::min<std::uint64_t>(*guarantee.lines, kMostLines)));
+    }
+    if (guarantee.budgetCents) {
+        m_euros->setValue(static_cast<double>(*guarantee.budgetCents) / 100);
+    }
+    refresh();
 }
 
 void LineBudgetBox::choiceChanged()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/savedgame.h"
 #include "reduction/linebudget.h"
 
 #include <QGroupBox>
@@ -28,6 +29,11 @@ public:
 
     // Shows what the budget pays at the stake in force now.
     void refresh();
+
+    // Writes the way of counting lines and its value into guarantee, as a saved game keeps them.
+    void saveInto(SavedGuarantee& guarantee) const;
+    // Shows the way of counting lines and the value guarantee holds.
+    void show(const SavedGuarantee& guarantee);
 
 signals:
     // The player changed the way of counting lines or its value.
