@@ -479,10 +479,7 @@ bool GuaranteeTab::applyReduction()
         }
     }
     m_reduction.reset();
-    m_gameGuarantee = savedGuarantee();
-    if (m_game.chooseGuarantee) {
-        m_game.chooseGuarantee(*m_gameGuarantee);
-    }
+    keepGuaranteeInGame();
     return true;
 }
 

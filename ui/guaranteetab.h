@@ -85,6 +85,8 @@ private:
     // The controls as a saved game keeps them, and back: a game opened shows the guarantee it was reduced to.
     SavedGuarantee savedGuarantee() const;
     void showSavedGuarantee();
+    // The guarantee of the reduction just applied becomes the game's.
+    void keepGuaranteeInGame();
     // Puts the current reduction in List1; false, with the list kept and the reason shown, when memory runs short.
     bool applyReduction();
     void enableControls();

@@ -20,6 +20,14 @@ SavedGuarantee GuaranteeTab::savedGuarantee() const
     return saved;
 }
 
+void GuaranteeTab::keepGuaranteeInGame()
+{
+    m_gameGuarantee = savedGuarantee();
+    if (m_game.chooseGuarantee) {
+        m_game.chooseGuarantee(*m_gameGuarantee);
+    }
+}
+
 void GuaranteeTab::showSavedGuarantee()
 {
     std::optional<SavedGuarantee> held = m_game.guarantee ? m_game.guarantee() : std::nullopt;
