@@ -121,7 +121,7 @@ private:
 ComputeResult refuse(ComputeResult result, ComputeResult::Status status, std::string_view text, MessageIcon icon)
 {
     result.status = status;
-    result.message = Message { std::string(text), icon };
+    result.refusal = Refusal::Saying(std::string(text), icon);
     return result;
 }
 

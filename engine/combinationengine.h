@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/combinationlist.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 #include "engine/selection.h"
 
 #include <optional>
@@ -22,7 +22,7 @@ struct ComputeResult {
     };
 
     Status status = Status::Computed;
-    std::optional<Message> message; // set unless Computed
+    std::optional<Refusal> refusal; // set unless Computed
     int box = -1; // the number box refused, or -1
     std::string selectionText; // SelectionText, built up to the refused box when a check stops the run
     CombinationList list; // the new list when Computed

@@ -11,7 +11,7 @@ namespace {
 
 FlowOutcome refuse(FlowOutcome::Status status, std::string_view text)
 {
-    return FlowOutcome { status, Message { std::string(text) } };
+    return FlowOutcome { status, Refusal::Saying(std::string(text)) };
 }
 
 void untickAll(Selection& sel)
@@ -77,7 +77,7 @@ FlowOutcome ChooseBetSize(Selection& sel)
     if (const std::optional<Message> refusal = CheckBetSizeChoice(sel.horseCountText, sel.betSizeText)) {
         const auto status
             = sel.horseCountText.empty() ? FlowOutcome::Status::NoHorseCount : FlowOutcome::Status::InvalidChoice;
-        return FlowOutcome { status, refusal };
+        return FlowOutcome { status, Refusal { *refusal } };
     }
     if (sel.baseCount != -1) {
         untickAll(sel);

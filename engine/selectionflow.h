@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/messages.h"
 #include "engine/preload.h"
+#include "engine/refusal.h"
 #include "engine/selection.h"
 
 #include <optional>
@@ -18,7 +18,7 @@ struct FlowOutcome {
     };
 
     Status status = Status::Done;
-    std::optional<Message> message; // set unless Done
+    std::optional<Refusal> refusal; // set unless Done
 
     bool operator==(const FlowOutcome&) const = default;
 };

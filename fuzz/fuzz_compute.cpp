@@ -329,7 +329,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (result.status != Status::Computed) {
         // A refusal is one of the program's messages and leaves no list behind.
-        ORNAL_FUZZ_CHECK(result.message.has_value() && result.list.empty(), ctx);
+        ORNAL_FUZZ_CHECK(result.refusal.has_value() && result.list.empty(), ctx);
         std::string_view expected;
         ornal::MessageIcon icon = ornal::MessageIcon::None;
         switch (result.status) {
@@ -350,12 +350,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             expected = ornal::text::kInvalidChoice;
             break;
         }
-        ORNAL_FUZZ_CHECK(result.message->text == expected && result.message->icon == icon
-                && result.message->title == ornal::text::kProgramTitle,
-            ctx + result.message->text);
+        ORNAL_FUZZ_CHECK(result.refusal->text() == expected && result.refusal->message.icon == icon
+                && result.refusal->message.title == ornal::text::kProgramTitle,
+            ctx + result.refusal->text());
         return 0;
     }
-    ORNAL_FUZZ_CHECK(!result.message.has_value(), ctx);
+    ORNAL_FUZZ_CHECK(!result.refusal.has_value(), ctx);
     checkLines(sel, e, result.list, ctx);
 
     int n = 0;

@@ -57,12 +57,12 @@ GameOutcome Game::chooseBetSize(std::string text)
     Selection sel = m_sel;
     sel.betSizeText = std::move(text);
     const FlowOutcome outcome = ChooseBetSize(sel);
-    if (outcome.message) {
+    if (outcome.refusal) {
         // The refused size stays in its box as typed; nothing else follows from it.
         m_sel.betSizeText = sel.betSizeText;
         const auto focus = outcome.status == FlowOutcome::Status::NoHorseCount ? GameOutcome::Focus::HorseCount
                                                                                : GameOutcome::Focus::None;
-        return refused(*outcome.message, GamePart::Selection, focus);
+        return refused(outcome.refusal->message, GamePart::Selection, focus);
     }
     m_sel = std::move(sel);
     selectionChanged();
@@ -83,10 +83,10 @@ GameOutcome Game::chooseBaseMode(std::string text)
         resultBoxesFromSelection();
     }
     selectionChanged();
-    if (outcome.message) {
+    if (outcome.refusal) {
         const auto focus = outcome.status == FlowOutcome::Status::NoHorseCount ? GameOutcome::Focus::HorseCount
                                                                                : GameOutcome::Focus::None;
-        return refused(*outcome.message, GamePart::Selection, focus);
+        return refused(outcome.refusal->message, GamePart::Selection, focus);
     }
     return changed(GamePart::Selection);
 }
@@ -98,9 +98,9 @@ GameOutcome Game::setMark(int i, bool ticked)
     }
     m_sel.marks[i] = ticked;
     const FlowOutcome outcome = ToggleBaseMark(m_sel, i);
-    if (outcome.message) {
+    if (outcome.refusal) {
         resultBoxesFromSelection();
-        return refused(*outcome.message, GamePart::Selection);
+        return refused(outcome.refusal->message, GamePart::Selection);
     }
     return changed(GamePart::Selection);
 }
@@ -147,8 +147,8 @@ GameOutcome Game::preload(const PreloadFields& fields)
     selectionChanged();
     resultBoxesFromSelection();
     const GameChanges parts = GamePart::Selection | GamePart::Caption | GamePart::Bet;
-    if (outcome.message) {
-        return refused(*outcome.message, parts);
+    if (outcome.refusal) {
+        return refused(outcome.refusal->message, parts);
     }
     chooseDefaultBetType();
     return changed(parts);
@@ -171,9 +171,9 @@ GameOutcome Game::compute()
     if (result.status != ComputeResult::Status::NoBetSize) {
         m_selectionText = result.selectionText;
     }
-    if (result.message) {
+    if (result.refusal) {
         using Status = ComputeResult::Status;
-        GameOutcome outcome = refused(*result.message, GamePart::List);
+        GameOutcome outcome = refused(result.refusal->message, GamePart::List);
         if (result.box >= 0) {
             outcome.focus = GameOutcome::Focus::NumberBox;
             outcome.box = result.box;

@@ -36,7 +36,7 @@ Selection MakeSelection(const std::vector<std::string>& numbers, const std::stri
 Lines Compute(const Selection& sel)
 {
     const ComputeResult result = ComputeCombinations(sel);
-    EXPECT_EQ(result.status, ComputeResult::Status::Computed) << (result.message ? result.message->text : "");
+    EXPECT_EQ(result.status, ComputeResult::Status::Computed) << (result.refusal ? result.refusal->text() : "");
     return LinesOf(result.list);
 }
 
@@ -49,7 +49,7 @@ TEST(ComputeCombinations, TenLinesInBoxOrderWithoutBases)
             "-12-1-9-" }));
     EXPECT_EQ(result.selectionText, "-3-7-12-1-9");
     EXPECT_EQ(CountCaption(result.list.size()), "Combinaisons : 10");
-    EXPECT_FALSE(result.message);
+    EXPECT_FALSE(result.refusal);
 }
 
 TEST(ComputeCombinations, OneBaseStaysAtItsBoxPosition)
@@ -126,10 +126,10 @@ TEST_P(RefusalTest, StopsWithTheMessageAndTheBoxToShow)
     const RefusalCase& c = GetParam();
     const ComputeResult result = ComputeCombinations(c.sel);
     EXPECT_EQ(result.status, c.status);
-    ASSERT_TRUE(result.message);
-    EXPECT_EQ(result.message->text, c.message);
-    EXPECT_EQ(result.message->icon, c.icon);
-    EXPECT_EQ(result.message->title, "Programme Ornal");
+    ASSERT_TRUE(result.refusal);
+    EXPECT_EQ(result.refusal->text(), c.message);
+    EXPECT_EQ(result.refusal->message.icon, c.icon);
+    EXPECT_EQ(result.refusal->message.title, "Programme Ornal");
     EXPECT_EQ(result.box, c.box);
     EXPECT_EQ(result.selectionText, c.selectionText);
     EXPECT_TRUE(result.list.empty());
@@ -297,8 +297,8 @@ TEST(ComputeCombinations, RefusesAListTooLargeToHold)
     }
     const ComputeResult refused = ComputeCombinations(MakeSelection(numbers, "7"));
     EXPECT_EQ(refused.status, ComputeResult::Status::InvalidChoice);
-    ASSERT_TRUE(refused.message.has_value());
-    EXPECT_EQ(refused.message->text, "Choix invalide.");
+    ASSERT_TRUE(refused.refusal.has_value());
+    EXPECT_EQ(refused.refusal->text(), "Choix invalide.");
     EXPECT_TRUE(refused.list.empty());
 
     for (std::string& number : numbers) {

@@ -63,7 +63,7 @@ TEST_P(InvalidTextTest, IsWrittenAsReplacementCharactersIntoAWellFormedWorkbook)
     sel.numbers = { "1", "2", "3", GetParam().number };
     std::fill_n(sel.shown.begin(), 4, true);
     const ComputeResult computed = ComputeCombinations(sel);
-    ASSERT_EQ(computed.list.size(), 6u) << (computed.message ? computed.message->text : "");
+    ASSERT_EQ(computed.list.size(), 6u) << (computed.refusal ? computed.refusal->text() : "");
 
     ScratchFolder folder;
     const std::filesystem::path file = folder.path() / "texte.xlsx";
