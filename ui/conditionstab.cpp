@@ -395,14 +395,14 @@ bool ConditionsTab::apply()
 {
     m_countTimer->stop();
     const ConditionsSettings settings = shownSettings();
-    const std::optional<Message> refusal = m_game.applyConditions(settings.conditions());
+    const Result<void> applied = m_game.applyConditions(settings.conditions());
     // The game keeps what it was given even when it refuses it; the settings shown next are still those applied.
     if (m_game.conditions) {
         m_keptForGame = m_game.conditions();
     }
-    if (refusal) {
+    if (!applied) {
         showCount();
-        m_game.showMessage(*refusal);
+        m_game.showMessage(applied.refusal().message);
         return false;
     }
     m_kept = settings;

@@ -32,15 +32,18 @@ GameAccess Form1::gameAccess()
     game.list = [this]() -> const CombinationList& { return m_game.list(); };
     game.prediction = [this] { return m_game.predictionTexts(); };
     game.conditions = [this] { return m_game.conditions(); };
-    game.applyConditions = [this](LineConditions conditions) -> std::optional<Message> {
+    game.applyConditions = [this](LineConditions conditions) -> Result<void> {
         BusyCursor busy;
         const std::optional<GameOutcome> outcome
             = TryAllocating([&] { return m_game.applyConditions(std::move(conditions)); });
         if (!outcome) {
-            return Message { std::string(text::kOutOfMemory), MessageIcon::Critical };
+            return Refusal::Saying(std::string(text::kOutOfMemory), MessageIcon::Critical);
         }
         showChanges(*outcome);
-        return outcome->ok() ? std::nullopt : std::optional<Message>(outcome->refusal->message);
+        if (!outcome->ok()) {
+            return *outcome->refusal;
+        }
+        return {};
     };
     game.showMessage = [this](const Message& message) { m_messages->show(message); };
     game.runners = [this] { return m_game.runners(); };

@@ -4,6 +4,7 @@
 #include "betting/runners.h"
 #include "engine/combinationlist.h"
 #include "engine/messages.h"
+#include "engine/refusal.h"
 #include "listops/lineconditions.h"
 
 #include <functional>
@@ -23,7 +24,7 @@ struct GameAccess {
     std::function<LineConditions()> conditions;
     // Applies conditions through the game, so the list, the count and the cost follow and the game keeps them; the
     // refusal (or the shortage of memory) met, nothing once applied.
-    std::function<std::optional<Message>(LineConditions)> applyConditions;
+    std::function<Result<void>(LineConditions)> applyConditions;
     // Shows a message through the window's message boxes.
     std::function<void(const Message&)> showMessage;
     // The runners of the race and their odds, empty when none were given.
