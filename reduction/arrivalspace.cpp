@@ -46,9 +46,13 @@ std::uint64_t ArrivalSpace::meetingsOf(Mask line) const
     return count;
 }
 
-std::optional<Message> ArrivalSpace::build(
-    const CombinationList& list, std::span<const double> horses, std::span<const double> bases, Guarantee g)
+std::optional<Message> ArrivalSpace::build(const CombinationList& list, std::span<const double> horses,
+    std::span<const double> bases, Guarantee g, std::stop_token stop)
 {
+    // On the largest lists the build takes seconds where the checks below are nearly free.
+    constexpr CombinationList::Count kLinesBetweenLooks = 4096;
+    const auto stopped
+        = [&stop](std::uint64_t done) { return done % kLinesBetweenLooks == 0 && stop.stop_requested(); };
     *this = ArrivalSpace {};
     if (list.empty()) {
         return Refused(std::string(text::kEmptyList));
@@ -59,6 +63,10 @@ std::optional<Message> ArrivalSpace::build(
     m_guarantee = g;
     std::vector<Mask> masks(list.size());
     for (CombinationList::Count i = 0; i < list.size(); ++i) {
+        if (stopped(i)) {
+            *this = ArrivalSpace {};
+            return std::nullopt;
+        }
         const HorseNumbers::LineHorses read = m_horses.read(list.line(i));
         masks[i] = read.mask;
         m_lineSize = std::max(m_lineSize, read.numbers);
@@ -104,6 +112,10 @@ std::optional<Message> ArrivalSpace::build(
     members.reserve(meetings);
     starts.push_back(0);
     for (Mask line : m_lineMasks) {
+        if (stopped(starts.size())) {
+            *this = ArrivalSpace {};
+            return std::nullopt;
+        }
         forEachArrivalMet(line, [&](Mask arrival) {
             Index& index = arrivalOfMask[arrival];
             if (index == kNone) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <vector>
 
 namespace ornal {
@@ -26,9 +27,13 @@ public:
     static constexpr std::uint64_t kMaxMeetings = std::uint64_t { 1 } << 24;
 
     // Builds the space of g over list, horses and bases; returns the refusal when the request makes no sense,
-    // when no line can meet any arrival or when the meetings exceed kMaxMeetings.
-    std::optional<Message> build(
-        const CombinationList& list, std::span<const double> horses, std::span<const double> bases, Guarantee g);
+    // when no line can meet any arrival or when the meetings exceed kMaxMeetings. A stop requested on the way leaves
+    // the space empty (no lines), without a refusal.
+    std::optional<Message> build(const CombinationList& list, std::span<const double> horses,
+        std::span<const double> bases, Guarantee g, std::stop_token stop = {});
+
+    // Whether the space holds any line: false before a build, after a stopped one, and after a refusal.
+    bool built() const { return !m_lineMasks.empty(); }
 
     Guarantee guarantee() const { return m_guarantee; }
     int horseCount() const { return m_horses.count(); }

@@ -159,6 +159,40 @@ WorkerPlan Plan(const ArrivalSpace& space, const ReductionRequest& request, cons
     return plan;
 }
 
+// No reduction of the design's list keeps fewer lines than this.
+std::uint64_t DesignBound(const ReductionRequest& request, const ListDesign& design)
+{
+    const Guarantee g = request.guarantee;
+    const int b = static_cast<int>(request.bases.size());
+    const int v = static_cast<int>(request.horses.size());
+    return LowerBound(design.promised, Binomial(v - b, g.finishers - b), design.perLine, v, design.lineSize, b, g);
+}
+
+// The design alone as the answer, when a stop comes before the search could start from it. LibraryDesign gives only
+// a design the independent count confirmed on the list: every arrival among its horses, which are all the list's.
+ReductionResult DesignResult(const ReductionRequest& request, const ListDesign& design)
+{
+    const Guarantee g = request.guarantee;
+    const int b = static_cast<int>(request.bases.size());
+    const int v = static_cast<int>(request.horses.size());
+    ReductionResult result;
+    result.kept = design.kept;
+    std::sort(result.kept.begin(), result.kept.end());
+    result.listSize = request.list->size();
+    result.librarySize = design.kept.size();
+    result.promised = design.promised;
+    result.met = design.promised;
+    result.outside = Binomial(v - b, g.finishers - b) - design.promised;
+    result.bound = DesignBound(request, design);
+    result.boundReached = result.kept.size() <= result.bound;
+    result.stoppedEarly = !result.boundReached;
+    result.threads = 1;
+    result.lineBudget = request.lineBudget;
+    result.heldWeight = static_cast<double>(design.promised);
+    result.promisedWeight = static_cast<double>(design.promised);
+    return result;
+}
+
 // Runs the search threads from the greedy reduction and returns the best lines they reach.
 std::vector<Index> Search(const ArrivalSpace& space, const ReductionRequest& request, const std::vector<Index>& greedy,
     std::stop_token stop, const ProgressCallback& progress, SharedBest& best, Clock::time_point start,
@@ -282,23 +316,29 @@ ReductionOutcome ReduceUnguarded(
     // from the smaller of the design and the greedy reduction.
     ListDesign design;
     Clock::duration designAt {};
+    bool designAnswered = false;
     if (request.useLibrary) {
         design = LibraryDesign(list, request.horses, request.bases, request.guarantee,
             request.library ? *request.library : DesignLibrary::Builtin());
         designAt = Clock::now() - start;
-        if (!design.empty() && (request.lineBudget == 0 || request.lineBudget >= design.kept.size())) {
-            const Guarantee g = request.guarantee;
-            const int b = static_cast<int>(request.bases.size());
-            const int v = static_cast<int>(request.horses.size());
-            const std::uint64_t bound = LowerBound(
-                design.promised, Binomial(v - b, g.finishers - b), design.perLine, v, design.lineSize, b, g);
-            Report(progress, design.kept.size(), bound, start);
+        designAnswered = !design.empty() && (request.lineBudget == 0 || request.lineBudget >= design.kept.size());
+        if (designAnswered) {
+            Report(progress, design.kept.size(), DesignBound(request, design), start);
         }
     }
 
+    // Once the design is answered, a stop (the dialog closed at once) need not wait for the arrivals to be built.
     ArrivalSpace space;
-    if (auto refusal = space.build(list, request.horses, request.bases, request.guarantee)) {
+    if (auto refusal = space.build(
+            list, request.horses, request.bases, request.guarantee, designAnswered ? stop : std::stop_token {})) {
         outcome.refusal = std::move(refusal);
+        return outcome;
+    }
+    if (designAnswered && stop.stop_requested()) {
+        result = DesignResult(request, design);
+        result.timeToFinal = Millis(designAt);
+        result.elapsed = Millis(Clock::now() - start);
+        Report(progress, result.kept.size(), result.bound, start);
         return outcome;
     }
     result.listSize = list.size();

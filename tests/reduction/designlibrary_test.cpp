@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -204,6 +205,81 @@ TEST(LibraryReduction, TheFullListOfTheHorsesLeft)
     }
     request.list = &lessOne;
     EXPECT_EQ(Reduce(request).result.librarySize, 0u);
+}
+
+// A stop that comes once the design is answered (a dialog closed at once) ends the reduction on the design, with the
+// same lines and counts as an answer from the design alone, and without waiting for the arrivals to be built.
+struct StoppedCase {
+    const char* name;
+    std::vector<int> lineHorses; // the horses the list's lines use
+    std::vector<double> horses; // the prediction's
+    std::vector<double> bases;
+    int k;
+    Guarantee guarantee;
+};
+
+class StoppedOnTheDesignTest : public testing::TestWithParam<StoppedCase> { };
+
+TEST_P(StoppedOnTheDesignTest, AnswersWithTheDesignAsIfUnstopped)
+{
+    const StoppedCase& c = GetParam();
+    std::vector<int> baseIndexes;
+    for (double base : c.bases) {
+        baseIndexes.push_back(
+            static_cast<int>(std::find(c.lineHorses.begin(), c.lineHorses.end(), base) - c.lineHorses.begin()));
+    }
+    const CombinationList list = Lines(static_cast<int>(c.lineHorses.size()), c.k, c.lineHorses, baseIndexes);
+    const DesignLibrary library = DesignLibrary::Parse(kFano);
+    ReductionRequest request = LibraryRequest(list, c.horses, c.guarantee, library);
+    request.bases = c.bases;
+    const ReductionResult unstopped = Reduce(request).result;
+    ASSERT_EQ(unstopped.librarySize, 7u);
+
+    request.timeLimit = 60s;
+    std::stop_source stop;
+    stop.request_stop();
+    const ReductionOutcome outcome = Reduce(request, stop.get_token());
+    ASSERT_FALSE(outcome.refusal);
+    const ReductionResult& r = outcome.result;
+    EXPECT_EQ(r.kept, unstopped.kept);
+    EXPECT_EQ(r.librarySize, 7u);
+    EXPECT_EQ(r.greedySize, 0u) << "the arrivals were built after the stop";
+    EXPECT_EQ(r.listSize, unstopped.listSize);
+    EXPECT_EQ(r.promised, unstopped.promised);
+    EXPECT_EQ(r.met, unstopped.met);
+    EXPECT_EQ(r.outside, unstopped.outside);
+    EXPECT_EQ(r.bound, unstopped.bound);
+    EXPECT_EQ(r.boundReached, unstopped.boundReached);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StoppedOnTheDesignTest,
+    testing::Values(StoppedCase { "FanoPlane", { 1, 2, 3, 4, 5, 6, 7 }, { 1, 2, 3, 4, 5, 6, 7 }, {}, 3, { 2, 2 } },
+        StoppedCase { "HorsesLeft", { 1, 2, 3, 4, 5, 6, 7 }, { 1, 2, 3, 4, 5, 6, 7, 8 }, {}, 3, { 2, 2 } },
+        StoppedCase { "OneBase", { 1, 2, 3, 4, 5, 6, 7, 8 }, { 1, 2, 3, 4, 5, 6, 7, 8 }, { 1 }, 4, { 3, 3 } }),
+    [](const testing::TestParamInfo<StoppedCase>& info) { return std::string(info.param.name); });
+
+// The largest list, Multi en 7 of 20 horses: stopped as soon as asked, the built-in design is the answer, and the
+// slow count finds every one of the C(20, 4) = 4845 arrivals in its lines.
+TEST(LibraryReduction, StoppedOnTheLargestListTheBuiltInDesignAnswers)
+{
+    std::vector<int> numbers(20);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    const CombinationList list = Lines(20, 7, numbers);
+    ReductionRequest request;
+    request.list = &list;
+    request.horses.assign(numbers.begin(), numbers.end());
+    request.guarantee = Guarantee { 4, 4 };
+    request.timeLimit = 60s;
+    std::stop_source stop;
+    stop.request_stop();
+    const ReductionOutcome outcome = Reduce(request, stop.get_token());
+    ASSERT_FALSE(outcome.refusal);
+    EXPECT_GT(outcome.result.librarySize, 0u);
+    EXPECT_EQ(outcome.result.kept.size(), outcome.result.librarySize);
+    EXPECT_EQ(outcome.result.greedySize, 0u);
+    EXPECT_EQ(outcome.result.promised, 4845u);
+    EXPECT_TRUE(outcome.result.stoppedEarly);
+    EXPECT_EQ(UnmetArrivals(LinesOf(KeptLines(list, outcome.result.kept)), 20, 4, 4), 0);
 }
 
 // The built-in library reads whole: no line of the file is ignored.
