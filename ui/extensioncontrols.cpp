@@ -4,7 +4,6 @@
 #include "ui/picture.h"
 
 #include <QIcon>
-#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,8 +11,7 @@ namespace ornal {
 
 namespace {
 
-QPushButton* ToolbarButton(QWidget* window, const char* name, int leftTwips, const char* picture, const char* tooltip,
-    const QKeySequence& shortcut)
+QPushButton* ToolbarButton(QWidget* window, const char* name, int leftTwips, const char* picture, const char* tooltip)
 {
     auto* button = new QPushButton(window);
     button->setObjectName(QString::fromLatin1(name));
@@ -23,7 +21,6 @@ QPushButton* ToolbarButton(QWidget* window, const char* name, int leftTwips, con
     const QString tip = QString::fromUtf8(tooltip);
     button->setToolTip(tip);
     button->setAccessibleName(tip.trimmed());
-    button->setShortcut(shortcut);
     return button;
 }
 
@@ -31,16 +28,12 @@ QPushButton* ToolbarButton(QWidget* window, const char* name, int leftTwips, con
 
 void ExtensionControls::build(QWidget* window, const QLabel* countCaption)
 {
-    OuvrirJeu = ToolbarButton(window, "OuvrirJeu", 2100, ":/folder.png", " Ouvrir un jeu ", QKeySequence::Open);
-    EnregistrerJeu
-        = ToolbarButton(window, "EnregistrerJeu", 2590, ":/disk.png", " Enregistrer le jeu ", QKeySequence::Save);
-    ImprimerJeu = ToolbarButton(window, "ImprimerJeu", 3080, ":/printer.png", " Imprimer le jeu ", QKeySequence::Print);
-    AnnulerJeu = ToolbarButton(
-        window, "AnnulerJeu", 3570, ":/undo.png", " Annuler la dernière opération ", QKeySequence::Undo);
-    CoutGains = ToolbarButton(
-        window, "CoutGains", 4060, ":/coins.png", " Coût et gains ", QKeySequence(Qt::CTRL | Qt::Key_G));
-    ReduireJeu = ToolbarButton(
-        window, "ReduireJeu", 4550, ":/funnel.png", " Réduire le jeu ", QKeySequence(Qt::CTRL | Qt::Key_R));
+    OuvrirJeu = ToolbarButton(window, "OuvrirJeu", 2100, ":/folder.png", " Ouvrir un jeu ");
+    EnregistrerJeu = ToolbarButton(window, "EnregistrerJeu", 2590, ":/disk.png", " Enregistrer le jeu ");
+    ImprimerJeu = ToolbarButton(window, "ImprimerJeu", 3080, ":/printer.png", " Imprimer le jeu ");
+    AnnulerJeu = ToolbarButton(window, "AnnulerJeu", 3570, ":/undo.png", " Annuler la dernière opération ");
+    CoutGains = ToolbarButton(window, "CoutGains", 4060, ":/coins.png", " Coût et gains ");
+    ReduireJeu = ToolbarButton(window, "ReduireJeu", 4550, ":/funnel.png", " Réduire le jeu ");
 
     CoutJeu = new QLabel(window);
     CoutJeu->setObjectName(QStringLiteral("CoutJeu"));

@@ -7,7 +7,8 @@ class QWidget;
 namespace ornal {
 
 // The controls added beside the first window's own: toolbar buttons continuing the top row, and the cost of the
-// list in the status band. Each has an object name, a French tooltip, an accessible name and a shortcut.
+// list in the status band. Each has an object name, a French tooltip and an accessible name; a button's shortcut is
+// that of the command it triggers (WindowCommands).
 struct ExtensionControls {
     QPushButton* OuvrirJeu = nullptr; // open a saved game (Ctrl+O)
     QPushButton* EnregistrerJeu = nullptr; // save the game (Ctrl+S)

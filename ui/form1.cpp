@@ -7,7 +7,6 @@
 #include "document/gamenotes.h"
 #include "engine/allocation.h"
 #include "engine/preload.h"
-#include "listops/filters.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/busycursor.h"
@@ -21,6 +20,7 @@
 #include "ui/numberboxfilter.h"
 #include "ui/picture.h"
 #include "ui/qtbridge.h"
+#include "ui/selectionview.h"
 #include "version.h"
 
 #include <QCheckBox>
@@ -99,16 +99,24 @@ Form1::Form1(QStringList arguments, std::unique_ptr<MessageBoxes> messages, Form
         previous = button;
     }
     m_ui.List1->setModel(m_model);
+    m_commands.build(this);
+    m_costs = std::make_unique<CostView>(m_game,
+        CostView::Window { this, m_ui, m_ext, m_commands,
+            [this](const GameOutcome& outcome) { m_view->showChanges(outcome); },
+            [this](CombinationList::Count line) { m_view->selectLine(line); }, m_services.clipboardText });
+    m_view = std::make_unique<GameView>(m_game, m_ui, *m_model, *m_messages, m_commands, *m_costs);
+    m_listCommands = std::make_unique<ListCommands>(m_game, *m_view, *m_messages, m_ui, m_ext, m_commands);
+    m_files = std::make_unique<GameFiles>(m_game, *m_view, *m_messages, m_services, this, m_ext, m_commands);
+    m_reduction = std::make_unique<ReduceView>(m_game, *m_view, *m_messages, this, m_ext, m_commands);
     initialiseControls();
     connectControls();
-    connectListMenu();
     (new ListUndoKeys(this))->watchBoxesOf(this);
     new FocusRing(this);
     // The preload runs on the first activation only: the window is activated again each time the player comes
     // back to it, and a second run would throw away a list the player had filtered.
     new FirstActivation(this, [this] { PreloadFromCommandLine(); });
     centreOnScreen();
-    m_startingGame = m_game.saved();
+    m_files->rememberStart();
 }
 
 Form1::~Form1()
@@ -130,7 +138,7 @@ void Form1::connectControls()
     for (const auto& [box, choice, react] : choices) {
         auto* gate = new ChoiceGate(box);
         connect(box, &QComboBox::editTextChanged, this, [this, choice = choice](const QString& text) {
-            if (!m_showingGame) {
+            if (!m_view->showing()) {
                 (void)m_game.typeChoice(choice, ToStd(text));
             }
         });
@@ -148,38 +156,32 @@ void Form1::connectControls()
     });
     for (int i = 0; i < kNumberBoxCount; ++i) {
         connect(m_ui.Text1[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            if (!m_showingGame) {
+            if (!m_view->showing()) {
                 (void)m_game.typeNumber(i, ToStd(text));
             }
         });
         connect(m_ui.Check1[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
-            if (!m_showingGame) {
+            if (!m_view->showing()) {
                 tickMark(i, ticked);
             }
         });
     }
     for (int i = 0; i < kResultBoxCount; ++i) {
         connect(m_ui.txtscan[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            if (!m_showingGame) {
+            if (!m_view->showing()) {
                 (void)m_game.typeResult(i, ToStd(text));
             }
         });
     }
     connect(m_ui.Picture10, &ClickableLabel::clicked, this, [this] { ComputeCombinations(); });
     connect(m_ui.Valider, &QPushButton::clicked, this, [this] { ComputeCombinations(); });
-    connect(m_ui.Command3, &QPushButton::clicked, this, [this] { KeepCombinationsWith(); });
-    connect(m_ui.Command4, &QPushButton::clicked, this, [this] { RemoveCombinationsWith(); });
-    connect(m_ui.Command5, &QPushButton::clicked, this, [this] { ShuffleWithinCombinations(); });
-    connect(m_ui.Command2, &QPushButton::clicked, this, [this] { SearchResult(); });
     connect(m_ui.Command7, &QPushButton::clicked, this, [this] { ExportToSpreadsheet(); });
     connect(m_ui.Command6, &QPushButton::clicked, this, [this] { OpenWebSite(); });
     connect(m_ui.Command8, &QPushButton::clicked, this, [this] { ShowVersionBox(); });
     connect(m_ui.Command1, &QPushButton::clicked, this, [this] { m_services.quit(); });
-    connectCosts();
-    connect(m_ext.ReduireJeu, &QPushButton::clicked, this, [this] { ReduceList(); });
-    connectGameControls();
+    KeepLogoHomes(m_ui);
     // The game as it starts, once every picture knows its first place.
-    showGame();
+    m_view->showGame();
 }
 
 void Form1::initialiseControls()
@@ -206,29 +208,29 @@ void Form1::initialiseControls()
 
 void Form1::ChooseHorseCount()
 {
-    showChanges(m_game.chooseHorseCount(ToStd(m_ui.NombreChevaux->currentText())));
+    m_view->showChanges(m_game.chooseHorseCount(ToStd(m_ui.NombreChevaux->currentText())));
 }
 
 void Form1::ChooseBaseMode()
 {
     const GameOutcome outcome = m_game.chooseBaseMode(ToStd(m_ui.Base->currentText()));
-    showChanges(outcome);
-    showRefusal(outcome);
+    m_view->showChanges(outcome);
+    m_view->showRefusal(outcome);
 }
 
 void Form1::tickMark(int mark, bool ticked)
 {
     const GameOutcome outcome = m_game.setMark(mark, ticked);
     // The message comes first: the refused tick is undone once the player has read it.
-    showRefusal(outcome);
-    showChanges(outcome);
+    m_view->showRefusal(outcome);
+    m_view->showChanges(outcome);
 }
 
 void Form1::ChooseBetSize()
 {
     const GameOutcome outcome = m_game.chooseBetSize(ToStd(m_ui.Jeu->currentText()));
-    showChanges(outcome);
-    showRefusal(outcome);
+    m_view->showChanges(outcome);
+    m_view->showRefusal(outcome);
 }
 
 void Form1::ComputeCombinations()
@@ -237,112 +239,14 @@ void Form1::ComputeCombinations()
     const std::optional<GameOutcome> outcome = TryAllocating([this] { return m_game.compute(); });
     if (!outcome) {
         busy.restore();
-        showOutOfMemory();
+        m_view->showOutOfMemory();
         return;
     }
     if (!outcome->ok()) {
         busy.restore();
     }
-    showRefusal(*outcome);
-    showChanges(*outcome);
-}
-
-void Form1::showOutOfMemory()
-{
-    showCaption();
-    m_messages->show(Message { std::string(text::kOutOfMemory), MessageIcon::Critical });
-}
-
-void Form1::showRefusal(const GameOutcome& outcome)
-{
-    if (outcome.ok()) {
-        return;
-    }
-    m_messages->show(outcome.refusal->message);
-    QLineEdit* box = nullptr;
-    switch (outcome.focus) {
-    case GameOutcome::Focus::None:
-        return;
-    case GameOutcome::Focus::HorseCount:
-        m_ui.NombreChevaux->setFocus();
-        return;
-    case GameOutcome::Focus::BetSize:
-        m_ui.Jeu->setFocus();
-        return;
-    case GameOutcome::Focus::NumberBox:
-        box = outcome.box >= 0 && outcome.box < kNumberBoxCount ? m_ui.Text1[outcome.box] : nullptr;
-        break;
-    case GameOutcome::Focus::ResultBox:
-        box = outcome.box >= 0 && outcome.box < kResultBoxCount ? m_ui.txtscan[outcome.box] : nullptr;
-        break;
-    }
-    if (!box) {
-        return;
-    }
-    if (outcome.selectBoxText) {
-        box->setSelection(0, static_cast<int>(box->text().size()));
-    }
-    box->setFocus();
-}
-
-void Form1::KeepCombinationsWith()
-{
-    runFilter(m_ui.garde, true);
-}
-
-void Form1::RemoveCombinationsWith()
-{
-    runFilter(m_ui.supp, false);
-}
-
-void Form1::runFilter(QComboBox* filterBox, bool keepHolders)
-{
-    // The number chosen is the command's own, not a part of the game: it is read when the command runs.
-    const std::string chosen = ToStd(filterBox->currentText());
-    if (const Result<void> check = m_game.checkFilter(chosen); !check) {
-        m_messages->show(check.refusal().message);
-        return;
-    }
-    if (!m_messages->ask(keepHolders ? KeepQuestion(chosen) : RemoveQuestion(chosen))) {
-        return;
-    }
-    BusyCursor busy;
-    showBusyCaption();
-    filterBox->setCurrentIndex(-1);
-    filterBox->setEditText(QString());
-    const std::optional<GameOutcome> outcome
-        = TryAllocating([&] { return keepHolders ? m_game.keep(chosen) : m_game.remove(chosen); });
-    if (!outcome) {
-        busy.restore();
-        showOutOfMemory();
-        return;
-    }
-    showChanges(*outcome);
-}
-
-void Form1::ShuffleWithinCombinations()
-{
-    if (m_game.list().empty()) {
-        return;
-    }
-    BusyCursor busy;
-    showBusyCaption();
-    const std::optional<GameOutcome> outcome = TryAllocating([this] { return m_game.shuffle(m_random); });
-    if (!outcome) {
-        busy.restore();
-        showOutOfMemory();
-        return;
-    }
-    showChanges(*outcome);
-}
-
-void Form1::SearchResult()
-{
-    const GameOutcome outcome = m_game.search();
-    showRefusal(outcome);
-    if (outcome.line) {
-        selectLine(*outcome.line);
-    }
+    m_view->showRefusal(*outcome);
+    m_view->showChanges(*outcome);
 }
 
 void Form1::PreloadFromCommandLine()
@@ -353,7 +257,7 @@ void Form1::PreloadFromCommandLine()
     }
     m_commandLineText = JoinCommandLine(arguments);
     if (const std::optional<std::filesystem::path> game = GameFileNamed(arguments)) {
-        (void)m_game.setFile(openGameFile(*game) ? *game : std::filesystem::path());
+        (void)m_game.setFile(m_files->openGameFile(*game) ? *game : std::filesystem::path());
         return;
     }
     const std::optional<PreloadFields> fields = ParsePreload(m_commandLineText);
@@ -361,8 +265,8 @@ void Form1::PreloadFromCommandLine()
         return;
     }
     const GameOutcome outcome = m_game.preload(*fields);
-    showChanges(outcome);
-    showRefusal(outcome);
+    m_view->showChanges(outcome);
+    m_view->showRefusal(outcome);
     m_ui.Text1[0]->setFocus();
     ComputeCombinations();
 }
@@ -402,20 +306,8 @@ void Form1::ShowVersionBox()
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Closing cannot be refused: the program ends at once, without a question; the game is kept to reopen.
-    saveLastGame();
+    m_files->saveLastGame();
     event->accept();
-}
-
-void Form1::showBusyCaption()
-{
-    m_ui.TotalComb->setText(ToQString(text::kWorking));
-    m_ui.TotalComb->repaint();
-    m_ui.List1->viewport()->repaint();
-}
-
-void Form1::showCaption()
-{
-    m_ui.TotalComb->setText(ToQString(m_game.caption()));
 }
 
 void Form1::centreOnScreen()

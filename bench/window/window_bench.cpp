@@ -25,7 +25,7 @@ void BM_ClickToPaintedLargestList(benchmark::State& state)
         QTest::mouseClick(window.controls().Picture10, Qt::LeftButton);
         window.controls().List1->viewport()->repaint();
     }
-    state.counters["lines"] = static_cast<double>(window.combinationList().size());
+    state.counters["lines"] = static_cast<double>(window.game().list().size());
 }
 BENCHMARK(BM_ClickToPaintedLargestList)->Unit(benchmark::kMillisecond);
 

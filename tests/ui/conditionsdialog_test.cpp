@@ -392,7 +392,7 @@ protected:
 TEST_F(GroupByOddsTest, FillsTheThreeGroupsAndFollowsTheThresholds)
 {
     // Horse 7 runs too but is not in the prediction: it joins no group.
-    window().SetRunners({ { 1, 2 }, { 2, 5 }, { 3, 7 }, { 4, 15 }, { 5, 20 }, { 6, 4 }, { 7, 3 } });
+    window().costs().SetRunners({ { 1, 2 }, { 2, 5 }, { 3, 7 }, { 4, 15 }, { 5, 20 }, { 6, 4 }, { 7, 3 } });
     ASSERT_NE(openDialog(), nullptr);
     click(control<QPushButton>("GrouperCotes"));
     settle();

@@ -23,7 +23,7 @@ protected:
     std::string tooltip() const { return window().extensions().CoutJeu->toolTip().toStdString(); }
     std::string typeId() const
     {
-        const BetType* type = window().betChoice().type();
+        const BetType* type = window().game().bets().type();
         return type ? std::string(type->id) : std::string();
     }
     // The logo that shows the chosen frame, or -1; more than one is a fault.
@@ -81,7 +81,7 @@ TEST_F(CostLabelTest, FiltersAndShuffleRepriceTheList)
     ASSERT_EQ(lines().size(), 21u);
     EXPECT_EQ(label(), NoBreak("Tiercé : 21,00_€"));
     EXPECT_EQ(tooltip(), NoBreak("21 mises de 1,00_€"));
-    window().SetUnitStake(*FindBetType("tierce"), 200);
+    window().costs().SetUnitStake(*FindBetType("tierce"), 200);
     click(ui().Command5);
     EXPECT_EQ(label(), NoBreak("Tiercé : 42,00_€"));
     ui().supp->setEditText("1");

@@ -146,7 +146,7 @@ TEST_F(CoutGainsTest, ATypeChosenInTheDialogPricesTheWindowsList)
     compute(2);
     openDialog();
     chooseInDialog("Couplé placé");
-    EXPECT_EQ(std::string(window().betChoice().type()->id), "couple-place");
+    EXPECT_EQ(std::string(window().game().bets().type()->id), "couple-place");
     // 28 lines at 1,50 €; the Couplé placé has no logo, so no logo stays framed.
     EXPECT_EQ(windowLabel(), NoBreak("Couplé placé : 42,00_€"));
     for (const ClickableLabel* logo : ui().PictureJeux) {
@@ -164,7 +164,7 @@ TEST_F(CoutGainsTest, TheStakeIsTypedTheFrenchWayKeptPerTypeAndReset)
     EXPECT_EQ(stake()->text().toStdString(), "1,00 €");
     typeStake("2,50");
     // 56 lines at 2,50 €.
-    EXPECT_EQ(window().betChoice().stakeCents(*FindBetType("tierce")), 250);
+    EXPECT_EQ(window().game().bets().stakeCents(*FindBetType("tierce")), 250);
     EXPECT_EQ(windowLabel(), NoBreak("Tiercé : 140,00_€"));
     EXPECT_EQ(text("CoutMises"), NoBreak("56 mises de 2,50_€"));
     EXPECT_EQ(text("CoutTotal"), NoBreak("140,00_€"));
@@ -178,7 +178,7 @@ TEST_F(CoutGainsTest, TheStakeIsTypedTheFrenchWayKeptPerTypeAndReset)
     EXPECT_EQ(windowLabel(), NoBreak("Tiercé : 56,00_€"));
     // 0.10 has no exact binary value; the cents come from the text.
     typeStake("0,10");
-    EXPECT_EQ(window().betChoice().stakeCents(*FindBetType("tierce")), 10);
+    EXPECT_EQ(window().game().bets().stakeCents(*FindBetType("tierce")), 10);
     EXPECT_EQ(windowLabel(), NoBreak("Tiercé : 5,60_€"));
 }
 
@@ -196,7 +196,7 @@ TEST_P(StakeTypingTest, TheStakeIsReadAsTheProgramWritesAmounts)
     compute(3);
     openDialog();
     typeStake(GetParam().typed);
-    EXPECT_EQ(window().betChoice().stakeCents(*FindBetType("tierce")), GetParam().cents);
+    EXPECT_EQ(window().game().bets().stakeCents(*FindBetType("tierce")), GetParam().cents);
     EXPECT_EQ(text("CoutMessage"), NoBreak(GetParam().message));
 }
 
@@ -233,13 +233,13 @@ TEST_F(CoutGainsTest, RapportsAreForTheStakeOverTheirColumnAndFollowTheStakePlay
     EXPECT_EQ(text("Net"), NoBreak("Net : 2_528,00_€"));
     // Rapports quoted for 1 €: four times as much at 4,00 €.
     typeAmount(rapportBase(), QStringLiteral("1"));
-    EXPECT_EQ(window().betChoice().rapportBaseCents(*FindBetType("quinte")), 100);
+    EXPECT_EQ(window().game().bets().rapportBaseCents(*FindBetType("quinte")), 100);
     EXPECT_EQ(text("Gains"), NoBreak("Gains : 5_504,00_€"));
     EXPECT_EQ(text("Net"), NoBreak("Net : 5_280,00_€"));
     typeAmount(rapportBase(), QStringLiteral("0"));
     EXPECT_EQ(text("Gains"), NoBreak("Rapport pour : " + kNoStake));
     EXPECT_EQ(text("Net"), "");
-    EXPECT_EQ(window().betChoice().rapportBaseCents(*FindBetType("quinte")), 100);
+    EXPECT_EQ(window().game().bets().rapportBaseCents(*FindBetType("quinte")), 100);
 
     // Kept per type, as the stakes are.
     chooseInDialog("Multi");
@@ -285,7 +285,7 @@ TEST_F(CoutGainsTest, VerifierCountsEachClassAndTheRapportsGiveGainsAndNet)
     EXPECT_EQ(text("Net"), NoBreak("Net : 49,50_€"));
     // A new stake changes the cost and what the rapports quoted for 2,00 € bring, not the check: 161,50 € halved is
     // 80,75 €, less 56 x 1,00 €.
-    window().SetUnitStake(*FindBetType("quinte"), 100);
+    window().costs().SetUnitStake(*FindBetType("quinte"), 100);
     EXPECT_EQ(text("TotalGagnant"), "Lignes gagnantes : 10");
     EXPECT_EQ(text("Gains"), NoBreak("Gains : 80,75_€ (rapport manquant)"));
     EXPECT_EQ(text("Net"), NoBreak("Net : 24,75_€"));

@@ -170,7 +170,7 @@ TEST_F(DialogBesideWindowTest, PartantsEtCotesOpensBeside)
 {
     for (const bool left : { true, false }) {
         moveWindow(left);
-        window().ShowRunners();
+        window().costs().ShowRunners();
         auto* dialog = window().findChild<RunnersDialog*>(QStringLiteral("PartantsCotesDialog"));
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(dialog->isVisible());

@@ -38,7 +38,7 @@ TEST_F(WindowTest, OpensInItsInitialState)
         EXPECT_TRUE(empty->isEditable());
     }
     EXPECT_EQ(ui().garde->count(), 20);
-    EXPECT_EQ(window().baseCount(), -1);
+    EXPECT_EQ(window().game().selection().baseCount, -1);
     EXPECT_EQ(caption(), "Sélectionner le nombre de chevaux de votre jeu");
     for (QWidget* hidden :
         { static_cast<QWidget*>(ui().Jeu), static_cast<QWidget*>(ui().JeuLabel), static_cast<QWidget*>(ui().Base),
@@ -95,7 +95,7 @@ TEST_F(WindowTest, TypicalRoadGivesTwentyOneLines)
     EXPECT_FALSE(ui().Jeu->isHidden());
     pick(ui().Jeu, "3");
     pick(ui().Base, "1");
-    EXPECT_EQ(window().baseCount(), 1);
+    EXPECT_EQ(window().game().selection().baseCount, 1);
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(ui().Check1[i]->isHidden(), i >= 3) << i;
     }
@@ -111,7 +111,7 @@ TEST_F(WindowTest, TypicalRoadGivesTwentyOneLines)
     EXPECT_EQ(caption(), "Combinaisons : 21");
     EXPECT_EQ(ui().List1->model()->rowCount(), 21);
     EXPECT_EQ(ui().List1->model()->index(20, 0).data().toString(), "-1-7-8-");
-    EXPECT_EQ(window().selectionText(), "-1-2-3-4-5-6-7-8");
+    EXPECT_EQ(window().game().lastSelectionText(), "-1-2-3-4-5-6-7-8");
     EXPECT_FALSE(ui().Command5->isHidden());
 }
 
@@ -133,7 +133,7 @@ TEST_F(WindowTest, ComputationMessagesFocusAndSelectTheBox)
     click(ui().Picture10);
     EXPECT_EQ(takeMessages(), Texts { "Entrez un Numéro." });
     EXPECT_EQ(QApplication::focusWidget(), ui().Text1[2]);
-    EXPECT_EQ(window().selectionText(), "-3-7-");
+    EXPECT_EQ(window().game().lastSelectionText(), "-3-7-");
     ui().Text1[2]->setText("12");
     ui().Text1[3]->setText("7");
     click(ui().Picture10);
@@ -194,7 +194,7 @@ TEST_F(WindowTest, HiddenBoxesKeepTheirNumbersAndMarksAreClearedOnEveryChoice)
     EXPECT_TRUE(ui().Check1[3]->isHidden());
     click(ui().Check1[1]);
     pick(ui().Base, "Sans Base");
-    EXPECT_EQ(window().baseCount(), -1);
+    EXPECT_EQ(window().game().selection().baseCount, -1);
     EXPECT_FALSE(ui().Check1[1]->isChecked());
     EXPECT_TRUE(ui().Check1[1]->isHidden());
     pick(ui().NombreChevaux, "12");
@@ -209,7 +209,7 @@ TEST_F(WindowTest, BaseModeAndBetSizeNeedAHorseCountFirst)
     pick(ui().Base, "1");
     EXPECT_EQ(takeMessages(), Texts { "Choisir un Nombre." });
     EXPECT_EQ(QApplication::focusWidget(), ui().NombreChevaux);
-    EXPECT_EQ(window().baseCount(), -1);
+    EXPECT_EQ(window().game().selection().baseCount, -1);
     ui().Jeu->show();
     pick(ui().Jeu, "3");
     EXPECT_EQ(takeMessages(), Texts { "Choisir un Nombre." });
@@ -220,7 +220,7 @@ TEST_F(WindowTest, BaseModeBeforeBetSizeShowsNoMark)
 {
     pick(ui().NombreChevaux, "6");
     pick(ui().Base, "1");
-    EXPECT_EQ(window().baseCount(), 1);
+    EXPECT_EQ(window().game().selection().baseCount, 1);
     for (int i = 0; i < 20; ++i) {
         EXPECT_TRUE(ui().Check1[i]->isHidden()) << i;
     }

@@ -92,7 +92,7 @@ TEST_P(SavedWindowState, OpensAsItWasSaved)
     openFile(file);
     EXPECT_TRUE(takeMessages().empty());
     ExpectSameWindow(snapshot(), saved);
-    EXPECT_EQ(window().gameFile(), file);
+    EXPECT_EQ(window().game().file(), file);
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, SavedWindowState,
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Games, SavedWindowState,
                 t.prepare(5, 3, { "1", "2", "2", "4", "5" });
                 t.click(t.ui().Picture10);
                 // SelectionText stops at the refused box, which it holds.
-                ASSERT_EQ(t.window().selectionText(), "-1-2-2");
+                ASSERT_EQ(t.window().game().lastSelectionText(), "-1-2-2");
             } }),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -143,8 +143,8 @@ TEST_F(GameFilesTest, AFileWrittenBeforeTheWindowsViewWasKeptOpens)
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(caption(), "Combinaisons : 4");
     EXPECT_EQ(lines(), (std::vector<std::string> { "-4-9-", "-12-9-", "-1-9-", "-7-9-" }));
-    EXPECT_EQ(window().selectionText(), "-4-9-12-1-7");
-    EXPECT_EQ(window().baseCount(), 1);
+    EXPECT_EQ(window().game().lastSelectionText(), "-4-9-12-1-7");
+    EXPECT_EQ(window().game().selection().baseCount, 1);
     EXPECT_FALSE(ui().Jeu->isHidden());
     EXPECT_FALSE(ui().Base->isHidden());
     EXPECT_EQ(ui().Jeu->currentText(), "2");
@@ -166,8 +166,8 @@ TEST_F(GameFilesTest, TheBetTypeAndStakeComeBackWithTheGame)
     click(ui().Picture10);
     const BetType* tierce = FindBetType("tierce");
     ASSERT_NE(tierce, nullptr);
-    window().ChooseBetType(tierce);
-    window().SetUnitStake(*tierce, 350);
+    window().costs().ChooseBetType(tierce);
+    window().costs().SetUnitStake(*tierce, 350);
     const QString label = ext().CoutJeu->text();
     ASSERT_EQ(label.toStdString(), NoBreak("Tiercé : 196,00_€"));
     const std::filesystem::path file = m_folder / "tierce.ornal";
@@ -189,16 +189,16 @@ TEST_F(GameFilesTest, TheStakeTheRapportsAreForComesBackWithTheGame)
     click(ui().Picture10);
     const BetType* tierce = FindBetType("tierce");
     ASSERT_NE(tierce, nullptr);
-    window().ChooseBetType(tierce);
-    window().SetRapportBase(*tierce, 50);
+    window().costs().ChooseBetType(tierce);
+    window().costs().SetRapportBase(*tierce, 50);
     const std::filesystem::path file = m_folder / "rapports.ornal";
     saveAs(file);
 
     open({});
-    ASSERT_EQ(window().betChoice().rapportBaseCents(*tierce), 100) << "the other window starts on the default";
+    ASSERT_EQ(window().game().bets().rapportBaseCents(*tierce), 100) << "the other window starts on the default";
     openFile(file);
     EXPECT_TRUE(takeMessages().empty());
-    EXPECT_EQ(window().betChoice().rapportBaseCents(*tierce), 50);
+    EXPECT_EQ(window().game().bets().rapportBaseCents(*tierce), 50);
 }
 
 TEST_F(GameFilesTest, ANameWithAccentsAndSpacesSavesAndOpens)
@@ -238,7 +238,7 @@ TEST_F(GameFilesTest, TheFirstSaveAsksForANameAndTheNextOnesReplaceTheGame)
     QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(m_fileQuestions.size(), 2u);
     EXPECT_EQ(m_fileQuestions[1].start, file);
-    EXPECT_EQ(window().gameFile(), m_folder / "copie.ornal");
+    EXPECT_EQ(window().game().file(), m_folder / "copie.ornal");
     EXPECT_TRUE(takeMessages().empty());
 }
 
@@ -252,11 +252,11 @@ TEST_F(GameFilesTest, ANameWithoutTheExtensionGetsItAndNeverReplacesAFileUnasked
     // The dialog asked about "autre", not about "autre.ornal", which stays as it is.
     PutContent(m_folder / "autre.ornal", "à garder");
     m_fileAnswers.push_back(m_folder / "autre");
-    window().SaveCurrentGameAs();
+    window().files().SaveCurrentGameAs();
     EXPECT_EQ(ContentOf(m_folder / "autre.ornal"), "à garder");
     EXPECT_EQ(takeMessages(),
         std::vector<std::string> { "Impossible d'enregistrer « autre.ornal » : le fichier existe déjà." });
-    EXPECT_EQ(window().gameFile(), m_folder / "course.ornal");
+    EXPECT_EQ(window().game().file(), m_folder / "course.ornal");
 }
 
 TEST_F(GameFilesTest, GivingUpOrAnUnwritableFolderLeavesNoFile)
@@ -270,7 +270,7 @@ TEST_F(GameFilesTest, GivingUpOrAnUnwritableFolderLeavesNoFile)
     EXPECT_EQ(shown()[0].message.icon, MessageIcon::Critical);
     EXPECT_EQ(shown()[0].message.text, "Impossible d'enregistrer « jeu.ornal » : dossier ou fichier introuvable.");
     EXPECT_TRUE(EntriesOf(m_folder.path()).empty());
-    EXPECT_TRUE(window().gameFile().empty());
+    EXPECT_TRUE(window().game().file().empty());
 }
 
 TEST_F(GameFilesTest, AFileThePlayerMayNotReadIsRefused)
@@ -301,7 +301,7 @@ TEST_F(GameFilesTest, ClosingKeepsTheGameWithoutAQuestionAndCtrlShiftOReopensIt)
     EXPECT_TRUE(takeMessages().empty());
     ExpectSameWindow(snapshot(), closed);
     // The kept game has no name: saving asks for one.
-    EXPECT_TRUE(window().gameFile().empty());
+    EXPECT_TRUE(window().game().file().empty());
     click(ext().EnregistrerJeu);
     EXPECT_EQ(m_fileQuestions.size(), 1u);
 }
@@ -349,7 +349,7 @@ TEST_F(GameFilesTest, WithoutALastGameReopeningSaysSoAndChangesNothing)
     prepare(4, 2, { "1", "2", "3", "4" });
     click(ui().Picture10);
     const std::vector<std::string> before = snapshot();
-    window().ReopenLastGame();
+    window().files().ReopenLastGame();
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].message.icon, MessageIcon::Information);
     ExpectSameWindow(snapshot(), before);
@@ -389,7 +389,7 @@ TEST_F(GameFilesTest, TheCommandLineOpensAGameInsteadOfThePreload)
     open({ QString::fromStdString(file.string()) });
     EXPECT_TRUE(takeMessages().empty());
     ExpectSameWindow(snapshot(), saved);
-    EXPECT_EQ(window().gameFile(), file);
+    EXPECT_EQ(window().game().file(), file);
     EXPECT_EQ(window().windowTitle(), "Programme Ornal");
 }
 
@@ -400,7 +400,7 @@ TEST_F(GameFilesTest, AMissingGameOnTheCommandLineIsReportedAndTheWindowStaysEmp
         std::vector<std::string> { "Impossible d'ouvrir « disparu.ornal » : dossier ou fichier introuvable." });
     EXPECT_EQ(caption(), "Sélectionner le nombre de chevaux de votre jeu");
     EXPECT_TRUE(lines().empty());
-    EXPECT_TRUE(window().gameFile().empty());
+    EXPECT_TRUE(window().game().file().empty());
 }
 
 } // namespace

@@ -46,7 +46,7 @@ protected:
         takeMessages();
         m_dialog = new QDialog(&window());
         auto* layout = new QVBoxLayout(m_dialog);
-        m_tab = new GuaranteeTab(window().guaranteeAccess(), m_dialog);
+        m_tab = new GuaranteeTab(window().reduction().guaranteeAccess(), m_dialog);
         layout->addWidget(m_tab);
         m_dialog->show();
         QApplication::setActiveWindow(m_dialog);
@@ -125,7 +125,7 @@ TEST_F(GuaranteeTabTest, OffersFollowTheTypeChosenInTheWindow)
 {
     openTab(8, 2);
     ASSERT_TRUE(find<QRadioButton>("Garantie_0")->isHidden());
-    window().ChooseBetType(FindBetType("couple-place"));
+    window().costs().ChooseBetType(FindBetType("couple-place"));
     m_tab->prepare();
     const QRadioButton* pair = find<QRadioButton>("Garantie_0");
     EXPECT_FALSE(pair->isHidden());
@@ -155,7 +155,7 @@ TEST_F(GuaranteeTabTest, SmallReductionRunsToItsEndAndIsApplied)
     EXPECT_EQ(UnmetArrivals(kept, 6, 3, 3), 0);
     EXPECT_EQ(caption(), "Combinaisons : 6");
     // The reduction went through the window's one door: undo brings the whole list back.
-    window().UndoListChange();
+    window().listCommands().UndoListChange();
     EXPECT_EQ(lines(), before);
 }
 
@@ -347,7 +347,7 @@ TEST_F(GuaranteeTabTest, ANumberOfLinesKeepsThoseHoldingTheMostArrivals)
     EXPECT_EQ(kept.size(), 3u);
     EXPECT_TRUE(InListOrder(kept, before));
     EXPECT_EQ(UnmetArrivals(kept, 6, 3, 3), 20 - 12);
-    window().UndoListChange();
+    window().listCommands().UndoListChange();
     EXPECT_EQ(lines(), before);
 }
 
@@ -359,10 +359,10 @@ TEST_F(GuaranteeTabTest, ANumberOfLinesKeepsThoseHoldingTheMostArrivals)
 TEST_F(GuaranteeTabTest, WithOddsTheLinesKeptHoldTheLikeliestArrivals)
 {
     openTab(5, 4);
-    window().ChooseBetType(FindBetType("multi"));
+    window().costs().ChooseBetType(FindBetType("multi"));
     m_tab->prepare();
     const std::vector<double> odds { 30, 3, 4, 5, 6 };
-    window().SetRunners({ { 1, 30 }, { 2, 3 }, { 3, 4 }, { 4, 5 }, { 5, 6 } });
+    window().costs().SetRunners({ { 1, 30 }, { 2, 3 }, { 3, 4 }, { 4, 5 }, { 5, 6 } });
     click(find<QRadioButton>("NombreDeLignes"));
     find<QSpinBox>("LignesVoulues")->setValue(1);
     click(find<QPushButton>("Reduire"));

@@ -46,7 +46,7 @@ protected:
                 + std::to_string(std::count_if(
                     ui().txtscan.begin(), ui().txtscan.end(), [](const QLineEdit* b) { return !b->isHidden(); }));
         default:
-            return "base count: " + std::to_string(window().baseCount());
+            return "base count: " + std::to_string(window().game().selection().baseCount);
         }
     }
 
@@ -221,7 +221,7 @@ TEST_F(WindowTest, TheListsMenuShufflesAndCopiesTheLines)
     EXPECT_EQ(lines(), (Texts { "-1-2-", "-1-3-", "-1-4-", "-2-3-", "-2-4-", "-3-4-" }));
     // Undo knows the shuffle from the menu as any other change.
     OpenListMenu(window())->actions()[0]->trigger();
-    EXPECT_EQ(window().listHistory().undoSteps(), 2u);
+    EXPECT_EQ(window().game().history().undoSteps(), 2u);
 }
 
 TEST_F(WindowTest, AnEmptyListsMenuOffersNothingAndCopiesNothing)
@@ -233,7 +233,7 @@ TEST_F(WindowTest, AnEmptyListsMenuOffersNothingAndCopiesNothing)
         EXPECT_FALSE(action->isEnabled()) << ToStd(action->text());
     }
     menu->hide();
-    window().CopyCombinations();
+    window().listCommands().CopyCombinations();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "avant");
 }
 
@@ -254,7 +254,7 @@ TEST_F(WindowTest, AScreenReaderCanPutTheFocusOnThePictures)
     }
     // Moving the focus presses nothing.
     EXPECT_EQ(lines().size(), 10u);
-    EXPECT_EQ(window().listHistory().undoSteps(), 1u);
+    EXPECT_EQ(window().game().history().undoSteps(), 1u);
 }
 
 // The share of the control's outer band, kWidth pixels deep, that changes plainly when the control takes the focus.

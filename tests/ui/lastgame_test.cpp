@@ -43,7 +43,7 @@ TEST_P(LastGameTest, AWindowEndingWithoutLinesKeepsTheLastGame)
 
     // And the fifteen lines come back.
     open({});
-    window().ReopenLastGame();
+    window().files().ReopenLastGame();
     EXPECT_EQ(lines().size(), 15u);
 }
 
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LastGameTest,
             } },
         // A list computed, then undone.
         EmptyEndCase { "UndoneToNothing", { QStringLiteral("|5|3|1|2|3|4|5") },
-            [](LastGameTest& test) { test.window().UndoListChange(); } }),
+            [](LastGameTest& test) { test.window().listCommands().UndoListChange(); } }),
     [](const testing::TestParamInfo<EmptyEndCase>& info) { return info.param.name; });
 
 // Any line at all is the player's work: it replaces the game kept before.

@@ -64,7 +64,7 @@ protected:
         const QStringList& preload = preloads[below(std::size(preloads))];
         open(preload);
         m_history.push_back("opened with \"" + preload.join(' ').toStdString() + '"');
-        m_previous = window().combinationList();
+        m_previous = window().game().list();
     }
 
     void run()
@@ -171,7 +171,7 @@ private:
             const int index = static_cast<int>(below(ui().Jeu->count()));
             pickEntry(ui().Jeu, index);
             step.what = "pick bet size \"" + ui().Jeu->itemText(index).toStdString() + '"';
-            step.choiceClearsMarks = window().baseCount() != -1;
+            step.choiceClearsMarks = window().game().selection().baseCount != -1;
             break;
         }
         case 4: {
@@ -193,7 +193,7 @@ private:
                 const bool choice = box == ui().NombreChevaux || box == ui().Jeu || box == ui().Base;
                 const bool picks
                     = choice && typed && !text.isEmpty() && box->lineEdit()->text() == text && box->findText(text) >= 0;
-                const bool basesBefore = window().baseCount() != -1;
+                const bool basesBefore = window().game().selection().baseCount != -1;
                 QTest::keyClick(box->lineEdit(), Qt::Key_Return);
                 step.what += picks ? " and Enter, a pick" : " and Enter";
                 if (picks && box == ui().NombreChevaux) {
@@ -318,8 +318,7 @@ private:
         case 19: {
             if (chance(0.5)) {
                 m_exportOutcome = ExportOutcome { ExportOutcome::Status::Written, std::nullopt, "Ornal.xlsx",
-                    window().combinationList().empty() ? std::nullopt
-                                                       : std::optional(window().combinationList().size() - 1) };
+                    window().game().list().empty() ? std::nullopt : std::optional(window().game().list().size() - 1) };
             } else {
                 m_exportOutcome = ExportOutcome { ExportOutcome::Status::Failed,
                     Message { "Refus simulé", MessageIcon::Critical, "F-> : Ornal" }, {}, 0u };

@@ -93,9 +93,9 @@ protected:
              << " ORNAL_MONKEY_ACTIONS=" << m_actions << " ui_tests --gtest_filter='Seeds/MonkeyTest.*/0'"
              << "\nstate: horses \"" << ui().NombreChevaux->currentText().left(20).toStdString() << "\", bet size \""
              << ui().Jeu->currentText().left(20).toStdString() << "\", base \""
-             << ui().Base->currentText().left(20).toStdString() << "\", BaseCount " << window().baseCount() << ", "
-             << tickedMarks() << " marks ticked (" << tickedBoxes() << "), " << window().combinationList().size()
-             << " lines"
+             << ui().Base->currentText().left(20).toStdString() << "\", BaseCount "
+             << window().game().selection().baseCount << ", " << tickedMarks() << " marks ticked (" << tickedBoxes()
+             << "), " << window().game().list().size() << " lines"
              << "\nlast actions:";
         for (const std::string& line : m_history) {
             text << "\n  " << line;
@@ -157,7 +157,7 @@ protected:
                 fail(std::to_string(tickedMarks()) + " marks ticked for a base of " + std::to_string(*bases));
             }
         }
-        if (step.exported && (m_exports.size() != 1 || !(m_exports[0].list == window().combinationList()))) {
+        if (step.exported && (m_exports.size() != 1 || !(m_exports[0].list == window().game().list()))) {
             fail("the export did not get the list shown");
         }
         checkList(step);
@@ -165,7 +165,7 @@ protected:
 
     void checkList(const Step& step)
     {
-        const CombinationList& list = window().combinationList();
+        const CombinationList& list = window().game().list();
         if (ui().List1->model()->rowCount() != static_cast<int>(list.size())) {
             fail("List1 shows " + std::to_string(ui().List1->model()->rowCount()) + " rows of "
                 + std::to_string(list.size()));
@@ -207,7 +207,7 @@ protected:
             values.push_back(PlainNumber(ui().Text1[i]->text()).value_or(-1));
         }
         std::vector<int> bases;
-        for (int i = 0; window().baseCount() != -1 && i < kNumberBoxCount; ++i) {
+        for (int i = 0; window().game().selection().baseCount != -1 && i < kNumberBoxCount; ++i) {
             if (ui().Check1[i]->isChecked()) {
                 bases.push_back(i);
             }

@@ -72,7 +72,7 @@ public:
         m_fileAnswers.push_back(folder / "en cours.ornal");
         click(window().extensions().EnregistrerJeu);
         takeMessages();
-        EXPECT_EQ(window().gameFile(), folder / "en cours.ornal");
+        EXPECT_EQ(window().game().file(), folder / "en cours.ornal");
         BadFileAnswer answer;
         answer.before = state();
         const std::filesystem::path bad = folder / c.file;
@@ -93,7 +93,7 @@ private:
     std::vector<std::string> state() const
     {
         std::vector<std::string> state = WindowSnapshot(window());
-        state.push_back("fichier : " + window().gameFile().string());
+        state.push_back("fichier : " + window().game().file().string());
         return state;
     }
 };

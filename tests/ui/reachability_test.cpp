@@ -176,11 +176,11 @@ TEST_F(WindowTest, PressingTheValiderPictureThroughAccessibilityComputes)
 TEST_F(WindowTest, ARefusedBetSizeKeepsTheSelectionText)
 {
     open({ "|5|3|3|7|12|1|9" });
-    ASSERT_EQ(window().selectionText(), "-3-7-12-1-9");
+    ASSERT_EQ(window().game().lastSelectionText(), "-3-7-12-1-9");
     ui().Jeu->setEditText(QStringLiteral(" "));
     click(ui().Picture10);
     EXPECT_EQ(takeMessages(), (std::vector<std::string> { "Vous devez choisir un type de jeu." }));
-    EXPECT_EQ(window().selectionText(), "-3-7-12-1-9");
+    EXPECT_EQ(window().game().lastSelectionText(), "-3-7-12-1-9");
     EXPECT_EQ(lines().size(), 10u);
 }
 

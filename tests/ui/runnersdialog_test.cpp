@@ -43,7 +43,7 @@ protected:
         prepare(4, 2, { "1", "2", "3", "4" });
         click(ui().Picture10);
         takeMessages();
-        window().ChooseBetType(FindBetType("couple-ordre"));
+        window().costs().ChooseBetType(FindBetType("couple-ordre"));
     }
 };
 
@@ -59,7 +59,7 @@ TEST_F(RunnersTest, PasteFillsTheRowsAndTheChancesFollow)
     click(dialog->findChild<QPushButton*>("CollerPartants"));
     EXPECT_EQ(dialog->message(), QStringLiteral("Ligne illisible : 3."));
     EXPECT_EQ(table(dialog)->item(1, 1)->text(), QStringLiteral("4"));
-    EXPECT_EQ(window().runners(), (std::vector<Runner> { { 1, 2 }, { 2, 4 }, { 3, 8 }, { 4, 8 } }));
+    EXPECT_EQ(window().game().runners(), (std::vector<Runner> { { 1, 2 }, { 2, 4 }, { 3, 8 }, { 4, 8 } }));
     EXPECT_EQ(window().extensions().CoutJeu->toolTip().toStdString(),
         NoBreak("6 mises de 1,50_€\nProbabilité de gain : 60,12_%"));
 
@@ -113,10 +113,10 @@ TEST_P(RunnersRowsTest, FaultsAreSaidAndTheLastSoundRunnersKept)
             setCell(dialog, static_cast<int>(i), 1, rows[i].second);
         }
     }
-    const std::vector<Runner> before = window().runners();
+    const std::vector<Runner> before = window().game().runners();
     setCell(dialog, static_cast<int>(rows.size() - 1), 1, rows.back().second);
     EXPECT_EQ(dialog->message(), GetParam().message);
-    EXPECT_EQ(window().runners(), before);
+    EXPECT_EQ(window().game().runners(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RunnersRowsTest,
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Table, RunnersRowsTest,
 TEST_F(RunnersTest, AHorseWithoutOddsIsSaidInCostAndGains)
 {
     computeFourHorsePairs();
-    window().SetRunners({ { 1, 2 }, { 2, 4 }, { 4, 6 } });
+    window().costs().SetRunners({ { 1, 2 }, { 2, 4 }, { 4, 6 } });
     click(window().extensions().CoutGains);
     EXPECT_EQ(
         label("CoutGainsDialog", "ChancesMessage"), QStringLiteral("Le cheval 3 de la prédiction n'a pas de cote."));

@@ -30,7 +30,7 @@ protected:
         ASSERT_EQ(lines().size(), 6u);
         const BetType* ordre = FindBetType("couple-ordre");
         ASSERT_NE(ordre, nullptr);
-        window().ChooseBetType(ordre);
+        window().costs().ChooseBetType(ordre);
         takeMessages();
     }
 
@@ -49,7 +49,7 @@ protected:
     // The chance of gain "Coût et gains" shows, opened as its button does.
     std::string shownGainChance()
     {
-        window().ShowCostAndGains();
+        window().costs().ShowCostAndGains();
         auto* dialog = window().findChild<CoutGainsDialog*>();
         EXPECT_NE(dialog, nullptr);
         const QLabel* gain = dialog ? dialog->findChild<QLabel*>(QStringLiteral("ProbabiliteGain")) : nullptr;
@@ -60,7 +60,7 @@ protected:
     // Opens "Réduire le jeu" as Ctrl+R does, on its conditions.
     QDialog* openConditions()
     {
-        window().ReduceList();
+        window().reduction().ReduceList();
         auto* dialog = window().findChild<QDialog*>(QStringLiteral("ReduireJeuDialog"));
         EXPECT_NE(dialog, nullptr);
         if (dialog) {
@@ -79,7 +79,7 @@ protected:
 
 TEST_F(SavedRunnersTest, TheRunnersComeBackIntoTheDialogAndTheChances)
 {
-    window().SetRunners(kRunners);
+    window().costs().SetRunners(kRunners);
     const std::string chance = shownGainChance();
     ASSERT_EQ(chance.rfind("Probabilité de gain : ", 0), 0u) << chance;
     const std::string percent = chance.substr(std::string("Probabilité de gain : ").size());
@@ -89,13 +89,13 @@ TEST_F(SavedRunnersTest, TheRunnersComeBackIntoTheDialogAndTheChances)
     open({});
     prepare(4, 2, { "1", "2", "3", "4" });
     click(ui().Picture10);
-    ASSERT_TRUE(window().runners().empty()) << "the other window starts without runners";
+    ASSERT_TRUE(window().game().runners().empty()) << "the other window starts without runners";
     openFile(file);
     EXPECT_TRUE(takeMessages().empty());
-    EXPECT_EQ(window().runners(), kRunners);
+    EXPECT_EQ(window().game().runners(), kRunners);
     EXPECT_EQ(shownGainChance(), chance);
     EXPECT_NE(window().extensions().CoutJeu->toolTip().toStdString().find(percent), std::string::npos);
-    window().ShowRunners();
+    window().costs().ShowRunners();
     const auto* dialog = window().findChild<RunnersDialog*>(QStringLiteral("PartantsCotesDialog"));
     ASSERT_NE(dialog, nullptr);
     const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("TablePartants"));
@@ -109,11 +109,11 @@ TEST_F(SavedRunnersTest, AGameWithoutRunnersLeavesNoneOfTheRaceBefore)
 {
     const std::filesystem::path file = m_folder / "sans-cotes.ornal";
     saveAs(file);
-    window().SetRunners(kRunners);
-    window().ShowRunners();
+    window().costs().SetRunners(kRunners);
+    window().costs().ShowRunners();
     openFile(file);
     EXPECT_TRUE(takeMessages().empty());
-    EXPECT_TRUE(window().runners().empty());
+    EXPECT_TRUE(window().game().runners().empty());
     const auto* dialog = window().findChild<RunnersDialog*>(QStringLiteral("PartantsCotesDialog"));
     ASSERT_NE(dialog, nullptr);
     const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("TablePartants"));
@@ -127,11 +127,11 @@ TEST_F(SavedRunnersTest, AGameWithoutRunnersLeavesNoneOfTheRaceBefore)
 TEST_F(SavedRunnersTest, UndoingAnOpeningBringsBackTheRaceShownBefore)
 {
     const std::vector<Runner> saved { { 1, 3 }, { 2, 3 }, { 3, 5 }, { 4, 9 } };
-    window().SetRunners(saved);
+    window().costs().SetRunners(saved);
     const std::filesystem::path file = m_folder / "course.ornal";
     saveAs(file);
 
-    window().SetRunners(kRunners);
+    window().costs().SetRunners(kRunners);
     QDialog* conditions = openConditions();
     ASSERT_NE(conditions, nullptr);
     threshold(conditions, "SeuilFavoris")->setValue(3);
@@ -139,27 +139,27 @@ TEST_F(SavedRunnersTest, UndoingAnOpeningBringsBackTheRaceShownBefore)
     const std::string before = shownGainChance();
     openFile(file);
     ASSERT_TRUE(takeMessages().empty());
-    ASSERT_EQ(window().runners(), saved);
+    ASSERT_EQ(window().game().runners(), saved);
 
-    window().UndoListChange();
-    EXPECT_EQ(window().runners(), kRunners);
+    window().listCommands().UndoListChange();
+    EXPECT_EQ(window().game().runners(), kRunners);
     EXPECT_EQ(shownGainChance(), before) << "the chances are the race's shown again";
     conditions = openConditions();
     ASSERT_NE(conditions, nullptr);
     EXPECT_EQ(threshold(conditions, "SeuilFavoris")->value(), 3);
     conditions->reject();
 
-    window().RedoListChange();
-    EXPECT_EQ(window().runners(), saved);
-    window().UndoListChange();
-    EXPECT_EQ(window().runners(), kRunners);
+    window().listCommands().RedoListChange();
+    EXPECT_EQ(window().game().runners(), saved);
+    window().listCommands().UndoListChange();
+    EXPECT_EQ(window().game().runners(), kRunners);
 
     // A change of the list alone, undone, keeps the runners the player has just given.
-    window().RedoListChange();
+    window().listCommands().RedoListChange();
     click(ui().Command4);
-    window().SetRunners(kRunners);
-    window().UndoListChange();
-    EXPECT_EQ(window().runners(), kRunners);
+    window().costs().SetRunners(kRunners);
+    window().listCommands().UndoListChange();
+    EXPECT_EQ(window().game().runners(), kRunners);
 }
 
 TEST_F(SavedRunnersTest, TheThresholdsSetBesideTheButtonComeBackWithTheGame)
@@ -191,9 +191,9 @@ TEST_F(SavedRunnersTest, OnlyThresholdsThePlayerSetAreSaved)
     QDialog* dialog = openConditions();
     ASSERT_NE(dialog, nullptr);
     dialog->reject();
-    EXPECT_FALSE(window().currentGame().oddsThresholds);
+    EXPECT_FALSE(window().game().saved().oddsThresholds);
     // A game that holds other thresholds puts them in the boxes already made.
-    SavedGame game = window().currentGame();
+    SavedGame game = window().game().saved();
     game.oddsThresholds = OddsThresholds { 6, 25 };
     const std::filesystem::path file = m_folder / "autres.ornal";
     ASSERT_TRUE(SaveGame(file, game).written());
@@ -207,7 +207,7 @@ TEST_F(SavedRunnersTest, OnlyThresholdsThePlayerSetAreSaved)
 
 TEST_F(SavedRunnersTest, AFinerThresholdIsTheOneTheBoxRoundsItTo)
 {
-    SavedGame game = window().currentGame();
+    SavedGame game = window().game().saved();
     game.oddsThresholds = OddsThresholds { 5.26, 15 };
     const std::filesystem::path file = m_folder / "fin.ornal";
     ASSERT_TRUE(SaveGame(file, game).written());
@@ -216,13 +216,13 @@ TEST_F(SavedRunnersTest, AFinerThresholdIsTheOneTheBoxRoundsItTo)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(threshold(dialog, "SeuilFavoris")->value(), 5.3);
     dialog->reject();
-    EXPECT_EQ(window().currentGame().oddsThresholds, (OddsThresholds { 5.3, 15 }));
+    EXPECT_EQ(window().game().saved().oddsThresholds, (OddsThresholds { 5.3, 15 }));
 }
 
 TEST_F(SavedRunnersTest, ThePrintoutNamesTheRunnersBelowTheBet)
 {
-    window().SetRunners({ { 2, 4 }, { 1, 2.5 }, { 3, 12.25 }, { 4, 30 } });
-    const std::vector<std::string> heading = GamePrintout(window().currentGame(), "14/07/2024").headingLines();
+    window().costs().SetRunners({ { 2, 4 }, { 1, 2.5 }, { 3, 12.25 }, { 4, 30 } });
+    const std::vector<std::string> heading = GamePrintout(window().game().saved(), "14/07/2024").headingLines();
     ASSERT_GE(heading.size(), 2u);
     EXPECT_EQ(heading[heading.size() - 2], NoBreak(" Couplé ordre : 6 mises de 1,50_€ = 9,00_€"));
     EXPECT_EQ(heading.back(), " Partants et cotes : 2 à 4 ; 1 à 2,5 ; 3 à 12,25 ; 4 à 30");

@@ -25,7 +25,7 @@ protected:
     // The dialog "Réduire le jeu" on tab (0 the conditions, 1 the guarantee).
     QDialog* openReduce(int tab)
     {
-        window().ReduceList();
+        window().reduction().ReduceList();
         auto* dialog = window().findChild<QDialog*>(QStringLiteral("ReduireJeuDialog"));
         EXPECT_NE(dialog, nullptr);
         if (dialog) {
@@ -95,7 +95,7 @@ TEST_F(SavedWorkTest, ConditionsGuaranteeAndArrivalComeBackInAnotherWindow)
     CoutGainsDialog* costs = openCosts();
     ASSERT_NE(costs, nullptr);
     std::vector<std::string> first;
-    ForEachLineNumber(window().combinationList().line(0), [&](std::string_view n) { first.emplace_back(n); });
+    ForEachLineNumber(window().game().list().line(0), [&](std::string_view n) { first.emplace_back(n); });
     ASSERT_EQ(first.size(), 5u);
     for (int i = 0; i < 5; ++i) {
         in<QLineEdit>(costs, QStringLiteral("Arrivee_%1").arg(i).toLatin1().constData())
@@ -166,9 +166,9 @@ TEST_F(SavedWorkTest, ConditionsGuaranteeAndArrivalComeBackInAnotherWindow)
     EXPECT_EQ(label(costs, "Gains"), gains);
 
     // Saved again untouched, the game is the same.
-    EXPECT_EQ(window().currentGame().arrival, loaded.game->arrival);
-    EXPECT_EQ(window().currentGame().guarantee, loaded.game->guarantee);
-    EXPECT_EQ(window().currentGame().lineConditions, loaded.game->lineConditions);
+    EXPECT_EQ(window().game().saved().arrival, loaded.game->arrival);
+    EXPECT_EQ(window().game().saved().guarantee, loaded.game->guarantee);
+    EXPECT_EQ(window().game().saved().lineConditions, loaded.game->lineConditions);
 }
 
 // A game opened without any of them leaves the tabs as the player set them last, and a refused set of conditions

@@ -30,7 +30,7 @@ std::ostream& operator<<(std::ostream& out, const ListSeen& seen)
 
 class UndoTest : public WindowTest {
 protected:
-    ListSeen seen() const { return { lines(), caption().toStdString(), window().selectionText() }; }
+    ListSeen seen() const { return { lines(), caption().toStdString(), window().game().lastSelectionText() }; }
 
     // A button's shortcut clicks it as the eye sees it: pressed, then released a moment later.
     void undoByKey()
@@ -142,7 +142,7 @@ TEST_F(UndoTest, AQuestionAnsweredNoOrARefusedComputationIsNoStep)
     keep("7");
     ui().Text1[1]->setText(QStringLiteral("3"));
     click(ui().Picture10); // "Numéro déjà saisi."
-    EXPECT_EQ(window().listHistory().undoSteps(), 1u);
+    EXPECT_EQ(window().game().history().undoSteps(), 1u);
     undoByKey();
     EXPECT_EQ(seen(), (ListSeen { {}, "Choisir maintenant le type de jeu", "" }));
 }

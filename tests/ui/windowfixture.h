@@ -57,7 +57,7 @@ protected:
     // Picks horses, bet size and base mode and types numbers into the first boxes.
     void prepare(
         int horses, int bet, const std::vector<QString>& numbers, const QString& base = QStringLiteral("Sans Base"));
-    std::vector<std::string> lines() const { return LinesOf(window().combinationList()); }
+    std::vector<std::string> lines() const { return LinesOf(window().game().list()); }
     const Form1& window() const { return *m_window; }
     QString caption() const { return ui().TotalComb->text(); }
 

@@ -48,9 +48,9 @@ inline std::vector<std::string> WindowSnapshot(const Form1& window)
         add(logo->objectName(), logo->isHidden() ? shown(logo) : QStringLiteral("%1,%2").arg(logo->x()).arg(logo->y()));
     }
     add(QStringLiteral("TotalComb"), ui.TotalComb->text());
-    add(QStringLiteral("BaseCount"), QString::number(window.baseCount()));
-    add(QStringLiteral("SelectionText"), QString::fromStdString(window.selectionText()));
-    for (const std::string& line : LinesOf(window.combinationList())) {
+    add(QStringLiteral("BaseCount"), QString::number(window.game().selection().baseCount));
+    add(QStringLiteral("SelectionText"), QString::fromStdString(window.game().lastSelectionText()));
+    for (const std::string& line : LinesOf(window.game().list())) {
         seen.push_back("List1=" + line);
     }
     return seen;
