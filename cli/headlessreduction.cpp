@@ -72,11 +72,11 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
     }
 
     const ReductionOutcome outcome = Reduce(request);
-    if (outcome.refusal) {
-        reduction.refusal = outcome.refusal->text;
+    if (!outcome.ok()) {
+        reduction.refusal = outcome.refusal().text();
         return reduction;
     }
-    const ReductionResult& result = outcome.result;
+    const ReductionResult& result = *outcome;
     std::optional<std::string> comparison;
     if (request.arrivalWeight && result.partial) {
         // The same number of lines searched without the odds, each figure exact for the lines its search keeps.
@@ -84,8 +84,8 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
         plain.arrivalWeight = nullptr;
         plain.lineBudget = result.kept.size();
         const ReductionOutcome unweighted = Reduce(plain);
-        if (unweighted.refusal) {
-            reduction.refusal = unweighted.refusal->text;
+        if (!unweighted.ok()) {
+            reduction.refusal = unweighted.refusal().text();
             return reduction;
         }
         const auto gainOf = [&](const std::vector<CombinationList::Count>& kept) {
@@ -94,7 +94,7 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
             return chances ? chances->gain : 0.0;
         };
         const double withOdds = gainOf(result.kept);
-        const double withoutOdds = gainOf(unweighted.result.kept);
+        const double withoutOdds = gainOf(unweighted->kept);
         comparison = WeightedGainLine(withOdds, withoutOdds);
     }
     (void)played.applyLines(KeptLines(list, result.kept));

@@ -10,9 +10,9 @@ namespace ornal {
 
 namespace {
 
-Message Refused(std::string text)
+Refusal Refused(std::string text)
 {
-    return Message { std::move(text), MessageIcon::Information };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 } // namespace
@@ -46,7 +46,7 @@ std::uint64_t ArrivalSpace::meetingsOf(Mask line) const
     return count;
 }
 
-std::optional<Message> ArrivalSpace::build(const CombinationList& list, std::span<const double> horses,
+Result<void> ArrivalSpace::build(const CombinationList& list, std::span<const double> horses,
     std::span<const double> bases, Guarantee g, std::stop_token stop)
 {
     // On the largest lists the build takes seconds where the checks below are nearly free.
@@ -57,22 +57,22 @@ std::optional<Message> ArrivalSpace::build(const CombinationList& list, std::spa
     if (list.empty()) {
         return Refused(std::string(text::kEmptyList));
     }
-    if (auto refusal = m_horses.assign(horses, bases)) {
-        return refusal;
+    if (Result<void> assigned = m_horses.assign(horses, bases); !assigned) {
+        return assigned;
     }
     m_guarantee = g;
     std::vector<Mask> masks(list.size());
     for (CombinationList::Count i = 0; i < list.size(); ++i) {
         if (stopped(i)) {
             *this = ArrivalSpace {};
-            return std::nullopt;
+            return {};
         }
         const HorseNumbers::LineHorses read = m_horses.read(list.line(i));
         masks[i] = read.mask;
         m_lineSize = std::max(m_lineSize, read.numbers);
     }
-    if (auto refusal = CheckGuarantee(g, horseCount(), baseCount(), m_lineSize)) {
-        return refusal;
+    if (Result<void> checked = CheckGuarantee(g, horseCount(), baseCount(), m_lineSize); !checked) {
+        return checked;
     }
     const int v = horseCount();
     m_possibleArrivals = Binomial(v - baseCount(), g.finishers - baseCount());
@@ -114,7 +114,7 @@ std::optional<Message> ArrivalSpace::build(const CombinationList& list, std::spa
     for (Mask line : m_lineMasks) {
         if (stopped(starts.size())) {
             *this = ArrivalSpace {};
-            return std::nullopt;
+            return {};
         }
         forEachArrivalMet(line, [&](Mask arrival) {
             Index& index = arrivalOfMask[arrival];
@@ -127,7 +127,7 @@ std::optional<Message> ArrivalSpace::build(const CombinationList& list, std::spa
         starts.push_back(members.size());
     }
     m_meetings.assign(static_cast<Index>(m_arrivalMasks.size()), std::move(starts), std::move(members));
-    return std::nullopt;
+    return {};
 }
 
 } // namespace ornal

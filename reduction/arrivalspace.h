@@ -1,13 +1,12 @@
 #pragma once
 
 #include "engine/combinationlist.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 #include "reduction/guarantee.h"
 #include "reduction/horsenumbers.h"
 #include "reduction/setsystem.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <stop_token>
 #include <vector>
@@ -29,8 +28,8 @@ public:
     // Builds the space of g over list, horses and bases; returns the refusal when the request makes no sense,
     // when no line can meet any arrival or when the meetings exceed kMaxMeetings. A stop requested on the way leaves
     // the space empty (no lines), without a refusal.
-    std::optional<Message> build(const CombinationList& list, std::span<const double> horses,
-        std::span<const double> bases, Guarantee g, std::stop_token stop = {});
+    Result<void> build(const CombinationList& list, std::span<const double> horses, std::span<const double> bases,
+        Guarantee g, std::stop_token stop = {});
 
     // Whether the space holds any line: false before a build, after a stopped one, and after a refusal.
     bool built() const { return !m_lineMasks.empty(); }

@@ -117,12 +117,11 @@ void RunWorker(const ArrivalSpace& space, std::span<const double> weights, const
 
 } // namespace
 
-std::optional<Message> ArrivalWeights(
-    const ArrivalSpace& space, const ReductionRequest& request, std::vector<double>& weights)
+Result<void> ArrivalWeights(const ArrivalSpace& space, const ReductionRequest& request, std::vector<double>& weights)
 {
     weights.assign(space.arrivalCount(), 1.0);
     if (!request.arrivalWeight) {
-        return std::nullopt;
+        return {};
     }
     std::vector<double> horses;
     for (Index arrival = 0; arrival < space.arrivalCount(); ++arrival) {
@@ -135,12 +134,12 @@ std::optional<Message> ArrivalWeights(
         }
         const double weight = request.arrivalWeight(horses);
         if (!std::isfinite(weight) || weight < 0) {
-            return Message { "Poids d'arrivée invalide : la réduction au budget est impossible.",
-                MessageIcon::Information };
+            return Refusal::Saying(
+                "Poids d'arrivée invalide : la réduction au budget est impossible.", MessageIcon::Information);
         }
         weights[arrival] = weight;
     }
-    return std::nullopt;
+    return {};
 }
 
 BudgetLines SearchBudget(const ArrivalSpace& space, std::span<const double> weights, const ReductionRequest& request,

@@ -26,8 +26,7 @@ inline constexpr ArrivalSpace::Index kExactChoiceLines = 256;
 
 // One weight per promised arrival from request.arrivalWeight (1 each when unset), or the refusal of a weight that is
 // not finite or is negative.
-std::optional<Message> ArrivalWeights(
-    const ArrivalSpace& space, const ReductionRequest& request, std::vector<double>& weights);
+Result<void> ArrivalWeights(const ArrivalSpace& space, const ReductionRequest& request, std::vector<double>& weights);
 
 // request.lineBudget lines of the space holding the heaviest weight found: the better of the greedy choice and the
 // greedy choice among the lines of design (a complete reduction, or empty), then the exhaustive choice on small

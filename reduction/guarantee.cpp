@@ -27,9 +27,9 @@ constexpr std::array kOffers {
     BetTypeOffer { "tierce", "Tiercé", { "", "" }, {} },
 };
 
-Message Refused(std::string text)
+Refusal Refused(std::string text)
 {
-    return Message { std::move(text), MessageIcon::Information };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 // "une paire payante" opens its sentence as "Une paire payante"; the other names already start with a capital.
@@ -63,7 +63,7 @@ Result<std::vector<OfferedGuarantee>> OfferedGuarantees(std::string_view betType
     const auto* found
         = std::find_if(kOffers.begin(), kOffers.end(), [&](const BetTypeOffer& o) { return o.id == betTypeId; });
     if (found == kOffers.end()) {
-        return Refusal { Refused("Type de jeu inconnu : " + std::string(betTypeId) + ".") };
+        return Refused("Type de jeu inconnu : " + std::string(betTypeId) + ".");
     }
     std::vector<OfferedGuarantee> offers;
     for (std::size_t i = 0; i < found->names.size(); ++i) {
@@ -75,13 +75,13 @@ Result<std::vector<OfferedGuarantee>> OfferedGuarantees(std::string_view betType
             std::string(found->names[i]), g, Capitalised(found->names[i]) + " : " + GuaranteeRule(g) });
     }
     if (offers.empty()) {
-        return Refusal { Refused("Aucune réduction possible pour le " + std::string(found->shownName)
-            + " : seule la combinaison complète paie.") };
+        return Refused("Aucune réduction possible pour le " + std::string(found->shownName)
+            + " : seule la combinaison complète paie.");
     }
     return offers;
 }
 
-std::optional<Message> CheckGuarantee(Guarantee g, int horseCount, int baseCount, int lineSize)
+Result<void> CheckGuarantee(Guarantee g, int horseCount, int baseCount, int lineSize)
 {
     const int lowest = std::max(1, baseCount);
     if (g.finishers < lowest || g.finishers > horseCount) {
@@ -95,7 +95,7 @@ std::optional<Message> CheckGuarantee(Guarantee g, int horseCount, int baseCount
     if (g.inLine < 1 || g.inLine > highest) {
         return Refused("Nombre de chevaux par ligne invalide : choisissez entre 1 et " + std::to_string(highest) + ".");
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace ornal

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "engine/messages.h"
 #include "engine/refusal.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +31,7 @@ Result<std::vector<OfferedGuarantee>> OfferedGuarantees(std::string_view betType
 // The player's sentence for g, without a name: "si les 4 premiers sont dans votre jeu, une ligne les contient tous".
 std::string GuaranteeRule(Guarantee g);
 
-// The refusal for a guarantee that cannot be asked of these horses, bases and lines of lineSize numbers, or nullopt.
-std::optional<Message> CheckGuarantee(Guarantee g, int horseCount, int baseCount, int lineSize);
+// Refuses a guarantee that cannot be asked of these horses, bases and lines of lineSize numbers.
+Result<void> CheckGuarantee(Guarantee g, int horseCount, int baseCount, int lineSize);
 
 } // namespace ornal

@@ -11,9 +11,9 @@ namespace ornal {
 
 namespace {
 
-Message Refused(std::string text)
+Refusal Refused(std::string text)
 {
-    return Message { std::move(text), MessageIcon::Information };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 } // namespace
@@ -25,7 +25,7 @@ std::string HorseText(double value)
     return buffer;
 }
 
-std::optional<Message> HorseNumbers::assign(std::span<const double> horses, std::span<const double> bases)
+Result<void> HorseNumbers::assign(std::span<const double> horses, std::span<const double> bases)
 {
     m_values.clear();
     m_direct.fill(-1);
@@ -52,7 +52,7 @@ std::optional<Message> HorseNumbers::assign(std::span<const double> horses, std:
         }
         m_baseMask |= 1u << b;
     }
-    return std::nullopt;
+    return {};
 }
 
 int HorseNumbers::baseCount() const

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -25,7 +24,7 @@ public:
 
     // Takes the horses and the bases; returns the refusal when there are none or more than 20, when one repeats
     // or when a base is not among the horses.
-    std::optional<Message> assign(std::span<const double> horses, std::span<const double> bases);
+    Result<void> assign(std::span<const double> horses, std::span<const double> bases);
 
     int count() const { return static_cast<int>(m_values.size()); }
     std::uint32_t allMask() const { return count() == 32 ? ~0u : (1u << count()) - 1; }

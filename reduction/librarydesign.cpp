@@ -93,7 +93,7 @@ ListDesign LibraryDesign(const CombinationList& list, std::span<const double> ho
     Guarantee g, const DesignLibrary& library)
 {
     HorseNumbers numbers;
-    if (list.empty() || numbers.assign(horses, bases)) {
+    if (list.empty() || !numbers.assign(horses, bases)) {
         return {};
     }
     const ListShape shape = ShapeOf(list, numbers);

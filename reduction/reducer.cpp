@@ -35,9 +35,9 @@ std::chrono::milliseconds Millis(Clock::duration d)
     return std::chrono::duration_cast<std::chrono::milliseconds>(d);
 }
 
-Message Refused(std::string text)
+Refusal Refused(std::string text)
 {
-    return Message { std::move(text), MessageIcon::Information };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 // The best of the bounds that apply, from the promised arrivals, the most one line meets, and the case. Schönheim's
@@ -261,13 +261,12 @@ bool BudgetHolds(
 
 // The reduction to a line budget below a complete reduction: the heaviest lines found, from the better of the greedy
 // choice and the one among the design's lines (empty when none), checked like any other.
-std::optional<Message> ReduceToBudget(const ArrivalSpace& space, const ReductionRequest& request,
-    std::span<const Index> design, std::stop_token stop, const ProgressCallback& progress, Clock::time_point start,
-    ReductionResult& result)
+Result<void> ReduceToBudget(const ArrivalSpace& space, const ReductionRequest& request, std::span<const Index> design,
+    std::stop_token stop, const ProgressCallback& progress, Clock::time_point start, ReductionResult& result)
 {
     std::vector<double> weights;
-    if (auto refusal = ArrivalWeights(space, request, weights)) {
-        return refusal;
+    if (Result<void> weighed = ArrivalWeights(space, request, weights); !weighed) {
+        return weighed;
     }
     result.partial = true;
     result.promisedWeight = std::accumulate(weights.begin(), weights.end(), 0.0);
@@ -296,20 +295,18 @@ std::optional<Message> ReduceToBudget(const ArrivalSpace& space, const Reduction
             // A failing report must not end the search.
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 ReductionOutcome ReduceUnguarded(
     const ReductionRequest& request, std::stop_token stop, const ProgressCallback& progress)
 {
     const Clock::time_point start = Clock::now();
-    ReductionOutcome outcome;
     if (request.list == nullptr || request.list->empty()) {
-        outcome.refusal = Refused(std::string(text::kEmptyList));
-        return outcome;
+        return Refused(std::string(text::kEmptyList));
     }
     const CombinationList& list = *request.list;
-    ReductionResult& result = outcome.result;
+    ReductionResult result;
 
     // A design of the library is found and checked on the list's own lines, and answered at once: on the largest
     // lists, building the arrivals and the greedy reduction takes longer than the answer should. The search goes on
@@ -329,17 +326,17 @@ ReductionOutcome ReduceUnguarded(
 
     // Once the design is answered, a stop (the dialog closed at once) need not wait for the arrivals to be built.
     ArrivalSpace space;
-    if (auto refusal = space.build(
-            list, request.horses, request.bases, request.guarantee, designAnswered ? stop : std::stop_token {})) {
-        outcome.refusal = std::move(refusal);
-        return outcome;
+    if (Result<void> built = space.build(
+            list, request.horses, request.bases, request.guarantee, designAnswered ? stop : std::stop_token {});
+        !built) {
+        return built.refusal();
     }
     if (designAnswered && stop.stop_requested()) {
         result = DesignResult(request, design);
         result.timeToFinal = Millis(designAt);
         result.elapsed = Millis(Clock::now() - start);
         Report(progress, result.kept.size(), result.bound, start);
-        return outcome;
+        return result;
     }
     result.listSize = list.size();
     result.promised = space.arrivalCount();
@@ -370,10 +367,11 @@ ReductionOutcome ReduceUnguarded(
     result.elapsed = Millis(Clock::now() - start);
     result.timeToFinal = Millis(firstAt);
     if (request.lineBudget > 0 && request.lineBudget < first.size()) {
-        if (auto refusal = ReduceToBudget(space, request, designLines, stop, progress, start, result)) {
-            outcome.refusal = std::move(refusal);
+        if (Result<void> reduced = ReduceToBudget(space, request, designLines, stop, progress, start, result);
+            !reduced) {
+            return reduced.refusal();
         }
-        return outcome;
+        return result;
     }
     if (result.librarySize == 0) {
         Report(progress, first.size(), result.bound, start);
@@ -412,7 +410,7 @@ ReductionOutcome ReduceUnguarded(
     result.met = met;
     result.elapsed = Millis(Clock::now() - start);
     Report(progress, result.kept.size(), result.bound, start);
-    return outcome;
+    return result;
 }
 
 } // namespace
@@ -422,9 +420,9 @@ ReductionOutcome Reduce(const ReductionRequest& request, std::stop_token stop, c
     try {
         return ReduceUnguarded(request, std::move(stop), progress);
     } catch (const std::bad_alloc&) {
-        return ReductionOutcome { Refused("Mémoire insuffisante pour cette réduction."), {} };
+        return Refused("Mémoire insuffisante pour cette réduction.");
     } catch (...) {
-        return ReductionOutcome { Refused("La réduction a échoué : erreur inattendue."), {} };
+        return Refused("La réduction a échoué : erreur inattendue.");
     }
 }
 

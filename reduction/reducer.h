@@ -1,13 +1,12 @@
 #pragma once
 
 #include "engine/combinationlist.h"
-#include "engine/messages.h"
+#include "engine/refusal.h"
 #include "reduction/guarantee.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <stop_token>
 #include <vector>
@@ -84,10 +83,8 @@ struct ReductionResult {
     bool bestChoice = false; // partial, and proven to hold the heaviest weight the line budget can
 };
 
-struct ReductionOutcome {
-    std::optional<Message> refusal; // set when nothing was reduced
-    ReductionResult result;
-};
+// The reduction made, or the refusal that says why nothing was reduced.
+using ReductionOutcome = Result<ReductionResult>;
 
 // Keeps as few lines of the list as the search finds while every promised arrival stays met, or, under a line
 // budget below a complete reduction, that many lines holding the heaviest weight of arrivals the search finds;

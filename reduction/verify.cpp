@@ -47,9 +47,9 @@ void SpreadToSupersets(Marks& marks, int bits)
     }
 }
 
-Message Refused(std::string text)
+Refusal Refused(std::string text)
 {
-    return Message { std::move(text), MessageIcon::Information };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 } // namespace
@@ -60,18 +60,18 @@ Result<VerifyReport> Verify(const CombinationList& list, std::span<const Combina
     VerifyReport report;
     try {
         HorseNumbers numbers;
-        if (auto refusal = numbers.assign(horses, bases)) {
-            return Refusal { std::move(*refusal) };
+        if (Result<void> assigned = numbers.assign(horses, bases); !assigned) {
+            return assigned.refusal();
         }
         const int v = numbers.count();
         const int b = numbers.baseCount();
         if (g.finishers < std::max(1, b) || g.finishers > v || g.inLine < 1 || g.inLine > g.finishers) {
-            return Refusal { Refused("Garantie invalide : " + std::to_string(g.finishers) + " premiers, "
-                + std::to_string(g.inLine) + " dans une ligne.") };
+            return Refused("Garantie invalide : " + std::to_string(g.finishers) + " premiers, "
+                + std::to_string(g.inLine) + " dans une ligne.");
         }
         for (CombinationList::Count index : kept) {
             if (index >= list.size()) {
-                return Refusal { Refused("Ligne gardée hors de la liste : " + std::to_string(index + 1) + ".") };
+                return Refused("Ligne gardée hors de la liste : " + std::to_string(index + 1) + ".");
             }
         }
         const std::size_t size = std::size_t { 1 } << v;
@@ -95,7 +95,7 @@ Result<VerifyReport> Verify(const CombinationList& list, std::span<const Combina
             report.met += byKept[m];
         }
     } catch (const std::bad_alloc&) {
-        return Refusal { Refused("Mémoire insuffisante pour vérifier la réduction.") };
+        return Refused("Mémoire insuffisante pour vérifier la réduction.");
     }
     return report;
 }

@@ -384,23 +384,23 @@ void GuaranteeTab::finish(const ReductionOutcome& outcome)
         // A comparison stopped before its time would be compared at a disadvantage: then none is given.
         std::optional<double> withoutOdds;
         const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
-        if (!outcome.refusal && !outcome.result.stoppedEarly && type) {
+        if (outcome.ok() && !outcome->stoppedEarly && type) {
             const Inputs& used = weighted->inputs;
             const Result<TicketChances> unweighted
-                = ComputeTicketChances(KeptLines(*used.list, outcome.result.kept), *type, used.runners, used.horses);
+                = ComputeTicketChances(KeptLines(*used.list, outcome->kept), *type, used.runners, used.horses);
             withoutOdds = unweighted ? unweighted->gain : 0;
         }
         showReduction(std::move(*weighted), withoutOdds, std::exchange(m_applyWhenDone, false));
         return;
     }
-    if (outcome.refusal || !inputs) {
+    if (!outcome.ok() || !inputs) {
         m_applyWhenDone = false;
         m_state->clear();
-        m_answer->setText(outcome.refusal ? ToQString(outcome.refusal->text) : QString());
+        m_answer->setText(!outcome.ok() ? ToQString(outcome.refusal().text()) : QString());
         enableControls();
         return;
     }
-    const ReductionResult& result = outcome.result;
+    const ReductionResult& result = *outcome;
     const BetType* type = FindBetType(m_game.betTypeId ? m_game.betTypeId() : std::string());
     if (result.partial && !inputs->runners.empty() && type && !result.stoppedEarly && !m_applyWhenDone
         && startComparison(*inputs, result)) {

@@ -44,7 +44,7 @@ bool ReductionJob::start(std::shared_ptr<const CombinationList> list, ReductionR
     mailbox->request = std::move(request);
     QObject* receiver = &m_receiver;
     // Made here so that the thread's last steps allocate nothing but the posted call.
-    auto outcome = std::make_shared<ReductionOutcome>();
+    auto outcome = std::make_shared<ReductionOutcome>(ReductionResult {});
     try {
         // The thread touches nothing of the job but the mailbox and the outcome; `this` is only used by the calls it
         // posts, which run on the owner's thread while the job lives.

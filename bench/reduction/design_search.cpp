@@ -110,11 +110,11 @@ int main(int argc, char** argv)
         request.seed = seed;
         request.useLibrary = false; // each design from the search alone, so that the seed makes it again
         const ornal::ReductionOutcome outcome = ornal::Reduce(request);
-        if (outcome.refusal || outcome.result.met != outcome.result.promised) {
+        if (!outcome.ok() || outcome->met != outcome->promised) {
             std::fprintf(stderr, "C(%d,%d,%d,%d): no design\n", v, k, p, t);
             continue;
         }
-        const ornal::ReductionResult& r = outcome.result;
+        const ornal::ReductionResult& r = *outcome;
         std::printf("%d %d %d %d %zu %llu %lld", v, k, p, t, r.kept.size(), static_cast<unsigned long long>(seed),
             static_cast<long long>(r.timeToFinal.count()));
         for (ornal::CombinationList::Count index : r.kept) {

@@ -190,7 +190,7 @@ int BudgetTable(const Options& options)
                 horses.push_back(h);
             }
             ornal::ArrivalSpace space;
-            if (space.build(list, horses, {}, family.guarantee)) {
+            if (!space.build(list, horses, {}, family.guarantee)) {
                 continue;
             }
             const std::vector<double> ones(space.arrivalCount(), 1.0);
@@ -212,17 +212,19 @@ int BudgetTable(const Options& options)
                 const ornal::ReductionOutcome outcome = ornal::Reduce(request);
                 const double wall
                     = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
-                const double share = (ProcessSeconds() - cpuBefore) / (wall * std::max(1u, outcome.result.threads));
-                if (outcome.refusal) {
-                    std::printf("| %s | %d | refused: %s |\n", family.title.data(), v, outcome.refusal->text.c_str());
+                const double share
+                    = (ProcessSeconds() - cpuBefore) / (wall * std::max(1u, outcome.ok() ? outcome->threads : 1u));
+                if (!outcome.ok()) {
+                    std::printf(
+                        "| %s | %d | refused: %s |\n", family.title.data(), v, outcome.refusal().text().c_str());
                     ++missed;
                     continue;
                 }
-                const auto held = static_cast<long long>(outcome.result.met);
+                const auto held = static_cast<long long>(outcome->met);
                 missed += held >= greedy ? 0 : 1;
                 std::printf("| %s | %d | %zu (%d %%) | %llu | %lld | %lld | %+lld | %lld | %.2f |\n",
-                    family.title.data(), v, lines, percent, static_cast<unsigned long long>(outcome.result.promised),
-                    greedy, held, held - greedy, static_cast<long long>(outcome.result.timeToFinal.count()), share);
+                    family.title.data(), v, lines, percent, static_cast<unsigned long long>(outcome->promised), greedy,
+                    held, held - greedy, static_cast<long long>(outcome->timeToFinal.count()), share);
                 std::fflush(stdout);
             }
         }
@@ -266,13 +268,14 @@ int main(int argc, char** argv)
             const ornal::ReductionOutcome outcome = ornal::Reduce(request);
             const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
             // The share of the threads' time they actually ran: below 1 when other work holds the cores.
-            const double share = (ProcessSeconds() - cpuBefore) / (wall * std::max(1u, outcome.result.threads));
-            if (outcome.refusal) {
-                std::printf("| %s | %d | refused: %s |\n", family.title.data(), v, outcome.refusal->text.c_str());
+            const double share
+                = (ProcessSeconds() - cpuBefore) / (wall * std::max(1u, outcome.ok() ? outcome->threads : 1u));
+            if (!outcome.ok()) {
+                std::printf("| %s | %d | refused: %s |\n", family.title.data(), v, outcome.refusal().text().c_str());
                 ++missed;
                 continue;
             }
-            const ornal::ReductionResult& r = outcome.result;
+            const ornal::ReductionResult& r = *outcome;
             const int record = family.record[static_cast<std::size_t>(v - kFirstV)];
             const double ratio = static_cast<double>(r.kept.size()) / record;
             // With the library the goal is the record itself, wherever the library holds it.

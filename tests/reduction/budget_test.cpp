@@ -150,8 +150,8 @@ TEST_P(BudgetOptimumTest, KeepsTheHeaviestChoice)
         request.arrivalWeight = ByNumbers(weight);
     }
     const ReductionOutcome outcome = Reduce(request);
-    ASSERT_FALSE(outcome.refusal) << outcome.refusal->text;
-    const ReductionResult& r = outcome.result;
+    ASSERT_TRUE(outcome.ok()) << outcome.refusal().text();
+    const ReductionResult& r = *outcome;
     const std::vector<std::string> kept = Kept(list, r);
     EXPECT_LE(kept.size(), static_cast<std::size_t>(c.lines));
     const double best = BestBySlowSearch(LinesOf(list), c.v, c.g.finishers, c.g.inLine, c.lines, weight);
@@ -183,7 +183,7 @@ TEST_P(BudgetOptimumTest, LocalSearchAloneReachesIt)
     std::vector<double> horses(static_cast<std::size_t>(c.v));
     std::iota(horses.begin(), horses.end(), 1.0);
     ArrivalSpace space;
-    ASSERT_FALSE(space.build(list, horses, {}, c.g));
+    ASSERT_TRUE(space.build(list, horses, {}, c.g));
     const MaskWeight weight = c.weighted ? MaskWeight(Favourites) : MaskWeight(Uniform);
     std::vector<double> weights;
     for (ArrivalSpace::Index a = 0; a < space.arrivalCount(); ++a) {
@@ -207,7 +207,7 @@ TEST(BestChoice, StopsAtItsWorkLimit)
     const CombinationList list = FullList(9, 3);
     std::vector<double> horses { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
     ArrivalSpace space;
-    ASSERT_FALSE(space.build(list, horses, {}, Guarantee { 3, 3 }));
+    ASSERT_TRUE(space.build(list, horses, {}, Guarantee { 3, 3 }));
     const std::vector<double> weights(space.arrivalCount(), 1.0);
     // The first look at the 84 lines' gains costs 84: a limit of 300 ends the search before its tenth line.
     const ExactChoice cut = BestChoice(space.meetings(), weights, 10, {}, 300);
@@ -244,15 +244,15 @@ TEST(ReduceToBudget, AtOrAboveACompleteReductionGivesTheFullGuarantee)
     const CombinationList list = FullList(8, 4);
     const ReductionRequest full = BudgetRequest(list, 8, Guarantee { 3, 3 }, 0);
     const ReductionOutcome complete = Reduce(full);
-    ASSERT_FALSE(complete.refusal);
-    for (std::uint64_t n : { complete.result.greedySize, complete.result.greedySize + 5, std::uint64_t { 70 } }) {
+    ASSERT_TRUE(complete.ok());
+    for (std::uint64_t n : { complete->greedySize, complete->greedySize + 5, std::uint64_t { 70 } }) {
         const ReductionRequest request = BudgetRequest(list, 8, Guarantee { 3, 3 }, n);
         const ReductionOutcome outcome = Reduce(request);
-        ASSERT_FALSE(outcome.refusal);
-        EXPECT_FALSE(outcome.result.partial);
-        EXPECT_LE(outcome.result.kept.size(), n);
-        EXPECT_EQ(UnmetArrivals(Kept(list, outcome.result), 8, 3, 3), 0);
-        EXPECT_EQ(outcome.result.met, outcome.result.promised);
+        ASSERT_TRUE(outcome.ok());
+        EXPECT_FALSE(outcome->partial);
+        EXPECT_LE(outcome->kept.size(), n);
+        EXPECT_EQ(UnmetArrivals(Kept(list, *outcome), 8, 3, 3), 0);
+        EXPECT_EQ(outcome->met, outcome->promised);
     }
 }
 
@@ -263,21 +263,21 @@ TEST(ReduceToBudget, HoldsAtLeastTheGreedyChoiceOnALargeList)
     std::vector<double> horses(12);
     std::iota(horses.begin(), horses.end(), 1.0);
     ArrivalSpace space;
-    ASSERT_FALSE(space.build(list, horses, {}, Guarantee { 4, 4 }));
+    ASSERT_TRUE(space.build(list, horses, {}, Guarantee { 4, 4 }));
     const std::vector<double> ones(space.arrivalCount(), 1.0);
     const double greedy = HeldWeight(space.meetings(), ones, GreedyChoice(space.meetings(), ones, 56));
 
     ReductionRequest request = BudgetRequest(list, 12, Guarantee { 4, 4 }, 56);
     request.timeLimit = 1500ms;
     const ReductionOutcome outcome = Reduce(request);
-    ASSERT_FALSE(outcome.refusal);
-    const std::vector<std::string> kept = Kept(list, outcome.result);
+    ASSERT_TRUE(outcome.ok());
+    const std::vector<std::string> kept = Kept(list, *outcome);
     EXPECT_EQ(kept.size(), 56u);
-    EXPECT_GE(outcome.result.heldWeight, greedy);
-    EXPECT_EQ(outcome.result.met, 495u - static_cast<std::uint64_t>(UnmetArrivals(kept, 12, 4, 4)));
-    EXPECT_EQ(static_cast<double>(outcome.result.met), outcome.result.heldWeight);
-    EXPECT_LT(outcome.result.met, 495u); // 56 lines of 5 meet at most 280 of the 495 quadruples
-    EXPECT_FALSE(outcome.result.bestChoice);
+    EXPECT_GE(outcome->heldWeight, greedy);
+    EXPECT_EQ(outcome->met, 495u - static_cast<std::uint64_t>(UnmetArrivals(kept, 12, 4, 4)));
+    EXPECT_EQ(static_cast<double>(outcome->met), outcome->heldWeight);
+    EXPECT_LT(outcome->met, 495u); // 56 lines of 5 meet at most 280 of the 495 quadruples
+    EXPECT_FALSE(outcome->bestChoice);
 }
 
 struct DesignStartCase {
@@ -303,28 +303,28 @@ TEST_P(BudgetFromDesignTest, StartsFromTheBetterOfGreedyAndTheDesign)
     const ReductionOutcome alone = Reduce(request);
     request.useLibrary = true;
     const ReductionOutcome fromDesign = Reduce(request);
-    ASSERT_FALSE(alone.refusal);
-    ASSERT_FALSE(fromDesign.refusal);
-    EXPECT_NE(fromDesign.result.librarySize, 0u);
-    EXPECT_GT(fromDesign.result.librarySize, c.lines);
+    ASSERT_TRUE(alone.ok());
+    ASSERT_TRUE(fromDesign.ok());
+    EXPECT_NE(fromDesign->librarySize, 0u);
+    EXPECT_GT(fromDesign->librarySize, c.lines);
 
     ArrivalSpace space;
-    ASSERT_FALSE(space.build(list, request.horses, {}, c.g));
+    ASSERT_TRUE(space.build(list, request.horses, {}, c.g));
     const std::vector<double> ones(space.arrivalCount(), 1.0);
     const double greedy = HeldWeight(space.meetings(), ones, GreedyChoice(space.meetings(), ones, c.lines));
     const auto arrivals = Binomial(c.v, c.g.finishers);
     for (const ReductionOutcome* outcome : { &alone, &fromDesign }) {
-        const std::vector<std::string> kept = Kept(list, outcome->result);
+        const std::vector<std::string> kept = Kept(list, **outcome);
         EXPECT_EQ(kept.size(), c.lines);
-        EXPECT_EQ(outcome->result.met,
+        EXPECT_EQ((*outcome)->met,
             arrivals - static_cast<std::uint64_t>(UnmetArrivals(kept, c.v, c.g.finishers, c.g.inLine)));
-        EXPECT_GE(static_cast<double>(outcome->result.met), greedy);
+        EXPECT_GE(static_cast<double>((*outcome)->met), greedy);
     }
-    EXPECT_EQ(static_cast<double>(alone.result.met), greedy);
+    EXPECT_EQ(static_cast<double>(alone->met), greedy);
     if (c.designHoldsMore) {
-        EXPECT_GT(fromDesign.result.met, alone.result.met);
+        EXPECT_GT(fromDesign->met, alone->met);
     } else {
-        EXPECT_EQ(fromDesign.result.met, alone.result.met);
+        EXPECT_EQ(fromDesign->met, alone->met);
     }
 }
 
@@ -347,9 +347,9 @@ TEST(ReduceToBudget, OneThreadIsReproducibleForASeed)
     request.moveLimit = 4000;
     const ReductionOutcome first = Reduce(request);
     const ReductionOutcome second = Reduce(request);
-    ASSERT_FALSE(first.refusal);
-    EXPECT_EQ(first.result.kept, second.result.kept);
-    EXPECT_EQ(first.result.met, second.result.met);
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first->kept, second->kept);
+    EXPECT_EQ(first->met, second->met);
 }
 
 TEST(ReduceToBudget, RefusesAWeightThatIsNotANumber)
@@ -359,8 +359,8 @@ TEST(ReduceToBudget, RefusesAWeightThatIsNotANumber)
         ReductionRequest request = BudgetRequest(list, 7, Guarantee { 2, 2 }, 3);
         request.arrivalWeight = [bad](std::span<const double> horses) { return horses[0] == 1 ? bad : 1.0; };
         const ReductionOutcome outcome = Reduce(request);
-        ASSERT_TRUE(outcome.refusal);
-        EXPECT_EQ(outcome.refusal->text, "Poids d'arrivée invalide : la réduction au budget est impossible.");
+        ASSERT_FALSE(outcome.ok());
+        EXPECT_EQ(outcome.refusal().text(), "Poids d'arrivée invalide : la réduction au budget est impossible.");
     }
 }
 
@@ -372,7 +372,7 @@ TEST(ReduceToBudget, ReportsHeldArrivals)
     std::vector<ReductionProgress> reports;
     const ReductionOutcome outcome
         = Reduce(request, {}, [&reports](const ReductionProgress& p) { reports.push_back(p); });
-    ASSERT_FALSE(outcome.refusal);
+    ASSERT_TRUE(outcome.ok());
     ASSERT_FALSE(reports.empty());
     for (std::size_t i = 0; i < reports.size(); ++i) {
         EXPECT_EQ(reports[i].promised, 84u);
@@ -381,7 +381,7 @@ TEST(ReduceToBudget, ReportsHeldArrivals)
             EXPECT_GE(reports[i].held, reports[i - 1].held);
         }
     }
-    EXPECT_EQ(reports.back().held, outcome.result.met);
+    EXPECT_EQ(reports.back().held, outcome->met);
 }
 
 } // namespace

@@ -125,8 +125,8 @@ TEST_P(LibraryReductionTest, RelabelsAndChecksTheDesign)
     const DesignLibrary library = DesignLibrary::Parse(GetParam().libraryText);
     ReductionRequest request = LibraryRequest(list, { 3, 5, 8, 9, 11, 12, 14 }, Guarantee { 2, 2 }, library);
     const ReductionOutcome outcome = Reduce(request);
-    ASSERT_FALSE(outcome.refusal);
-    const ReductionResult& r = outcome.result;
+    ASSERT_TRUE(outcome.ok());
+    const ReductionResult& r = *outcome;
     EXPECT_EQ(r.librarySize, GetParam().answer);
     EXPECT_EQ(r.kept.size(), GetParam().answer != 0 ? GetParam().answer : r.greedySize);
     std::vector<std::string> kept = LinesOf(KeptLines(list, r.kept));
@@ -161,12 +161,12 @@ TEST(LibraryReduction, TheFirstReportIsTheDesign)
     ReductionRequest request = LibraryRequest(list, { 1, 2, 3, 4, 5, 6, 7 }, Guarantee { 2, 2 }, library);
     std::vector<ReductionProgress> reports;
     const ReductionOutcome outcome = Reduce(request, {}, [&](const ReductionProgress& p) { reports.push_back(p); });
-    ASSERT_FALSE(outcome.refusal);
+    ASSERT_TRUE(outcome.ok());
     ASSERT_FALSE(reports.empty());
     EXPECT_EQ(reports.front().bestSize, 7u);
     EXPECT_EQ(reports.front().bound, 7u);
-    EXPECT_EQ(reports.back().bound, outcome.result.bound);
-    EXPECT_TRUE(outcome.result.boundReached);
+    EXPECT_EQ(reports.back().bound, outcome->bound);
+    EXPECT_TRUE(outcome->boundReached);
 }
 
 // Base 1 among horses 1..8, lines of four holding it: a triple holding 1 lies in a line when its other pair does,
@@ -179,9 +179,9 @@ TEST(LibraryReduction, ABaseTurnsTheCaseIntoASmallerOne)
     ReductionRequest request = LibraryRequest(list, { 1, 2, 3, 4, 5, 6, 7, 8 }, Guarantee { 3, 3 }, library);
     request.bases = { 1 };
     const ReductionOutcome outcome = Reduce(request);
-    ASSERT_FALSE(outcome.refusal);
-    EXPECT_EQ(outcome.result.librarySize, 7u);
-    const std::vector<std::string> kept = LinesOf(KeptLines(list, outcome.result.kept));
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome->librarySize, 7u);
+    const std::vector<std::string> kept = LinesOf(KeptLines(list, outcome->kept));
     EXPECT_EQ(kept.size(), 7u);
     EXPECT_EQ(UnmetArrivals(kept, 8, 3, 3, 1u << 1), 0);
 }
@@ -194,17 +194,17 @@ TEST(LibraryReduction, TheFullListOfTheHorsesLeft)
     const CombinationList list = Lines(7, 3, { 1, 2, 3, 4, 5, 6, 7 });
     ReductionRequest request = LibraryRequest(list, { 1, 2, 3, 4, 5, 6, 7, 8 }, Guarantee { 2, 2 }, library);
     const ReductionOutcome outcome = Reduce(request);
-    ASSERT_FALSE(outcome.refusal);
-    EXPECT_EQ(outcome.result.librarySize, 7u);
-    EXPECT_EQ(outcome.result.outside, 7u);
-    EXPECT_EQ(UnmetArrivals(LinesOf(KeptLines(list, outcome.result.kept)), 7, 2, 2), 0);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome->librarySize, 7u);
+    EXPECT_EQ(outcome->outside, 7u);
+    EXPECT_EQ(UnmetArrivals(LinesOf(KeptLines(list, outcome->kept)), 7, 2, 2), 0);
 
     CombinationList lessOne;
     for (CombinationList::Count i = 1; i < list.size(); ++i) {
         lessOne.append(list.line(i));
     }
     request.list = &lessOne;
-    EXPECT_EQ(Reduce(request).result.librarySize, 0u);
+    EXPECT_EQ(Reduce(request)->librarySize, 0u);
 }
 
 // A stop that comes once the design is answered (a dialog closed at once) ends the reduction on the design, with the
@@ -232,15 +232,15 @@ TEST_P(StoppedOnTheDesignTest, AnswersWithTheDesignAsIfUnstopped)
     const DesignLibrary library = DesignLibrary::Parse(kFano);
     ReductionRequest request = LibraryRequest(list, c.horses, c.guarantee, library);
     request.bases = c.bases;
-    const ReductionResult unstopped = Reduce(request).result;
+    const ReductionResult unstopped = Reduce(request).value();
     ASSERT_EQ(unstopped.librarySize, 7u);
 
     request.timeLimit = 60s;
     std::stop_source stop;
     stop.request_stop();
     const ReductionOutcome outcome = Reduce(request, stop.get_token());
-    ASSERT_FALSE(outcome.refusal);
-    const ReductionResult& r = outcome.result;
+    ASSERT_TRUE(outcome.ok());
+    const ReductionResult& r = *outcome;
     EXPECT_EQ(r.kept, unstopped.kept);
     EXPECT_EQ(r.librarySize, 7u);
     EXPECT_EQ(r.greedySize, 0u) << "the arrivals were built after the stop";
@@ -273,13 +273,13 @@ TEST(LibraryReduction, StoppedOnTheLargestListTheBuiltInDesignAnswers)
     std::stop_source stop;
     stop.request_stop();
     const ReductionOutcome outcome = Reduce(request, stop.get_token());
-    ASSERT_FALSE(outcome.refusal);
-    EXPECT_GT(outcome.result.librarySize, 0u);
-    EXPECT_EQ(outcome.result.kept.size(), outcome.result.librarySize);
-    EXPECT_EQ(outcome.result.greedySize, 0u);
-    EXPECT_EQ(outcome.result.promised, 4845u);
-    EXPECT_TRUE(outcome.result.stoppedEarly);
-    EXPECT_EQ(UnmetArrivals(LinesOf(KeptLines(list, outcome.result.kept)), 20, 4, 4), 0);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_GT(outcome->librarySize, 0u);
+    EXPECT_EQ(outcome->kept.size(), outcome->librarySize);
+    EXPECT_EQ(outcome->greedySize, 0u);
+    EXPECT_EQ(outcome->promised, 4845u);
+    EXPECT_TRUE(outcome->stoppedEarly);
+    EXPECT_EQ(UnmetArrivals(LinesOf(KeptLines(list, outcome->kept)), 20, 4, 4), 0);
 }
 
 // The built-in library reads whole: no line of the file is ignored.

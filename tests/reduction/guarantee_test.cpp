@@ -65,20 +65,20 @@ TEST(OfferedGuarantees, BetsPaidOnlyWholeAreRefused)
 TEST(CheckGuarantee, Ranges)
 {
     // 8 horses, lines of 5, no base: P from 1 to 8, T from 1 to min(P, 5).
-    EXPECT_FALSE(CheckGuarantee(Guarantee { 4, 4 }, 8, 0, 5));
-    EXPECT_FALSE(CheckGuarantee(Guarantee { 8, 5 }, 8, 0, 5));
-    EXPECT_FALSE(CheckGuarantee(Guarantee { 1, 1 }, 8, 0, 5));
-    EXPECT_EQ(
-        CheckGuarantee(Guarantee { 9, 4 }, 8, 0, 5)->text, "Nombre de premiers invalide : choisissez entre 1 et 8.");
-    EXPECT_TRUE(CheckGuarantee(Guarantee { 0, 0 }, 8, 0, 5));
-    EXPECT_EQ(CheckGuarantee(Guarantee { 8, 6 }, 8, 0, 5)->text,
+    EXPECT_TRUE(CheckGuarantee(Guarantee { 4, 4 }, 8, 0, 5));
+    EXPECT_TRUE(CheckGuarantee(Guarantee { 8, 5 }, 8, 0, 5));
+    EXPECT_TRUE(CheckGuarantee(Guarantee { 1, 1 }, 8, 0, 5));
+    EXPECT_EQ(CheckGuarantee(Guarantee { 9, 4 }, 8, 0, 5).refusal().text(),
+        "Nombre de premiers invalide : choisissez entre 1 et 8.");
+    EXPECT_FALSE(CheckGuarantee(Guarantee { 0, 0 }, 8, 0, 5));
+    EXPECT_EQ(CheckGuarantee(Guarantee { 8, 6 }, 8, 0, 5).refusal().text(),
         "Nombre de chevaux par ligne invalide : choisissez entre 1 et 5.");
-    EXPECT_TRUE(CheckGuarantee(Guarantee { 3, 4 }, 8, 0, 5));
-    EXPECT_TRUE(CheckGuarantee(Guarantee { 3, 0 }, 8, 0, 5));
+    EXPECT_FALSE(CheckGuarantee(Guarantee { 3, 4 }, 8, 0, 5));
+    EXPECT_FALSE(CheckGuarantee(Guarantee { 3, 0 }, 8, 0, 5));
     // Two bases: the finishers must hold them both.
-    EXPECT_EQ(CheckGuarantee(Guarantee { 1, 1 }, 8, 2, 5)->text,
+    EXPECT_EQ(CheckGuarantee(Guarantee { 1, 1 }, 8, 2, 5).refusal().text(),
         "Nombre de premiers invalide : choisissez entre 2 et 8 (le jeu a 2 bases).");
-    EXPECT_FALSE(CheckGuarantee(Guarantee { 2, 2 }, 8, 2, 5));
+    EXPECT_TRUE(CheckGuarantee(Guarantee { 2, 2 }, 8, 2, 5));
 }
 
 } // namespace
