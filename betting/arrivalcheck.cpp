@@ -168,8 +168,8 @@ Result<ArrivalOutcome> CheckArrival(
                 ++line.size;
             });
         }
-        if (std::optional<Message> refusal = CheckNextLineSize(type, line.size, listLineSize)) {
-            return refuse(std::move(refusal->text), refusal->icon, -1);
+        if (Result<void> checked = CheckNextLineSize(type, line.size, listLineSize); !checked) {
+            return checked.refusal();
         }
         if (arrivalRefusal) {
             continue;

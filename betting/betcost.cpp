@@ -21,8 +21,8 @@ Result<BetCost> Cost(const CombinationList& list, const BetType& type, std::int6
     }
     int listLineSize = 0;
     for (CombinationList::Count i = 0; i < list.size(); ++i) {
-        if (std::optional<Message> refusal = CheckNextLineSize(type, LineSize(list.line(i)), listLineSize)) {
-            return Refusal { std::move(*refusal) };
+        if (Result<void> checked = CheckNextLineSize(type, LineSize(list.line(i)), listLineSize); !checked) {
+            return checked.refusal();
         }
     }
     BetCost cost;

@@ -132,17 +132,17 @@ Message MixedLineSizeRefusal(const BetType& type)
         MessageIcon::Information };
 }
 
-std::optional<Message> CheckNextLineSize(const BetType& type, int lineSize, int& listLineSize)
+Result<void> CheckNextLineSize(const BetType& type, int lineSize, int& listLineSize)
 {
     if (!type.fitsLineSize(lineSize)) {
-        return LineSizeRefusal(type);
+        return Refusal { LineSizeRefusal(type) };
     }
     if (listLineSize == 0) {
         listLineSize = lineSize;
     } else if (lineSize != listLineSize) {
-        return MixedLineSizeRefusal(type);
+        return Refusal { MixedLineSizeRefusal(type) };
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace ornal

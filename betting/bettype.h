@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <array>
 #include <cstddef>
@@ -77,8 +78,8 @@ Message LineSizeRefusal(const BetType& type);
 // The refusal of a list of a type sized by line whose lines do not all have the same size.
 Message MixedLineSizeRefusal(const BetType& type);
 
-// Reads the size of a list's next line: nullopt while the lines fit type, otherwise the refusal. listLineSize starts
-// at 0 and takes the size of the first line.
-std::optional<Message> CheckNextLineSize(const BetType& type, int lineSize, int& listLineSize);
+// Reads the size of a list's next line, refused once the lines do not fit type. listLineSize starts at 0 and takes
+// the size of the first line.
+Result<void> CheckNextLineSize(const BetType& type, int lineSize, int& listLineSize);
 
 } // namespace ornal

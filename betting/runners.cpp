@@ -25,9 +25,9 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
-Message refuse(std::string text)
+Refusal refuse(std::string text)
 {
-    return Message { std::move(text), MessageIcon::Information };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
 } // namespace
@@ -87,7 +87,7 @@ std::optional<int> ParseRunnerNumber(std::string_view text)
     return number;
 }
 
-std::optional<Message> CheckRunners(std::span<const Runner> runners)
+Result<void> CheckRunners(std::span<const Runner> runners)
 {
     if (runners.size() > static_cast<std::size_t>(kMaxRunners)) {
         return refuse("Une course compte au plus " + std::to_string(kMaxRunners)
@@ -107,7 +107,7 @@ std::optional<Message> CheckRunners(std::span<const Runner> runners)
             return refuse("La cote du partant " + std::to_string(runner.number) + " doit être supérieure à 1.");
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 std::vector<double> WinChances(std::span<const Runner> runners)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <optional>
 #include <span>
@@ -29,8 +30,8 @@ std::optional<double> ParseOdds(std::string_view text);
 // A runner number typed in a box ("7", " 12 "): a whole number from 1 to kMaxRunnerNumber, or nullopt.
 std::optional<int> ParseRunnerNumber(std::string_view text);
 
-// The refusal of runners given twice, odds of 1 or below, or more than kMaxRunners runners; nullopt when sound.
-std::optional<Message> CheckRunners(std::span<const Runner> runners);
+// Refuses runners given twice, odds of 1 or below, or more than kMaxRunners runners.
+Result<void> CheckRunners(std::span<const Runner> runners);
 
 // Each runner's chance to win, p_i = (1 / c_i) / sum of (1 / c_j): the bookmaker's margin taken out. Runners as
 // CheckRunners accepts them.

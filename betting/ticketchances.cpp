@@ -406,8 +406,8 @@ Refusal refusal(Message message)
 Result<TicketChances> ComputeTicketChances(const CombinationList& list, const BetType& type,
     std::span<const Runner> runners, std::span<const double> predictionHorses)
 {
-    if (std::optional<Message> refused = CheckRunners(runners)) {
-        return refusal(std::move(*refused));
+    if (Result<void> checked = CheckRunners(runners); !checked) {
+        return checked.refusal();
     }
     if (runners.size() < static_cast<std::size_t>(type.placesNeeded)) {
         return refusal(refuse("Le " + std::string(type.name) + " demande au moins " + std::to_string(type.placesNeeded)
@@ -460,8 +460,8 @@ Result<TicketChances> ComputeTicketChances(const CombinationList& list, const Be
             }
             ++size;
         });
-        if (std::optional<Message> refused = CheckNextLineSize(type, size, listLineSize)) {
-            return refusal(std::move(*refused));
+        if (Result<void> checked = CheckNextLineSize(type, size, listLineSize); !checked) {
+            return checked.refusal();
         }
         if (strangerFound) {
             return refusal(refuse("Le numéro " + numberText(stranger) + " d'une ligne n'est pas un partant."));

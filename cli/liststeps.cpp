@@ -89,7 +89,7 @@ std::optional<std::string> AddListStep(std::vector<ListStep>& steps, std::string
     return std::nullopt;
 }
 
-std::optional<Message> RunListSteps(const std::vector<ListStep>& steps, Game& game)
+Result<void> RunListSteps(const std::vector<ListStep>& steps, Game& game)
 {
     for (const ListStep& step : steps) {
         GameOutcome outcome;
@@ -105,10 +105,10 @@ std::optional<Message> RunListSteps(const std::vector<ListStep>& steps, Game& ga
             break;
         }
         if (outcome.refusal) {
-            return outcome.refusal->message;
+            return *outcome.refusal;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace ornal

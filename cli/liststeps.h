@@ -32,6 +32,6 @@ std::optional<std::string> AddListStep(std::vector<ListStep>& steps, std::string
 
 // Runs steps over the game's list as the window runs a filter after Yes and the conditions after Appliquer, against
 // the game's prediction. The first refusal stops the run and is returned; the list keeps what came before it.
-std::optional<Message> RunListSteps(const std::vector<ListStep>& steps, Game& game);
+Result<void> RunListSteps(const std::vector<ListStep>& steps, Game& game);
 
 } // namespace ornal

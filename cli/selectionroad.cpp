@@ -74,8 +74,8 @@ SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
     if (road.status != SelectionRoad::Status::Computed) {
         return road;
     }
-    if (const std::optional<Message> refusal = RunListSteps(options.listSteps, road.game)) {
-        return stop(std::move(road), SelectionRoad::Status::Refused, refusal->text);
+    if (const Result<void> run = RunListSteps(options.listSteps, road.game); !run) {
+        return stop(std::move(road), SelectionRoad::Status::Refused, run.refusal().text());
     }
     return road;
 }

@@ -74,10 +74,10 @@ FlowOutcome ToggleBaseMark(Selection& sel, int i)
 
 FlowOutcome ChooseBetSize(Selection& sel)
 {
-    if (const std::optional<Message> refusal = CheckBetSizeChoice(sel.horseCountText, sel.betSizeText)) {
+    if (const Result<void> checked = CheckBetSizeChoice(sel.horseCountText, sel.betSizeText); !checked) {
         const auto status
             = sel.horseCountText.empty() ? FlowOutcome::Status::NoHorseCount : FlowOutcome::Status::InvalidChoice;
-        return FlowOutcome { status, Refusal { *refusal } };
+        return FlowOutcome { status, checked.refusal() };
     }
     if (sel.baseCount != -1) {
         untickAll(sel);

@@ -17,15 +17,15 @@ int ShownNumberBoxCount(std::string_view horseCountText)
     return count;
 }
 
-std::optional<Message> CheckBetSizeChoice(std::string_view horseCountText, std::string_view betSizeText)
+Result<void> CheckBetSizeChoice(std::string_view horseCountText, std::string_view betSizeText)
 {
     if (horseCountText.empty()) {
-        return Message { std::string(text::kChooseNumber) };
+        return Refusal::Saying(std::string(text::kChooseNumber));
     }
     if (NumericValue(horseCountText) < NumericValue(betSizeText)) {
-        return Message { std::string(text::kInvalidChoice) };
+        return Refusal::Saying(std::string(text::kInvalidChoice));
     }
-    return std::nullopt;
+    return {};
 }
 
 int ShownResultBoxCount(std::string_view betSizeText)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <optional>
 #include <string_view>
@@ -14,8 +15,8 @@ namespace ornal {
 int ShownNumberBoxCount(std::string_view horseCountText);
 
 // The checks of a bet-size choice: "Choisir un Nombre." for an empty horse count, "Choix invalide." when the horse
-// count is below the bet size; nullopt when the choice is accepted.
-std::optional<Message> CheckBetSizeChoice(std::string_view horseCountText, std::string_view betSizeText);
+// count is below the bet size.
+Result<void> CheckBetSizeChoice(std::string_view horseCountText, std::string_view betSizeText);
 
 // How many result boxes a bet-size text shows: box i is shown when i <= value - 1 (0 to 5).
 int ShownResultBoxCount(std::string_view betSizeText);

@@ -46,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CombinationList list = ornal::fuzz::FuzzedList(in);
 
     // The refusals: an empty list first, then a text that names no number; the question quotes the text as is.
-    const std::optional<ornal::Message> refusal = ornal::CheckFilter(list, filterText);
+    const ornal::Result<void> checked = ornal::CheckFilter(list, filterText);
+    const std::optional<ornal::Message> refusal
+        = checked ? std::nullopt : std::optional<ornal::Message>(checked.refusal().message);
     const std::optional<double> chosen = ornal::FilterNumber(filterText);
     ORNAL_FUZZ_CHECK(chosen.has_value() == ornal::StartsWithNumber(filterText), Shown(filterText));
     ORNAL_FUZZ_CHECK(!chosen || *chosen == ornal::NumericValue(filterText), Shown(filterText));

@@ -190,10 +190,7 @@ GameOutcome Game::compute()
 
 Result<void> Game::checkFilter(std::string_view filterText) const
 {
-    if (std::optional<Message> refusal = CheckFilter(m_list, filterText)) {
-        return Refusal { std::move(*refusal) };
-    }
-    return {};
+    return CheckFilter(m_list, filterText);
 }
 
 GameOutcome Game::keep(std::string_view filterText)
@@ -245,8 +242,8 @@ GameOutcome Game::search() const
 GameOutcome Game::applyConditions(LineConditions conditions)
 {
     m_conditions = std::move(conditions);
-    if (std::optional<Message> refusal = CheckConditions(m_list, m_conditions, m_predictionTexts)) {
-        return refused(std::move(*refusal), GamePart::Conditions);
+    if (const Result<void> checked = CheckConditions(m_list, m_conditions, m_predictionTexts); !checked) {
+        return refused(checked.refusal().message, GamePart::Conditions);
     }
     replaceList(ApplyConditions(m_list, m_conditions));
     return changed(kListChange | GamePart::Conditions);

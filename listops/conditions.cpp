@@ -9,12 +9,12 @@ namespace ornal {
 
 namespace {
 
-Message refusal(std::string text)
+Refusal refusal(std::string text)
 {
-    return Message { std::move(text), MessageIcon::Information };
+    return Refusal::Saying(std::move(text), MessageIcon::Information);
 }
 
-std::optional<Message> checkRange(const std::string& label, const CountRange& range)
+Result<void> checkRange(const std::string& label, const CountRange& range)
 {
     if (range.minimum < 0) {
         return refusal(label + " : le minimum " + std::to_string(range.minimum) + " est négatif.");
@@ -23,10 +23,10 @@ std::optional<Message> checkRange(const std::string& label, const CountRange& ra
         return refusal(label + " : le minimum " + std::to_string(range.minimum) + " dépasse le maximum "
             + std::to_string(range.maximum) + ".");
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<Message> checkGroup(const HorseGroup& group, const std::vector<double>& prediction)
+Result<void> checkGroup(const HorseGroup& group, const std::vector<double>& prediction)
 {
     if (group.numbers.empty()) {
         return refusal("Le groupe « " + group.name + " » est vide.");
@@ -43,20 +43,20 @@ std::optional<Message> checkGroup(const HorseGroup& group, const std::vector<dou
         }
     }
     const std::string label = "Groupe « " + group.name + " »";
-    if (std::optional<Message> problem = checkRange(label, group.count)) {
-        return problem;
+    if (Result<void> checked = checkRange(label, group.count); !checked) {
+        return checked;
     }
     // A minimum above the group's size would empty the list without saying why.
     if (group.count.minimum > static_cast<int>(group.numbers.size())) {
         return refusal(label + " : le minimum " + std::to_string(group.count.minimum) + " dépasse ses "
             + std::to_string(group.numbers.size()) + " numéros.");
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-std::optional<Message> CheckConditions(
+Result<void> CheckConditions(
     const CombinationList& list, const LineConditions& conditions, std::span<const std::string> predictionNumbers)
 {
     if (list.empty()) {
@@ -72,25 +72,25 @@ std::optional<Message> CheckConditions(
         }
     }
     for (const HorseGroup& group : conditions.groups()) {
-        if (std::optional<Message> problem = checkGroup(group, prediction)) {
-            return problem;
+        if (Result<void> checked = checkGroup(group, prediction); !checked) {
+            return checked;
         }
     }
     if (conditions.sum()) {
-        if (std::optional<Message> problem = checkRange("Somme", *conditions.sum())) {
-            return problem;
+        if (Result<void> checked = checkRange("Somme", *conditions.sum()); !checked) {
+            return checked;
         }
     }
     if (conditions.evenCount()) {
-        if (std::optional<Message> problem = checkRange("Nombre de pairs", *conditions.evenCount())) {
-            return problem;
+        if (Result<void> checked = checkRange("Nombre de pairs", *conditions.evenCount()); !checked) {
+            return checked;
         }
     }
     if (conditions.longestRun() && *conditions.longestRun() < 1) {
         return refusal("Suite : le maximum " + std::to_string(*conditions.longestRun())
             + " est trop petit, tout numéro forme à lui seul une suite de 1.");
     }
-    return std::nullopt;
+    return {};
 }
 
 CombinationList ApplyConditions(const CombinationList& list, const LineConditions& conditions)

@@ -2,6 +2,7 @@
 
 #include "engine/combinationlist.h"
 #include "engine/messages.h"
+#include "engine/refusal.h"
 #include "listops/lineconditions.h"
 
 #include <atomic>
@@ -14,9 +15,9 @@ namespace ornal {
 // How many lines CountMeeting reads between two looks at its stop flag.
 inline constexpr CombinationList::Count kStopCheckInterval = 4096;
 
-// The refusal to show before conditions are applied to list, or nullopt when they may be applied; predictionNumbers
-// are the texts of the prediction's number boxes as they stand (blank boxes are skipped). Nothing is changed.
-std::optional<Message> CheckConditions(
+// Refuses conditions that cannot be applied to list; predictionNumbers are the texts of the prediction's number
+// boxes as they stand (blank boxes are skipped). Nothing is changed.
+Result<void> CheckConditions(
     const CombinationList& list, const LineConditions& conditions, std::span<const std::string> predictionNumbers);
 
 // The lines of list meeting every condition, in their order and unchanged.

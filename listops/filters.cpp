@@ -32,16 +32,16 @@ std::optional<double> FilterNumber(std::string_view filterText)
     return NumericValue(filterText);
 }
 
-std::optional<Message> CheckFilter(const CombinationList& list, std::string_view filterText)
+Result<void> CheckFilter(const CombinationList& list, std::string_view filterText)
 {
     if (list.empty()) {
-        return Message { std::string(text::kEmptyList), MessageIcon::Information };
+        return Refusal::Saying(std::string(text::kEmptyList), MessageIcon::Information);
     }
     // Confirming an empty or non-numeric choice would keep nothing and lose the list.
     if (!FilterNumber(filterText)) {
-        return Message { std::string(text::kChooseNumber), MessageIcon::Information };
+        return Refusal::Saying(std::string(text::kChooseNumber), MessageIcon::Information);
     }
-    return std::nullopt;
+    return {};
 }
 
 Message KeepQuestion(std::string_view filterText)

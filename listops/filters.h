@@ -2,6 +2,7 @@
 
 #include "engine/combinationlist.h"
 #include "engine/messages.h"
+#include "engine/refusal.h"
 
 #include <optional>
 #include <string_view>
@@ -12,8 +13,8 @@ namespace ornal {
 std::optional<double> FilterNumber(std::string_view filterText);
 
 // The refusal a filter shows before its question ("Liste vide , traitement impossible." or "Choisir un Nombre."),
-// or nullopt when the filter may ask.
-std::optional<Message> CheckFilter(const CombinationList& list, std::string_view filterText);
+// if any.
+Result<void> CheckFilter(const CombinationList& list, std::string_view filterText);
 
 // The question asked before a filter runs, with the filter box's text as it stands.
 Message KeepQuestion(std::string_view filterText);

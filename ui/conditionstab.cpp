@@ -422,8 +422,8 @@ void ConditionsTab::showCount()
     const LineConditions conditions = settings.conditions();
     const CombinationList& list = m_game.list();
     m_remaining->setText(ToQString(RemainingCaption(CountMeeting(list, conditions).value_or(0), list.size())));
-    const std::optional<Message> refusal = CheckConditions(list, conditions, m_game.prediction());
-    m_problem->setText(refusal ? ToQString(refusal->text) : QString());
+    const Result<void> checked = CheckConditions(list, conditions, m_game.prediction());
+    m_problem->setText(checked ? QString() : ToQString(checked.refusal().text()));
 }
 
 } // namespace ornal

@@ -196,8 +196,8 @@ void RunnersDialog::readRows()
         runners.push_back(Runner { *number, *odds });
     }
     m_count->setText(runnersCount(runners.size()));
-    if (const std::optional<Message> refusal = CheckRunners(runners)) {
-        say(ToQString(refusal->text));
+    if (const Result<void> checked = CheckRunners(runners); !checked) {
+        say(ToQString(checked.refusal().text()));
         return;
     }
     say(QString());

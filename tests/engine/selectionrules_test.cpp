@@ -21,13 +21,13 @@ TEST(ShownNumberBoxCount, BoxesBelowTheHorseCountUpToTwenty)
 
 TEST(CheckBetSizeChoice, RefusesAnEmptyHorseCountThenASmallerOne)
 {
-    EXPECT_EQ(CheckBetSizeChoice("", "3")->text, "Choisir un Nombre.");
-    EXPECT_EQ(CheckBetSizeChoice("5", "7")->text, "Choix invalide.");
-    EXPECT_EQ(CheckBetSizeChoice("abc", "2")->text, "Choix invalide.");
-    EXPECT_EQ(CheckBetSizeChoice("5", "7")->icon, MessageIcon::None);
-    EXPECT_FALSE(CheckBetSizeChoice("4", "4"));
-    EXPECT_FALSE(CheckBetSizeChoice("8", " "));
-    EXPECT_FALSE(CheckBetSizeChoice("4", "2.5"));
+    EXPECT_EQ(CheckBetSizeChoice("", "3").refusal().text(), "Choisir un Nombre.");
+    EXPECT_EQ(CheckBetSizeChoice("5", "7").refusal().text(), "Choix invalide.");
+    EXPECT_EQ(CheckBetSizeChoice("abc", "2").refusal().text(), "Choix invalide.");
+    EXPECT_EQ(CheckBetSizeChoice("5", "7").refusal().message.icon, MessageIcon::None);
+    EXPECT_TRUE(CheckBetSizeChoice("4", "4"));
+    EXPECT_TRUE(CheckBetSizeChoice("8", " "));
+    EXPECT_TRUE(CheckBetSizeChoice("4", "2.5"));
 }
 
 TEST(ShownResultBoxCount, OneBoxPerNumberUpToFive)

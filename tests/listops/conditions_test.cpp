@@ -282,10 +282,10 @@ const CombinationList kOneLine = MakeList({ "-1-2-" });
 
 TEST_P(RefusalTable, RefusesBeforeApplying)
 {
-    const std::optional<Message> refusal = CheckConditions(GetParam().list, GetParam().conditions, kPrediction);
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->text, GetParam().text);
-    EXPECT_EQ(refusal->icon, MessageIcon::Information);
+    const Result<void> checked = CheckConditions(GetParam().list, GetParam().conditions, kPrediction);
+    ASSERT_FALSE(checked);
+    EXPECT_EQ(checked.refusal().text(), GetParam().text);
+    EXPECT_EQ(checked.refusal().message.icon, MessageIcon::Information);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RefusalTable,
@@ -321,7 +321,7 @@ TEST(CheckConditions, AcceptsNumbersByValueAndLeavesTheConditionsAlone)
     conditions.setEvenCount(CountRange { 0, 0 });
     conditions.setLongestRun(1);
     const LineConditions before = conditions;
-    EXPECT_EQ(CheckConditions(kOneLine, conditions, kPrediction), std::nullopt);
+    EXPECT_TRUE(CheckConditions(kOneLine, conditions, kPrediction));
     EXPECT_EQ(conditions.groups(), before.groups());
     EXPECT_EQ(conditions.groups()[1].name, "Bases");
 }

@@ -35,11 +35,12 @@ INSTANTIATE_TEST_SUITE_P(Table, LineHoldsNumberTest,
 
 TEST(CheckFilter, EmptyListComesFirst)
 {
-    const auto refusal = CheckFilter(CombinationList {}, "");
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->text, "Liste vide , traitement impossible.");
-    EXPECT_EQ(refusal->icon, MessageIcon::Information);
-    EXPECT_EQ(refusal->title, "Programme Ornal");
+    const Result<void> checked = CheckFilter(CombinationList {}, "");
+    ASSERT_FALSE(checked);
+    const Message& refusal = checked.refusal().message;
+    EXPECT_EQ(refusal.text, "Liste vide , traitement impossible.");
+    EXPECT_EQ(refusal.icon, MessageIcon::Information);
+    EXPECT_EQ(refusal.title, "Programme Ornal");
 }
 
 // Confirming an empty or non-numeric choice used to keep nothing: the list was lost.
@@ -47,13 +48,13 @@ TEST(CheckFilter, RefusesTextsThatNameNoNumber)
 {
     const CombinationList list = MakeList({ "-1-2-" });
     for (const char* text : { "", " ", "abc", "-", "é5" }) {
-        const auto refusal = CheckFilter(list, text);
-        ASSERT_TRUE(refusal) << '"' << text << '"';
-        EXPECT_EQ(refusal->text, "Choisir un Nombre.");
-        EXPECT_EQ(refusal->icon, MessageIcon::Information);
+        const Result<void> checked = CheckFilter(list, text);
+        ASSERT_FALSE(checked) << '"' << text << '"';
+        EXPECT_EQ(checked.refusal().text(), "Choisir un Nombre.");
+        EXPECT_EQ(checked.refusal().message.icon, MessageIcon::Information);
     }
     for (const char* text : { "5", " 5", "05", "7abc", "0" }) {
-        EXPECT_FALSE(CheckFilter(list, text)) << '"' << text << '"';
+        EXPECT_TRUE(CheckFilter(list, text)) << '"' << text << '"';
     }
 }
 
