@@ -18,11 +18,11 @@ std::optional<SelectionRoad> OpenGameRoad(const CommandLineOptions& options)
     GameLoadOutcome loaded = LoadGame(*file);
     if (!loaded.ok()) {
         road.status = SelectionRoad::Status::Refused;
-        road.text = std::move(loaded.message);
+        road.text = loaded.refusal().text();
         return road;
     }
-    (void)road.game.open(*loaded.game);
-    road.openedGame = std::move(loaded.game);
+    (void)road.game.open(*loaded);
+    road.openedGame = std::move(loaded).value();
     return road;
 }
 

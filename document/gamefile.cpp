@@ -73,25 +73,24 @@ std::optional<std::filesystem::path> GameFileNamed(const std::vector<std::string
 
 GameLoadOutcome LoadGame(const std::filesystem::path& file)
 {
-    GameLoadOutcome outcome;
-    GameReading reading;
+    const auto refused
+        = [](std::string sentence) { return Refusal::Saying(std::move(sentence), MessageIcon::Critical); };
+    std::string reason;
     try {
         ReadOutcome read = ReadFileLimited(file, kMaxGameFileBytes);
         if (!read.ok()) {
-            outcome.message = std::move(read.message);
-            return outcome;
+            return refused(std::move(read.message));
         }
-        reading = GameFromJson(read.bytes);
+        GameReading reading = GameFromJson(read.bytes);
+        if (reading) {
+            return reading;
+        }
+        reason = reading.refusal().text();
     } catch (const std::bad_alloc&) {
         // The file's bytes are freed by now: the sentence has room.
-        reading.reason = "mémoire insuffisante";
+        reason = "mémoire insuffisante";
     }
-    if (!reading.ok()) {
-        outcome.message = CannotOpenSentence(file, reading.reason);
-        return outcome;
-    }
-    outcome.game = std::move(reading.game);
-    return outcome;
+    return refused(CannotOpenSentence(file, reason));
 }
 
 } // namespace ornal

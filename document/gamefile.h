@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/savedgame.h"
+#include "engine/refusal.h"
 #include "files/atomicwriter.h"
 
 #include <filesystem>
@@ -10,14 +11,9 @@
 
 namespace ornal {
 
-// A game opened from its file, or the French sentence saying why not ("Impossible d'ouvrir « jeu.ornal » : la
-// ligne 12 n'est pas une combinaison."); nothing is half read.
-struct GameLoadOutcome {
-    std::optional<SavedGame> game;
-    std::string message;
-
-    bool ok() const { return game.has_value(); }
-};
+// A game opened from its file, or the refusal whose French sentence says why not ("Impossible d'ouvrir « jeu.ornal »
+// : la ligne 12 n'est pas une combinaison."); nothing is half read.
+using GameLoadOutcome = Result<SavedGame>;
 
 // Saves game as file, whole or not at all. existing says whether a previous file of that name (the same game saved
 // again) is replaced, atomically once the new one is complete and synced, or kept and the save refused.

@@ -2,7 +2,8 @@
 
 #include "document/savedgame.h"
 
-#include <optional>
+#include "engine/refusal.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,13 +13,9 @@ namespace ornal {
 // Texts CheckGame refuses are not written as they are (invalid UTF-8 becomes U+FFFD): check the game first.
 std::string GameToJson(const SavedGame& game);
 
-// A game read from a file's text, or what is wrong with it.
-struct GameReading {
-    std::optional<SavedGame> game;
-    std::string reason; // French, no capital, no full stop; empty when game is set
-
-    bool ok() const { return game.has_value(); }
-};
+// A game read from a file's text, or what is wrong with it: a refusal whose text is French, without a capital or a
+// full stop, so that it ends a sentence naming the file.
+using GameReading = Result<SavedGame>;
 
 // Reads and checks the text of a game file: JSON syntax, format name, version, every member's type and range, every
 // line's shape; nothing is thrown.

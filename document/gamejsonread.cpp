@@ -427,50 +427,42 @@ std::string TreeProblem(std::string_view bytes, const JsonReading& reading)
 
 GameReading GameFromJson(std::string_view bytes)
 {
-    GameReading reading;
+    const auto refused = [](std::string reason) { return Refusal::Saying(std::move(reason), MessageIcon::Critical); };
     const std::size_t start = FirstSignificant(bytes);
     if (start == bytes.size()) {
-        reading.reason = "le fichier est vide";
-        return reading;
+        return refused("le fichier est vide");
     }
     if (bytes[start] != '{') {
-        reading.reason = kNotAGame;
-        return reading;
+        return refused(std::string(kNotAGame));
     }
     if (!IsValidUtf8(bytes)) {
-        reading.reason = "le texte du fichier n'est pas en UTF-8 valide";
-        return reading;
+        return refused("le texte du fichier n'est pas en UTF-8 valide");
     }
     // The JSON reader takes a NUL byte for the end of the text: what follows it would go unread.
     if (bytes.find('\0') != std::string_view::npos) {
-        reading.reason = "le fichier contient un octet nul";
-        return reading;
+        return refused("le fichier contient un octet nul");
     }
     // No member holds a longer text, and the JSON reader would hold such a text twice before it could be refused.
     // Six characters of the file ("\\u00e9") make at least one byte of a text: the bound is safe for every game.
     if (LongestRawText(bytes) > 6 * std::max(kMaxGameLineBytes, kMaxGameSelectionTextBytes)) {
-        reading.reason = "un texte du fichier dépasse "
-            + std::to_string(std::max(kMaxGameLineBytes, kMaxGameSelectionTextBytes)) + " octets";
-        return reading;
+        return refused("un texte du fichier dépasse "
+            + std::to_string(std::max(kMaxGameLineBytes, kMaxGameSelectionTextBytes)) + " octets");
     }
     try {
         const JsonReading tree = ReadJson(bytes, kGameJsonLimits);
         if (!tree.ok()) {
-            reading.reason = TreeProblem(bytes, tree);
-            return reading;
+            return refused(TreeProblem(bytes, tree));
         }
         SavedGame game;
         if (Problem problem = ReadGame(*tree.root, game)) {
-            reading.reason = std::move(*problem);
-        } else {
-            reading.game = std::move(game);
+            return refused(std::move(*problem));
         }
+        return game;
     } catch (const std::bad_alloc&) {
-        reading.reason = "mémoire insuffisante";
+        return refused("mémoire insuffisante");
     } catch (const std::exception&) {
-        reading.reason = kNotAGame;
+        return refused(std::string(kNotAGame));
     }
-    return reading;
 }
 
 } // namespace ornal

@@ -60,6 +60,8 @@ public:
 
     // The refusal; only when !ok().
     const Refusal& refusal() const { return std::get<1>(m_state); }
+    // The refusal's text, empty when ok().
+    std::string refusalText() const { return ok() ? std::string() : refusal().text(); }
 
     bool operator==(const Result&) const = default;
 
@@ -81,6 +83,8 @@ public:
     explicit operator bool() const { return ok(); }
     // The refusal; only when !ok().
     const Refusal& refusal() const { return *m_refusal; }
+    // The refusal's text, empty when ok().
+    std::string refusalText() const { return ok() ? std::string() : refusal().text(); }
 
     bool operator==(const Result&) const = default;
 

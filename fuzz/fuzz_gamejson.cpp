@@ -16,17 +16,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string context = ornal::fuzz::Shown(bytes.substr(0, 400));
     if (!reading.ok()) {
         // The reason goes into a sentence on the screen: a few words of valid text on one line.
-        ORNAL_FUZZ_CHECK(!reading.reason.empty(), context);
-        ORNAL_FUZZ_CHECK(ornal::IsValidUtf8(reading.reason), context + " -> " + ornal::fuzz::Shown(reading.reason));
+        ORNAL_FUZZ_CHECK(!reading.refusalText().empty(), context);
         ORNAL_FUZZ_CHECK(
-            !ornal::HasControlCharacter(reading.reason), context + " -> " + ornal::fuzz::Shown(reading.reason));
+            ornal::IsValidUtf8(reading.refusalText()), context + " -> " + ornal::fuzz::Shown(reading.refusalText()));
+        ORNAL_FUZZ_CHECK(!ornal::HasControlCharacter(reading.refusalText()),
+            context + " -> " + ornal::fuzz::Shown(reading.refusalText()));
         return 0;
     }
-    ORNAL_FUZZ_CHECK(reading.reason.empty(), context);
-    ORNAL_FUZZ_CHECK(!ornal::CheckGame(*reading.game).has_value(), context);
-    const std::string written = ornal::GameToJson(*reading.game);
+    ORNAL_FUZZ_CHECK(reading.refusalText().empty(), context);
+    ORNAL_FUZZ_CHECK(!ornal::CheckGame(*reading).has_value(), context);
+    const std::string written = ornal::GameToJson(*reading);
     const ornal::GameReading again = ornal::GameFromJson(written);
-    ORNAL_FUZZ_CHECK(again.ok(), context + " -> " + again.reason);
-    ORNAL_FUZZ_CHECK(*again.game == *reading.game, context);
+    ORNAL_FUZZ_CHECK(again.ok(), context + " -> " + again.refusalText());
+    ORNAL_FUZZ_CHECK(*again == *reading, context);
     return 0;
 }

@@ -86,12 +86,12 @@ bool GameFiles::openGameFile(const std::filesystem::path& file)
     GameLoadOutcome loaded = LoadGame(file);
     if (!loaded.ok()) {
         busy.restore();
-        m_messages.show(CriticalMessage(loaded.message));
+        m_messages.show(loaded.refusal().message);
         return false;
     }
     // Showing the largest list builds its rows: a shortage there is the same message as one while reading.
     if (!TryAllocating([&] {
-            (void)m_game.open(std::move(*loaded.game));
+            (void)m_game.open(std::move(loaded).value());
             m_view.showGame();
             return true;
         })) {

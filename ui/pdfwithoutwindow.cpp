@@ -31,9 +31,9 @@ int RunPdfWithoutWindow(const QStringList& arguments)
     }
     GameLoadOutcome loaded = LoadGame(ToStd(arguments[2]));
     if (!loaded.ok()) {
-        return Fail(loaded.message);
+        return Fail(loaded.refusal().text());
     }
-    const GamePrintout printout(std::move(*loaded.game), ShortDate(CurrentLocalDateTime()));
+    const GamePrintout printout(std::move(loaded).value(), ShortDate(CurrentLocalDateTime()));
     if (arguments[1] == QLatin1String(kToStandardOutput)) {
         // The caller owns the file behind the descriptor, and says what went wrong with it.
         QFile out;

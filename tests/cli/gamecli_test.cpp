@@ -56,8 +56,8 @@ TEST(GameCommandLine, TheSavedGameHoldsTheSelectionAsTheWindowWould)
     const std::filesystem::path file = folder / "jeu.ornal";
     ASSERT_EQ(RunOrnal({ "--enregistrer", file.string(), "--base", "7", "|5|3|3|7|12|1|9" }).status, 0);
     const GameLoadOutcome loaded = LoadGame(file);
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    const SavedGame& game = *loaded.game;
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
+    const SavedGame& game = *loaded;
     // The player's road: 5 horses, bet size 3, one base, the mark of box 2 (the 7) ticked.
     EXPECT_EQ(game.selection.horseCountText, "5");
     EXPECT_EQ(game.selection.betSizeText, "3");
@@ -87,12 +87,12 @@ TEST(GameCommandLine, TheSavedGameKeepsTheBetTypeAndStakeGiven)
         { "--print", "--enregistrer", file.string(), "--jeu", "tierce", "--mise", "3,50", "|5|3|3|7|12|1|9" });
     ASSERT_EQ(run.status, 0) << run.err;
     const GameLoadOutcome loaded = LoadGame(file);
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
     // The rapports are for the type's usual stake, which the file now says.
-    EXPECT_EQ(loaded.game->bet, (SavedBet { "tierce", 350, 100 }));
+    EXPECT_EQ(loaded->bet, (SavedBet { "tierce", 350, 100 }));
 
     ASSERT_EQ(RunOrnal({ "--enregistrer", (folder / "sans.ornal").string(), "|5|3|3|7|12|1|9" }).status, 0);
-    EXPECT_FALSE(LoadGame(folder / "sans.ornal").game->bet.has_value()) << "no --jeu, no bet";
+    EXPECT_FALSE(LoadGame(folder / "sans.ornal")->bet.has_value()) << "no --jeu, no bet";
 }
 
 TEST(GameCommandLine, TheCsvHasAHeaderAndEveryLineWithItsNumbers)
@@ -212,8 +212,8 @@ TEST(GameCommandLine, AKillDuringASaveLeavesNoGameOrAWholeOne)
         ::waitpid(child, &status, 0);
         if (std::filesystem::exists(file)) {
             const GameLoadOutcome loaded = LoadGame(file);
-            ASSERT_TRUE(loaded.ok()) << attempt << ": " << loaded.message;
-            EXPECT_EQ(loaded.game->list.size(), 77520u) << attempt;
+            ASSERT_TRUE(loaded.ok()) << attempt << ": " << loaded.refusalText();
+            EXPECT_EQ(loaded->list.size(), 77520u) << attempt;
         }
     }
 }

@@ -127,8 +127,8 @@ TEST(SavedGameCommandLine, TheSavedBetChecksAnArrivalAndIsSavedAgainWithItsNewSt
     EXPECT_EQ(run.err,
         Amounts("Combinaisons : 10\nCoût : 10 mises de 2,50_€ = 25,00_€\ndésordre : 1\nLignes gagnantes : 1\n"));
     const GameLoadOutcome loaded = LoadGame(again);
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    EXPECT_EQ(loaded.game->bet, (SavedBet { "tierce", 250, 100 }));
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
+    EXPECT_EQ(loaded->bet, (SavedBet { "tierce", 250, 100 }));
 }
 
 TEST(SavedGameCommandLine, AStakeOrAnArrivalWithoutABetIsAMisuse)

@@ -40,8 +40,8 @@ const Texts kSavedOddsErr = NoBreak({ "Combinaisons : 3", "Coût : 3 mises de 1,
 std::vector<Runner> Loaded(const std::filesystem::path& file)
 {
     const GameLoadOutcome loaded = LoadGame(file);
-    EXPECT_TRUE(loaded.ok()) << loaded.message;
-    return loaded.ok() ? loaded.game->runners : std::vector<Runner> {};
+    EXPECT_TRUE(loaded.ok()) << loaded.refusalText();
+    return loaded.ok() ? loaded->runners : std::vector<Runner> {};
 }
 
 class SavedOddsTest : public testing::Test {

@@ -50,8 +50,8 @@ TEST_P(SavedWhole, ComesBackPrintedAndOpened)
     ASSERT_EQ(run.status, 0) << run.err;
 
     const GameLoadOutcome loaded = LoadGame(file);
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    c.check(*loaded.game);
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
+    c.check(*loaded);
 
     const ProgramRun printed = RunOrnal({ "--print", file.string() });
     EXPECT_EQ(printed.status, 0) << printed.err;
@@ -59,15 +59,15 @@ TEST_P(SavedWhole, ComesBackPrintedAndOpened)
     EXPECT_EQ(printed.err, c.printedErr ? std::string(c.printedErr) : WithLineAfterCaption(run.err, c.broughtBack));
 
     Game game;
-    ASSERT_TRUE(game.open(*loaded.game).ok());
-    EXPECT_EQ(game.guarantee(), loaded.game->guarantee);
-    EXPECT_EQ(game.arrival(), loaded.game->arrival);
+    ASSERT_TRUE(game.open(*loaded).ok());
+    EXPECT_EQ(game.guarantee(), loaded->guarantee);
+    EXPECT_EQ(game.arrival(), loaded->arrival);
     SavedGame conditions;
     SaveConditions(game.conditions(), conditions);
-    EXPECT_EQ(conditions.conditions, loaded.game->conditions);
-    EXPECT_EQ(conditions.lineConditions, loaded.game->lineConditions);
+    EXPECT_EQ(conditions.conditions, loaded->conditions);
+    EXPECT_EQ(conditions.lineConditions, loaded->lineConditions);
     // Saved again unchanged, the game is the same file.
-    EXPECT_EQ(game.saved(), *loaded.game);
+    EXPECT_EQ(game.saved(), *loaded);
 }
 
 const char* const kFive = "|5|3|3|7|12|1|9";

@@ -128,8 +128,8 @@ TEST_P(GameRoundTrip, OpensAsItWasSaved)
     const WriteOutcome saved = SaveGame(file, GetParam().game);
     ASSERT_TRUE(saved.written()) << saved.message;
     const GameLoadOutcome loaded = LoadGame(file);
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    EXPECT_TRUE(*loaded.game == GetParam().game);
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
+    EXPECT_TRUE(*loaded == GetParam().game);
     EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" });
 }
 
@@ -149,8 +149,8 @@ TEST(GameFile, AFileWrittenBeforeTheOptionalMembersOpens)
 {
     // Written by hand as the first version of the format has it, without any of the later members.
     const GameLoadOutcome loaded = LoadGame(Version1Game());
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    const SavedGame& game = *loaded.game;
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
+    const SavedGame& game = *loaded;
     EXPECT_EQ(game.selection.horseCountText, "5");
     EXPECT_EQ(game.selection.betSizeText, "2");
     EXPECT_EQ(game.selection.baseText, "1");
@@ -187,10 +187,10 @@ TEST(GameFile, SavingAgainKeepsOrReplacesThePreviousFileAsAsked)
 
     const WriteOutcome kept = SaveGame(file, second);
     EXPECT_EQ(kept.message, "Impossible d'enregistrer « jeu.ornal » : le fichier existe déjà.");
-    EXPECT_EQ(LoadGame(file).game->selectionText, "-1-2");
+    EXPECT_EQ(LoadGame(file)->selectionText, "-1-2");
 
     ASSERT_TRUE(SaveGame(file, second, ExistingFile::Replace).written());
-    EXPECT_EQ(LoadGame(file).game->selectionText, "-3-4");
+    EXPECT_EQ(LoadGame(file)->selectionText, "-3-4");
     EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" });
 }
 
@@ -231,7 +231,7 @@ TEST(GameFile, ANameWithAccentsAndSpacesIsKeptAndNamed)
     EXPECT_EQ(EntriesOf(folder.path()), Names { "Quinté du 14 juillet – Prix d'Été.ornal" });
     EXPECT_TRUE(LoadGame(file).ok());
     PutContent(folder / "Liste sans fin été.ornal", "{");
-    EXPECT_EQ(LoadGame(folder / "Liste sans fin été.ornal").message,
+    EXPECT_EQ(LoadGame(folder / "Liste sans fin été.ornal").refusalText(),
         "Impossible d'ouvrir « Liste sans fin été.ornal » : le fichier est incomplet, coupé avant la fin.");
 }
 
@@ -261,7 +261,7 @@ TEST_P(BadGameFile, IsRefusedWithItsReason)
     PutContent(folder / "jeu.ornal", GetParam().lines > 0 ? LinesFile(GetParam().lines) : GetParam().content);
     const GameLoadOutcome loaded = LoadGame(folder / "jeu.ornal");
     EXPECT_FALSE(loaded.ok());
-    EXPECT_EQ(loaded.message, std::string("Impossible d'ouvrir « jeu.ornal » : ") + GetParam().reason + ".");
+    EXPECT_EQ(loaded.refusalText(), std::string("Impossible d'ouvrir « jeu.ornal » : ") + GetParam().reason + ".");
 }
 
 std::string Binary()
@@ -307,7 +307,8 @@ TEST(GameFile, AHugeFileIsRefusedWithoutReadingIt)
     ASSERT_GE(descriptor, 0);
     ASSERT_EQ(::ftruncate(descriptor, 100LL * 1024 * 1024), 0);
     ::close(descriptor);
-    EXPECT_EQ(LoadGame(folder / "jeu.ornal").message, "Impossible d'ouvrir « jeu.ornal » : le fichier dépasse 16 Mo.");
+    EXPECT_EQ(
+        LoadGame(folder / "jeu.ornal").refusalText(), "Impossible d'ouvrir « jeu.ornal » : le fichier dépasse 16 Mo.");
 }
 
 TEST(GameFile, WhatIsNotAnOrdinaryFileIsRefusedWithoutWaiting)
@@ -316,12 +317,13 @@ TEST(GameFile, WhatIsNotAnOrdinaryFileIsRefusedWithoutWaiting)
     std::filesystem::create_directory(folder / "dossier.ornal");
     ASSERT_EQ(::mkfifo((folder / "tube.ornal").c_str(), 0644), 0);
     std::filesystem::create_symlink("/dev/zero", folder / "zéro.ornal");
-    EXPECT_EQ(LoadGame(folder / "dossier.ornal").message, "Impossible d'ouvrir « dossier.ornal » : c'est un dossier.");
-    EXPECT_EQ(LoadGame(folder / "tube.ornal").message,
+    EXPECT_EQ(
+        LoadGame(folder / "dossier.ornal").refusalText(), "Impossible d'ouvrir « dossier.ornal » : c'est un dossier.");
+    EXPECT_EQ(LoadGame(folder / "tube.ornal").refusalText(),
         "Impossible d'ouvrir « tube.ornal » : ce n'est pas un fichier ordinaire.");
-    EXPECT_EQ(LoadGame(folder / "zéro.ornal").message,
+    EXPECT_EQ(LoadGame(folder / "zéro.ornal").refusalText(),
         "Impossible d'ouvrir « zéro.ornal » : ce n'est pas un fichier ordinaire.");
-    EXPECT_EQ(LoadGame(folder / "absent.ornal").message,
+    EXPECT_EQ(LoadGame(folder / "absent.ornal").refusalText(),
         "Impossible d'ouvrir « absent.ornal » : dossier ou fichier introuvable.");
 }
 
@@ -333,7 +335,7 @@ TEST(GameFile, AFileThePlayerMayNotReadIsRefused)
     std::filesystem::permissions(file, std::filesystem::perms::owner_write);
     std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
     const std::optional<int> result = RunAsUnprivilegedChild(
-        [&] { return LoadGame(file).message == "Impossible d'ouvrir « jeu.ornal » : accès refusé." ? 0 : 1; });
+        [&] { return LoadGame(file).refusalText() == "Impossible d'ouvrir « jeu.ornal » : accès refusé." ? 0 : 1; });
     if (!result) {
         GTEST_SKIP() << "running as root and unable to become user 65534: root reads any file";
     }

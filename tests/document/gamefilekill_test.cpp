@@ -42,9 +42,9 @@ TEST(GameFileKill, AKillDuringASaveLeavesThePreviousGameOrTheNewOne)
 
         EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" }) << "delay " << delay << " ms";
         const GameLoadOutcome loaded = LoadGame(file);
-        ASSERT_TRUE(loaded.ok()) << "delay " << delay << " ms: " << loaded.message;
-        const bool isPrevious = *loaded.game == previous;
-        const bool isNext = *loaded.game == next;
+        ASSERT_TRUE(loaded.ok()) << "delay " << delay << " ms: " << loaded.refusalText();
+        const bool isPrevious = *loaded == previous;
+        const bool isNext = *loaded == next;
         EXPECT_TRUE(isPrevious || isNext) << "delay " << delay << " ms";
         previousSeen += isPrevious ? 1 : 0;
         nextSeen += isNext ? 1 : 0;

@@ -33,9 +33,9 @@ constexpr const char* kValidGame = R"({
 TEST(GameFromJson, TheHandWrittenGameIsValid)
 {
     const GameReading reading = GameFromJson(kValidGame);
-    ASSERT_TRUE(reading.ok()) << reading.reason;
-    EXPECT_EQ(reading.game->list.size(), 12u);
-    EXPECT_EQ(reading.game->list.line(11), "-3-6-");
+    ASSERT_TRUE(reading.ok()) << reading.refusalText();
+    EXPECT_EQ(reading->list.size(), 12u);
+    EXPECT_EQ(reading->list.line(11), "-3-6-");
 }
 
 TEST(GameFromJson, MembersItDoesNotKnowAreRefused)
@@ -43,13 +43,14 @@ TEST(GameFromJson, MembersItDoesNotKnowAreRefused)
     // A file of this version holds only the members this version writes: anything else was put there by hand.
     Json json = Json::parse(kValidGame);
     json["selection"]["couleur"] = 3;
-    EXPECT_EQ(GameFromJson(json.dump()).reason, "« selection.couleur » n'est pas un membre connu d'un jeu Ornal");
+    EXPECT_EQ(
+        GameFromJson(json.dump()).refusalText(), "« selection.couleur » n'est pas un membre connu d'un jeu Ornal");
     json = Json::parse(kValidGame);
     json["commentaire"] = "ajouté à la main";
-    EXPECT_EQ(GameFromJson(json.dump()).reason, "« commentaire » n'est pas un membre connu d'un jeu Ornal");
+    EXPECT_EQ(GameFromJson(json.dump()).refusalText(), "« commentaire » n'est pas un membre connu d'un jeu Ornal");
     json = Json::parse(kValidGame);
     json["pari"] = { { "type", "trio" }, { "miseUnitaireCentimes", 100 }, { "devise", "EUR" } };
-    EXPECT_EQ(GameFromJson(json.dump()).reason, "« pari.devise » n'est pas un membre connu d'un jeu Ornal");
+    EXPECT_EQ(GameFromJson(json.dump()).refusalText(), "« pari.devise » n'est pas un membre connu d'un jeu Ornal");
 }
 
 TEST(GameFromJson, ABetWithoutTheStakeOfItsRapportsOpens)
@@ -58,14 +59,14 @@ TEST(GameFromJson, ABetWithoutTheStakeOfItsRapportsOpens)
     Json json = Json::parse(kValidGame);
     json["pari"] = Json::parse(R"({"type": "couple-gagnant", "miseUnitaireCentimes": 300})");
     const GameReading old = GameFromJson(json.dump());
-    ASSERT_TRUE(old.ok()) << old.reason;
-    ASSERT_TRUE(old.game->bet);
-    EXPECT_EQ(old.game->bet->unitStakeCents, 300);
-    EXPECT_FALSE(old.game->bet->rapportBaseCents);
+    ASSERT_TRUE(old.ok()) << old.refusalText();
+    ASSERT_TRUE(old->bet);
+    EXPECT_EQ(old->bet->unitStakeCents, 300);
+    EXPECT_FALSE(old->bet->rapportBaseCents);
     json["pari"]["rapportPourCentimes"] = 100;
     const GameReading current = GameFromJson(json.dump());
-    ASSERT_TRUE(current.ok()) << current.reason;
-    EXPECT_EQ(current.game->bet->rapportBaseCents, 100);
+    ASSERT_TRUE(current.ok()) << current.refusalText();
+    EXPECT_EQ(current->bet->rapportBaseCents, 100);
 }
 
 // The valid game with text replaced at the first place where what stands.
@@ -98,7 +99,7 @@ TEST_P(RefusedGameText, IsRefusedWithItsReason)
 {
     const GameReading reading = GameFromJson(GetParam().text());
     EXPECT_FALSE(reading.ok());
-    EXPECT_EQ(reading.reason, GetParam().reason);
+    EXPECT_EQ(reading.refusalText(), GetParam().reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RefusedGameText,
@@ -176,7 +177,7 @@ TEST_P(SpoiltMember, IsNamedInTheRefusal)
     }
     const GameReading reading = GameFromJson(json.dump(1));
     EXPECT_FALSE(reading.ok());
-    EXPECT_EQ(reading.reason, GetParam().reason);
+    EXPECT_EQ(reading.refusalText(), GetParam().reason);
 }
 
 const std::string kLongText = "\"" + std::string(257, '9') + "\"";
@@ -313,7 +314,7 @@ TEST_P(SpoiltPrediction, IsNamedInTheRefusal)
     json[Json::json_pointer(GetParam().pointer)] = Json::parse(GetParam().value);
     const GameReading reading = GameFromJson(json.dump(1));
     EXPECT_FALSE(reading.ok());
-    EXPECT_EQ(reading.reason, GetParam().reason);
+    EXPECT_EQ(reading.refusalText(), GetParam().reason);
 }
 
 // Lines and prediction that do not belong together, and values past what the window accepts.
@@ -368,15 +369,15 @@ TEST(GameFromJson, AListKeptWhileANewPredictionIsChosenOpensIfMadeOfTheSelection
     json["selection"]["jeu"] = " 3abc";
     json["selection"]["numeros"][2] = "";
     json["selection"]["numerosVisibles"][7] = true;
-    EXPECT_TRUE(GameFromJson(json.dump()).ok()) << GameFromJson(json.dump()).reason;
+    EXPECT_TRUE(GameFromJson(json.dump()).ok()) << GameFromJson(json.dump()).refusalText();
     // A line of a number neither the boxes nor the selection text hold is no such list.
     json["lignes"][5] = "-2-9-";
-    EXPECT_EQ(
-        GameFromJson(json.dump()).reason, "« selection.numeros (élément 3) » est vide alors que le jeu a une liste");
+    EXPECT_EQ(GameFromJson(json.dump()).refusalText(),
+        "« selection.numeros (élément 3) » est vide alors que le jeu a une liste");
     json["lignes"][5] = "-2-3-";
     json["lignes"][6] = "-2-4-5-";
-    EXPECT_EQ(
-        GameFromJson(json.dump()).reason, "« selection.numeros (élément 3) » est vide alors que le jeu a une liste");
+    EXPECT_EQ(GameFromJson(json.dump()).refusalText(),
+        "« selection.numeros (élément 3) » est vide alors que le jeu a une liste");
 }
 
 TEST(GameFromJson, APredictionBeingTypedOpensWithoutAList)
@@ -388,9 +389,9 @@ TEST(GameFromJson, APredictionBeingTypedOpensWithoutAList)
     json["selection"]["numeros"][1] = "";
     json["selection"]["coches"][1] = true;
     const GameReading reading = GameFromJson(json.dump());
-    ASSERT_TRUE(reading.ok()) << reading.reason;
-    EXPECT_EQ(reading.game->selection.numbers[2], "1");
-    EXPECT_TRUE(reading.game->selection.marks[1]);
+    ASSERT_TRUE(reading.ok()) << reading.refusalText();
+    EXPECT_EQ(reading->selection.numbers[2], "1");
+    EXPECT_TRUE(reading->selection.marks[1]);
 }
 
 // A game with every member of the first version of the format: files written before open as they were, and the
@@ -452,8 +453,8 @@ TEST(GameToJson, WritesEveryMemberAsTheFormatAlwaysHas)
     written.replace(written.find(firstVersion), firstVersion.size(), "\"version\": 2,");
     EXPECT_EQ(GameToJson(game), written);
     const GameReading reading = GameFromJson(kEveryMemberFile);
-    ASSERT_TRUE(reading.ok()) << reading.reason;
-    EXPECT_TRUE(*reading.game == game);
+    ASSERT_TRUE(reading.ok()) << reading.refusalText();
+    EXPECT_TRUE(*reading == game);
 }
 
 TEST(GameToJson, PutsEachListLineOnALineOfItsOwn)
@@ -470,7 +471,7 @@ TEST(GameFromJson, AnEscapedLoneSurrogateIsBrokenSyntax)
     // JSON allows \u escapes, but U+D800 alone encodes no character (RFC 8259, section 8.2).
     std::string text = kValidGame;
     text.replace(text.find("\"Sans Base\""), 11, "\"\\ud800\"");
-    EXPECT_EQ(GameFromJson(text).reason, "le fichier est abîmé (erreur de syntaxe à la ligne 5)");
+    EXPECT_EQ(GameFromJson(text).refusalText(), "le fichier est abîmé (erreur de syntaxe à la ligne 5)");
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST(DISABLED_GameMemoryChild, LoadsTheGameNamedInTheEnvironment)
             std::_Exit(kNoLimit);
         }
     }
-    const GameLoadOutcome loaded = file != nullptr ? LoadGame(path) : GameLoadOutcome {};
+    const GameLoadOutcome loaded = file != nullptr ? LoadGame(path) : GameLoadOutcome { SavedGame {} };
     if (const char* peak = std::getenv(kPeakVariable)) {
         // The peak of this process's own memory: a new program starts its count afresh, whereas the parent's
         // resident size would be counted in ru_maxrss.
@@ -78,7 +78,7 @@ TEST(DISABLED_GameMemoryChild, LoadsTheGameNamedInTheEnvironment)
     if (loaded.ok() || file == nullptr) {
         std::_Exit(kOpened);
     }
-    std::_Exit(loaded.message.ends_with(" : mémoire insuffisante.") ? kOutOfMemory : kOtherRefusal);
+    std::_Exit(loaded.refusalText().ends_with(" : mémoire insuffisante.") ? kOutOfMemory : kOtherRefusal);
 }
 
 // How a child ended: its exit status, or -signal when a signal ended it; and its peak resident size in kB, 0 when

@@ -31,9 +31,9 @@ TEST(SavedRunners, ComeBackExactlyAsGivenWithTheThresholds)
     game.runners = { { 3, 5.2 }, { 1, 1.01 }, { 12, 7.0 / 3 }, { 99, 250 } };
     game.oddsThresholds = OddsThresholds { 4.5, 20 };
     const GameReading reading = GameFromJson(GameToJson(game));
-    ASSERT_TRUE(reading.ok()) << reading.reason;
-    EXPECT_EQ(reading.game->runners, game.runners);
-    EXPECT_EQ(reading.game->oddsThresholds, game.oddsThresholds);
+    ASSERT_TRUE(reading.ok()) << reading.refusalText();
+    EXPECT_EQ(reading->runners, game.runners);
+    EXPECT_EQ(reading->oddsThresholds, game.oddsThresholds);
 }
 
 TEST(SavedRunners, AGameWithoutThemWritesNeitherMember)
@@ -42,9 +42,9 @@ TEST(SavedRunners, AGameWithoutThemWritesNeitherMember)
     EXPECT_EQ(text.find("partants"), std::string::npos);
     EXPECT_EQ(text.find("seuilsCotes"), std::string::npos);
     const GameReading reading = GameFromJson(text);
-    ASSERT_TRUE(reading.ok()) << reading.reason;
-    EXPECT_TRUE(reading.game->runners.empty());
-    EXPECT_FALSE(reading.game->oddsThresholds);
+    ASSERT_TRUE(reading.ok()) << reading.refusalText();
+    EXPECT_TRUE(reading->runners.empty());
+    EXPECT_FALSE(reading->oddsThresholds);
 }
 
 TEST(SavedRunners, OddsWrittenAsIntegersOrWithAnExponentAreRead)
@@ -53,9 +53,9 @@ TEST(SavedRunners, OddsWrittenAsIntegersOrWithAnExponentAreRead)
     json["partants"] = Json::parse(R"([{"numero": 1, "cote": 8}, {"numero": 2, "cote": 1.25e1}])");
     json["seuilsCotes"] = Json::parse(R"({"favoris": 6, "outsiders": 1.8e1})");
     const GameReading reading = GameFromJson(json.dump());
-    ASSERT_TRUE(reading.ok()) << reading.reason;
-    EXPECT_EQ(reading.game->runners, (std::vector<Runner> { { 1, 8 }, { 2, 12.5 } }));
-    EXPECT_EQ(reading.game->oddsThresholds, (OddsThresholds { 6, 18 }));
+    ASSERT_TRUE(reading.ok()) << reading.refusalText();
+    EXPECT_EQ(reading->runners, (std::vector<Runner> { { 1, 8 }, { 2, 12.5 } }));
+    EXPECT_EQ(reading->oddsThresholds, (OddsThresholds { 6, 18 }));
 }
 
 struct SpoiltRunners {
@@ -73,7 +73,7 @@ TEST_P(SpoiltRunnersMember, IsRefusedNamingTheMember)
     json[GetParam().member] = Json::parse(GetParam().value);
     const GameReading reading = GameFromJson(json.dump(1));
     EXPECT_FALSE(reading.ok());
-    EXPECT_EQ(reading.reason, GetParam().reason);
+    EXPECT_EQ(reading.refusalText(), GetParam().reason);
 }
 
 std::string ManyRunners(int count)
@@ -126,8 +126,8 @@ TEST(SavedRunners, ThirtyRunnersAreTheMostAGameHolds)
     Json json = Json::parse(GameToJson(SixHorses()));
     json["partants"] = Json::parse(ManyRunners(30));
     const GameReading reading = GameFromJson(json.dump());
-    ASSERT_TRUE(reading.ok()) << reading.reason;
-    EXPECT_EQ(reading.game->runners.size(), 30u);
+    ASSERT_TRUE(reading.ok()) << reading.refusalText();
+    EXPECT_EQ(reading->runners.size(), 30u);
 }
 
 TEST(PrintedRunnersText, NamesEachRunnerWithItsOddsInTheOrderGiven)

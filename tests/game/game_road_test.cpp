@@ -127,9 +127,9 @@ TEST(GameRoad, PreloadBasesComputeFiltersConditionsReductionCostArrivalSaveOpenU
 TEST(GameRoad, AFileOfTheFirstFormatOpensAsTheGameItWasMadeFrom)
 {
     GameLoadOutcome loaded = LoadGame(Version1Game());
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
     Game game;
-    ASSERT_TRUE(game.open(*loaded.game).ok());
+    ASSERT_TRUE(game.open(*loaded).ok());
     const std::vector<std::string> lines { "-4-9-", "-12-9-", "-1-9-", "-7-9-" };
     EXPECT_EQ(LinesOf(game.list()), lines);
     EXPECT_EQ(game.caption(), CountCaption(4));

@@ -225,12 +225,12 @@ TEST_F(GameFilesTest, TheFirstSaveAsksForANameAndTheNextOnesReplaceTheGame)
     EXPECT_EQ(m_fileQuestions[0].title, "Enregistrer le jeu");
     EXPECT_EQ(m_fileQuestions[0].filter, "Jeux Ornal (*.ornal)");
     EXPECT_EQ(m_fileQuestions[0].start.filename(), "jeu.ornal");
-    ASSERT_EQ(LoadGame(file).game->list.size(), 10u);
+    ASSERT_EQ(LoadGame(file)->list.size(), 10u);
 
     keep("3");
     click(ext().EnregistrerJeu);
     EXPECT_EQ(m_fileQuestions.size(), 1u) << "the game has its name: no question";
-    EXPECT_EQ(LoadGame(file).game->list.size(), 6u); // C(4, 2) lines hold 3 besides it
+    EXPECT_EQ(LoadGame(file)->list.size(), 6u); // C(4, 2) lines hold 3 besides it
     EXPECT_EQ(EntriesOf(m_folder.path()), std::vector<std::string> { "course.ornal" });
 
     // Ctrl+Maj+S asks again, starting from the game's own name.
@@ -317,8 +317,8 @@ TEST_F(GameFilesTest, TheQuitButtonKeepsTheGameToo)
     click(own.controls().Command1);
     EXPECT_FALSE(own.isVisible());
     const GameLoadOutcome kept = LoadGame(m_lastGameFile);
-    ASSERT_TRUE(kept.ok()) << kept.message;
-    EXPECT_EQ(kept.game->list.size(), 6u); // C(4, 2)
+    ASSERT_TRUE(kept.ok()) << kept.refusalText();
+    EXPECT_EQ(kept->list.size(), 6u); // C(4, 2)
 }
 
 TEST_F(GameFilesTest, AWindowClosedAsItOpenedLeavesTheLastGameAlone)

@@ -71,8 +71,8 @@ TEST_F(WindowTest, AWindowEndingWithALineReplacesTheLastGame)
     ASSERT_EQ(lines().size(), 1u);
     window().close();
     const GameLoadOutcome kept = LoadGame(m_lastGameFile);
-    ASSERT_TRUE(kept.ok()) << kept.message;
-    EXPECT_EQ(LinesOf(kept.game->list), std::vector<std::string> { "-7-8-9-" });
+    ASSERT_TRUE(kept.ok()) << kept.refusalText();
+    EXPECT_EQ(LinesOf(kept->list), std::vector<std::string> { "-7-8-9-" });
 }
 
 // A computation refused after a list was made leaves that list on screen: it is still the game kept at the close.
@@ -86,8 +86,8 @@ TEST_F(WindowTest, AListLeftByARefusedComputationIsKept)
     ASSERT_EQ(lines().size(), 15u);
     window().close();
     const GameLoadOutcome kept = LoadGame(m_lastGameFile);
-    ASSERT_TRUE(kept.ok()) << kept.message;
-    EXPECT_EQ(kept.game->list.size(), 15u);
+    ASSERT_TRUE(kept.ok()) << kept.refusalText();
+    EXPECT_EQ(kept->list.size(), 15u);
 }
 
 } // namespace

@@ -172,8 +172,8 @@ TEST_F(SavedRunnersTest, TheThresholdsSetBesideTheButtonComeBackWithTheGame)
     const std::filesystem::path file = m_folder / "seuils.ornal";
     saveAs(file);
     const GameLoadOutcome loaded = LoadGame(file);
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    EXPECT_EQ(loaded.game->oddsThresholds, (OddsThresholds { 3.5, 12 }));
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
+    EXPECT_EQ(loaded->oddsThresholds, (OddsThresholds { 3.5, 12 }));
 
     open({});
     openFile(file);

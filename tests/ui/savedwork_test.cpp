@@ -116,19 +116,19 @@ TEST_F(SavedWorkTest, ConditionsGuaranteeAndArrivalComeBackInAnotherWindow)
 
     // The file holds them.
     GameLoadOutcome loaded = LoadGame(file);
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    ASSERT_TRUE(loaded.game->guarantee.has_value());
-    EXPECT_EQ(*loaded.game->guarantee,
+    ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
+    ASSERT_TRUE(loaded->guarantee.has_value());
+    EXPECT_EQ(*loaded->guarantee,
         (SavedGuarantee { 4, 4, SavedGuarantee::Extent::Lines, std::uint64_t { 6 }, std::nullopt, 1 }));
-    ASSERT_EQ(loaded.game->conditions.size(), 1u);
-    EXPECT_EQ(loaded.game->conditions[0].numbers, (std::vector<std::string> { "1", "2" }));
-    ASSERT_TRUE(loaded.game->lineConditions.has_value());
-    EXPECT_EQ(loaded.game->lineConditions->sum, (SavedLineBound { true, 18, 26 }));
-    ASSERT_TRUE(loaded.game->arrival.has_value());
+    ASSERT_EQ(loaded->conditions.size(), 1u);
+    EXPECT_EQ(loaded->conditions[0].numbers, (std::vector<std::string> { "1", "2" }));
+    ASSERT_TRUE(loaded->lineConditions.has_value());
+    EXPECT_EQ(loaded->lineConditions->sum, (SavedLineBound { true, 18, 26 }));
+    ASSERT_TRUE(loaded->arrival.has_value());
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(loaded.game->arrival->numbers[i], first[i]) << i;
+        EXPECT_EQ(loaded->arrival->numbers[i], first[i]) << i;
     }
-    EXPECT_EQ(loaded.game->arrival->payouts, (std::vector<SavedPayout> { { "ordre", 123450 } }));
+    EXPECT_EQ(loaded->arrival->payouts, (std::vector<SavedPayout> { { "ordre", 123450 } }));
 
     // Another window opens it and shows them all.
     open({});
@@ -166,9 +166,9 @@ TEST_F(SavedWorkTest, ConditionsGuaranteeAndArrivalComeBackInAnotherWindow)
     EXPECT_EQ(label(costs, "Gains"), gains);
 
     // Saved again untouched, the game is the same.
-    EXPECT_EQ(window().game().saved().arrival, loaded.game->arrival);
-    EXPECT_EQ(window().game().saved().guarantee, loaded.game->guarantee);
-    EXPECT_EQ(window().game().saved().lineConditions, loaded.game->lineConditions);
+    EXPECT_EQ(window().game().saved().arrival, loaded->arrival);
+    EXPECT_EQ(window().game().saved().guarantee, loaded->guarantee);
+    EXPECT_EQ(window().game().saved().lineConditions, loaded->lineConditions);
 }
 
 // A game opened without any of them leaves the tabs as the player set them last, and a refused set of conditions
