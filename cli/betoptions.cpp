@@ -181,21 +181,21 @@ void TakeSavedArrival(CommandLineOptions& options, const SavedGame* game, const 
     }
 }
 
-std::optional<std::string> TakeRunners(CommandLineOptions& options, const SavedGame* game)
+Result<void> TakeRunners(CommandLineOptions& options, const SavedGame* game)
 {
     if (options.odds.given) {
         Result<std::vector<Runner>> loaded = LoadOddsRunners(options.odds);
         if (!loaded) {
-            return loaded.refusal().text();
+            return loaded.refusal();
         }
         options.odds = OddsChoice { std::move(*loaded), std::nullopt, true };
-        return std::nullopt;
+        return {};
     }
     // The saved runners give the chances wherever --cotes would: with a bet in force.
     if (options.betType && game && !game->runners.empty()) {
         options.odds = OddsChoice { game->runners, std::nullopt, true };
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace ornal

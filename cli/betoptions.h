@@ -37,7 +37,7 @@ void TakeSavedArrival(CommandLineOptions& options, const SavedGame* game, const 
 
 // Puts the runners in force into options.odds, read once: those of --cotes (its file read here), or, with a bet in
 // force and no --cotes, those of the game opened (null when the list was computed). Returns the refusal of a file of
-// runners that cannot be read (status 1), or nullopt.
-std::optional<std::string> TakeRunners(CommandLineOptions& options, const SavedGame* game);
+// runners that cannot be read (status 1).
+Result<void> TakeRunners(CommandLineOptions& options, const SavedGame* game);
 
 } // namespace ornal

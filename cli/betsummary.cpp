@@ -36,8 +36,8 @@ namespace {
 
 // "Gains : ..." and "Net : ..." from the rapports given, or "Rapport manquant : ..." for each class that pays without
 // one; the refusal of gains the program cannot count.
-std::optional<std::string> addWinnings(const CommandLineOptions& options, const ArrivalOutcome& outcome,
-    const BetCost& cost, const BetType& type, std::vector<std::string>& lines)
+Result<void> addWinnings(const CommandLineOptions& options, const ArrivalOutcome& outcome, const BetCost& cost,
+    const BetType& type, std::vector<std::string>& lines)
 {
     std::vector<std::optional<std::int64_t>> rapports;
     std::vector<std::string> missing;
@@ -54,22 +54,22 @@ std::optional<std::string> addWinnings(const CommandLineOptions& options, const 
     }
     if (!missing.empty()) {
         lines.insert(lines.end(), missing.begin(), missing.end());
-        return std::nullopt;
+        return {};
     }
     // Rapports are for the type's usual stake, as results pages give them, unless the saved game says otherwise.
     const RapportStakes stakes { cost.stakeCents, options.rapportBaseCents.value_or(type.defaultStakeCents) };
     const Result<Winnings> winnings = ComputeWinnings(outcome.classCounts, rapports, stakes, cost.totalCents);
     if (!winnings) {
-        return winnings.refusal().text();
+        return winnings.refusal();
     }
     lines.push_back("Gains : " + FormatEuros(winnings->gainsCents));
     lines.push_back("Net : " + FormatEuros(winnings->netCents));
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-BetSummary SummariseBets(
+Result<BetSummary> SummariseBets(
     const CommandLineOptions& options, const CombinationList& list, std::span<const double> predictionHorses)
 {
     BetSummary summary;
@@ -79,18 +79,17 @@ BetSummary SummariseBets(
     }
     const Result<BetCost> cost = Cost(list, *type, options.stakeCents.value_or(type->defaultStakeCents));
     if (!cost) {
-        summary.refusal = cost.refusal().text();
-        return summary;
+        return cost.refusal();
     }
     summary.lines.push_back(CostLine(*cost));
     if (options.odds.given) {
         const Result<std::vector<Runner>> runners = LoadOddsRunners(options.odds);
         if (!runners) {
-            return BetSummary { runners.refusal().text(), {}, std::nullopt };
+            return runners.refusal();
         }
         const Result<TicketChances> chances = ComputeTicketChances(list, *type, *runners, predictionHorses);
         if (!chances) {
-            return BetSummary { chances.refusal().text(), {}, std::nullopt };
+            return chances.refusal();
         }
         for (std::string& line : ChanceLines(*chances)) {
             summary.lines.push_back(std::move(line));
@@ -101,15 +100,15 @@ BetSummary SummariseBets(
     }
     Result<ArrivalOutcome> checked = CheckArrival(list, *type, ArrivalTexts(*options.arrival));
     if (!checked) {
-        return BetSummary { checked.refusal().text(), {}, std::nullopt };
+        return checked.refusal();
     }
     ArrivalOutcome outcome = std::move(checked).value();
     for (std::string& line : ArrivalLines(outcome)) {
         summary.lines.push_back(std::move(line));
     }
     if (!options.rapports.empty()) {
-        if (std::optional<std::string> refusal = addWinnings(options, outcome, *cost, *type, summary.lines)) {
-            return BetSummary { std::move(refusal), {}, std::nullopt };
+        if (Result<void> added = addWinnings(options, outcome, *cost, *type, summary.lines); !added) {
+            return added.refusal();
         }
     }
     summary.arrival = std::move(outcome);

@@ -18,15 +18,14 @@ namespace ornal {
 HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played)
 {
     const CombinationList& list = played.list();
-    HeadlessReduction reduction;
+    std::vector<std::string> summary;
     const ReductionChoice& choice = options.reduction;
     if (!choice.guarantee) {
-        return reduction;
+        return summary;
     }
     if (options.betType) {
         if (const Result<std::vector<OfferedGuarantee>> offer = OfferedGuarantees(*options.betType); !offer) {
-            reduction.refusal = offer.refusal().text();
-            return reduction;
+            return offer.refusal();
         }
     }
     ReductionRequest request;
@@ -37,8 +36,7 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
         const Result<std::uint64_t> budget
             = choice.lines ? LinesAsked(*choice.lines) : LinesOfBudget(*choice.budgetCents, stake);
         if (!budget) {
-            reduction.refusal = budget.refusal().text();
-            return reduction;
+            return budget.refusal();
         }
         request.lineBudget = *budget;
     }
@@ -59,13 +57,11 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
     if (request.lineBudget > 0 && options.odds.given && type) {
         Result<std::vector<Runner>> loaded = LoadOddsRunners(options.odds);
         if (!loaded) {
-            reduction.refusal = loaded.refusal().text();
-            return reduction;
+            return loaded.refusal();
         }
         const Result<TicketChances> check = ComputeTicketChances(list, *type, *loaded, request.horses);
         if (!check) {
-            reduction.refusal = check.refusal().text();
-            return reduction;
+            return check.refusal();
         }
         runners = std::move(*loaded);
         request.arrivalWeight = FirstPlacesWeight(runners);
@@ -73,8 +69,7 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
 
     const ReductionOutcome outcome = Reduce(request);
     if (!outcome.ok()) {
-        reduction.refusal = outcome.refusal().text();
-        return reduction;
+        return outcome.refusal();
     }
     const ReductionResult& result = *outcome;
     std::optional<std::string> comparison;
@@ -85,8 +80,7 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
         plain.lineBudget = result.kept.size();
         const ReductionOutcome unweighted = Reduce(plain);
         if (!unweighted.ok()) {
-            reduction.refusal = unweighted.refusal().text();
-            return reduction;
+            return unweighted.refusal();
         }
         const auto gainOf = [&](const std::vector<CombinationList::Count>& kept) {
             const Result<TicketChances> chances
@@ -108,17 +102,17 @@ HeadlessReduction ReduceHeadless(const CommandLineOptions& options, Game& played
         chosen.extent = SavedGuarantee::Extent::Budget;
     }
     (void)played.chooseGuarantee(chosen);
-    reduction.summary.push_back(GuaranteeLine(request.guarantee, result.met, result.promised));
+    summary.push_back(GuaranteeLine(request.guarantee, result.met, result.promised));
     if (comparison) {
-        reduction.summary.push_back(*comparison);
+        summary.push_back(*comparison);
     }
     if (request.lineBudget > 0) {
-        reduction.summary.push_back(CoverageLine(result.met, result.promised));
+        summary.push_back(CoverageLine(result.met, result.promised));
     }
     if (result.outside > 0) {
-        reduction.summary.push_back(OutsideLine(result.outside));
+        summary.push_back(OutsideLine(result.outside));
     }
-    return reduction;
+    return summary;
 }
 
 } // namespace ornal

@@ -9,12 +9,10 @@
 
 namespace ornal {
 
-// What the reduction of a headless run leaves: a refusal, or the summary lines that follow the count caption.
-struct HeadlessReduction {
-    std::optional<std::string> refusal; // the program's message (status 1); the list is then unchanged
-    // "Garantie : ...", "Couverture : ..." for a budget and, with arrivals outside the list, "Hors du jeu : ..."
-    std::vector<std::string> summary;
-};
+// What the reduction of a headless run leaves: the summary lines that follow the count caption ("Garantie : ...",
+// "Couverture : ..." for a budget and, with arrivals outside the list, "Hors du jeu : ..."), none without a
+// reduction; or the program's refusal (status 1), the list then unchanged.
+using HeadlessReduction = Result<std::vector<std::string>>;
 
 // When options ask for a reduction, replaces the game's list by its kept lines, in list order. The horses are the
 // numbers of the boxes the game shows, the bases those of its ticked marks (the --base numbers, or a saved game's

@@ -109,20 +109,22 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
         return ReportMisuse(*wrong, err);
     }
     TakeSavedArrival(options, opened, road.list());
-    if (const std::optional<std::string> refusal = TakeRunners(options, opened)) {
-        say(err, *refusal);
+    if (const Result<void> taken = TakeRunners(options, opened); !taken) {
+        say(err, taken.refusal().text());
         return 1;
     }
     const HeadlessReduction reduction = ReduceHeadless(options, road.game);
-    if (reduction.refusal) {
-        say(err, *reduction.refusal);
+    if (!reduction) {
+        say(err, reduction.refusal().text());
         return 1;
     }
-    const BetSummary bets = SummariseBets(options, road.list(), HorsesOfSelection(road.game.selection()).horses);
-    if (bets.refusal) {
-        say(err, *bets.refusal);
+    const Result<BetSummary> summarised
+        = SummariseBets(options, road.list(), HorsesOfSelection(road.game.selection()).horses);
+    if (!summarised) {
+        say(err, summarised.refusal().text());
         return 1;
     }
+    const BetSummary& bets = *summarised;
     PutRunInGame(options, opened != nullptr, road.game);
     if (options.xlsx) {
         if (const std::optional<int> status = exportWorkbook(options, road, err)) {
@@ -141,7 +143,7 @@ int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
             say(err, line);
         }
     }
-    for (const std::string& line : reduction.summary) {
+    for (const std::string& line : *reduction) {
         say(err, line);
     }
     for (const std::string& line : bets.lines) {
