@@ -159,22 +159,25 @@ WorkerPlan Plan(const ArrivalSpace& space, const ReductionRequest& request, cons
     return plan;
 }
 
+// The sets of finishers among the request's horses that hold every base.
+std::uint64_t PossibleArrivals(const ReductionRequest& request)
+{
+    const int b = static_cast<int>(request.bases.size());
+    return Binomial(static_cast<int>(request.horses.size()) - b, request.guarantee.finishers - b);
+}
+
 // No reduction of the design's list keeps fewer lines than this.
 std::uint64_t DesignBound(const ReductionRequest& request, const ListDesign& design)
 {
-    const Guarantee g = request.guarantee;
-    const int b = static_cast<int>(request.bases.size());
-    const int v = static_cast<int>(request.horses.size());
-    return LowerBound(design.promised, Binomial(v - b, g.finishers - b), design.perLine, v, design.lineSize, b, g);
+    return LowerBound(design.promised, PossibleArrivals(request), design.perLine,
+        static_cast<int>(request.horses.size()), design.lineSize, static_cast<int>(request.bases.size()),
+        request.guarantee);
 }
 
 // The design alone as the answer, when a stop comes before the search could start from it. LibraryDesign gives only
 // a design the independent count confirmed on the list: every arrival among its horses, which are all the list's.
 ReductionResult DesignResult(const ReductionRequest& request, const ListDesign& design)
 {
-    const Guarantee g = request.guarantee;
-    const int b = static_cast<int>(request.bases.size());
-    const int v = static_cast<int>(request.horses.size());
     ReductionResult result;
     result.kept = design.kept;
     std::sort(result.kept.begin(), result.kept.end());
@@ -182,7 +185,7 @@ ReductionResult DesignResult(const ReductionRequest& request, const ListDesign& 
     result.librarySize = design.kept.size();
     result.promised = design.promised;
     result.met = design.promised;
-    result.outside = Binomial(v - b, g.finishers - b) - design.promised;
+    result.outside = PossibleArrivals(request) - design.promised;
     result.bound = DesignBound(request, design);
     result.boundReached = result.kept.size() <= result.bound;
     result.stoppedEarly = !result.boundReached;

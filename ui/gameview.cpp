@@ -41,6 +41,11 @@ void GameView::showList()
     m_model.listChanged();
     m_ui.Command5->setVisible(m_game.shuffleShown());
     m_commands.followList(!m_game.list().empty());
+    showCaption();
+}
+
+void GameView::showCaption()
+{
     m_ui.TotalComb->setText(ToQString(m_game.caption()));
 }
 
@@ -59,7 +64,7 @@ void GameView::showChanges(const GameOutcome& outcome)
     if (listChanged) {
         showList();
     } else if (changed.has(GamePart::Caption)) {
-        m_ui.TotalComb->setText(ToQString(m_game.caption()));
+        showCaption();
     }
     if (listChanged || changed.has(GamePart::Bet) || changed.has(GamePart::Runners)) {
         m_costs.showCost(listChanged);
@@ -77,7 +82,7 @@ void GameView::showGame()
 
 void GameView::showOutOfMemory()
 {
-    m_ui.TotalComb->setText(ToQString(m_game.caption()));
+    showCaption();
     m_messages.show(Message { std::string(text::kOutOfMemory), MessageIcon::Critical });
 }
 

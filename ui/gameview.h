@@ -37,6 +37,7 @@ public:
 private:
     void showSelection(bool whole);
     void showList();
+    void showCaption();
 
     const Game& m_game;
     Form1Controls& m_ui;

@@ -77,12 +77,19 @@ void ListCommands::runFilter(QComboBox* filterBox, bool keepHolders)
     if (!m_messages.ask(keepHolders ? KeepQuestion(chosen) : RemoveQuestion(chosen))) {
         return;
     }
+    changeList([&] {
+        filterBox->setCurrentIndex(-1);
+        filterBox->setEditText(QString());
+        return keepHolders ? m_game.keep(chosen) : m_game.remove(chosen);
+    });
+}
+
+void ListCommands::changeList(const std::function<GameOutcome()>& change)
+{
+    // The largest lists take a moment: the caption says so before the list changes.
     BusyCursor busy;
     m_view.showBusyCaption();
-    filterBox->setCurrentIndex(-1);
-    filterBox->setEditText(QString());
-    const std::optional<GameOutcome> outcome
-        = TryAllocating([&] { return keepHolders ? m_game.keep(chosen) : m_game.remove(chosen); });
+    const std::optional<GameOutcome> outcome = TryAllocating(change);
     if (!outcome) {
         busy.restore();
         m_view.showOutOfMemory();
@@ -96,15 +103,7 @@ void ListCommands::ShuffleWithinCombinations()
     if (m_game.list().empty()) {
         return;
     }
-    BusyCursor busy;
-    m_view.showBusyCaption();
-    const std::optional<GameOutcome> outcome = TryAllocating([this] { return m_game.shuffle(m_random); });
-    if (!outcome) {
-        busy.restore();
-        m_view.showOutOfMemory();
-        return;
-    }
-    m_view.showChanges(*outcome);
+    changeList([this] { return m_game.shuffle(m_random); });
 }
 
 void ListCommands::SearchResult()

@@ -4,11 +4,14 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QComboBox;
 
 namespace ornal {
 
 class Game;
+struct GameOutcome;
 class GameView;
 class MessageBoxes;
 struct ExtensionControls;
@@ -33,6 +36,8 @@ public:
 
 private:
     void runFilter(QComboBox* filterBox, bool keepHolders);
+    // Runs change under the busy cursor and shows what it changed, or the shortage of memory it met.
+    void changeList(const std::function<GameOutcome()>& change);
     void attachListMenu(WindowCommands& commands);
 
     Game& m_game;
