@@ -86,8 +86,9 @@ int WritePdf(const std::filesystem::path& pdf, const SavedGame& game, std::FILE*
     }
     child.holdFile("jeu.ornal");
     const std::filesystem::path handed = child.folder() / "jeu.ornal";
-    if (const WriteOutcome saved = SaveGame(handed, game); !saved.written()) {
-        return Fail(err, CannotSaveSentence(pdf, saved.problem->reason));
+    const auto namingThePdf = [&pdf](std::string_view reason) { return CannotSaveSentence(pdf, reason); };
+    if (const WriteOutcome saved = SaveGame(handed, game, ExistingFile::Keep, namingThePdf); !saved) {
+        return Fail(err, saved.refusal().text());
     }
     const std::vector<std::string> arguments { window.string(), std::string(kPdfOption), "-", handed.string() };
     const std::vector<std::string> environment = OffscreenEnvironment();
@@ -116,7 +117,7 @@ int WritePdf(const std::filesystem::path& pdf, const SavedGame& game, std::FILE*
     if (notStarted) {
         return Fail(err, *notStarted);
     }
-    return outcome.written() ? 0 : Fail(err, outcome.message);
+    return outcome ? 0 : Fail(err, outcome.refusal().text());
 }
 
 } // namespace
@@ -158,13 +159,13 @@ int WriteGameOutputs(const CommandLineOptions& options, const Game& played, std:
     }
     const SavedGame game = played.saved();
     if (options.saveGame) {
-        if (const WriteOutcome outcome = SaveGame(*options.saveGame, game); !outcome.written()) {
-            return Fail(err, outcome.message);
+        if (const WriteOutcome outcome = SaveGame(*options.saveGame, game); !outcome) {
+            return Fail(err, outcome.refusal().text());
         }
     }
     if (options.csv) {
-        if (const WriteOutcome outcome = WriteCsvFile(*options.csv, game.list); !outcome.written()) {
-            return Fail(err, outcome.message);
+        if (const WriteOutcome outcome = WriteCsvFile(*options.csv, game.list); !outcome) {
+            return Fail(err, outcome.refusal().text());
         }
     }
     if (options.pdf) {

@@ -11,14 +11,12 @@ std::optional<SelectionRoad> OpenGameRoad(const CommandLineOptions& options)
     }
     SelectionRoad road;
     if (!options.bases.empty()) {
-        road.status = SelectionRoad::Status::Misused;
-        road.text = "--base ne va pas avec un jeu enregistré : ses bases sont dans le jeu.";
+        road.misuse = "--base ne va pas avec un jeu enregistré : ses bases sont dans le jeu.";
         return road;
     }
     GameLoadOutcome loaded = LoadGame(*file);
     if (!loaded.ok()) {
-        road.status = SelectionRoad::Status::Refused;
-        road.text = loaded.refusal().text();
+        road.refusal = loaded.refusal();
         return road;
     }
     (void)road.game.open(*loaded);

@@ -55,10 +55,10 @@ bool writeLines(std::FILE* out, const CombinationList& list)
 
 int reportRoad(const SelectionRoad& road, std::FILE* err)
 {
-    if (road.status == SelectionRoad::Status::Misused) {
-        return ReportMisuse(road.text, err);
+    if (road.misuse) {
+        return ReportMisuse(*road.misuse, err);
     }
-    say(err, road.text);
+    say(err, road.refusal->text());
     return 1;
 }
 
@@ -73,8 +73,8 @@ std::optional<int> exportWorkbook(const CommandLineOptions& options, const Selec
     request.file = *options.xlsx;
     request.notes = GameNotes(road.game.saved());
     const ExportOutcome outcome = ExportCombinationList(request);
-    if (outcome.message) {
-        std::string text = outcome.message->text;
+    if (outcome.refusal) {
+        std::string text = outcome.refusal->text();
         // The export names the file as given; a line break in the name must not pass for one of the message's.
         const std::string printable = PrintableText(*options.xlsx);
         for (std::size_t at = 0; printable != *options.xlsx && (at = text.find(*options.xlsx, at)) != text.npos;
@@ -84,22 +84,21 @@ std::optional<int> exportWorkbook(const CommandLineOptions& options, const Selec
         std::replace(text.begin(), text.end(), '\r', '\n');
         say(err, text);
     }
-    return outcome.status == ExportOutcome::Status::Written ? std::nullopt : std::optional<int>(1);
+    return outcome.written() ? std::nullopt : std::optional<int>(1);
 }
 
 // Computation, filters and conditions, reduction, then the outputs asked for and the summaries.
 int run(const CommandLineOptions& given, std::FILE* out, std::FILE* err)
 {
-    if (const DestinationCheck destinations = CheckDestinations(given);
-        destinations.status != DestinationCheck::Status::Free) {
-        if (destinations.status == DestinationCheck::Status::Misused) {
-            return ReportMisuse(destinations.text, err);
-        }
-        say(err, destinations.text);
+    if (const std::optional<std::string> shared = SharedDestination(given)) {
+        return ReportMisuse(*shared, err);
+    }
+    if (const Result<void> free = CheckDestinations(given); !free) {
+        say(err, free.refusal().text());
         return 1;
     }
     SelectionRoad road = WalkSelectionRoad(given);
-    if (road.status != SelectionRoad::Status::Computed) {
+    if (!road.walked()) {
         return reportRoad(road, err);
     }
     // From here on, the bet in force is the one given or the one of the game opened.

@@ -54,9 +54,9 @@ Result<std::vector<Runner>> LoadOddsRunners(const OddsChoice& choice)
     }
     const ReadOutcome read = ReadFileLimited(*choice.file, kMaxOddsFileBytes);
     if (!read.ok()) {
-        return Refusal::Saying(read.message);
+        return Refusal::Saying(read.refusal().text());
     }
-    PastedRunners pasted = ReadRunnerLines(read.bytes);
+    PastedRunners pasted = ReadRunnerLines(*read);
     if (!pasted.unreadableLines.empty()) {
         return Refusal::Saying("« " + *choice.file + " » : " + UnreadableLinesText(pasted.unreadableLines));
     }

@@ -50,9 +50,7 @@ int creationError(const std::filesystem::path& file)
     return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
-} // namespace
-
-DestinationCheck CheckDestinations(const CommandLineOptions& options)
+std::vector<Destination> destinationsOf(const CommandLineOptions& options)
 {
     std::vector<Destination> destinations;
     const auto add = [&destinations](const char* option, const std::optional<std::string>& file) {
@@ -64,16 +62,28 @@ DestinationCheck CheckDestinations(const CommandLineOptions& options)
     add("--enregistrer", options.saveGame);
     add("--csv", options.csv);
     add("--pdf", options.pdf);
+    return destinations;
+}
+
+} // namespace
+
+std::optional<std::string> SharedDestination(const CommandLineOptions& options)
+{
+    const std::vector<Destination> destinations = destinationsOf(options);
     for (std::size_t i = 0; i < destinations.size(); ++i) {
         for (std::size_t j = i + 1; j < destinations.size(); ++j) {
             if (destinations[i].resolved == destinations[j].resolved) {
-                return { DestinationCheck::Status::Misused,
-                    std::string(destinations[i].option) + " et " + destinations[j].option
-                        + " nomment le même fichier « " + PrintableText(destinations[j].file.string()) + " »." };
+                return std::string(destinations[i].option) + " et " + destinations[j].option
+                    + " nomment le même fichier « " + PrintableText(destinations[j].file.string()) + " ».";
             }
         }
     }
-    for (const Destination& destination : destinations) {
+    return std::nullopt;
+}
+
+Result<void> CheckDestinations(const CommandLineOptions& options)
+{
+    for (const Destination& destination : destinationsOf(options)) {
         const int error = creationError(destination.file);
         if (error == 0) {
             continue;
@@ -81,13 +91,13 @@ DestinationCheck CheckDestinations(const CommandLineOptions& options)
         // The workbook keeps the words its export has always used for the same refusals.
         if (destination.option == std::string_view("--xlsx")) {
             const std::string named = "Le fichier « " + PrintableText(destination.file.string()) + " » ";
-            return { DestinationCheck::Status::Refused,
-                named
-                    + (error == EEXIST ? std::string("existe déjà : il n'est pas remplacé.")
-                                       : "n'a pas pu être créé : " + FileProblem::FromErrno(error).reason + ".") };
+            return Refusal::Saying(named
+                + (error == EEXIST ? std::string("existe déjà : il n'est pas remplacé.")
+                                   : "n'a pas pu être créé : " + FileProblem::FromErrno(error).reason + "."))
+                .causedBy(error);
         }
-        return { DestinationCheck::Status::Refused,
-            "ornal : " + CannotSaveSentence(destination.file, FileProblem::FromErrno(error).reason) };
+        return Refusal::Saying("ornal : " + CannotSaveSentence(destination.file, FileProblem::FromErrno(error).reason))
+            .causedBy(error);
     }
     return {};
 }

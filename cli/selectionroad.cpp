@@ -9,10 +9,15 @@ namespace ornal {
 
 namespace {
 
-SelectionRoad stop(SelectionRoad road, SelectionRoad::Status status, std::string text)
+SelectionRoad refused(SelectionRoad road, Refusal refusal)
 {
-    road.status = status;
-    road.text = std::move(text);
+    road.refusal = std::move(refusal);
+    return road;
+}
+
+SelectionRoad misused(SelectionRoad road, std::string what)
+{
+    road.misuse = std::move(what);
     return road;
 }
 
@@ -22,43 +27,42 @@ SelectionRoad computedRoad(const CommandLineOptions& options)
     SelectionRoad road;
     const std::optional<PreloadFields> fields = ParsePreload(JoinCommandLine(options.preload));
     if (!fields) {
-        return stop(std::move(road), SelectionRoad::Status::Misused,
+        return misused(std::move(road),
             "PRONOSTIC ne donne pas de nombre de chevaux utilisable (champ 1, de plus de 0 à 20) et ne nomme aucun "
             "fichier.");
     }
     Game& game = road.game;
     if (const GameOutcome betSize = game.preload(*fields); betSize.refusal) {
-        return stop(std::move(road), SelectionRoad::Status::Refused, betSize.refusal->text());
+        return refused(std::move(road), *betSize.refusal);
     }
 
     if (!options.bases.empty()) {
         if (const GameOutcome mode = game.chooseBaseMode(std::to_string(options.bases.size())); mode.refusal) {
-            return stop(std::move(road), SelectionRoad::Status::Refused, mode.refusal->text());
+            return refused(std::move(road), *mode.refusal);
         }
         for (const std::string& base : options.bases) {
             if (!IsNumeric(base)) {
-                return stop(std::move(road), SelectionRoad::Status::Misused,
-                    "--base attend un numéro de cheval, pas « " + PrintableText(base) + " ».");
+                return misused(
+                    std::move(road), "--base attend un numéro de cheval, pas « " + PrintableText(base) + " ».");
             }
             const int box = game.markFor(NumericValue(base));
             if (box < 0) {
-                return stop(std::move(road), SelectionRoad::Status::Misused,
+                return misused(std::move(road),
                     "la base " + base
                         + " n'est pas un numéro du pronostic qui peut porter une base "
                           "(seuls les premiers numéros, autant que la taille du jeu, le peuvent).");
             }
             if (game.selection().marks[box]) {
-                return stop(
-                    std::move(road), SelectionRoad::Status::Misused, "la base " + base + " est donnée deux fois.");
+                return misused(std::move(road), "la base " + base + " est donnée deux fois.");
             }
             if (const GameOutcome tick = game.setMark(box, true); tick.refusal) {
-                return stop(std::move(road), SelectionRoad::Status::Refused, tick.refusal->text());
+                return refused(std::move(road), *tick.refusal);
             }
         }
     }
 
     if (const GameOutcome computed = game.compute(); computed.refusal) {
-        return stop(std::move(road), SelectionRoad::Status::Refused, computed.refusal->text());
+        return refused(std::move(road), *computed.refusal);
     }
     return road;
 }
@@ -71,11 +75,11 @@ SelectionRoad WalkSelectionRoad(const CommandLineOptions& options)
     // would on a computed one, against the prediction the game shows.
     std::optional<SelectionRoad> opened = OpenGameRoad(options);
     SelectionRoad road = opened ? std::move(*opened) : computedRoad(options);
-    if (road.status != SelectionRoad::Status::Computed) {
+    if (!road.walked()) {
         return road;
     }
     if (const Result<void> run = RunListSteps(options.listSteps, road.game); !run) {
-        return stop(std::move(road), SelectionRoad::Status::Refused, run.refusal().text());
+        return refused(std::move(road), run.refusal());
     }
     return road;
 }

@@ -4,23 +4,21 @@
 #include "document/savedgame.h"
 #include "game/game.h"
 
+#include <optional>
 #include <string>
 
 namespace ornal {
 
 // The list a headless run works on, computed along the window's own road.
 struct SelectionRoad {
-    enum class Status {
-        Computed, // result holds the list
-        Refused, // the program's message, as the window would show it (status 1)
-        Misused, // the command line cannot be walked (status 2)
-    };
-
-    Status status = Status::Computed;
-    std::string text; // the message or the misuse
+    std::optional<Refusal> refusal; // where the road stopped, the program's message as the window shows it (status 1)
+    std::optional<std::string>
+        misuse; // the command line cannot be walked: what is wrong, without "ornal : " (status 2)
     Game game; // the game as the window would hold it: computed, or opened, then filtered
     std::optional<SavedGame> openedGame; // the game file opened in place of a computation, as it was read
 
+    // True when the list is computed or opened, then filtered.
+    bool walked() const { return !refusal && !misuse; }
     // The list the run works on.
     const CombinationList& list() const { return game.list(); }
 };

@@ -12,20 +12,13 @@
 
 namespace ornal {
 
-namespace {
-
-WriteOutcome Refused(const std::filesystem::path& file, FileProblem problem)
+WriteOutcome SaveGame(
+    const std::filesystem::path& file, const SavedGame& game, ExistingFile existing, const WriteRefusalWording& wording)
 {
-    WriteOutcome outcome;
-    outcome.message = CannotSaveSentence(file, problem.reason);
-    outcome.problem = std::move(problem);
-    return outcome;
-}
-
-} // namespace
-
-WriteOutcome SaveGame(const std::filesystem::path& file, const SavedGame& game, ExistingFile existing)
-{
+    const auto Refused = [&](const std::filesystem::path& named, const FileProblem& problem) {
+        return wording ? Refusal::Saying(wording(problem.reason)).causedBy(problem.errorNumber)
+                       : CannotSave(named, problem);
+    };
     // A file this program would refuse to open again is never written.
     if (std::optional<std::string> problem = CheckGame(game)) {
         return Refused(file, { std::move(*problem), 0 });
@@ -43,6 +36,7 @@ WriteOutcome SaveGame(const std::filesystem::path& file, const SavedGame& game, 
     }
     AtomicWriteOptions options;
     options.existing = existing;
+    options.wording = wording;
     return WriteFileAtomically(file, text, options);
 }
 
@@ -77,11 +71,11 @@ GameLoadOutcome LoadGame(const std::filesystem::path& file)
         = [](std::string sentence) { return Refusal::Saying(std::move(sentence), MessageIcon::Critical); };
     std::string reason;
     try {
-        ReadOutcome read = ReadFileLimited(file, kMaxGameFileBytes);
+        const ReadOutcome read = ReadFileLimited(file, kMaxGameFileBytes);
         if (!read.ok()) {
-            return refused(std::move(read.message));
+            return refused(read.refusal().text());
         }
-        GameReading reading = GameFromJson(read.bytes);
+        GameReading reading = GameFromJson(*read);
         if (reading) {
             return reading;
         }

@@ -16,9 +16,10 @@ namespace ornal {
 using GameLoadOutcome = Result<SavedGame>;
 
 // Saves game as file, whole or not at all. existing says whether a previous file of that name (the same game saved
-// again) is replaced, atomically once the new one is complete and synced, or kept and the save refused.
-WriteOutcome SaveGame(
-    const std::filesystem::path& file, const SavedGame& game, ExistingFile existing = ExistingFile::Keep);
+// again) is replaced, atomically once the new one is complete and synced, or kept and the save refused; wording,
+// when given, words a refusal in place of the file's CannotSaveSentence.
+WriteOutcome SaveGame(const std::filesystem::path& file, const SavedGame& game,
+    ExistingFile existing = ExistingFile::Keep, const WriteRefusalWording& wording = {});
 
 // The game file that a program's arguments name: the one argument, or all of them joined as the preload joins
 // them, when a file of that name is there (whatever the name), or when it ends in ".ornal" and holds no "|" (every

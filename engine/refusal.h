@@ -14,6 +14,7 @@ namespace ornal {
 struct Refusal {
     Message message;
     int box = -1; // the input box of the caller's row the refusal is about, or -1
+    int systemError = 0; // the system's error number (errno) behind a refusal of a file, 0 when there is none
 
     // A refusal that says text, in a box with icon (the program's title above it).
     static Refusal Saying(std::string text, MessageIcon icon = MessageIcon::None)
@@ -24,6 +25,13 @@ struct Refusal {
     Refusal about(int boxIndex) &&
     {
         box = boxIndex;
+        return std::move(*this);
+    }
+
+    // The same refusal, caused by the system's error number.
+    Refusal causedBy(int errorNumber) &&
+    {
+        systemError = errorNumber;
         return std::move(*this);
     }
 

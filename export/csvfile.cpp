@@ -90,10 +90,7 @@ WriteOutcome WriteCsvFile(const std::filesystem::path& file, const CombinationLi
     try {
         return WriteFileAtomically(file, CsvText(list), options);
     } catch (const std::bad_alloc&) {
-        WriteOutcome outcome;
-        outcome.problem = FileProblem::FromErrno(ENOMEM);
-        outcome.message = CannotSaveSentence(file, outcome.problem->reason);
-        return outcome;
+        return CannotSave(file, FileProblem::FromErrno(ENOMEM));
     }
 }
 

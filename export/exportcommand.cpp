@@ -23,8 +23,7 @@ constexpr const char* kOutOfMemory = "Export interrompu : mémoire insuffisante 
 
 ExportOutcome failed(ExportOutcome outcome, std::string text)
 {
-    outcome.status = ExportOutcome::Status::Failed;
-    outcome.message = Message { std::move(text), MessageIcon::Critical, kFailureTitle };
+    outcome.refusal = Refusal { Message { std::move(text), MessageIcon::Critical, kFailureTitle } };
     return outcome;
 }
 
@@ -60,20 +59,26 @@ Result<std::filesystem::path> save(const SheetLayout& sheet, const ExportRequest
             return file;
         }
         std::optional<Refusal> writing;
-        const WriteOutcome outcome = WriteFileByName(*file, [&](const std::string& temporary) -> FileStep {
-            if (Result<void> written = WriteWorkbook(sheet, temporary, *file); !written) {
-                writing = written.refusal();
-                return FileProblem { writing->text(), 0 };
-            }
-            return std::nullopt;
-        });
-        if (writing || outcome.written()) {
+        AtomicWriteOptions options;
+        options.wording = [&file](std::string_view reason) {
+            return "Le classeur n'a pas pu être écrit dans « " + file->string() + " » : " + std::string(reason) + ".";
+        };
+        const WriteOutcome outcome = WriteFileByName(
+            *file,
+            [&](const std::string& temporary) -> FileStep {
+                if (Result<void> written = WriteWorkbook(sheet, temporary, *file); !written) {
+                    writing = written.refusal();
+                    return FileProblem { writing->text(), 0 };
+                }
+                return std::nullopt;
+            },
+            options);
+        if (writing || outcome.ok()) {
             return writing ? Result<std::filesystem::path>(*writing) : file;
         }
         // Another program took the name meanwhile: a dated name moves on to the next one.
-        if (outcome.problem->errorNumber != EEXIST) {
-            return Refusal::Saying(
-                "Le classeur n'a pas pu être écrit dans « " + file->string() + " » : " + outcome.problem->reason + ".");
+        if (outcome.refusal().systemError != EEXIST) {
+            return outcome.refusal();
         }
     }
 }
@@ -132,7 +137,7 @@ ExportOutcome ExportCombinationList(const ExportRequest& request)
 {
     ExportOutcome outcome;
     if (request.list.empty()) {
-        return { ExportOutcome::Status::EmptyList, EmptyListExportMessage(), {}, std::nullopt };
+        return { Refusal { EmptyListExportMessage() }, {}, std::nullopt };
     }
     if (request.file.empty() && request.folder.empty()) {
         return failed({}, "Aucun fichier ni dossier de destination n'a été donné au classeur.");
@@ -154,7 +159,6 @@ ExportOutcome ExportCombinationList(const ExportRequest& request)
                 "Le classeur a été enregistré dans « " + outcome.path.string()
                     + " », mais il n'a pas pu être ouvert : " + *why + ".");
         }
-        outcome.status = ExportOutcome::Status::Written;
         return outcome;
     } catch (const std::bad_alloc&) {
         return failed(std::move(outcome), kOutOfMemory);

@@ -43,18 +43,16 @@ struct ExportRequest {
     WorkbookOpener open {}; // shows the written workbook; empty: nothing is opened
 };
 
-// How an export ended, for the caller to show.
+// How an export ended, for the caller to show. Written and opened when no refusal stands; otherwise the refusal's
+// message is shown once the pointer is back: the empty-list information (nothing written), or the critical message
+// of a failure, a workbook written but not opened included (path then names it).
 struct ExportOutcome {
-    enum class Status {
-        EmptyList, // nothing was written; message is the empty-list information
-        Written, // the workbook is written (and opened when an opener was given)
-        Failed, // message is the critical message of the failure
-    };
-
-    Status status = Status::Failed;
-    std::optional<Message> message; // the message to show once the pointer is back, if any
+    std::optional<Refusal> refusal;
     std::filesystem::path path; // the workbook written, empty when none was
     std::optional<CombinationList::Count> selectedLine; // the line List1 is to select: the last line laid out
+
+    // True when the workbook is written, and opened when an opener was given.
+    bool written() const { return !refusal; }
 };
 
 // The empty-list information: "Liste vide." and "Export vers Microsoft Excel annulé.", titled "Ornal".

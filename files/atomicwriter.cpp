@@ -260,14 +260,15 @@ private:
     mode_t m_normalMode = 0644;
 };
 
-WriteOutcome Finish(const std::filesystem::path& file, FileStep problem)
+WriteOutcome Finish(const std::filesystem::path& file, const FileStep& problem, const AtomicWriteOptions& options)
 {
-    WriteOutcome outcome;
-    if (problem) {
-        outcome.message = CannotSaveSentence(file, problem->reason);
-        outcome.problem = std::move(problem);
+    if (!problem) {
+        return {};
     }
-    return outcome;
+    if (!options.wording) {
+        return CannotSave(file, *problem);
+    }
+    return Refusal::Saying(options.wording(problem->reason)).causedBy(problem->errorNumber);
 }
 
 // Leaves the byte count on a UTF-8 character boundary at or below limit.
@@ -348,7 +349,7 @@ WriteOutcome WriteFileThroughDescriptor(const std::filesystem::path& file,
     if (!problem) {
         problem = run.commit();
     }
-    return Finish(file, std::move(problem));
+    return Finish(file, problem, options);
 }
 
 WriteOutcome WriteFileByName(const std::filesystem::path& file,
@@ -368,7 +369,7 @@ WriteOutcome WriteFileByName(const std::filesystem::path& file,
     if (!problem) {
         problem = run.commit();
     }
-    return Finish(file, std::move(problem));
+    return Finish(file, problem, options);
 }
 
 } // namespace ornal

@@ -16,20 +16,21 @@ namespace ornal {
 // save that the player makes again to the same game replaces its previous file.
 enum class ExistingFile { Keep, Replace };
 
+// Words the sentence of a refused write around what is wrong (a FileProblem's reason).
+using WriteRefusalWording = std::function<std::string(std::string_view reason)>;
+
 struct AtomicWriteOptions {
     ExistingFile existing = ExistingFile::Keep;
     // Runs on the complete, synced temporary before it takes the final name; a problem abandons the write.
     std::function<FileStep(const std::string& temporaryPath)> check;
+    // The sentence of a refusal; empty: the file's CannotSaveSentence.
+    WriteRefusalWording wording;
 };
 
-// The end of a write: problem unset when the file stands complete under its name, otherwise the French sentence
-// naming the file ("Impossible d'enregistrer « x » : plus de place sur le disque.") and nothing left behind.
-struct WriteOutcome {
-    FileStep problem;
-    std::string message;
-
-    bool written() const { return !problem.has_value(); }
-};
+// The end of a write: done when the file stands complete under its name, otherwise the refusal with the French
+// sentence naming the file ("Impossible d'enregistrer « x » : plus de place sur le disque."), caused by the system's
+// error when there is one, and nothing left behind.
+using WriteOutcome = Result<void>;
 
 // Writes bytes as file.
 WriteOutcome WriteFileAtomically(

@@ -46,4 +46,14 @@ std::string CannotOpenSentence(const std::filesystem::path& file, std::string_vi
     return Sentence("Impossible d'ouvrir", file, reason);
 }
 
+Refusal CannotSave(const std::filesystem::path& file, const FileProblem& problem)
+{
+    return Refusal::Saying(CannotSaveSentence(file, problem.reason)).causedBy(problem.errorNumber);
+}
+
+Refusal CannotOpen(const std::filesystem::path& file, const FileProblem& problem)
+{
+    return Refusal::Saying(CannotOpenSentence(file, problem.reason)).causedBy(problem.errorNumber);
+}
+
 } // namespace ornal

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/refusal.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,7 +21,8 @@ struct FileProblem {
     bool operator==(const FileProblem&) const = default;
 };
 
-// What a write callback or a check returns: nullopt when the step went well.
+// What a write callback or a check returns: nullopt when the step went well. It is a part of a refusal, not one:
+// the file's writer or reader words the sentence the player reads around its reason.
 using FileStep = std::optional<FileProblem>;
 
 // The name the player knows a file by: its last path component, or the whole path when it has none, with its
@@ -31,5 +34,11 @@ std::string CannotSaveSentence(const std::filesystem::path& file, std::string_vi
 
 // "Impossible d'ouvrir « name » : reason."
 std::string CannotOpenSentence(const std::filesystem::path& file, std::string_view reason);
+
+// The refusal to save file for problem: its CannotSaveSentence, caused by the problem's system error.
+Refusal CannotSave(const std::filesystem::path& file, const FileProblem& problem);
+
+// The refusal to open file for problem: its CannotOpenSentence, caused by the problem's system error.
+Refusal CannotOpen(const std::filesystem::path& file, const FileProblem& problem);
 
 } // namespace ornal

@@ -68,14 +68,6 @@ FileProblem TooLarge(std::size_t maxBytes)
     return { "le fichier dépasse " + SizeText(maxBytes), EFBIG };
 }
 
-ReadOutcome Refuse(const std::filesystem::path& file, FileProblem problem)
-{
-    ReadOutcome outcome;
-    outcome.message = CannotOpenSentence(file, problem.reason);
-    outcome.problem = std::move(problem);
-    return outcome;
-}
-
 } // namespace
 
 std::string SizeText(std::size_t bytes)
@@ -95,60 +87,60 @@ ReadOutcome ReadFileLimited(const std::filesystem::path& file, std::size_t maxBy
     // Looking before opening keeps devices from being opened at all (opening some has effects of its own).
     struct stat status { };
     if (::stat(file.c_str(), &status) != 0) {
-        return Refuse(file, FileProblem::FromErrno(errno));
+        return CannotOpen(file, FileProblem::FromErrno(errno));
     }
     if (!S_ISREG(status.st_mode)) {
-        return Refuse(file, NotRegular(status.st_mode));
+        return CannotOpen(file, NotRegular(status.st_mode));
     }
     // O_NONBLOCK: a pipe put in the file's place since the look opens without waiting for a writer.
     const Descriptor descriptor(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (descriptor.get() < 0) {
-        return Refuse(file, FileProblem::FromErrno(errno));
+        return CannotOpen(file, FileProblem::FromErrno(errno));
     }
     if (::fstat(descriptor.get(), &status) != 0) {
-        return Refuse(file, FileProblem::FromErrno(errno));
+        return CannotOpen(file, FileProblem::FromErrno(errno));
     }
     if (!S_ISREG(status.st_mode)) {
-        return Refuse(file, NotRegular(status.st_mode));
+        return CannotOpen(file, NotRegular(status.st_mode));
     }
     if (status.st_size < 0 || static_cast<unsigned long long>(status.st_size) > maxBytes) {
-        return Refuse(file, TooLarge(maxBytes));
+        return CannotOpen(file, TooLarge(maxBytes));
     }
     const int flags = ::fcntl(descriptor.get(), F_GETFL);
     if (flags < 0 || ::fcntl(descriptor.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        return Refuse(file, FileProblem::FromErrno(errno));
+        return CannotOpen(file, FileProblem::FromErrno(errno));
     }
 
-    ReadOutcome outcome;
-    outcome.bytes.reserve(static_cast<std::size_t>(status.st_size));
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(status.st_size));
     // A file that grows while it is read is still held to maxBytes: one byte past it is enough to refuse.
     const std::size_t limit = maxBytes == static_cast<std::size_t>(-1) ? maxBytes : maxBytes + 1;
-    while (outcome.bytes.size() < limit) {
-        const std::size_t want = std::min(kChunk, limit - outcome.bytes.size());
-        const std::size_t had = outcome.bytes.size();
-        outcome.bytes.resize(had + want);
-        const ssize_t got = ::read(descriptor.get(), outcome.bytes.data() + had, want);
+    while (bytes.size() < limit) {
+        const std::size_t want = std::min(kChunk, limit - bytes.size());
+        const std::size_t had = bytes.size();
+        bytes.resize(had + want);
+        const ssize_t got = ::read(descriptor.get(), bytes.data() + had, want);
         if (got < 0) {
             const int error = errno;
-            outcome.bytes.resize(had);
+            bytes.resize(had);
             if (error == EINTR) {
                 continue;
             }
             // /proc/self/mem and its kind look like ordinary files but cannot be read from their start.
             if (OnKernelFileSystem(descriptor.get())) {
-                return Refuse(file, { "ce n'est pas un fichier ordinaire", error });
+                return CannotOpen(file, { "ce n'est pas un fichier ordinaire", error });
             }
-            return Refuse(file, FileProblem::FromErrno(error));
+            return CannotOpen(file, FileProblem::FromErrno(error));
         }
-        outcome.bytes.resize(had + static_cast<std::size_t>(got));
+        bytes.resize(had + static_cast<std::size_t>(got));
         if (got == 0) {
             break;
         }
     }
-    if (outcome.bytes.size() > maxBytes) {
-        return Refuse(file, TooLarge(maxBytes));
+    if (bytes.size() > maxBytes) {
+        return CannotOpen(file, TooLarge(maxBytes));
     }
-    return outcome;
+    return bytes;
 }
 
 } // namespace ornal

@@ -8,15 +8,9 @@
 
 namespace ornal {
 
-// The content of a file read whole, or why it was refused: problem set and message the French sentence naming the
-// file ("Impossible d'ouvrir « x » : c'est un dossier."), bytes then empty.
-struct ReadOutcome {
-    std::string bytes;
-    FileStep problem;
-    std::string message;
-
-    bool ok() const { return !problem.has_value(); }
-};
+// The content of a file read whole, or the refusal with the French sentence naming the file ("Impossible d'ouvrir
+// « x » : c'est un dossier."), caused by the system's error when there is one.
+using ReadOutcome = Result<std::string>;
 
 // Reads file whole when it is a regular file (followed through symbolic links) of at most maxBytes bytes. Folders,
 // pipes and devices are refused without being read and without blocking; a file that grows past maxBytes while

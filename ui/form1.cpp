@@ -288,8 +288,8 @@ void Form1::ExportToSpreadsheet()
     if (outcome.selectedLine && *outcome.selectedLine < list.size()) {
         m_ui.List1->setCurrentIndex(m_model->index(static_cast<int>(*outcome.selectedLine)));
     }
-    if (outcome.message) {
-        m_messages->show(*outcome.message);
+    if (outcome.refusal) {
+        m_messages->show(outcome.refusal->message);
     }
 }
 

@@ -156,8 +156,8 @@ void GameFiles::saveGame(bool askName)
     BusyCursor busy;
     const WriteOutcome outcome = ornal::SaveGame(target, m_game.saved(), existing);
     busy.restore();
-    if (!outcome.written()) {
-        m_messages.show(CriticalMessage(outcome.message));
+    if (!outcome) {
+        m_messages.show(CriticalMessage(outcome.refusal().text()));
         return;
     }
     (void)m_game.setFile(std::move(target));
@@ -181,7 +181,7 @@ void GameFiles::saveLastGame()
     // Closing cannot wait for the player: whatever goes wrong here is left unsaid.
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
-    ornal::SaveGame(file, game, ExistingFile::Replace);
+    (void)ornal::SaveGame(file, game, ExistingFile::Replace);
 }
 
 void GameFiles::PrintGame()
@@ -205,8 +205,8 @@ void GameFiles::PrintGame()
         BusyCursor busy;
         const WriteOutcome outcome = WriteGamePdf(target, *printout, existing);
         busy.restore();
-        if (!outcome.written()) {
-            m_messages.show(CriticalMessage(outcome.message));
+        if (!outcome) {
+            m_messages.show(CriticalMessage(outcome.refusal().text()));
         }
     };
     std::string failure;

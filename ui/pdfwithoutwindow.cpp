@@ -44,8 +44,8 @@ int RunPdfWithoutWindow(const QStringList& arguments)
         return drawn && out.flush() && out.error() == QFileDevice::NoError ? 0 : 1;
     }
     const WriteOutcome outcome = WriteGamePdf(ToStd(arguments[1]), printout);
-    if (!outcome.written()) {
-        return Fail(outcome.message);
+    if (!outcome) {
+        return Fail(outcome.refusal().text());
     }
     return 0;
 }

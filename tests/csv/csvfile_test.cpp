@@ -77,15 +77,15 @@ TEST(CsvFile, IsWrittenWholeAndNeverReplacesAFileUnlessAsked)
 {
     ScratchFolder folder;
     const std::filesystem::path file = folder / "liste été.csv";
-    ASSERT_TRUE(WriteCsvFile(file, MakeList({ "-1-2-" })).written());
+    ASSERT_TRUE(WriteCsvFile(file, MakeList({ "-1-2-" })).ok());
     EXPECT_EQ(ContentOf(file), kBom + "Combinaison;Cheval 1;Cheval 2\r\n-1-2-;1;2\r\n");
 
     const WriteOutcome again = WriteCsvFile(file, MakeList({ "-3-4-" }));
-    EXPECT_FALSE(again.written());
-    EXPECT_NE(again.message.find("« liste été.csv »"), std::string::npos) << again.message;
+    EXPECT_FALSE(again.ok());
+    EXPECT_NE(again.refusalText().find("« liste été.csv »"), std::string::npos) << again.refusalText();
     EXPECT_EQ(ContentOf(file), kBom + "Combinaison;Cheval 1;Cheval 2\r\n-1-2-;1;2\r\n");
 
-    ASSERT_TRUE(WriteCsvFile(file, MakeList({ "-3-4-" }), ExistingFile::Replace).written());
+    ASSERT_TRUE(WriteCsvFile(file, MakeList({ "-3-4-" }), ExistingFile::Replace).ok());
     EXPECT_EQ(ContentOf(file), kBom + "Combinaison;Cheval 1;Cheval 2\r\n-3-4-;3;4\r\n");
     EXPECT_EQ(EntriesOf(folder.path()), std::vector<std::string> { "liste été.csv" });
 }

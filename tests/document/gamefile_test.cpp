@@ -126,7 +126,7 @@ TEST_P(GameRoundTrip, OpensAsItWasSaved)
     ScratchFolder folder;
     const std::filesystem::path file = folder / "jeu.ornal";
     const WriteOutcome saved = SaveGame(file, GetParam().game);
-    ASSERT_TRUE(saved.written()) << saved.message;
+    ASSERT_TRUE(saved.ok()) << saved.refusalText();
     const GameLoadOutcome loaded = LoadGame(file);
     ASSERT_TRUE(loaded.ok()) << loaded.refusalText();
     EXPECT_TRUE(*loaded == GetParam().game);
@@ -183,13 +183,13 @@ TEST(GameFile, SavingAgainKeepsOrReplacesThePreviousFileAsAsked)
     first.selectionText = "-1-2";
     SavedGame second;
     second.selectionText = "-3-4";
-    ASSERT_TRUE(SaveGame(file, first).written());
+    ASSERT_TRUE(SaveGame(file, first).ok());
 
     const WriteOutcome kept = SaveGame(file, second);
-    EXPECT_EQ(kept.message, "Impossible d'enregistrer « jeu.ornal » : le fichier existe déjà.");
+    EXPECT_EQ(kept.refusalText(), "Impossible d'enregistrer « jeu.ornal » : le fichier existe déjà.");
     EXPECT_EQ(LoadGame(file)->selectionText, "-1-2");
 
-    ASSERT_TRUE(SaveGame(file, second, ExistingFile::Replace).written());
+    ASSERT_TRUE(SaveGame(file, second, ExistingFile::Replace).ok());
     EXPECT_EQ(LoadGame(file)->selectionText, "-3-4");
     EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" });
 }
@@ -199,22 +199,22 @@ TEST(GameFile, AGameThatWouldNotOpenAgainIsNotSaved)
     ScratchFolder folder;
     SavedGame game;
     game.list = MakeList({ "-1-2-", "-3-4-", "-5--" });
-    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
+    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).refusalText(),
         "Impossible d'enregistrer « jeu.ornal » : la ligne 3 n'est pas une combinaison.");
     game.list = MakeList({ "-1-2-" });
     game.selection.baseCount = 0;
-    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
+    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).refusalText(),
         "Impossible d'enregistrer « jeu.ornal » : « selection.nombreBases » doit valoir -1, 1, 2 ou 3.");
     game.selection.baseCount = -1;
-    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
+    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).refusalText(),
         "Impossible d'enregistrer « jeu.ornal » : « selection.jeu » ne donne pas le nombre de numéros des lignes.");
     game.selection = SelectionOf(4, 2);
     game.list = MakeList({ "-1-2-", "-1-5-" });
-    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
+    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).refusalText(),
         "Impossible d'enregistrer « jeu.ornal » : la ligne 2 contient « 5 », qui n'est pas un numéro de la "
         "sélection.");
     game.selection.numbers[3] = "\xC3";
-    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).message,
+    EXPECT_EQ(SaveGame(folder / "jeu.ornal", game).refusalText(),
         "Impossible d'enregistrer « jeu.ornal » : « selection.numeros (élément 4) » n'est pas un texte UTF-8 "
         "valide.");
     EXPECT_EQ(EntriesOf(folder.path()), Names {});
@@ -227,7 +227,7 @@ TEST(GameFile, ANameWithAccentsAndSpacesIsKeptAndNamed)
     SavedGame game;
     game.selection = SelectionOf(8, 2);
     game.list = MakeList({ "-3-8-" });
-    ASSERT_TRUE(SaveGame(file, game).written());
+    ASSERT_TRUE(SaveGame(file, game).ok());
     EXPECT_EQ(EntriesOf(folder.path()), Names { "Quinté du 14 juillet – Prix d'Été.ornal" });
     EXPECT_TRUE(LoadGame(file).ok());
     PutContent(folder / "Liste sans fin été.ornal", "{");
@@ -331,7 +331,7 @@ TEST(GameFile, AFileThePlayerMayNotReadIsRefused)
 {
     ScratchFolder folder;
     const std::filesystem::path file = folder / "jeu.ornal";
-    ASSERT_TRUE(SaveGame(file, SavedGame {}).written());
+    ASSERT_TRUE(SaveGame(file, SavedGame {}).ok());
     std::filesystem::permissions(file, std::filesystem::perms::owner_write);
     std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
     const std::optional<int> result = RunAsUnprivilegedChild(

@@ -27,10 +27,10 @@ TEST(GameFileKill, AKillDuringASaveLeavesThePreviousGameOrTheNewOne)
     for (int delay = 0; delay <= 60; delay += 4) {
         ScratchFolder folder;
         const std::filesystem::path file = folder / "jeu.ornal";
-        ASSERT_TRUE(SaveGame(file, previous).written());
+        ASSERT_TRUE(SaveGame(file, previous).ok());
         const pid_t child = ::fork();
         if (child == 0) {
-            ::_exit(SaveGame(file, next, ExistingFile::Replace).written() ? 0 : 1);
+            ::_exit(SaveGame(file, next, ExistingFile::Replace).ok() ? 0 : 1);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(delay));
         ::kill(child, SIGTERM);

@@ -142,7 +142,7 @@ TEST(GameMemory, AShortageWhileReadingEndsInTheMessageWhateverTheLimit)
     SavedGame largest;
     largest.selection = SelectionOf(20, 7);
     largest.list = AllCombinations(20, 7);
-    ASSERT_TRUE(SaveGame(folder / "jeu.ornal", largest).written());
+    ASSERT_TRUE(SaveGame(folder / "jeu.ornal", largest).ok());
     int opened = 0;
     int refused = 0;
     for (std::size_t megabytes = 0; megabytes <= 40; megabytes += 2) {

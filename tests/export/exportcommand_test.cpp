@@ -56,8 +56,8 @@ TEST(ExportCombinationList, AnEmptyListShowsTheInformationAndTouchesNothing)
     Export e;
     e.list.clear();
     const ExportOutcome outcome = ExportCombinationList(e.request());
-    EXPECT_EQ(outcome.status, ExportOutcome::Status::EmptyList);
-    EXPECT_EQ(outcome.message,
+    ASSERT_TRUE(outcome.refusal);
+    EXPECT_EQ(outcome.refusal->message,
         (Message { "Liste vide.\rExport vers Microsoft Excel annulé.", MessageIcon::Information, "Ornal" }));
     EXPECT_FALSE(outcome.selectedLine);
     EXPECT_TRUE(e.opened.empty());
@@ -68,8 +68,8 @@ TEST(ExportCombinationList, WritesADatedWorkbookInTheFolderAndOpensIt)
 {
     Export e;
     const ExportOutcome outcome = ExportCombinationList(e.request());
-    ASSERT_EQ(outcome.status, ExportOutcome::Status::Written) << (outcome.message ? outcome.message->text : "");
-    EXPECT_FALSE(outcome.message);
+    ASSERT_TRUE(outcome.written()) << (outcome.refusal ? outcome.refusal->text() : "");
+    EXPECT_FALSE(outcome.refusal);
     EXPECT_EQ(outcome.path, e.folder.path() / "Ornal_2026-12-07_05-52-08.xlsx");
     EXPECT_EQ(e.opened, std::vector { outcome.path });
     EXPECT_EQ(outcome.selectedLine, 1u);
@@ -92,9 +92,9 @@ TEST(ExportCombinationList, NeverReplacesAnExistingFile)
     ExportRequest fixed = e.request();
     fixed.file = taken;
     const ExportOutcome refused = ExportCombinationList(fixed);
-    EXPECT_EQ(refused.status, ExportOutcome::Status::Failed);
-    ASSERT_TRUE(refused.message);
-    EXPECT_NE(refused.message->text.find(taken.string()), std::string::npos) << refused.message->text;
+    EXPECT_FALSE(refused.written());
+    ASSERT_TRUE(refused.refusal);
+    EXPECT_NE(refused.refusal->text().find(taken.string()), std::string::npos) << refused.refusal->text();
     EXPECT_EQ(ReadFile(taken), "à garder");
 }
 
@@ -103,12 +103,12 @@ TEST(ExportCombinationList, AFailureToOpenSaysWhereTheWorkbookIs)
     Export e;
     e.openFailure = "aucune application n'est associée aux classeurs .xlsx sur ce poste";
     const ExportOutcome outcome = ExportCombinationList(e.request());
-    EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed);
-    ASSERT_TRUE(outcome.message);
-    EXPECT_EQ(outcome.message->title, "F-> : Ornal");
-    EXPECT_EQ(outcome.message->icon, MessageIcon::Critical);
-    EXPECT_NE(outcome.message->text.find(outcome.path.string()), std::string::npos);
-    EXPECT_NE(outcome.message->text.find(*e.openFailure), std::string::npos);
+    EXPECT_FALSE(outcome.written());
+    ASSERT_TRUE(outcome.refusal);
+    EXPECT_EQ(outcome.refusal->message.title, "F-> : Ornal");
+    EXPECT_EQ(outcome.refusal->message.icon, MessageIcon::Critical);
+    EXPECT_NE(outcome.refusal->text().find(outcome.path.string()), std::string::npos);
+    EXPECT_NE(outcome.refusal->text().find(*e.openFailure), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(outcome.path));
 }
 
@@ -121,11 +121,11 @@ TEST(ExportCombinationList, AnUnusableFolderIsReportedAndLeavesNoFile)
         ExportRequest request = e.request();
         request.folder = folder;
         const ExportOutcome outcome = ExportCombinationList(request);
-        EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed) << name;
-        ASSERT_TRUE(outcome.message);
-        EXPECT_EQ(outcome.message->title, "F-> : Ornal");
-        EXPECT_NE(outcome.message->text.find(folder.string()), std::string::npos) << outcome.message->text;
-        EXPECT_NE(outcome.message->text.find("dossier introuvable"), std::string::npos) << outcome.message->text;
+        EXPECT_FALSE(outcome.written()) << name;
+        ASSERT_TRUE(outcome.refusal);
+        EXPECT_EQ(outcome.refusal->message.title, "F-> : Ornal");
+        EXPECT_NE(outcome.refusal->text().find(folder.string()), std::string::npos) << outcome.refusal->text();
+        EXPECT_NE(outcome.refusal->text().find("dossier introuvable"), std::string::npos) << outcome.refusal->text();
         EXPECT_TRUE(outcome.path.empty());
         EXPECT_TRUE(e.opened.empty());
     }
@@ -152,10 +152,10 @@ TEST(ExportCombinationList, WithoutFileOrFolderNothingIsContacted)
     ExportRequest request = e.request();
     request.folder.clear();
     const ExportOutcome outcome = ExportCombinationList(request);
-    EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed);
-    ASSERT_TRUE(outcome.message);
-    EXPECT_EQ(outcome.message->text, "Aucun fichier ni dossier de destination n'a été donné au classeur.");
-    EXPECT_EQ(outcome.message->icon, MessageIcon::Critical);
+    EXPECT_FALSE(outcome.written());
+    ASSERT_TRUE(outcome.refusal);
+    EXPECT_EQ(outcome.refusal->text(), "Aucun fichier ni dossier de destination n'a été donné au classeur.");
+    EXPECT_EQ(outcome.refusal->message.icon, MessageIcon::Critical);
     EXPECT_FALSE(outcome.selectedLine);
     EXPECT_TRUE(e.opened.empty());
 }
@@ -167,11 +167,11 @@ TEST(ExportCombinationList, ANamedFileThatCannotBeWrittenIsACriticalMessage)
     ExportRequest request = e.request();
     request.file = e.folder.path() / "absent" / "classeur.xlsx";
     const ExportOutcome outcome = ExportCombinationList(request);
-    EXPECT_EQ(outcome.status, ExportOutcome::Status::Failed);
-    ASSERT_TRUE(outcome.message);
-    EXPECT_EQ(outcome.message->title, "F-> : Ornal");
-    EXPECT_EQ(outcome.message->icon, MessageIcon::Critical);
-    EXPECT_NE(outcome.message->text.find(request.file.string()), std::string::npos) << outcome.message->text;
+    EXPECT_FALSE(outcome.written());
+    ASSERT_TRUE(outcome.refusal);
+    EXPECT_EQ(outcome.refusal->message.title, "F-> : Ornal");
+    EXPECT_EQ(outcome.refusal->message.icon, MessageIcon::Critical);
+    EXPECT_NE(outcome.refusal->text().find(request.file.string()), std::string::npos) << outcome.refusal->text();
     EXPECT_EQ(outcome.selectedLine, 1u);
     EXPECT_TRUE(outcome.path.empty());
     EXPECT_TRUE(e.opened.empty());

@@ -117,10 +117,10 @@ TEST_F(ExportUnderAMemoryLimit, TheCommandReportsTheShortage)
             const ExportOutcome outcome = ExportCombinationList({ .list = LargestComputation().list,
                 .selectionText = LargestComputation().selectionText,
                 .file = m_file });
-            text = outcome.message ? outcome.message->text : "";
-            const bool critical = outcome.message && outcome.message->icon == MessageIcon::Critical
-                && outcome.message->title == "F-> : Ornal";
-            return outcome.status != ExportOutcome::Status::Failed || !critical ? 0 : outcome.selectedLine ? 2 : 1;
+            text = outcome.refusal ? outcome.refusal->text() : "";
+            const bool critical = outcome.refusal && outcome.refusal->message.icon == MessageIcon::Critical
+                && outcome.refusal->message.title == "F-> : Ornal";
+            return outcome.written() || !critical ? 0 : outcome.selectedLine ? 2 : 1;
         });
         ASSERT_TRUE(end.exited) << "killed by signal " << end.status;
         EXPECT_NE(end.status, 0) << c.margin << ": " << end.text;
@@ -157,8 +157,8 @@ TEST_F(ExportUnderAMemoryLimit, WithRoomEnoughTheWorkbookIsWritten)
     const ChildEnd end = RunWithMargin(std::size_t { 512 } << 20, [this](std::string& text) {
         const ExportOutcome outcome = ExportCombinationList(
             { .list = LargestComputation().list, .selectionText = LargestComputation().selectionText, .file = m_file });
-        text = outcome.message ? outcome.message->text : "";
-        return outcome.status == ExportOutcome::Status::Written ? 0 : 1;
+        text = outcome.refusal ? outcome.refusal->text() : "";
+        return outcome.written() ? 0 : 1;
     });
     ASSERT_TRUE(end.exited) << "killed by signal " << end.status;
     EXPECT_EQ(end.status, 0) << end.text;

@@ -48,12 +48,12 @@ TEST(AtomicWriter, WritesEveryByteUnderTheFinalNameAndNothingElse)
     ScratchFolder folder;
     const std::string bytes = Pattern(300 * 1024);
     const WriteOutcome outcome = WriteFileAtomically(folder / "jeu.ornal", bytes);
-    ASSERT_TRUE(outcome.written()) << outcome.message;
-    EXPECT_EQ(outcome.message, "");
+    ASSERT_TRUE(outcome.ok()) << outcome.refusalText();
+    EXPECT_EQ(outcome.refusalText(), "");
     EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" });
     const ReadOutcome read = ReadFileLimited(folder / "jeu.ornal", bytes.size());
-    ASSERT_TRUE(read.ok()) << read.message;
-    EXPECT_TRUE(read.bytes == bytes);
+    ASSERT_TRUE(read.ok()) << read.refusalText();
+    EXPECT_TRUE(read.value() == bytes);
 }
 
 TEST(AtomicWriter, AnExistingFileIsNeverReplaced)
@@ -61,11 +61,26 @@ TEST(AtomicWriter, AnExistingFileIsNeverReplaced)
     ScratchFolder folder;
     PutContent(folder / "liste.csv", "ancien");
     const WriteOutcome outcome = WriteFileAtomically(folder / "liste.csv", "nouveau");
-    ASSERT_FALSE(outcome.written());
-    EXPECT_EQ(outcome.message, "Impossible d'enregistrer « liste.csv » : le fichier existe déjà.");
-    EXPECT_EQ(outcome.problem->errorNumber, EEXIST);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.refusalText(), "Impossible d'enregistrer « liste.csv » : le fichier existe déjà.");
+    EXPECT_EQ(outcome.refusal().systemError, EEXIST);
     EXPECT_EQ(ContentOf(folder / "liste.csv"), "ancien");
     EXPECT_EQ(EntriesOf(folder.path()), Names { "liste.csv" });
+}
+
+// A caller that names the file otherwise words the refusal itself; the cause stays the system's.
+TEST(AtomicWriter, ARefusalIsWordedByTheCallersWording)
+{
+    ScratchFolder folder;
+    PutContent(folder / "jeu.ornal", "ancien");
+    AtomicWriteOptions options;
+    options.wording
+        = [](std::string_view reason) { return "Le jeu n'a pas pu être gardé : " + std::string(reason) + "."; };
+    const WriteOutcome outcome = WriteFileAtomically(folder / "jeu.ornal", "nouveau", options);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.refusalText(), "Le jeu n'a pas pu être gardé : le fichier existe déjà.");
+    EXPECT_EQ(outcome.refusal().systemError, EEXIST);
+    EXPECT_EQ(ContentOf(folder / "jeu.ornal"), "ancien");
 }
 
 TEST(AtomicWriter, ANameTakenWhileWritingIsNotReplacedEither)
@@ -79,8 +94,8 @@ TEST(AtomicWriter, ANameTakenWhileWritingIsNotReplacedEither)
         return std::nullopt;
     };
     const WriteOutcome outcome = WriteFileAtomically(file, "le nôtre", options);
-    ASSERT_FALSE(outcome.written());
-    EXPECT_EQ(outcome.message, "Impossible d'enregistrer « export.xlsx » : le fichier existe déjà.");
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.refusalText(), "Impossible d'enregistrer « export.xlsx » : le fichier existe déjà.");
     EXPECT_EQ(ContentOf(file), "arrivé entre-temps");
     EXPECT_EQ(EntriesOf(folder.path()), Names { "export.xlsx" });
 }
@@ -89,7 +104,7 @@ TEST(AtomicWriter, ADanglingSymbolicLinkCountsAsATakenName)
 {
     ScratchFolder folder;
     std::filesystem::create_symlink(folder / "ailleurs", folder / "jeu.ornal");
-    EXPECT_FALSE(WriteFileAtomically(folder / "jeu.ornal", "x").written());
+    EXPECT_FALSE(WriteFileAtomically(folder / "jeu.ornal", "x").ok());
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "jeu.ornal"));
     EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" });
 }
@@ -101,7 +116,7 @@ TEST(AtomicWriter, ReplaceTakesThePlaceOfThePreviousFile)
     AtomicWriteOptions options;
     options.existing = ExistingFile::Replace;
     const WriteOutcome outcome = WriteFileAtomically(folder / "jeu.ornal", "nouvelle", options);
-    ASSERT_TRUE(outcome.written()) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.refusalText();
     EXPECT_EQ(ContentOf(folder / "jeu.ornal"), "nouvelle");
     EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" });
 }
@@ -114,7 +129,7 @@ TEST(AtomicWriter, AFolderUnderTheNameIsRefusedInBothModes)
         AtomicWriteOptions options;
         options.existing = existing;
         const WriteOutcome outcome = WriteFileAtomically(folder / "jeu.ornal", "x", options);
-        EXPECT_EQ(outcome.message, "Impossible d'enregistrer « jeu.ornal » : c'est un dossier.");
+        EXPECT_EQ(outcome.refusalText(), "Impossible d'enregistrer « jeu.ornal » : c'est un dossier.");
         EXPECT_TRUE(std::filesystem::is_directory(folder / "jeu.ornal"));
         EXPECT_EQ(EntriesOf(folder.path()), Names { "jeu.ornal" });
     }
@@ -132,7 +147,7 @@ TEST_P(AtomicWriterUmask, TheFileGetsTheModeOfANewFile)
     ScratchFolder folder;
     const UmaskSetting mask(GetParam().umask);
     const WriteOutcome outcome = WriteFileAtomically(folder / "jeu.ornal", "contenu");
-    ASSERT_TRUE(outcome.written()) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.refusalText();
     EXPECT_EQ(ModeOf(folder / "jeu.ornal"), GetParam().mode);
     EXPECT_EQ(ContentOf(folder / "jeu.ornal"), "contenu");
 }
@@ -157,8 +172,8 @@ TEST(AtomicWriter, ALibraryWritingByNameSucceedsUnderAReadOnlyUmask)
             std::fputs("écrit par la bibliothèque", out);
             return std::fclose(out) == 0 ? FileStep() : FileProblem::FromErrno(errno);
         });
-        if (!outcome.written()) {
-            std::fprintf(stderr, "%s\n", outcome.message.c_str());
+        if (!outcome.ok()) {
+            std::fprintf(stderr, "%s\n", outcome.refusalText().c_str());
             return 1;
         }
         return 0;
@@ -181,7 +196,7 @@ TEST(AtomicWriter, TheCheckSeesTheWholeFileAndItsRefusalLeavesNothing)
         return FileProblem { "le classeur relu est incomplet", 0 };
     };
     const WriteOutcome outcome = WriteFileAtomically(folder / "export.xlsx", bytes, options);
-    EXPECT_EQ(outcome.message, "Impossible d'enregistrer « export.xlsx » : le classeur relu est incomplet.");
+    EXPECT_EQ(outcome.refusalText(), "Impossible d'enregistrer « export.xlsx » : le classeur relu est incomplet.");
     EXPECT_TRUE(seen == bytes);
     EXPECT_EQ(EntriesOf(folder.path()), Names {});
 }
@@ -195,8 +210,8 @@ TEST(AtomicWriter, AFailingWriteLeavesNothing)
         }
         return FileProblem::FromErrno(ENOSPC);
     });
-    EXPECT_EQ(outcome.message, "Impossible d'enregistrer « liste.csv » : plus de place sur le disque.");
-    EXPECT_EQ(outcome.problem->errorNumber, ENOSPC);
+    EXPECT_EQ(outcome.refusalText(), "Impossible d'enregistrer « liste.csv » : plus de place sur le disque.");
+    EXPECT_EQ(outcome.refusal().systemError, ENOSPC);
     EXPECT_EQ(EntriesOf(folder.path()), Names {});
 }
 
@@ -211,8 +226,8 @@ TEST(AtomicWriter, ADeviceThatFillsUpLeavesNothing)
         const rlimit limit { 16 * 1024, 16 * 1024 };
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const WriteOutcome outcome = WriteFileAtomically(file, Pattern(200 * 1024));
-        const bool expected = !outcome.written() && outcome.problem->errorNumber == EFBIG
-            && outcome.message == "Impossible d'enregistrer « gros.ornal » : fichier trop volumineux.";
+        const bool expected = !outcome.ok() && outcome.refusal().systemError == EFBIG
+            && outcome.refusalText() == "Impossible d'enregistrer « gros.ornal » : fichier trop volumineux.";
         ::_exit(expected ? 0 : 1);
     }
     int status = 0;
@@ -226,7 +241,7 @@ TEST(AtomicWriter, AMissingFolderIsNamed)
 {
     ScratchFolder folder;
     const WriteOutcome outcome = WriteFileAtomically(folder / "absent" / "jeu.ornal", "x");
-    EXPECT_EQ(outcome.message, "Impossible d'enregistrer « jeu.ornal » : dossier ou fichier introuvable.");
+    EXPECT_EQ(outcome.refusalText(), "Impossible d'enregistrer « jeu.ornal » : dossier ou fichier introuvable.");
     EXPECT_EQ(EntriesOf(folder.path()), Names {});
 }
 
@@ -245,7 +260,7 @@ TEST(AtomicWriter, ANameOfTheLongestLengthStillGetsATemporary)
     }
     ASSERT_EQ(name.size(), 255u);
     const WriteOutcome outcome = WriteFileAtomically(folder / name, "contenu");
-    ASSERT_TRUE(outcome.written()) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.refusalText();
     EXPECT_EQ(ContentOf(folder / name), "contenu");
     EXPECT_EQ(EntriesOf(folder.path()), Names { name });
 }

@@ -45,7 +45,7 @@ std::string WholeFile()
         }
         return std::nullopt;
     });
-    ::_exit(outcome.written() ? 0 : 1);
+    ::_exit(outcome.ok() ? 0 : 1);
 }
 
 int TerminationOf(pid_t child)
@@ -112,7 +112,7 @@ TEST(AtomicWriterKill, AnIgnoredSignalStaysIgnored)
     if (child == 0) {
         std::signal(SIGHUP, SIG_IGN);
         ScratchFolder folder;
-        const bool written = WriteFileAtomically(folder / "a", "x").written();
+        const bool written = WriteFileAtomically(folder / "a", "x").ok();
         struct sigaction hangUp { };
         struct sigaction terminate { };
         ::sigaction(SIGHUP, nullptr, &hangUp);

@@ -51,11 +51,12 @@ TEST_P(FiltersOnCommandLine, LeaveWhatTheWindowLeavesAfterYes)
     ASSERT_FALSE(parsed.misuse) << *parsed.misuse;
     const SelectionRoad road = WalkSelectionRoad(parsed.options);
     if (windowRefusal.empty()) {
-        EXPECT_EQ(road.status, SelectionRoad::Status::Computed) << road.text;
+        EXPECT_TRUE(road.walked()) << (road.refusal ? road.refusal->text() : road.misuse.value_or(""));
         EXPECT_EQ(LinesOf(road.list()), lines());
     } else {
-        EXPECT_EQ(road.status, SelectionRoad::Status::Refused);
-        EXPECT_EQ(road.text, windowRefusal);
+        ASSERT_TRUE(road.refusal);
+        EXPECT_FALSE(road.misuse);
+        EXPECT_EQ(road.refusal->text(), windowRefusal);
     }
 }
 

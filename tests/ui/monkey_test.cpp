@@ -317,11 +317,12 @@ private:
         }
         case 19: {
             if (chance(0.5)) {
-                m_exportOutcome = ExportOutcome { ExportOutcome::Status::Written, std::nullopt, "Ornal.xlsx",
+                m_exportOutcome = ExportOutcome { std::nullopt, "Ornal.xlsx",
                     window().game().list().empty() ? std::nullopt : std::optional(window().game().list().size() - 1) };
             } else {
-                m_exportOutcome = ExportOutcome { ExportOutcome::Status::Failed,
-                    Message { "Refus simulé", MessageIcon::Critical, "F-> : Ornal" }, {}, 0u };
+                m_exportOutcome
+                    = ExportOutcome { Refusal { Message { "Refus simulé", MessageIcon::Critical, "F-> : Ornal" } }, {},
+                          0u };
             }
             click(ui().Command7);
             step.what = "export";

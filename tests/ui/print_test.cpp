@@ -156,7 +156,7 @@ TEST(GamePrintout, LinesWiderThanThePagePrintWhole)
     game.selectionText = "-" + longBox + "1-" + longBox + "2-3";
     game.list = MakeList({ "-" + longBox + "1-3-", "-" + longBox + "2-3-", "-1-2-" });
     ScratchFolder folder;
-    ASSERT_TRUE(WriteGamePdf(folder / "long.pdf", GamePrintout(game, "14/07/2024")).written());
+    ASSERT_TRUE(WriteGamePdf(folder / "long.pdf", GamePrintout(game, "14/07/2024")).ok());
     const std::string command = "pdftotext -layout -enc UTF-8 '" + (folder / "long.pdf").string() + "' -";
     std::FILE* pipe = ::popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);

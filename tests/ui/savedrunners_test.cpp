@@ -196,7 +196,7 @@ TEST_F(SavedRunnersTest, OnlyThresholdsThePlayerSetAreSaved)
     SavedGame game = window().game().saved();
     game.oddsThresholds = OddsThresholds { 6, 25 };
     const std::filesystem::path file = m_folder / "autres.ornal";
-    ASSERT_TRUE(SaveGame(file, game).written());
+    ASSERT_TRUE(SaveGame(file, game).ok());
     openFile(file);
     dialog = openConditions();
     ASSERT_NE(dialog, nullptr);
@@ -210,7 +210,7 @@ TEST_F(SavedRunnersTest, AFinerThresholdIsTheOneTheBoxRoundsItTo)
     SavedGame game = window().game().saved();
     game.oddsThresholds = OddsThresholds { 5.26, 15 };
     const std::filesystem::path file = m_folder / "fin.ornal";
-    ASSERT_TRUE(SaveGame(file, game).written());
+    ASSERT_TRUE(SaveGame(file, game).ok());
     openFile(file);
     QDialog* dialog = openConditions();
     ASSERT_NE(dialog, nullptr);

@@ -39,7 +39,6 @@ TEST_F(WindowTest, ExportHandsTheListAndItsHeadingToTheWorkbook)
 {
     prepare(5, 3, { "3", "7", "12", "1", "9" }, "1");
     click(ui().Picture10);
-    m_exportOutcome.status = ExportOutcome::Status::Written;
     m_exportOutcome.selectedLine = 9;
     click(ui().Command7);
     ASSERT_EQ(m_exports.size(), 1u);
@@ -58,7 +57,6 @@ TEST_F(WindowTest, ExportHandsTheBetAndTheBasesInForceAsNotes)
     click(ui().Check1[1]);
     click(ui().Picture10);
     ASSERT_EQ(lines().size(), 6u); // C(4, 2) lines around the base
-    m_exportOutcome.status = ExportOutcome::Status::Written;
     click(ui().Command7);
     ASSERT_EQ(m_exports.size(), 1u);
     EXPECT_EQ(m_exports[0].notes, (Texts { NoBreak("Tiercé : 6 mises de 1,00_€ = 6,00_€"), "Base : 7" }));
@@ -68,8 +66,8 @@ TEST_F(WindowTest, ExportFailureIsShownOnceThePointerIsBack)
 {
     prepare(4, 2, { "1", "2", "3", "4" });
     click(ui().Picture10);
-    m_exportOutcome.status = ExportOutcome::Status::Failed;
-    m_exportOutcome.message = Message { "Le dossier n'accepte pas l'écriture.", MessageIcon::Critical, "F-> : Ornal" };
+    m_exportOutcome.refusal
+        = Refusal { Message { "Le dossier n'accepte pas l'écriture.", MessageIcon::Critical, "F-> : Ornal" } };
     click(ui().Command7);
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].message.title, "F-> : Ornal");

@@ -67,7 +67,7 @@ TEST_F(UndoTest, EveryChangeOfTheListIsUndoneThenRedone)
     SavedGame other;
     other.selectionText = "-20-19";
     other.list = MakeList({ "-20-19-" });
-    ASSERT_TRUE(SaveGame(folder / "autre.ornal", other).written());
+    ASSERT_TRUE(SaveGame(folder / "autre.ornal", other).ok());
 
     prepare(5, 3, { "3", "7", "12", "1", "9" });
     std::vector<ListSeen> states { seen() };
