@@ -10,7 +10,9 @@
 namespace ornal {
 
 // Refused, with the program's message: the one way a library says no. The window shows the message as a box, the
-// command line prints its text.
+// command line prints its text. A reason (what is wrong in a file, without capital or full stop: a FileProblem, the
+// member of a game file that fails its check) is not a refusal but a part of one: it stays a plain string until the
+// caller words the sentence the player reads around it.
 struct Refusal {
     Message message;
     int box = -1; // the input box of the caller's row the refusal is about, or -1
