@@ -40,6 +40,17 @@ public:
         return value;
     }
 
+    // The next blank-separated word, empty at the end.
+    std::string_view word()
+    {
+        const std::size_t start = std::min(m_line.find_first_not_of(" \t\r"), m_line.size());
+        m_line.remove_prefix(start);
+        const std::size_t end = std::min(m_line.find_first_of(" \t\r"), m_line.size());
+        const std::string_view found = m_line.substr(0, end);
+        m_line.remove_prefix(end);
+        return found;
+    }
+
     bool atEnd() const { return m_line.find_first_not_of(" \t\r") == std::string_view::npos; }
 
 private:
@@ -61,13 +72,20 @@ std::optional<StoredDesign> ReadDesign(std::string_view line)
         return std::nullopt;
     }
     StoredDesign design { *v, *k, *p, *t, *seed, *millis, {} };
+    const std::size_t width = DesignMaskWidth(*v);
+    const std::string_view masks = fields.word();
+    if (masks.size() != *size * width) {
+        return std::nullopt;
+    }
     design.lines.reserve(*size);
-    for (std::uint32_t i = 0; i < *size; ++i) {
-        const auto mask = fields.next<std::uint32_t>(16);
-        if (!mask || *mask >= (1u << *v) || std::popcount(*mask) != *k) {
+    for (std::size_t at = 0; at < masks.size(); at += width) {
+        std::uint32_t mask = 0;
+        const char* const end = masks.data() + at + width;
+        const auto [stop, error] = std::from_chars(masks.data() + at, end, mask, kDesignMaskBase);
+        if (error != std::errc {} || stop != end || mask >= (1u << *v) || std::popcount(mask) != *k) {
             return std::nullopt;
         }
-        design.lines.push_back(*mask);
+        design.lines.push_back(mask);
     }
     if (!fields.atEnd()) {
         return std::nullopt;
@@ -81,6 +99,15 @@ std::optional<StoredDesign> ReadDesign(std::string_view line)
 }
 
 } // namespace
+
+std::string DesignMaskDigits(std::uint32_t mask, int v)
+{
+    std::string digits(DesignMaskWidth(v), '0');
+    for (std::size_t i = digits.size(); i-- > 0; mask /= kDesignMaskBase) {
+        digits[i] = "0123456789abcdefghijklmnopqrstuv"[mask % kDesignMaskBase];
+    }
+    return digits;
+}
 
 DesignLibrary DesignLibrary::Parse(std::string_view text)
 {

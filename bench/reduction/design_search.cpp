@@ -1,7 +1,7 @@
 // Writes the design library: for every full list a player can ask a guarantee of (the five families of the covering
 // records and the two pair bets, v = 8 to 20, with 0 to 3 bases), Ornal's own search runs for the time given on one
 // thread with the seed given, and the reduction it keeps is printed as a design, one line per case, in the format
-// DesignLibrary reads: "v k p t size seed millis" then the lines as hexadecimal masks of horses 0..v-1. A base turns
+// DesignLibrary reads: "v k p t size seed millis" then the lines' masks side by side in base 32. A base turns
 // C(v, k, t) into C(v - b, k - b, t - b); each reduced case is searched once.
 //
 //   design_search [--seconds=S] [--seed=N] [--case=v,k,p,t ...]
@@ -10,6 +10,7 @@
 // design in place of the file's one when it is smaller. Run by bench/reduction/make-design-library, which writes
 // reduction/designs.txt.
 #include "engine/combinationengine.h"
+#include "reduction/designlibrary.h"
 #include "reduction/reducer.h"
 
 #include <cstdio>
@@ -93,8 +94,9 @@ int main(int argc, char** argv)
     }
     if (named.empty()) {
         std::printf("# Covering designs found by Ornal's own search (bench/reduction/make-design-library), one line a\n"
-                    "# case: v k p t size seed millis, then the lines as hexadecimal masks of horses 0..v-1. Every p\n"
-                    "# horses hold t of some line's. Search: %.1f s a case, one thread, seed %llu.\n",
+                    "# case: v k p t size seed millis, then one word: the lines' masks of horses 0..v-1 side by side,\n"
+                    "# each (v + 4) / 5 digits of base 32 (0-9a-v). Every p horses hold t of some line's.\n"
+                    "# Search: %.1f s a case, one thread, seed %llu.\n",
             seconds, static_cast<unsigned long long>(seed));
     }
     for (const auto& [v, k, p, t] : cases) {
@@ -117,10 +119,11 @@ int main(int argc, char** argv)
         const ornal::ReductionResult& r = *outcome;
         std::printf("%d %d %d %d %zu %llu %lld", v, k, p, t, r.kept.size(), static_cast<unsigned long long>(seed),
             static_cast<long long>(r.timeToFinal.count()));
+        std::string masks;
         for (ornal::CombinationList::Count index : r.kept) {
-            std::printf(" %x", Mask(list.line(index)));
+            masks += ornal::DesignMaskDigits(Mask(list.line(index)), v);
         }
-        std::printf("\n");
+        std::printf(" %s\n", masks.c_str());
         std::fflush(stdout);
         std::fprintf(stderr, "C(%d,%d,%d,%d): %zu lines\n", v, k, p, t, r.kept.size());
     }

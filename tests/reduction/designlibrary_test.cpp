@@ -20,19 +20,19 @@ namespace {
 using namespace std::chrono_literals;
 
 // The Fano plane on horses 0..6: the lines {i, i+1, i+3} mod 7, which hold each of the 21 pairs once.
-const std::string kFano = "7 3 2 2 7 5 12 b 16 2c 58 31 62 45";
-// The same with its last line 0-2-6 moved to 0-1-2 (7): the pairs 0-6 and 2-6 are met by no line.
-const std::string kSpoiledFano = "7 3 2 2 7 5 12 b 16 2c 58 31 62 7";
+const std::string kFano = "7 3 2 2 7 5 12 0b0m1c2o1h3225";
+// The masks of those lines, two digits of base 32 each: 0b (11 = horses 0, 1, 3), 0m (22), 1c (44), 2o (88), 1h (49),
+// 32 (98), 25 (69).
+// The same with its last line 0-2-6 moved to 0-1-2 (07): the pairs 0-6 and 2-6 are met by no line.
+const std::string kSpoiledFano = "7 3 2 2 7 5 12 0b0m1c2o1h3207";
 // Every triple of 0..6 but one: a covering of the pairs, far from the fewest.
 std::string AllTriplesButOne()
 {
-    std::string line = "7 3 2 2 34 1 0";
+    std::string line = "7 3 2 2 34 1 0 ";
     int written = 0;
     for (std::uint32_t m = 0; m < 128; ++m) {
         if (std::popcount(m) == 3 && written++ < 34) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, " %x", m);
-            line += hex;
+            line += DesignMaskDigits(m, 7);
         }
     }
     return line;
@@ -41,15 +41,18 @@ std::string AllTriplesButOne()
 TEST(DesignLibrary, ReadsWholeLinesAndIgnoresTheOthers)
 {
     const std::vector<std::string> bad {
-        "7 3 2 2 7 5 12 b 16 2c 58 31 62", // one line short of its size
-        "7 3 2 2 7 5 12 b 16 2c 58 31 62 45 7", // one line more
-        "7 3 2 2 7 5 12 b 16 2c 58 31 62 4g", // not hexadecimal
-        "7 3 2 2 7 5 12 b 16 2c 58 31 62 f", // a line of four horses
-        "7 3 2 2 7 5 12 b 16 2c 58 31 62 85", // horse 7 among seven horses
-        "7 3 2 2 7 5 12 b 16 2c 58 31 b b", // a line twice
-        "7 3 2 3 7 5 12 b 16 2c 58 31 62 45", // t above p
-        "21 3 2 2 7 5 12 b 16 2c 58 31 62 45", // too many horses
-        "7 3 2 2 -7 5 12 b 16 2c 58 31 62 45", // a negative size
+        "7 3 2 2 7 5 12 0b0m1c2o1h32", // one line short of its size
+        "7 3 2 2 7 5 12 0b0m1c2o1h322507", // one line more
+        "7 3 2 2 7 5 12 0b0m1c2o1h322", // half a line more
+        "7 3 2 2 7 5 12 0b0m1c2o1h322w", // not a digit of base 32
+        "7 3 2 2 7 5 12 0b0m1c2o 1h3225", // the masks split by a blank
+        "7 3 2 2 7 5 12 0b0m1c2o1h32-5", // a sign
+        "7 3 2 2 7 5 12 0b0m1c2o1h320f", // a line of four horses
+        "7 3 2 2 7 5 12 0b0m1c2o1h3245", // horse 7 among seven horses
+        "7 3 2 2 7 5 12 0b0m1c2o1h0b0b", // a line twice
+        "7 3 2 3 7 5 12 0b0m1c2o1h3225", // t above p
+        "21 3 2 2 7 5 12 0b0m1c2o1h3225", // too many horses
+        "7 3 2 2 -7 5 12 0b0m1c2o1h3225", // a negative size
         "7 3 2 2", // fields missing
         "garbage",
     };
@@ -68,6 +71,20 @@ TEST(DesignLibrary, ReadsWholeLinesAndIgnoresTheOthers)
     EXPECT_EQ(fano[0]->millis, 12u);
     EXPECT_EQ(fano[1]->lines.size(), 34u);
     EXPECT_TRUE(library.designsFor(7, 3, 3, 3).empty());
+}
+
+// Masks worked out by hand: 127 = 3 * 32 + 31, 2^19 = 16 * 32^3, twenty horses take four digits.
+TEST(DesignLibrary, WritesAMaskAsItsDigitsOfBase32)
+{
+    struct Case {
+        std::uint32_t mask;
+        int v;
+        const char* digits;
+    };
+    for (const Case& c : { Case { 0x7f, 7, "3v" }, Case { 0x1f, 5, "v" }, Case { 0x3, 5, "3" }, Case { 0xb, 7, "0b" },
+             Case { 1u << 19, 20, "g000" }, Case { 0xfffff, 20, "vvvv" }, Case { 0x1c00, 16, "0700" } }) {
+        EXPECT_EQ(DesignMaskDigits(c.mask, c.v), c.digits) << c.mask;
+    }
 }
 
 // The lines of list holding its numbers as the engine writes them.
@@ -148,8 +165,8 @@ INSTANTIATE_TEST_SUITE_P(Table, LibraryReductionTest,
         LibraryCase { "SpoiledFanoThenFano", kSpoiledFano + "\n" + kFano + "\n", 7 },
         LibraryCase { "SpoiledFanoAlone", kSpoiledFano + "\n", 0 },
         // A smaller line for the case that does not read whole is never tried.
-        LibraryCase { "CorruptedLineThenFano", "7 3 2 2 6 1 0 b 16 2c 58 31 6z\n" + kFano + "\n", 7 },
-        LibraryCase { "CorruptedLineAlone", "7 3 2 2 6 1 0 b 16 2c 58 31 6z\n", 0 },
+        LibraryCase { "CorruptedLineThenFano", "7 3 2 2 6 1 0 0b0m1c2o1h3z\n" + kFano + "\n", 7 },
+        LibraryCase { "CorruptedLineAlone", "7 3 2 2 6 1 0 0b0m1c2o1h3z\n", 0 },
         LibraryCase { "OnlyAnotherCase", "7 3 3 3 35 1 0\n", 0 }),
     [](const testing::TestParamInfo<LibraryCase>& info) { return std::string(info.param.name); });
 
