@@ -38,8 +38,8 @@ void BM_ExportLargestListToFile(benchmark::State& state)
         std::filesystem::remove(file);
         const ExportRequest request { .list = computed.list, .selectionText = computed.selectionText, .file = file };
         const ExportOutcome outcome = ExportCombinationList(request);
-        if (outcome.status != ExportOutcome::Status::Written) {
-            state.SkipWithError(outcome.message ? outcome.message->text.c_str() : "export failed");
+        if (!outcome.written()) {
+            state.SkipWithError(outcome.refusal->text().c_str());
             break;
         }
     }
