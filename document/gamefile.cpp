@@ -15,24 +15,21 @@ namespace ornal {
 WriteOutcome SaveGame(
     const std::filesystem::path& file, const SavedGame& game, ExistingFile existing, const WriteRefusalWording& wording)
 {
-    const auto Refused = [&](const std::filesystem::path& named, const FileProblem& problem) {
-        return wording ? Refusal::Saying(wording(problem.reason)).causedBy(problem.errorNumber)
-                       : CannotSave(named, problem);
-    };
+    const auto refused = [&](const FileProblem& problem) { return WriteRefusal(file, problem, wording); };
     // A file this program would refuse to open again is never written.
     if (std::optional<std::string> problem = CheckGame(game)) {
-        return Refused(file, { std::move(*problem), 0 });
+        return refused({ std::move(*problem), 0 });
     }
     std::string text;
     try {
         text = GameToJson(game);
     } catch (const std::bad_alloc&) {
-        return Refused(file, FileProblem::FromErrno(ENOMEM));
+        return refused(FileProblem::FromErrno(ENOMEM));
     } catch (const std::exception&) {
-        return Refused(file, { "le jeu n'a pas pu être mis en forme", 0 });
+        return refused({ "le jeu n'a pas pu être mis en forme", 0 });
     }
     if (text.size() > kMaxGameFileBytes) {
-        return Refused(file, { "le jeu dépasse " + SizeText(kMaxGameFileBytes), EFBIG });
+        return refused({ "le jeu dépasse " + SizeText(kMaxGameFileBytes), EFBIG });
     }
     AtomicWriteOptions options;
     options.existing = existing;

@@ -262,13 +262,7 @@ private:
 
 WriteOutcome Finish(const std::filesystem::path& file, const FileStep& problem, const AtomicWriteOptions& options)
 {
-    if (!problem) {
-        return {};
-    }
-    if (!options.wording) {
-        return CannotSave(file, *problem);
-    }
-    return Refusal::Saying(options.wording(problem->reason)).causedBy(problem->errorNumber);
+    return problem ? WriteOutcome(WriteRefusal(file, *problem, options.wording)) : WriteOutcome();
 }
 
 // Leaves the byte count on a UTF-8 character boundary at or below limit.
@@ -285,6 +279,14 @@ std::size_t Utf8Prefix(std::string_view text, std::size_t limit)
 }
 
 } // namespace
+
+Refusal WriteRefusal(const std::filesystem::path& file, const FileProblem& problem, const WriteRefusalWording& wording)
+{
+    if (!wording) {
+        return CannotSave(file, problem);
+    }
+    return Refusal::Saying(wording(problem.reason)).causedBy(problem.errorNumber);
+}
 
 std::string TemporaryNameFor(std::string_view finalName, std::string_view random)
 {

@@ -27,6 +27,9 @@ struct AtomicWriteOptions {
     WriteRefusalWording wording;
 };
 
+// The refusal to write file for problem: worded by wording when there is one, otherwise the file's CannotSave.
+Refusal WriteRefusal(const std::filesystem::path& file, const FileProblem& problem, const WriteRefusalWording& wording);
+
 // The end of a write: done when the file stands complete under its name, otherwise the refusal with the French
 // sentence naming the file ("Impossible d'enregistrer « x » : plus de place sur le disque."), caused by the system's
 // error when there is one, and nothing left behind.

@@ -220,6 +220,19 @@ TEST(GameFile, AGameThatWouldNotOpenAgainIsNotSaved)
     EXPECT_EQ(EntriesOf(folder.path()), Names {});
 }
 
+// The command line hands the window a game under a temporary name to print a PDF: its refusal names the PDF.
+TEST(GameFile, ARefusalIsWordedByTheCallersWording)
+{
+    ScratchFolder folder;
+    SavedGame game;
+    game.list = MakeList({ "-1-2-", "-3-4-", "-5--" });
+    const auto namingThePdf = [](std::string_view reason) { return CannotSaveSentence("jeu.pdf", reason); };
+    const WriteOutcome refused = SaveGame(folder / "jeu.ornal", game, ExistingFile::Keep, namingThePdf);
+    EXPECT_EQ(refused.refusalText(), "Impossible d'enregistrer « jeu.pdf » : la ligne 3 n'est pas une combinaison.");
+    EXPECT_EQ(refused.refusal().systemError, 0);
+    EXPECT_EQ(EntriesOf(folder.path()), Names {});
+}
+
 TEST(GameFile, ANameWithAccentsAndSpacesIsKeptAndNamed)
 {
     ScratchFolder folder;
