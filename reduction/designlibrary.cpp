@@ -13,10 +13,7 @@ extern const char* const kDesignData;
 namespace {
 
 // A file written on Windows ends its lines with a carriage return: a blank like the others.
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
+constexpr std::string_view kBlanks = " \t\r";
 
 // Reads the fields of one line, blank-separated, from the front of line.
 class Fields {
@@ -26,32 +23,28 @@ public:
     {
     }
 
-    template <typename Number> std::optional<Number> next(int base = 10)
-    {
-        while (!m_line.empty() && IsBlank(m_line.front())) {
-            m_line.remove_prefix(1);
-        }
-        Number value {};
-        const auto [end, error] = std::from_chars(m_line.data(), m_line.data() + m_line.size(), value, base);
-        if (error != std::errc {} || end == m_line.data() || (end != m_line.data() + m_line.size() && !IsBlank(*end))) {
-            return std::nullopt;
-        }
-        m_line.remove_prefix(static_cast<std::size_t>(end - m_line.data()));
-        return value;
-    }
-
     // The next blank-separated word, empty at the end.
     std::string_view word()
     {
-        const std::size_t start = std::min(m_line.find_first_not_of(" \t\r"), m_line.size());
-        m_line.remove_prefix(start);
-        const std::size_t end = std::min(m_line.find_first_of(" \t\r"), m_line.size());
-        const std::string_view found = m_line.substr(0, end);
-        m_line.remove_prefix(end);
+        m_line.remove_prefix(std::min(m_line.find_first_not_of(kBlanks), m_line.size()));
+        const std::string_view found = m_line.substr(0, std::min(m_line.find_first_of(kBlanks), m_line.size()));
+        m_line.remove_prefix(found.size());
         return found;
     }
 
-    bool atEnd() const { return m_line.find_first_not_of(" \t\r") == std::string_view::npos; }
+    // The next word as a decimal number, when it is one whole.
+    template <typename Number> std::optional<Number> next()
+    {
+        const std::string_view text = word();
+        Number value {};
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || error != std::errc {} || end != text.data() + text.size()) {
+            return std::nullopt;
+        }
+        return value;
+    }
+
+    bool atEnd() const { return m_line.find_first_not_of(kBlanks) == std::string_view::npos; }
 
 private:
     std::string_view m_line;
@@ -102,11 +95,11 @@ std::optional<StoredDesign> ReadDesign(std::string_view line)
 
 std::string DesignMaskDigits(std::uint32_t mask, int v)
 {
-    std::string digits(DesignMaskWidth(v), '0');
-    for (std::size_t i = digits.size(); i-- > 0; mask /= kDesignMaskBase) {
-        digits[i] = "0123456789abcdefghijklmnopqrstuv"[mask % kDesignMaskBase];
-    }
-    return digits;
+    char digits[32];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, mask, kDesignMaskBase).ptr;
+    const std::size_t written = static_cast<std::size_t>(end - digits);
+    const std::size_t width = DesignMaskWidth(v);
+    return std::string(width > written ? width - written : 0, '0') + std::string(digits, written);
 }
 
 DesignLibrary DesignLibrary::Parse(std::string_view text)
@@ -116,7 +109,7 @@ DesignLibrary DesignLibrary::Parse(std::string_view text)
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.find_first_not_of(" \t\r") == std::string_view::npos || line.front() == '#') {
+        if (line.find_first_not_of(kBlanks) == std::string_view::npos || line.front() == '#') {
             continue;
         }
         if (std::optional<StoredDesign> design = ReadDesign(line)) {
