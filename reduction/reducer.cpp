@@ -121,11 +121,12 @@ std::vector<OrbitVariant> OrbitVariants(const ArrivalSpace& space, std::uint64_t
     return variants;
 }
 
-// Whether the case's line search anneals. Side by side in the benchmark (2 threads, seed 1, on the shared machine at a
-// load of 12 to 15), annealing with the targeted move (AnnealOptions' defaults) did no better than the swap search on
-// the Multi cases the records leave furthest: C(16,6,4) 160 both, C(20,6,4) 442 against 434, C(16,7,4) 84 against 78,
-// C(18,7,4) 144 against 140, C(20,7,4) 228 both. The swap search (counted on even threads, row weighting on odd
-// ones) stays the choice for every family; annealing is there to be compared again.
+// Whether the case's line search anneals. Side by side in the benchmark (2 threads, seed 1, on the quiet machine),
+// annealing with the targeted move (AnnealOptions' defaults) did no better than the swap search on the cases the
+// records leave furthest and worse in seven: C(15,5,4) 300 both, C(15,6,4) 122 against 121, C(20,6,4) 438 against
+// 432, C(16,7,4) 80 against 76, C(17,7,4) 105 against 103, C(18,7,4) 141 against 136, C(20,7,4) 228 both; hotter
+// and longer schedules changed nothing on C(18..20,7,4). The swap search (counted on even threads, row weighting on
+// odd ones) stays the choice for every family; annealing is there to be compared again.
 bool Anneals(LineSearch kind)
 {
     return kind == LineSearch::Annealing;
