@@ -1,5 +1,6 @@
 #include "reduction/searchworker.h"
 
+#include "reduction/greedycompletion.h"
 #include "reduction/greedycover.h"
 #include "reduction/orbitspace.h"
 #include "reduction/weightedsearch.h"
@@ -73,10 +74,24 @@ bool SearchWorker::searchOrbits(const OrbitVariant& variant)
     std::size_t fewest = greedy.size();
     const std::uint64_t start = m_moves;
     const std::uint64_t stall = m_plan.orbitStallBase + m_plan.orbitStallPerOrbit * orbits.orbits().setCount();
-    while (!finished() && search.movesDone() - lastFound < stall && search.lines().size() > 0
-        && SharedBest::Clock::now() < m_plan.orbitDeadline) {
+    std::uint64_t deeper = 0;
+    while (!finished() && search.lines().size() > 0 && SharedBest::Clock::now() < m_plan.orbitDeadline) {
+        if (search.movesDone() - lastFound >= stall) {
+            // Stalled one orbit short of a design: with the lines completing it, fewer orbits may still do better.
+            if (deeper++ >= m_plan.orbitDeeper) {
+                break;
+            }
+            search.dropOne();
+            lastFound = search.movesDone();
+            continue;
+        }
         const bool met = search.search(kChunk);
         m_moves = start + search.movesDone();
+        if (!met && search.unmet() <= m_plan.orbitCompletion
+            && offerCompleted(orbits, search.lines(), search.unmet())) {
+            improved = true;
+            lastFound = search.movesDone();
+        }
         if (met) {
             search.dropIdle();
             if (search.lines().size() < fewest) {
@@ -88,6 +103,19 @@ bool SearchWorker::searchOrbits(const OrbitVariant& variant)
         }
     }
     return improved;
+}
+
+bool SearchWorker::offerCompleted(
+    const OrbitSpace& orbits, std::span<const SetSystem::Index> chosen, std::uint64_t unmetOrbits)
+{
+    std::vector<ArrivalSpace::Index> lines = orbits.expand(chosen);
+    // Each unmet orbit takes a line at least: no need to complete what cannot beat the best.
+    if (lines.size() + unmetOrbits >= m_best.size()) {
+        return false;
+    }
+    const std::vector<ArrivalSpace::Index> added = GreedyCompletion(m_space, lines);
+    lines.insert(lines.end(), added.begin(), added.end());
+    return offer(lines);
 }
 
 void SearchWorker::searchLines(std::uint64_t until)
