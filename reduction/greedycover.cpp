@@ -1,33 +1,40 @@
 #include "reduction/greedycover.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <queue>
 #include <utility>
 
 namespace ornal {
 
-std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets)
-{
-    using Index = SetSystem::Index;
-    std::vector<std::uint32_t> metBy(sets.elementCount(), 0);
-    std::vector<Index> chosen;
+namespace {
 
-    // Gains only fall as lines are chosen, so a stale gain is an upper bound: pop, refresh, and take the line when
-    // its fresh gain still leads. The key orders by gain, then by the lower line.
-    using Entry = std::pair<Index, Index>; // gain, ~line
+using Index = SetSystem::Index;
+
+// Adds the candidate holding most elements of which metBy counts none, again and again (the lowest candidate on a
+// tie), until every element is held or no candidate holds another; returns the candidates taken, in order. Gains
+// only fall as candidates are taken, so a stale gain is an upper bound: pop, refresh, and take the candidate when its
+// fresh gain still leads. The key orders by gain, then by the lower candidate.
+std::vector<Index> TakeGreedily(
+    const SetSystem& sets, std::span<const Index> candidates, std::vector<std::uint32_t>& metBy, std::size_t unmet)
+{
+    const auto gainOf = [&](Index set) {
+        Index gain = 0;
+        for (Index element : sets.members(set)) {
+            gain += metBy[element] == 0 ? 1 : 0;
+        }
+        return gain;
+    };
+    using Entry = std::pair<Index, Index>; // gain, ~set
     std::priority_queue<Entry> queue;
-    for (Index line = 0; line < sets.setCount(); ++line) {
-        queue.emplace(static_cast<Index>(sets.members(line).size()), ~line);
+    for (Index set : candidates) {
+        queue.emplace(gainOf(set), ~set);
     }
-    Index unmet = sets.elementCount();
+    std::vector<Index> taken;
     while (unmet > 0 && !queue.empty()) {
         const auto [stale, key] = queue.top();
         queue.pop();
-        const Index line = ~key;
-        Index gain = 0;
-        for (Index arrival : sets.members(line)) {
-            gain += metBy[arrival] == 0 ? 1 : 0;
-        }
+        const Index gain = gainOf(~key);
         if (gain == 0) {
             continue;
         }
@@ -35,11 +42,24 @@ std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets)
             queue.emplace(gain, key);
             continue;
         }
-        chosen.push_back(line);
-        for (Index arrival : sets.members(line)) {
-            unmet -= metBy[arrival]++ == 0 ? 1 : 0;
+        taken.push_back(~key);
+        for (Index element : sets.members(~key)) {
+            unmet -= metBy[element]++ == 0 ? 1 : 0;
         }
     }
+    return taken;
+}
+
+} // namespace
+
+std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets)
+{
+    std::vector<std::uint32_t> metBy(sets.elementCount(), 0);
+    std::vector<Index> all(sets.setCount());
+    for (Index set = 0; set < sets.setCount(); ++set) {
+        all[set] = set;
+    }
+    const std::vector<Index> chosen = TakeGreedily(sets, all, metBy, sets.elementCount());
 
     std::vector<Index> kept;
     std::vector<bool> dropped(chosen.size(), false);
@@ -61,6 +81,29 @@ std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets)
         }
     }
     return kept;
+}
+
+std::vector<SetSystem::Index> GreedyCompletion(const SetSystem& sets, std::span<const SetSystem::Index> kept)
+{
+    std::vector<std::uint32_t> metBy(sets.elementCount(), 0);
+    for (Index set : kept) {
+        for (Index element : sets.members(set)) {
+            ++metBy[element];
+        }
+    }
+    // Only the sets holding an element left unheld can gain anything: few of them when few elements are left.
+    std::vector<Index> candidates;
+    std::size_t unmet = 0;
+    for (Index element = 0; element < sets.elementCount(); ++element) {
+        if (metBy[element] == 0) {
+            ++unmet;
+            const std::span<const Index> holding = sets.setsOf(element);
+            candidates.insert(candidates.end(), holding.begin(), holding.end());
+        }
+    }
+    std::sort(candidates.begin(), candidates.end());
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    return TakeGreedily(sets, candidates, metBy, unmet);
 }
 
 } // namespace ornal

@@ -2,6 +2,7 @@
 
 #include "reduction/setsystem.h"
 
+#include <span>
 #include <vector>
 
 namespace ornal {
@@ -10,5 +11,10 @@ namespace ornal {
 // latest choices first, every set whose elements all stay held without it is let go.
 // Deterministic; the sets come in the order they were chosen.
 std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets);
+
+// The sets that, added to kept, hold every element some set holds: again and again the set holding most of the
+// elements still unheld (the lowest on a tie), chosen among the sets holding one of them. Empty when kept holds them
+// all already; in the order they were chosen.
+std::vector<SetSystem::Index> GreedyCompletion(const SetSystem& sets, std::span<const SetSystem::Index> kept);
 
 } // namespace ornal

@@ -1,6 +1,5 @@
 #include "reduction/searchworker.h"
 
-#include "reduction/greedycompletion.h"
 #include "reduction/greedycover.h"
 #include "reduction/orbitspace.h"
 #include "reduction/weightedsearch.h"
@@ -113,7 +112,7 @@ bool SearchWorker::offerCompleted(
     if (lines.size() + unmetOrbits >= m_best.size()) {
         return false;
     }
-    const std::vector<ArrivalSpace::Index> added = GreedyCompletion(m_space, lines);
+    const std::vector<ArrivalSpace::Index> added = GreedyCompletion(m_space.meetings(), lines);
     lines.insert(lines.end(), added.begin(), added.end());
     return offer(lines);
 }

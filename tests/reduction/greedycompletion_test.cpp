@@ -1,6 +1,5 @@
 #include "engine/combinationengine.h"
 #include "reduction/arrivalspace.h"
-#include "reduction/greedycompletion.h"
 #include "reduction/greedycover.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +64,7 @@ protected:
 TEST_P(GreedyCompletionTest, MeetsEveryArrivalWithNewLinesEachOfUse)
 {
     const std::vector<ArrivalSpace::Index> lines = start(GetParam());
-    const std::vector<ArrivalSpace::Index> added = GreedyCompletion(m_space, lines);
+    const std::vector<ArrivalSpace::Index> added = GreedyCompletion(m_space.meetings(), lines);
 
     const std::set<ArrivalSpace::Index> given(lines.begin(), lines.end());
     const std::set<ArrivalSpace::Index> distinct(added.begin(), added.end());
