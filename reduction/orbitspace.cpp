@@ -123,6 +123,16 @@ bool OrbitSpace::build(const ArrivalSpace& space, int fixed, int cycles)
     return true;
 }
 
+std::vector<std::int64_t> OrbitSpace::orbitSizes() const
+{
+    std::vector<std::int64_t> sizes;
+    sizes.reserve(m_memberStarts.size() - 1);
+    for (std::size_t orbit = 0; orbit + 1 < m_memberStarts.size(); ++orbit) {
+        sizes.push_back(static_cast<std::int64_t>(m_memberStarts[orbit + 1] - m_memberStarts[orbit]));
+    }
+    return sizes;
+}
+
 std::vector<ArrivalSpace::Index> OrbitSpace::expand(std::span<const Index> chosen) const
 {
     std::vector<ArrivalSpace::Index> lines;

@@ -24,6 +24,10 @@ public:
     // Line orbits as sets of arrival orbits.
     const SetSystem& orbits() const { return m_orbits; }
 
+    // The number of lines in each line orbit: the rotation's whole turn, or a divisor of it for a line it brings back
+    // sooner.
+    std::vector<std::int64_t> orbitSizes() const;
+
     // The lines of the space making up the chosen line orbits.
     std::vector<ArrivalSpace::Index> expand(std::span<const Index> chosen) const;
 

@@ -4,7 +4,7 @@
 
 namespace ornal {
 
-WeightedSearch::WeightedSearch(const SetSystem& sets, std::uint64_t seed)
+WeightedSearch::WeightedSearch(const SetSystem& sets, std::uint64_t seed, std::vector<std::int64_t> costs)
     : m_sets(sets)
     , m_random(seed)
     , m_slotOf(sets.setCount(), kNoSlot)
@@ -14,8 +14,18 @@ WeightedSearch::WeightedSearch(const SetSystem& sets, std::uint64_t seed)
     , m_metBy(sets.elementCount(), 0)
     , m_keptXor(sets.elementCount(), 0)
     , m_weight(sets.elementCount(), 1)
+    , m_cost(std::move(costs))
     , m_unmet(sets.elementCount())
 {
+}
+
+bool WeightedSearch::weighsMore(Index a, Index b) const
+{
+    if (m_cost.empty()) {
+        return m_score[a] > m_score[b];
+    }
+    // Scores stay far below 2^40 and costs below 2^20 on any list a player can make: the products do not overflow.
+    return m_score[a] * m_cost[b] > m_score[b] * m_cost[a];
 }
 
 void WeightedSearch::load(std::span<const Index> lines)
@@ -126,7 +136,7 @@ std::uint32_t WeightedSearch::lightestSlot(Index spare) const
             continue;
         }
         const Index best = m_lines[chosen];
-        if (m_score[line] > m_score[best] || (m_score[line] == m_score[best] && m_changed[line] < m_changed[best])) {
+        if (weighsMore(line, best) || (!weighsMore(best, line) && m_changed[line] < m_changed[best])) {
             chosen = slot;
         }
     }
@@ -147,8 +157,7 @@ WeightedSearch::Index WeightedSearch::heaviestMeeting(Index arrival)
         if (mayEnter != chosenMayEnter) {
             continue;
         }
-        if (m_score[line] > m_score[chosen]
-            || (m_score[line] == m_score[chosen] && m_changed[line] < m_changed[chosen])) {
+        if (weighsMore(line, chosen) || (!weighsMore(chosen, line) && m_changed[line] < m_changed[chosen])) {
             chosen = line;
         }
     }

@@ -14,13 +14,16 @@ namespace ornal {
 // cost is the weight of the unmet arrivals, so that an arrival left unmet for long ends up pulling a line in.
 // A move lets go of the kept line whose loss weighs least and puts in, for an unmet arrival drawn at random, the
 // line meeting it whose gain weighs most (after Gao, Weise and Li's row weighting for unicost set covering, 2015).
-// Gains and losses are kept up to date for every line, so that each choice is a scan of scores.
+// Gains and losses are kept up to date for every line, so that each choice is a scan of scores. Lines may cost
+// more than one: gains and losses are then weighed per unit of cost, so that a cheap line is the first to come in
+// and a dear one the first to go.
 class WeightedSearch {
 public:
     using Index = SetSystem::Index;
     static constexpr Index kNone = ~Index { 0 };
 
-    WeightedSearch(const SetSystem& sets, std::uint64_t seed);
+    // Every line costs one unless `costs` gives each line's cost (at least one).
+    WeightedSearch(const SetSystem& sets, std::uint64_t seed, std::vector<std::int64_t> costs = {});
 
     // Takes these distinct lines as the kept set; the weights are kept from earlier runs.
     void load(std::span<const Index> lines);
@@ -46,6 +49,8 @@ private:
     std::uint32_t lightestSlot(Index spare) const;
     Index heaviestMeeting(Index arrival);
     void step();
+    // Whether line a's score per unit of cost is above line b's.
+    bool weighsMore(Index a, Index b) const;
 
     const SetSystem& m_sets;
     RandomStream m_random;
@@ -57,6 +62,7 @@ private:
     std::vector<std::uint32_t> m_metBy;
     std::vector<Index> m_keptXor; // xor of the kept lines meeting an arrival: the one line when it is met once
     std::vector<std::int64_t> m_weight;
+    std::vector<std::int64_t> m_cost; // empty when every line costs one
     IndexSet m_unmet;
     Index m_lastIn = kNone;
     std::uint64_t m_moves = 0;

@@ -88,6 +88,9 @@ TEST(OrbitSpace, FixedHorseStaysPut)
         all[o] = o;
     }
     EXPECT_EQ(orbits.expand(all).size(), 35u);
+    std::vector<std::int64_t> sizes = orbits.orbitSizes();
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<std::int64_t> { 2, 3, 6, 6, 6, 6, 6 }));
 }
 
 TEST(OrbitSpace, TwoCycles)
@@ -100,6 +103,9 @@ TEST(OrbitSpace, TwoCycles)
     ASSERT_TRUE(orbits.build(space, 0, 2));
     EXPECT_EQ(orbits.orbits().setCount(), 8u);
     EXPECT_EQ(orbits.orbits().elementCount(), 5u);
+    std::vector<std::int64_t> sizes = orbits.orbitSizes();
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<std::int64_t> { 1, 1, 3, 3, 3, 3, 3, 3 }));
     EXPECT_FALSE(orbits.build(space, 0, 3));
     EXPECT_FALSE(orbits.build(space, 0, 4));
 }

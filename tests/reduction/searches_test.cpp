@@ -83,6 +83,24 @@ TEST(WeightedSearch, FindsTheOnlyCoverOfTwo)
     EXPECT_EQ(found, (std::vector<SetSystem::Index> { 0, 1 }));
 }
 
+// Two lines can meet all six elements as 0-1-2 and 3-4-5 (one each) or with the dear 0-1-2-3 (five) beside either
+// 3-4-5 or 4-5. Weighed by count alone the search takes 0-1-2-3 in for element 0, as it meets one more; weighed per
+// unit of cost it takes 0-1-2, and ends on the cheap pair from every seed.
+TEST(WeightedSearch, WeighsGainsPerUnitOfCost)
+{
+    const SetSystem system = Build(6, { { 0, 1, 2 }, { 3, 4, 5 }, { 0, 1, 2, 3 }, { 4, 5 }, { 0 }, { 5 } });
+    const std::vector<std::int64_t> costs { 1, 1, 5, 1, 1, 1 };
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+        WeightedSearch search(system, seed, costs);
+        const std::vector<SetSystem::Index> start { 4, 5 };
+        search.load(start);
+        ASSERT_TRUE(search.search(1000)) << "seed " << seed;
+        std::vector<SetSystem::Index> found(search.lines().begin(), search.lines().end());
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, (std::vector<SetSystem::Index> { 0, 1 })) << "seed " << seed;
+    }
+}
+
 class SwapSearchTest : public testing::TestWithParam<bool> { };
 
 // Seven triples of 7 horses meet all 21 pairs only as a Fano plane (each pair in exactly one line). Starting from a
