@@ -41,6 +41,9 @@ std::string SystemErrorText(int errorNumber)
         return "mémoire insuffisante";
     case EBADF:
         return "la sortie est fermée";
+    case ENOEXEC:
+        // A program replaced by a file of another kind, or built for another machine, when the window is started.
+        return "le fichier n'est pas un programme que cette machine sait lancer";
     default:
         return "erreur système n° " + std::to_string(errorNumber);
     }

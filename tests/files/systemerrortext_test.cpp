@@ -30,6 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SystemErrorTextTest,
         ErrorCase { ENOTDIR, "un élément du chemin n'est pas un dossier" },
         ErrorCase { EIO, "erreur d'entrée-sortie sur le disque" }, ErrorCase { EMFILE, "trop de fichiers ouverts" },
         ErrorCase { ENFILE, "trop de fichiers ouverts" }, ErrorCase { EBADF, "la sortie est fermée" },
+        ErrorCase { ENOEXEC, "le fichier n'est pas un programme que cette machine sait lancer" },
         ErrorCase { 42, "erreur système n° 42" }, ErrorCase { 0, "erreur système n° 0" },
         ErrorCase { -7, "erreur système n° -7" }));
 
