@@ -72,7 +72,7 @@ private:
     bool offer(std::span<const ArrivalSpace::Index> lines);
     // Offers the chosen orbits' lines with the lines that meet the arrivals they leave unmet; returns whether the
     // shared best took them.
-    bool offerCompleted(const OrbitSpace& orbits, std::span<const SetSystem::Index> chosen, std::uint64_t unmetOrbits);
+    bool offerCompleted(const OrbitSpace& orbits, std::span<const SetSystem::Index> chosen);
 
     const ArrivalSpace& m_space;
     SharedBest& m_best;
