@@ -59,28 +59,35 @@ std::vector<SetSystem::Index> GreedyCover(const SetSystem& sets)
     for (Index set = 0; set < sets.setCount(); ++set) {
         all[set] = set;
     }
-    const std::vector<Index> chosen = TakeGreedily(sets, all, metBy, sets.elementCount());
+    return WithoutRedundant(sets, TakeGreedily(sets, all, metBy, sets.elementCount()));
+}
 
-    std::vector<Index> kept;
-    std::vector<bool> dropped(chosen.size(), false);
-    for (std::size_t i = chosen.size(); i-- > 0;) {
-        bool needed = false;
-        for (Index arrival : sets.members(chosen[i])) {
-            needed = needed || metBy[arrival] == 1;
+std::vector<SetSystem::Index> WithoutRedundant(const SetSystem& sets, std::span<const SetSystem::Index> kept)
+{
+    std::vector<std::uint32_t> metBy(sets.elementCount(), 0);
+    for (Index set : kept) {
+        for (Index element : sets.members(set)) {
+            ++metBy[element];
         }
-        if (!needed) {
+    }
+    std::vector<bool> dropped(kept.size(), false);
+    for (std::size_t i = kept.size(); i-- > 0;) {
+        const std::span<const Index> members = sets.members(kept[i]);
+        if (std::none_of(members.begin(), members.end(), [&metBy](Index e) { return metBy[e] == 1; })) {
             dropped[i] = true;
-            for (Index arrival : sets.members(chosen[i])) {
-                --metBy[arrival];
+            for (Index element : members) {
+                --metBy[element];
             }
         }
     }
-    for (std::size_t i = 0; i < chosen.size(); ++i) {
+    std::vector<Index> left;
+    left.reserve(kept.size());
+    for (std::size_t i = 0; i < kept.size(); ++i) {
         if (!dropped[i]) {
-            kept.push_back(chosen[i]);
+            left.push_back(kept[i]);
         }
     }
-    return kept;
+    return left;
 }
 
 std::vector<SetSystem::Index> GreedyCompletion(const SetSystem& sets, std::span<const SetSystem::Index> kept)

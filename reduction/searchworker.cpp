@@ -122,6 +122,8 @@ bool SearchWorker::offerCompleted(const OrbitSpace& orbits, std::span<const SetS
     std::vector<ArrivalSpace::Index> lines = orbits.expand(chosen);
     const std::vector<ArrivalSpace::Index> added = GreedyCompletion(m_space.meetings(), lines);
     lines.insert(lines.end(), added.begin(), added.end());
+    // The lines added may leave some of the orbits' lines with nothing of their own to hold.
+    lines = WithoutRedundant(m_space.meetings(), lines);
     return offer(lines);
 }
 

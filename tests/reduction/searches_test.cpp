@@ -67,6 +67,29 @@ TEST(IndexSet, TakingOneOutMovesTheLastIntoItsPlace)
     EXPECT_EQ(set[0], 5u);
 }
 
+// Sets are let go latest first, each once the ones before it are gone: which stay depends on the order given.
+struct RedundantCase {
+    const char* name;
+    std::vector<SetSystem::Index> kept;
+    std::vector<SetSystem::Index> left;
+};
+
+class WithoutRedundantTest : public testing::TestWithParam<RedundantCase> { };
+
+TEST_P(WithoutRedundantTest, LetsGoLatestFirstWhatTheOthersHold)
+{
+    // 0-1, 1-2, the triple 0-1-2 that the two pairs hold, and 3 alone twice; element 4 is in no set.
+    const SetSystem system = Build(5, { { 0, 1 }, { 1, 2 }, { 0, 1, 2 }, { 3 }, { 3 } });
+    EXPECT_EQ(WithoutRedundant(system, GetParam().kept), GetParam().left);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, WithoutRedundantTest,
+    testing::Values(RedundantCase { "TripleLast", { 0, 1, 2, 3 }, { 0, 1, 3 } },
+        RedundantCase { "TripleFirst", { 2, 0, 1, 3 }, { 2, 3 } },
+        RedundantCase { "TwinSetsKeepTheFirst", { 3, 0, 4, 1 }, { 3, 0, 1 } },
+        RedundantCase { "NothingToLetGo", { 0, 1, 3 }, { 0, 1, 3 } }, RedundantCase { "Empty", {}, {} }),
+    [](const testing::TestParamInfo<RedundantCase>& info) { return std::string(info.param.name); });
+
 TEST(WeightedSearch, FindsTheOnlyCoverOfTwo)
 {
     // Six elements; the only two sets holding all six are the disjoint triples 0-1-2 and 3-4-5.
